@@ -1,0 +1,41 @@
+// One connection slot of the server's slot table. Slots 1..4 are the seats,
+// 5..9 spectators; the 10th serves only as the landing place of a refused
+// connection.
+#pragma once
+
+#include "model/rack.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace brixo {
+
+// Identifies one accepted connection for the life of the server. A slot
+// that is freed and reused gets a new connection id, so a message still in
+// flight from the old connection can never be taken for the new one.
+using ConnectionId = std::uint64_t;
+inline constexpr ConnectionId kNoConnection = 0;
+
+struct TPlayerRecord {
+    std::string name;                // as given at login; empty when no person holds the slot
+    bool connected = false;          // a live connection belongs to this record
+    ConnectionId sock = kNoConnection; // the connection messages for this record go out on
+    int score = 0;                   // game score, carried from round to round
+    int partner = 0;                 // team partner seat (1<->3, 2<->4)
+    bool watching = false;           // the owner just watches; the computer plays the seat
+    std::string computername;        // shown when no person holds the seat (at most 6 chars)
+    bool plays = false;              // takes part in the current round
+    Rack rack;                       // slots 1..60 with the tile count
+    int points = 0;                  // tiles laid this turn, or the round's settlement
+    std::array<bool, Rack::kSlots> botused{}; // computer player's scratch: slot committed this turn
+    std::array<bool, 5> botcolours{}; // group search's scratch: colour index 1..5 at [index-1]
+    bool poolempty = false;          // has tried to draw from an empty pool
+    int laiddown = 0;                // value laid this round; 0 = first lay-down still to come
+
+    int tilecount() const { return rack.tilecount(); }
+    // Played by the computer: no live connection, or the owner just watches.
+    bool computerDriven() const { return !connected || watching; }
+};
+
+} // namespace brixo

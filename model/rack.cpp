@@ -1,0 +1,48 @@
+#include "model/rack.h"
+
+namespace brixo {
+
+bool Rack::set(int slot, int code)
+{
+    if (!validSlot(slot) || code < kNoTile || code > kHighestTile) return false;
+    int& cell = m_slots[slot - 1];
+    m_count += (code != kNoTile) - (cell != kNoTile);
+    cell = code;
+    return true;
+}
+
+void Rack::clear()
+{
+    m_slots.fill(kNoTile);
+    m_count = 0;
+}
+
+int Rack::firstEmptySlot(int last) const
+{
+    for (int slot = 1; slot <= last && slot <= kSlots; ++slot)
+        if (m_slots[slot - 1] == kNoTile) return slot;
+    return 0;
+}
+
+int Rack::value() const
+{
+    int sum = 0;
+    for (int code : m_slots) sum += tilevalue(code);
+    return sum;
+}
+
+std::string Rack::wireItems() const
+{
+    std::string out;
+    for (int slot = 1; slot <= kSlots; ++slot) {
+        const int code = m_slots[slot - 1];
+        if (code == kNoTile) continue;
+        out += '+';
+        out += std::to_string(slot);
+        out += ',';
+        out += std::to_string(code);
+    }
+    return out;
+}
+
+} // namespace brixo

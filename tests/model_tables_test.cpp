@@ -1,0 +1,113 @@
+#include "model/gameoptions.h"
+#include "model/rack.h"
+#include "model/slottable.h"
+#include "tests/tilecodes.h"
+
+#include <gtest/gtest.h>
+
+using namespace brixo;
+using namespace brixo::test;
+
+TEST(Rack, CountFollowsEveryChangeAndWireFormListsFullSlotsOnly)
+{
+    Rack rack;
+    EXPECT_TRUE(rack.set(3, red(5)));
+    EXPECT_TRUE(rack.set(9, W));
+    EXPECT_EQ(rack.tilecount(), 2);
+    EXPECT_EQ(rack.wireItems(), "+3,31+9,53");
+    EXPECT_TRUE(rack.set(3, black(13))); // replacing keeps the count
+    EXPECT_EQ(rack.tilecount(), 2);
+    EXPECT_TRUE(rack.set(9, 0));
+    EXPECT_EQ(rack.tilecount(), 1);
+    EXPECT_EQ(rack.wireItems(), "+3,52");
+    EXPECT_EQ(rack.value(), 13);
+    EXPECT_EQ(rack.firstEmptySlot(), 1);
+}
+
+TEST(Rack, OutOfRangeSlotsAndCodesAreRefused)
+{
+    Rack rack;
+    EXPECT_FALSE(rack.set(0, red(1)));
+    EXPECT_FALSE(rack.set(61, red(1)));
+    EXPECT_FALSE(rack.set(5, 54));
+    EXPECT_FALSE(rack.set(5, -3));
+    EXPECT_EQ(rack.tilecount(), 0);
+    EXPECT_EQ(rack.at(0), 0);
+    EXPECT_EQ(rack.at(61), 0);
+    EXPECT_EQ(rack.wireItems(), "");
+}
+
+TEST(Rack, FirstEmptySlotStopsAtTheLimit)
+{
+    Rack rack;
+    for (int slot = 1; slot <= 59; ++slot) rack.set(slot, green(1));
+    EXPECT_EQ(rack.firstEmptySlot(59), 0);
+    EXPECT_EQ(rack.firstEmptySlot(), 60);
+    rack.set(60, green(2));
+    EXPECT_EQ(rack.firstEmptySlot(), 0);
+    EXPECT_EQ(rack.tilecount(), 60);
+}
+
+TEST(SlotTable, PartnersAndComputerNamesAreFixed)
+{
+    SlotTable table;
+    EXPECT_EQ(table[1].partner, 3);
+    EXPECT_EQ(table[2].partner, 4);
+    EXPECT_EQ(table[3].partner, 1);
+    EXPECT_EQ(table[4].partner, 2);
+    EXPECT_EQ(table[1].computername, "");
+    EXPECT_EQ(table[2].computername, "Klot");
+    EXPECT_EQ(table[3].computername, "Klock");
+    EXPECT_EQ(table[4].computername, "Kling");
+    EXPECT_EQ(table[5].computername, "Klick");
+    EXPECT_EQ(table[6].computername, "Krazy");
+    EXPECT_EQ(table.playercount, 0);
+}
+
+TEST(SlotTable, NumbersOutsideTheTableGiveNoRecord)
+{
+    SlotTable table;
+    EXPECT_EQ(table.record(0), nullptr);
+    EXPECT_EQ(table.record(12), nullptr);
+    EXPECT_EQ(table.record(-5), nullptr);
+    EXPECT_NE(table.record(11), nullptr);
+    EXPECT_EQ(table.seat(5), nullptr);
+    EXPECT_EQ(table.seat(0), nullptr);
+    EXPECT_NE(table.seat(4), nullptr);
+}
+
+TEST(SlotTable, ComputerDrivesSeatsWithoutAPersonOrWhileWatching)
+{
+    TPlayerRecord r;
+    EXPECT_TRUE(r.computerDriven());
+    r.connected = true;
+    EXPECT_FALSE(r.computerDriven());
+    r.watching = true;
+    EXPECT_TRUE(r.computerDriven());
+}
+
+TEST(GameOptions, DefaultsAndClamping)
+{
+    const GameOptions defaults;
+    EXPECT_EQ(defaults.playto, 500);
+    EXPECT_EQ(defaults.turntime, 60);
+    EXPECT_EQ(defaults.tilestostart, 14);
+    EXPECT_TRUE(defaults.timepenalty);
+    EXPECT_FALSE(defaults.teamgame);
+
+    GameOptions wild{-5, 5000, 1, false, true};
+    const GameOptions c = wild.clamped();
+    EXPECT_EQ(c.playto, 0);
+    EXPECT_EQ(c.turntime, 180);
+    EXPECT_EQ(c.tilestostart, 10);
+    EXPECT_EQ((GameOptions{2000, 0, 99, true, false}.clamped().turntime), 20);
+}
+
+TEST(GameOptions, DealCapKeepsTenTilesInThePool)
+{
+    EXPECT_EQ(cappedTilesToStart(48, 2), 48);
+    EXPECT_EQ(cappedTilesToStart(48, 3), 32);
+    EXPECT_EQ(cappedTilesToStart(48, 4), 24);
+    EXPECT_EQ(cappedTilesToStart(14, 4), 14);
+    EXPECT_EQ(cappedTilesToStart(25, 4), 24);
+}
