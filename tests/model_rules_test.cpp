@@ -3,15 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <cctype>
 #include <string>
+#include <vector>
 
 using namespace brixo;
 using namespace brixo::test;
 
 namespace {
 
-BoardGrid withRow(int row, int startCol, std::initializer_list<int> codes, BoardGrid grid = {})
+BoardGrid withRow(int row, int startCol, const std::vector<int>& codes, BoardGrid grid = {})
 {
     int col = startCol;
     for (int code : codes) grid.set(col++, row, code);
@@ -20,12 +21,19 @@ BoardGrid withRow(int row, int startCol, std::initializer_list<int> codes, Board
 
 struct SetCase {
     std::string what;
-    std::initializer_list<int> tiles;
+    std::vector<int> tiles;
     bool run;
     bool group;
 };
 
 class SetKinds : public ::testing::TestWithParam<SetCase> {};
+
+std::string caseName(const ::testing::TestParamInfo<SetCase>& info)
+{
+    std::string name;
+    for (char c : info.param.what) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    return name;
+}
 
 } // namespace
 
@@ -63,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(Sets, SetKinds, ::testing::Values(
     SetCase{"J Q K", {black(11), black(12), black(13)}, true, false},
     SetCase{"thirteen long", {orange(1), orange(2), orange(3), orange(4), orange(5), orange(6), orange(7),
                               orange(8), orange(9), orange(10), orange(11), orange(12), orange(13)}, true, false},
-    SetCase{"mixed colours, mixed numbers", {green(2), red(3), black(4)}, false, false}));
+    SetCase{"mixed colours, mixed numbers", {green(2), red(3), black(4)}, false, false}),
+    caseName);
 
 TEST(BoardRules, TwoSetsInOneRowNeedAnEmptyCellBetween)
 {
