@@ -1,0 +1,114 @@
+#include "net/qt/tsock.h"
+
+#include <QHostAddress>
+#include <QMetaEnum>
+#include <QTcpSocket>
+
+#include <vector>
+
+namespace {
+// Each readyRead takes at most this much, so one flooding peer cannot hold
+// the UI thread for long; the rest is read on the next notification.
+constexpr qint64 kReadChunk = 32768;
+} // namespace
+
+TSock::TSock(QObject* parent) : QObject(parent), m_socket(new QTcpSocket(this))
+{
+    attach();
+}
+
+TSock::TSock(QTcpSocket* accepted, QObject* parent) : QObject(parent), m_socket(accepted)
+{
+    m_socket->setParent(this);
+    m_wasConnected = m_socket->state() == QAbstractSocket::ConnectedState;
+    attach();
+    // Bytes may already be waiting; take them once the owner is wired up.
+    QMetaObject::invokeMethod(this, &TSock::readAll, Qt::QueuedConnection);
+}
+
+TSock::~TSock()
+{
+    // Destruction is not a close the owner needs to hear about.
+    m_socket->disconnect(this);
+}
+
+void TSock::attach()
+{
+    m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    connect(m_socket, &QTcpSocket::connected, this, [this] {
+        m_wasConnected = true;
+        m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+        emit connected();
+    });
+    connect(m_socket, &QTcpSocket::readyRead, this, &TSock::readAll);
+    connect(m_socket, &QTcpSocket::disconnected, this, &TSock::reportClosed);
+    connect(m_socket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
+        const char* name = QMetaEnum::fromType<QAbstractSocket::SocketError>().valueToKey(error);
+        emit errorReported(QStringLiteral("Error #%1 (%2)").arg(int(error)).arg(name ? name : "UNKNOWN ERROR"));
+        // A peer that vanishes mid-connection may not give disconnected().
+        if (m_wasConnected && m_socket->state() == QAbstractSocket::UnconnectedState) reportClosed();
+    });
+}
+
+void TSock::open(const QString& hostName, quint16 port)
+{
+    m_socket->abort();
+    m_socket->connectToHost(hostName, port);
+}
+
+void TSock::send(std::string_view frame)
+{
+    if (!isConnected() || frame.empty()) return;
+    m_socket->write(frame.data(), static_cast<qint64>(frame.size()));
+    m_socket->flush();
+}
+
+void TSock::close()
+{
+    if (m_socket->state() == QAbstractSocket::UnconnectedState) {
+        reportClosed();
+        return;
+    }
+    m_socket->disconnectFromHost();
+}
+
+bool TSock::isConnected() const
+{
+    return m_socket->state() == QAbstractSocket::ConnectedState && !m_closeReported;
+}
+
+QString TSock::peerAddress() const
+{
+    return m_socket->peerAddress().toString();
+}
+
+void TSock::readAll()
+{
+    std::vector<std::string> lines;
+    char buffer[kReadChunk];
+    qint64 taken = 0;
+    while (taken < kReadChunk * 8 && m_socket->bytesAvailable() > 0) {
+        const qint64 n = m_socket->read(buffer, sizeof buffer);
+        if (n <= 0) break;
+        taken += n;
+        if (!m_cutter.feed(std::string_view(buffer, static_cast<std::size_t>(n)), lines)) {
+            // Unterminated flood: refuse the peer.
+            m_socket->abort();
+            break;
+        }
+    }
+    for (const std::string& line : lines) {
+        if (m_closeReported) break;
+        emit received(line);
+    }
+    if (m_cutter.refused()) reportClosed();
+    else if (m_socket->bytesAvailable() > 0)
+        QMetaObject::invokeMethod(this, &TSock::readAll, Qt::QueuedConnection);
+}
+
+void TSock::reportClosed()
+{
+    if (m_closeReported || !m_wasConnected) return;
+    m_closeReported = true;
+    emit closed();
+}

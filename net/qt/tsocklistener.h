@@ -1,0 +1,29 @@
+// Listens for game connections on all IPv4 interfaces.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QTcpServer;
+class TSock;
+
+class TSockListener : public QObject {
+    Q_OBJECT
+public:
+    explicit TSockListener(QObject* parent = nullptr);
+
+    // Port 0 picks a free port (see port()). On failure answers false and
+    // sets the error text: "Listen - Socket Already In Use", "Listen - Error
+    // Binding Socket" or "Listen - Error Starting Listen".
+    bool listen(quint16 port, QString* error = nullptr);
+    bool isListening() const;
+    quint16 port() const;
+    void stop();
+
+signals:
+    // A new connection, owned by the receiver from now on.
+    void accepted(TSock* connection);
+
+private:
+    QTcpServer* m_server;
+};

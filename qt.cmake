@@ -1,0 +1,30 @@
+# Everything that binds the game to Qt: sockets and timers (net/qt,
+# server/qt), the windows (table/, dialogs/), settings (store/qt) and the
+# resources. Built as an object library so the resources' static
+# registration is always linked in.
+set(CMAKE_AUTOMOC ON)
+set(CMAKE_AUTORCC ON)
+find_package(Qt6 REQUIRED COMPONENTS Core Network Gui Widgets Multimedia Test)
+
+file(GLOB APP_SOURCES CONFIGURE_DEPENDS
+  net/qt/*.cpp net/qt/*.h
+  server/qt/*.cpp server/qt/*.h
+  table/*.cpp table/*.h
+  dialogs/*.cpp dialogs/*.h
+  store/qt/*.cpp store/qt/*.h
+  resources/*.qrc)
+add_library(brixo_app OBJECT ${APP_SOURCES})
+target_link_libraries(brixo_app PUBLIC brixo_core
+  Qt6::Core Qt6::Network Qt6::Gui Qt6::Widgets Qt6::Multimedia)
+
+add_executable(brixo main.cpp)
+target_link_libraries(brixo PRIVATE brixo_app)
+
+# Tests that need an event loop, sockets or widgets. Their main() creates
+# the application object and draws offscreen unless told otherwise.
+file(GLOB QT_TEST_SOURCES CONFIGURE_DEPENDS tests/qt/*.cpp tests/qt/*.h)
+add_executable(brixo_qt_tests ${QT_TEST_SOURCES})
+target_link_libraries(brixo_qt_tests PRIVATE brixo_app Qt6::Test GTest::gtest)
+target_include_directories(brixo_qt_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+gtest_discover_tests(brixo_qt_tests DISCOVERY_MODE PRE_TEST
+  PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;BRIXO_NO_GUARD=1")

@@ -1,0 +1,108 @@
+#include "net/catalogue.h"
+#include "net/qt/tsock.h"
+#include "net/qt/tsocklistener.h"
+#include "tests/qt/waitfor.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A listener with one accepted connection and one client connected to it.
+struct LoopbackPair {
+    TSockListener listener;
+    std::unique_ptr<TSock> server;
+    TSock client;
+    std::vector<std::string> atServer, atClient;
+    int serverClosed = 0, clientClosed = 0;
+
+    bool connect()
+    {
+        if (!listener.listen(0)) return false;
+        QObject::connect(&listener, &TSockListener::accepted, [this](TSock* s) {
+            server.reset(s);
+            QObject::connect(s, &TSock::received, [this](const std::string& l) { atServer.push_back(l); });
+            QObject::connect(s, &TSock::closed, [this] { ++serverClosed; });
+        });
+        QObject::connect(&client, &TSock::received, [this](const std::string& l) { atClient.push_back(l); });
+        QObject::connect(&client, &TSock::closed, [this] { ++clientClosed; });
+        client.open("127.0.0.1", listener.port());
+        return waitFor([this] { return server && client.isConnected(); });
+    }
+};
+
+} // namespace
+
+TEST(Transport, TenThousandMessagesArriveCompleteAndInOrder)
+{
+    LoopbackPair pair;
+    ASSERT_TRUE(pair.connect());
+    constexpr int kCount = 10000;
+    for (int i = 0; i < kCount; ++i) pair.client.send(brixo::msg::chat(1, "line " + std::to_string(i) + "|clBlack"));
+    ASSERT_TRUE(waitFor([&] { return pair.atServer.size() >= kCount; }, 20000));
+    ASSERT_EQ(pair.atServer.size(), static_cast<size_t>(kCount));
+    for (int i = 0; i < kCount; ++i)
+        ASSERT_EQ(pair.atServer[i], "CMD_chat+1+line " + std::to_string(i) + "|clBlack") << i;
+}
+
+TEST(Transport, BothDirectionsAndCloseIsReportedOnce)
+{
+    LoopbackPair pair;
+    ASSERT_TRUE(pair.connect());
+    pair.server->send(brixo::msg::sendlogininfo(1));
+    ASSERT_TRUE(waitFor([&] { return !pair.atClient.empty(); }));
+    EXPECT_EQ(pair.atClient[0], "CMD_sendlogininfo+1");
+
+    // A frame written and then closed still arrives before the close.
+    pair.server->send(brixo::msg::full());
+    pair.server->close();
+    pair.server->close();
+    ASSERT_TRUE(waitFor([&] { return pair.clientClosed > 0 && pair.serverClosed > 0; }));
+    waitFor([] { return false; }, 100);
+    EXPECT_EQ(pair.atClient.back(), "CMD_full+");
+    EXPECT_EQ(pair.clientClosed, 1);
+    EXPECT_EQ(pair.serverClosed, 1);
+    EXPECT_FALSE(pair.client.isConnected());
+    pair.client.send(brixo::msg::finish(1)); // sending after close does nothing
+}
+
+TEST(Transport, AnUnterminatedFloodClosesTheConnection)
+{
+    LoopbackPair pair;
+    ASSERT_TRUE(pair.connect());
+    const std::string chunk(8192, 'x');
+    for (int i = 0; i < 10; ++i) pair.client.send(chunk);
+    ASSERT_TRUE(waitFor([&] { return pair.serverClosed == 1 && pair.clientClosed == 1; }));
+    EXPECT_TRUE(pair.atServer.empty());
+}
+
+TEST(Transport, AFailedConnectReportsAnErrorButNoClose)
+{
+    TSockListener probe;
+    ASSERT_TRUE(probe.listen(0));
+    const quint16 freePort = probe.port();
+    probe.stop();
+
+    TSock client;
+    QString error;
+    int closes = 0;
+    QObject::connect(&client, &TSock::errorReported, [&](const QString& e) { error = e; });
+    QObject::connect(&client, &TSock::closed, [&] { ++closes; });
+    client.open("127.0.0.1", freePort);
+    ASSERT_TRUE(waitFor([&] { return !error.isEmpty(); }));
+    EXPECT_TRUE(error.startsWith("Error #"));
+    EXPECT_EQ(closes, 0);
+    EXPECT_FALSE(client.isConnected());
+}
+
+TEST(Transport, ListeningOnATakenPortNamesTheProblem)
+{
+    TSockListener first, second;
+    ASSERT_TRUE(first.listen(0));
+    QString error;
+    EXPECT_FALSE(second.listen(first.port(), &error));
+    EXPECT_EQ(error, "Listen - Socket Already In Use");
+}
