@@ -1,0 +1,13 @@
+// The computer player's turn driver.
+#pragma once
+
+#include "bot/bottable.h"
+
+namespace brixo {
+
+// Plays one whole turn for a seat that no person plays: group passes until
+// one finds nothing, then run passes likewise; finishes if anything was
+// laid, otherwise draws.
+void computerplay(BotTable& table, int seat);
+
+} // namespace brixo
