@@ -1,4 +1,5 @@
 #include "net/catalogue.h"
+#include "net/qt/messagepump.h"
 #include "net/qt/tsock.h"
 #include "net/qt/tsocklistener.h"
 #include "tests/qt/waitfor.h"
@@ -105,4 +106,30 @@ TEST(Transport, ListeningOnATakenPortNamesTheProblem)
     QString error;
     EXPECT_FALSE(second.listen(first.port(), &error));
     EXPECT_EQ(error, "Listen - Socket Already In Use");
+}
+
+TEST(MessagePump, DispatchesInOrderAndNotInsideANestedEventLoop)
+{
+    std::vector<std::string> order;
+    int depth = 0, maxDepth = 0;
+    MessagePump* pumpPtr = nullptr;
+    MessagePump pump([&](brixo::ConnectionId from, std::string_view command, std::string_view args) {
+        ++depth;
+        maxDepth = std::max(maxDepth, depth);
+        order.push_back(std::to_string(from) + std::string(command) + "|" + std::string(args));
+        if (command == "CMD_box") {
+            pumpPtr->push(3, "CMD_late+");
+            // A message box would spin its own loop here.
+            QCoreApplication::processEvents();
+        }
+        --depth;
+    });
+    pumpPtr = &pump;
+    pump.push(1, "CMD_box+x");
+    pump.push(2, "no command");
+    pump.push(2, "CMD_next+y");
+    ASSERT_TRUE(waitFor([&] { return order.size() == 3; }));
+    EXPECT_EQ(maxDepth, 1);
+    EXPECT_EQ(order, (std::vector<std::string>{"1CMD_box|x", "2CMD_next|y", "3CMD_late|"}));
+    EXPECT_TRUE(pump.empty());
 }
