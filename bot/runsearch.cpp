@@ -1,0 +1,185 @@
+#include "bot/runsearch.h"
+
+#include "bot/botmoves.h"
+#include "bot/freestretch.h"
+
+namespace brixo {
+
+namespace {
+
+constexpr int kLastColumn = BoardGrid::kColumns - 1; // 22
+
+bool usable(int tile) { return tile != kNoTile && tile != kWildTile; }
+
+// Board cells compare by plain code mod 13 (a King 0); an empty cell reads 0.
+int mod13(const BoardGrid& grid, int col, int row) { return grid.at(col, row) % kTilesPerColour; }
+
+// The new set's width on a relocation: the run plus its new tile and two
+// free cells; a run of five or more gives up only its top (or bottom) two.
+int relocationwidth(int runLength) { return runLength + 1 <= 5 ? runLength + 3 : 5; }
+
+// Lays three rack slots, left to right, at x + 2..x + 4 of a fresh stretch.
+bool laypattern(BotTable& table, int seat, int first, int second, int third)
+{
+    const auto stretch = runstretch(table.grid(), table.random());
+    if (!stretch) return false;
+    const int slots[3] = {first, second, third};
+    for (int k = 0; k < 3; ++k)
+        if (!laytile(table, seat, slots[k], {stretch->col + 2 + k, stretch->row})) return k > 0;
+    return true;
+}
+
+// Patterns a (N, N+1, N+2), b (N-1, N, N+1) and c (N-2, N-1, N), in that order.
+bool layownrun(BotTable& table, int seat, int slot, const PartnerTable& p, int n)
+{
+    if (n <= 11 && p[n + 1] && p[n + 2] && laypattern(table, seat, slot, p[n + 1], p[n + 2])) return true;
+    if (n >= 2 && n <= 12 && p[n - 1] && p[n + 1] && laypattern(table, seat, p[n - 1], slot, p[n + 1]))
+        return true;
+    if (n >= 3 && p[n - 2] && p[n - 1] && laypattern(table, seat, p[n - 2], p[n - 1], slot)) return true;
+    return false;
+}
+
+// Adds the tile after the run ending at column c; with no room there, lays
+// the tile on a free stretch and moves the run's top tiles in front of it.
+bool extendupper(BotTable& table, int seat, int slot, int c, int row)
+{
+    const BoardGrid& grid = table.grid();
+    if (c <= 21 && grid.isEmpty(c + 2, row)) return laytile(table, seat, slot, {c + 1, row});
+
+    int length = 0;
+    while (c - length >= 0 && !grid.isEmpty(c - length, row)) ++length;
+    const int w = relocationwidth(length);
+    const auto stretch = relocationstretch(grid, table.random(), w);
+    if (!stretch) return false;
+    const int x = stretch->col;
+    if (!laytile(table, seat, slot, {x - 1, stretch->row})) return false;
+    for (int j = 0; j <= w - 4; ++j)
+        if (!movetile(table, seat, {x - 2 - j, stretch->row}, {c - j, row})) break;
+    return true;
+}
+
+// The mirror image for the run starting at column b: the tile goes just
+// left of it when the two cells there are free and the tile would not land
+// in column 0; otherwise the run's bottom tiles move with it.
+bool extendlower(BotTable& table, int seat, int slot, int b, int row)
+{
+    const BoardGrid& grid = table.grid();
+    if (b >= 2 && grid.isEmpty(b - 2, row)) return laytile(table, seat, slot, {b - 1, row});
+
+    int length = 0;
+    while (b + length <= kLastColumn && !grid.isEmpty(b + length, row)) ++length;
+    const int w = relocationwidth(length);
+    const auto stretch = relocationstretch(grid, table.random(), w);
+    if (!stretch) return false;
+    const int left = stretch->col - w + 2;
+    if (!laytile(table, seat, slot, {left, stretch->row})) return false;
+    for (int j = 0; j <= w - 4; ++j)
+        if (!movetile(table, seat, {left + 1 + j, stretch->row}, {b + j, row})) break;
+    return true;
+}
+
+// The first cell, rows 0 to 12 and columns 4 to 22, holding an N - 1 of the
+// tile's colour that ends a run: N - 2 just before it, N - 3 or nothing
+// before that, and nothing after it.
+bool upperend(BotTable& table, int seat, int slot, int n, int colour)
+{
+    const BoardGrid& grid = table.grid();
+    for (int row = 0; row < BoardGrid::kRows; ++row) {
+        for (int c = 4; c <= kLastColumn; ++c) {
+            const int top = grid.at(c, row);
+            if (!usable(top) || getsuit(top) != colour || top % kTilesPerColour != n - 1) continue;
+            // The cell before must hold a tile: an empty cell also reads 0,
+            // which would take a lone 1 for the top of a run.
+            if (grid.isEmpty(c - 1, row) || mod13(grid, c - 1, row) != n - 2) continue;
+            if (!grid.isEmpty(c - 2, row) && mod13(grid, c - 2, row) != n - 3) continue;
+            if (!grid.isEmpty(c + 1, row)) continue;
+            return extendupper(table, seat, slot, c, row);
+        }
+    }
+    return false;
+}
+
+// Mirrors upperend: an N + 1 of the tile's colour, N + 2 just after it,
+// N + 3 or nothing after that, and nothing before it. There is no column
+// limit like the upper end's: the placement checks its own room.
+bool lowerend(BotTable& table, int seat, int slot, int n, int colour)
+{
+    if (n > 11) return false; // an N + 2 above it must exist
+    const BoardGrid& grid = table.grid();
+    const int want1 = (n + 1) % kTilesPerColour;
+    const int want2 = (n + 2) % kTilesPerColour;
+    for (int row = 0; row < BoardGrid::kRows; ++row) {
+        for (int b = 0; b <= kLastColumn; ++b) {
+            const int bottom = grid.at(b, row);
+            if (!usable(bottom) || getsuit(bottom) != colour || bottom % kTilesPerColour != want1) continue;
+            if (grid.isEmpty(b + 1, row) || mod13(grid, b + 1, row) != want2) continue;
+            const bool beyond = grid.isEmpty(b + 2, row) ||
+                                (n + 3 <= 13 && mod13(grid, b + 2, row) == (n + 3) % kTilesPerColour);
+            if (!beyond) continue;
+            if (!grid.isEmpty(b - 1, row)) continue;
+            return extendlower(table, seat, slot, b, row);
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+PartnerTable partnertable(const TPlayerRecord& record, int slot)
+{
+    PartnerTable table{};
+    const int tile = record.rack.at(slot);
+    if (!usable(tile)) return table;
+    table[ordernumber(tile)] = slot;
+    for (int j = slot + 1; j <= Rack::kSlots; ++j) {
+        const int other = record.rack.at(j);
+        if (!usable(other) || record.botused[j - 1] || getsuit(other) != getsuit(tile)) continue;
+        int& entry = table[ordernumber(other)];
+        if (entry == 0) entry = j;
+    }
+    return table;
+}
+
+bool computerruns(BotTable& table, int seat)
+{
+    TPlayerRecord& record = table.seatRecord(seat);
+    bool moved = false;
+    for (int slot = 1; slot <= Rack::kSlots; ++slot) {
+        if (!usable(record.rack.at(slot)) || record.botused[slot - 1]) continue;
+        if (computerrun1(table, seat, slot) || computerrun2(table, seat, slot) || computerrun3(table, seat, slot))
+            moved = true;
+    }
+    return moved;
+}
+
+bool computerrun1(BotTable& table, int seat, int slot)
+{
+    const TPlayerRecord& record = table.seatRecord(seat);
+    return layownrun(table, seat, slot, partnertable(record, slot), ordernumber(record.rack.at(slot)));
+}
+
+bool computerrun2(BotTable& table, int seat, int slot)
+{
+    const int tile = table.seatRecord(seat).rack.at(slot);
+    const int n = ordernumber(tile);
+    return upperend(table, seat, slot, n, getsuit(tile)) || lowerend(table, seat, slot, n, getsuit(tile));
+}
+
+bool computerrun3(BotTable& table, int seat, int slot)
+{
+    const TPlayerRecord& record = table.seatRecord(seat);
+    int wild = 0;
+    for (int j = 1; j <= Rack::kSlots && wild == 0; ++j)
+        if (record.rack.at(j) == kWildTile && !record.botused[j - 1]) wild = j;
+
+    const PartnerTable p = partnertable(record, slot);
+    const int n = ordernumber(record.rack.at(slot));
+    if (layownrun(table, seat, slot, p, n)) return true;
+    if (wild == 0 || n < 2 || n > 12) return false;
+    // The wild tile stands for N + 1 after the pair (d) or N - 1 before it (e).
+    if (p[n - 1] && laypattern(table, seat, p[n - 1], slot, wild)) return true;
+    if (p[n + 1] && laypattern(table, seat, wild, slot, p[n + 1])) return true;
+    return false;
+}
+
+} // namespace brixo
