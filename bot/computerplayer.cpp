@@ -1,16 +1,31 @@
 #include "bot/computerplayer.h"
 
-#include <string>
+#include "bot/groupsearch.h"
+#include "bot/runsearch.h"
+#include "model/setrules.h"
+#include "net/catalogue.h"
 
 namespace brixo {
 
-// Without its searches the computer finds nothing to lay, and a turn that
-// lays nothing ends with a draw.
+// Every pass that answers true has laid at least one rack tile (a move the
+// server refused does not count), so the repetitions end with the rack.
 void computerplay(BotTable& table, int seat)
 {
+    if (seat < 1 || seat > 4) return;
     TPlayerRecord& record = table.seatRecord(seat);
     record.botused.fill(false);
-    table.drawcard(std::to_string(seat) + '+');
+
+    bool laid = false;
+    while (computermatches(table, seat)) laid = true;
+    while (computerruns(table, seat)) laid = true;
+
+    // A board the bot itself left invalid (a refused move half-way through a
+    // set) would hold the game until the turn clock ran out; drawing takes
+    // the moves back at once instead.
+    if (laid && boardok(table.grid()))
+        table.finish(msg::seatBody(seat));
+    else
+        table.drawcard(msg::seatBody(seat));
 }
 
 } // namespace brixo
