@@ -1,0 +1,112 @@
+// Login, departures, removing a participant, just-watch and the chat relays.
+#include "server/serverform.h"
+
+#include "bot/computerplayer.h"
+#include "net/catalogue.h"
+
+namespace brixo {
+
+void TServer::receivedlogininfo(int slot, std::string_view body)
+{
+    const auto login = msg::parseLogininfo(body);
+    if (!login) return;
+    TPlayerRecord& record = m_slots[slot];
+    record.name = login->name;
+
+    broadcast(msg::newplayerinfo(slot, record.name));
+    for (int other = 1; other <= m_slots.playercount; ++other)
+        if (other != slot && m_slots[other].connected)
+            sendTo(slot, msg::existingplayers(other, m_slots[other].name));
+
+    // A different version is reported to both sides and otherwise allowed.
+    if (login->version != msg::kVersion) {
+        sendTo(1, msg::havewrongversion(record.name));
+        sendTo(slot, msg::wrongversion());
+    }
+    if (m_state.gamerunning) catchUp(slot);
+}
+
+// Brings a table that logs in during a game up to date: options, scores and
+// counts, the board, and its own rack when it sits at a seat that plays.
+void TServer::catchUp(int slot)
+{
+    msg::LoadStats stats;
+    stats.slot = slot;
+    stats.turnseat = m_state.currentseat;
+    stats.playto = m_state.playto;
+    stats.turntime = m_state.turntime;
+    stats.penalty = m_state.timepenalty;
+    stats.team = m_state.teamgame;
+    for (int seat = 1; seat <= kSeats; ++seat) {
+        const TPlayerRecord& r = m_slots[seat];
+        stats.seats.push_back({seat, r.score, r.tilecount(), r.watching, !r.plays});
+    }
+    sendTo(slot, msg::loadstats(stats));
+
+    if (m_grid.hasAnyTile()) {
+        std::vector<Cell> cells;
+        for (int col = 0; col < BoardGrid::kColumns; ++col)
+            for (int row = 0; row < BoardGrid::kRows; ++row)
+                if (const int tile = m_grid.at(col, row)) cells.push_back({col, row, tile});
+        sendTo(slot, msg::loadboard(slot, cells));
+    }
+
+    const TPlayerRecord* seat = m_slots.seat(slot);
+    if (seat && seat->plays && seat->tilecount() > 0) sendTo(slot, msg::yourtilesWire(slot, seat->rack.wireItems()));
+}
+
+// A slot's connection is gone: the others are told once, the slot is freed,
+// and the seat keeps its rack and score so that the computer plays it on.
+// If it was that seat's turn, the computer takes the turn at once, except
+// for seat 1, whose turn runs out on the clock.
+void TServer::departure(int slot)
+{
+    TPlayerRecord& record = m_slots[slot];
+    for (int other = 1; other <= m_slots.playercount; ++other)
+        if (other != slot) sendTo(other, msg::playerdisconnected(slot, record.name));
+    record.connected = false;
+    record.sock = kNoConnection;
+    record.name.clear();
+    record.watching = false;
+    if (slot != 1 && slot == m_state.currentseat && turnRunning()) computerplay(*this, slot);
+}
+
+void TServer::kickhim(std::string_view body)
+{
+    if (const auto kick = msg::parseKickhim(body)) disconnectsock(kick->target);
+}
+
+void TServer::disconnectsock(int slot)
+{
+    if (!isSlot(slot) || !m_slots[slot].connected) return;
+    const ConnectionId connection = m_slots[slot].sock;
+    departure(slot);
+    m_host.close(connection);
+}
+
+void TServer::justwatch(std::string_view body)
+{
+    const auto request = msg::parseJustwatch(body);
+    if (!request || !isSeat(request->seat)) return;
+    TPlayerRecord& seat = m_slots[request->seat];
+    if (request->mode == "2") {
+        seat.watching = false;
+        broadcast(msg::justwatching(request->seat, "2"));
+    } else if (request->mode == "1" && m_state.gamerunning) {
+        seat.watching = true;
+        broadcast(msg::justwatching(request->seat, "1"));
+        if (request->seat == m_state.currentseat && turnRunning()) computerplay(*this, request->seat);
+    }
+}
+
+void TServer::chat(int slot, std::string_view body)
+{
+    if (const auto line = msg::parseSlotText(body)) broadcast(msg::chatRelay(m_slots[slot].name, line->text));
+}
+
+void TServer::action(int slot, std::string_view body)
+{
+    if (const auto line = msg::parseSlotText(body)) broadcast(msg::actionRelay(m_slots[slot].name, line->text));
+}
+
+} // namespace brixo

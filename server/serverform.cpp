@@ -1,0 +1,183 @@
+#include "server/serverform.h"
+
+#include "bot/computerplayer.h"
+#include "net/catalogue.h"
+#include "net/fieldreader.h"
+#include "net/receivequeue.h"
+
+#include <optional>
+#include <utility>
+
+namespace brixo {
+
+namespace {
+
+// The first field of an argument text (the sender's slot or seat in every
+// table message but "CMD_startgame").
+std::optional<int> leadingNumber(std::string_view args)
+{
+    return parseInt(args.substr(0, args.find('+')));
+}
+
+} // namespace
+
+TServer::TServer(ServerHost& host, RandomSource& random) : m_host(host), m_random(random) {}
+
+bool TServer::turnRunning() const
+{
+    return m_state.gamerunning && m_state.phase != ClockPhase::BetweenRounds && isSeat(m_state.currentseat);
+}
+
+int TServer::movingSeat(int seat) const
+{
+    return turnRunning() && seat == m_state.currentseat ? seat : 0;
+}
+
+// ---- inputs ---------------------------------------------------------------
+
+void TServer::serialized(std::function<void()> input)
+{
+    if (m_busy) {
+        m_waiting.push_back(std::move(input));
+        return;
+    }
+    m_busy = true;
+    input();
+    while (!m_waiting.empty()) {
+        std::function<void()> next = std::move(m_waiting.front());
+        m_waiting.pop_front();
+        next();
+    }
+    m_busy = false;
+}
+
+void TServer::message(ConnectionId from, std::string_view line)
+{
+    if (const auto split = splitCommand(line)) dispatch(from, split->command, split->args);
+}
+
+void TServer::dispatch(ConnectionId from, std::string_view command, std::string_view args)
+{
+    serialized([this, from, command = std::string(command), args = std::string(args)] {
+        const int slot = slotOf(from);
+        if (slot == 0) return; // the connection no longer holds a slot
+        const std::optional<int> named = leadingNumber(args);
+        // Every table message names its sender first; anyone else's number
+        // gets the message dropped.
+        const bool own = named && *named == slot;
+
+        if (command == "CMD_logininfo") {
+            if (own) receivedlogininfo(slot, args);
+        } else if (command == "CMD_kickhim") {
+            if (own && slot == 1) kickhim(args);
+        } else if (command == "CMD_chat") {
+            if (own) chat(slot, args);
+        } else if (command == "CMD_action") {
+            if (own) action(slot, args);
+        } else if (command == "CMD_startgame") {
+            if (slot == 1) startgame(args);
+        } else if (command == "CMD_justwatch") {
+            if (own || (named && slot == 1)) justwatch(args);
+        } else if (command == "CMD_placemytile") {
+            if (own) placemytile(args);
+        } else if (command == "CMD_swaptiles") {
+            if (own) swaptiles(args);
+        } else if (command == "CMD_undothem") {
+            if (own) undothem(args);
+        } else if (command == "CMD_finish") {
+            if (own) finish(args);
+        } else if (command == "CMD_drawcard") {
+            if (own) drawcard(args);
+        } else if (command == "CMD_clickyes") {
+            if (own) clickyes(args);
+        } else if (command == "CMD_replacetile") {
+            if (own) replacetile(args);
+        } else if (command == "CMD_pause") {
+            if (own) pause(args);
+        }
+        // Anything else, "CMD_botspeed" included, is ignored.
+    });
+}
+
+void TServer::connectionAccepted(ConnectionId connection)
+{
+    serialized([this, connection] {
+        // Lowest free slot among those handed out so far, else a new one.
+        int slot = 0;
+        for (int n = 1; n <= m_slots.playercount; ++n) {
+            if (!m_slots[n].connected) {
+                slot = n;
+                break;
+            }
+        }
+        if (slot == 0 && m_slots.playercount < kMaxSlots) slot = ++m_slots.playercount;
+        if (slot == 0) {
+            m_host.send(connection, msg::full());
+            m_host.close(connection);
+            return;
+        }
+        TPlayerRecord& record = m_slots[slot];
+        record.connected = true;
+        record.sock = connection;
+        sendTo(slot, msg::sendlogininfo(slot));
+    });
+}
+
+void TServer::connectionClosed(ConnectionId connection)
+{
+    serialized([this, connection] {
+        if (const int slot = slotOf(connection)) departure(slot);
+    });
+}
+
+void TServer::timer1Timer()
+{
+    serialized([this] {
+        if (!m_clockRunning) return;
+        --m_state.turnclock;
+        if (m_state.turnclock >= 1) return;
+        stopClock();
+        switch (m_state.phase) {
+        case ClockPhase::Turn:
+            broadcast(msg::notime(m_state.currentseat));
+            startClock(ClockPhase::Grace, 2);
+            break;
+        case ClockPhase::BetweenRounds: startround(); break;
+        case ClockPhase::Grace: timeup(m_state.currentseat); break;
+        }
+    });
+}
+
+void TServer::computertimerTimer()
+{
+    serialized([this] {
+        if (!m_computerTimerArmed) return;
+        m_computerTimerArmed = false;
+        const TPlayerRecord* seat = m_slots.seat(m_state.currentseat);
+        if (turnRunning() && seat->computerDriven()) computerplay(*this, m_state.currentseat);
+    });
+}
+
+// ---- sending --------------------------------------------------------------
+
+void TServer::sendTo(int slot, const std::string& frame)
+{
+    const TPlayerRecord* record = isSlot(slot) ? m_slots.record(slot) : nullptr;
+    if (record && record->connected) m_host.send(record->sock, frame);
+}
+
+void TServer::broadcast(const std::string& frame)
+{
+    for (int slot = 1; slot <= m_slots.playercount; ++slot)
+        if (m_slots[slot].connected) m_host.send(m_slots[slot].sock, frame);
+}
+
+int TServer::slotOf(ConnectionId connection) const
+{
+    if (connection == kNoConnection) return 0;
+    for (int slot = 1; slot <= kMaxSlots; ++slot)
+        if (m_slots[slot].connected && m_slots[slot].sock == connection) return slot;
+    return 0;
+}
+
+} // namespace brixo

@@ -1,0 +1,135 @@
+// The game server. It owns the authoritative game: the slot table, the
+// pool, the racks, the board and its turn snapshot, the scores and the
+// options. It checks every move, runs the turn clock, settles the rounds
+// and has the computer play the seats no person plays.
+//
+// TServer is driven by calls and answers through a ServerHost: it is told
+// that a connection was accepted, that a line arrived on a connection, that
+// a connection closed, that a second passed on the turn clock, or that the
+// computer timer fired. A message is attributed to the slot whose
+// connection it arrived on; a slot or seat number in the message that names
+// anybody else gets it dropped (the host, slot 1, may name any seat when
+// asking a seat to just watch). Every number is range-checked before it
+// indexes anything, and a message that does not fit the state is dropped
+// without a reply.
+//
+// Inputs are handled one at a time: one that arrives while another is
+// being handled (a host that reports a close from inside send(), say) waits
+// until the first is done.
+#pragma once
+
+#include "bot/bottable.h"
+#include "model/boardgrid.h"
+#include "model/gamestate.h"
+#include "model/pool.h"
+#include "model/slottable.h"
+#include "server/serverhost.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace brixo {
+
+class TServer final : public BotTable {
+public:
+    TServer(ServerHost& host, RandomSource& random);
+
+    // ---- events from the host -------------------------------------------
+    void connectionAccepted(ConnectionId connection);
+    // One received line, terminator removed.
+    void message(ConnectionId from, std::string_view line);
+    // The same, already split at the first "+".
+    void dispatch(ConnectionId from, std::string_view command, std::string_view args);
+    void connectionClosed(ConnectionId connection);
+    void timer1Timer();
+    void computertimerTimer();
+
+    // ---- the computer player's view (also the table's move handlers) -----
+    const BoardGrid& grid() const override { return m_grid; }
+    TPlayerRecord& seatRecord(int seat) override { return m_slots[isSeat(seat) ? seat : 1]; }
+    RandomSource& random() override { return m_random; }
+    void placemytile(std::string_view body) override;
+    void swaptiles(std::string_view body) override;
+    void finish(std::string_view body) override;
+    void drawcard(std::string_view body) override;
+
+    // ---- read access -----------------------------------------------------
+    const SlotTable& slots() const { return m_slots; }
+    const GameState& state() const { return m_state; }
+    const Pool& pool() const { return m_pool; }
+    const BoardGrid& snapshot() const { return m_snapshot; }
+    bool clockRunning() const { return m_clockRunning; }
+    bool computerTimerArmed() const { return m_computerTimerArmed; }
+    // A turn is in progress: a game runs and the clock is not in the pause
+    // between rounds. Moves are taken only then.
+    bool turnRunning() const;
+
+private:
+    // Connections, login, departures, chat (connections.cpp).
+    void receivedlogininfo(int slot, std::string_view body);
+    void catchUp(int slot);
+    void kickhim(std::string_view body);
+    void disconnectsock(int slot);
+    void departure(int slot);
+    void justwatch(std::string_view body);
+    void chat(int slot, std::string_view body);
+    void action(int slot, std::string_view body);
+
+    // Game and round lifecycle, the clock (lifecycle.cpp).
+    void startgame(std::string_view body);
+    void startround();
+    void givetiles();
+    void findplayer();
+    void timeup(int seat);
+    void pause(std::string_view body);
+    void setPlaysFlags();
+    int dealCap() const;
+    void startClock(ClockPhase phase, int seconds);
+    void stopClock();
+    void scheduleComputer();
+    void stopComputerTimer();
+
+    // Moves inside a turn (moves.cpp).
+    void replacetile(std::string_view body);
+    void undothem(std::string_view body);
+    void undo(int seat);
+    void clearusingstring(int seat);
+
+    // Drawing and ending a turn (turnend.cpp).
+    bool draw(int seat, int count);
+    void clickyes(std::string_view body);
+    void drawInstead(int seat, int count);
+
+    // Round end and the winner (scoring.cpp).
+    void endround(int seat);
+    bool checkforwin();
+    std::string winnerName(int seat) const;
+
+    // Sending (serverform.cpp).
+    void sendTo(int slot, const std::string& frame);
+    void broadcast(const std::string& frame);
+    int slotOf(ConnectionId connection) const;
+    // The seat the body names, when it is the turn seat and a turn runs; 0
+    // otherwise.
+    int movingSeat(int seat) const;
+
+    // Runs an input now, or after the one being handled.
+    void serialized(std::function<void()> input);
+
+    ServerHost& m_host;
+    RandomSource& m_random;
+    SlotTable m_slots;
+    GameState m_state;
+    Pool m_pool;
+    BoardGrid m_grid;
+    BoardGrid m_snapshot;
+    bool m_clockRunning = false;
+    bool m_computerTimerArmed = false;
+    bool m_busy = false;
+    std::deque<std::function<void()>> m_waiting;
+};
+
+} // namespace brixo

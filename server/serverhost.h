@@ -1,0 +1,40 @@
+// What the game server needs from its surroundings: sending to and closing
+// connections, the one-second turn clock and the one-shot computer timer,
+// and the delay before a computer turn. The Qt adapter binds these to
+// sockets and timers; tests and self-play use fakes that record the calls
+// and fire the timers themselves.
+#pragma once
+
+#include "model/playerrecord.h"
+
+#include <string>
+
+namespace brixo {
+
+class ServerHost {
+public:
+    virtual ~ServerHost() = default;
+
+    // Writes one whole frame (terminator included) on a connection.
+    virtual void send(ConnectionId connection, const std::string& frame) = 0;
+    // Closes a connection after what was sent to it has gone out. The host
+    // may report the close back through TServer::connectionClosed; the
+    // server has already let go of the connection and ignores it.
+    virtual void close(ConnectionId connection) = 0;
+
+    // The turn clock: one TServer::timer1Timer() per second while running.
+    // A start always begins a full second.
+    virtual void startClock() = 0;
+    virtual void stopClock() = 0;
+
+    // One TServer::computertimerTimer() after `milliseconds`; a new start
+    // replaces a pending one.
+    virtual void startComputerTimer(int milliseconds) = 0;
+    virtual void stopComputerTimer() = 0;
+
+    // Delay before a computer turn, in milliseconds, read at every turn
+    // change that schedules one.
+    virtual int botSpeed() = 0;
+};
+
+} // namespace brixo

@@ -1,0 +1,229 @@
+// Connections, login, departures, kick, just-watch, chat, and the rule that
+// a message speaks only for the connection it arrived on.
+#include "tests/server_fakehost.h"
+
+using namespace brixo;
+using namespace brixo::test;
+
+using ServerLogin = ServerFixture;
+using Strings = std::vector<std::string>;
+
+TEST_F(ServerLogin, SlotsGoToTheLowestFreeOneAndTheCountNeverFalls)
+{
+    EXPECT_EQ(join(11, "Ann"), 1);
+    EXPECT_EQ(join(12, "Bob"), 2);
+    EXPECT_EQ(join(13, "Cy"), 3);
+    forget();
+    server.connectionClosed(12);
+    server.connectionClosed(12); // the second report of the same close
+    EXPECT_EQ(args(11, "CMD_playerdisconnected"), Strings{"2+Bob"});
+    EXPECT_EQ(args(13, "CMD_playerdisconnected"), Strings{"2+Bob"});
+    EXPECT_TRUE(lines(12).empty());
+    EXPECT_FALSE(seat(2).connected);
+    EXPECT_EQ(seat(2).name, "");
+
+    EXPECT_EQ(join(14, "Dee"), 2);
+    EXPECT_EQ(server.slots().playercount, 3);
+    EXPECT_EQ(join(15, "Eve"), 4);
+    EXPECT_EQ(server.slots().playercount, 4);
+}
+
+TEST_F(ServerLogin, ATenthConnectionIsToldTheGameIsFullAndNothingElseChanges)
+{
+    for (ConnectionId id = 1; id <= 9; ++id) join(id, "P" + std::to_string(id));
+    forget();
+    server.connectionAccepted(10);
+    EXPECT_EQ(lines(10), Strings{"CMD_full+"});
+    EXPECT_EQ(host.closed, std::vector<ConnectionId>{10});
+    for (ConnectionId id = 1; id <= 9; ++id) EXPECT_TRUE(lines(id).empty());
+    send(10, msg::chat(1, "sneaky|clRed")); // holds no slot: dropped
+    server.connectionClosed(10);
+    for (ConnectionId id = 1; id <= 9; ++id) EXPECT_TRUE(lines(id).empty());
+    EXPECT_EQ(server.slots().playercount, 9);
+}
+
+TEST_F(ServerLogin, LoginAnnouncesTheNewcomerAndListsTheOthersToHim)
+{
+    join(1, "Ann");
+    join(2, "Bob");
+    forget();
+    server.connectionAccepted(3);
+    EXPECT_EQ(lines(3), Strings{"CMD_sendlogininfo+3"});
+    send(3, msg::logininfo(3, msg::kVersion, "Cy+the+Third"));
+    EXPECT_EQ(seat(3).name, "Cy+the+Third");
+    EXPECT_EQ(lines(1), Strings{"CMD_newplayerinfo+3+Cy+the+Third"});
+    EXPECT_EQ(lines(3), (Strings{"CMD_sendlogininfo+3", "CMD_newplayerinfo+3+Cy+the+Third",
+                                 "CMD_existingplayers+1+Ann", "CMD_existingplayers+2+Bob"}));
+    EXPECT_TRUE(args(3, "CMD_loadstats").empty()); // no game yet
+}
+
+TEST_F(ServerLogin, AnotherVersionIsReportedToBothSidesAndPlaysOn)
+{
+    join(1, "Ann");
+    forget();
+    join(2, "Old", "1.0.7");
+    EXPECT_EQ(args(1, "CMD_havewrongversion"), Strings{"Old"});
+    EXPECT_EQ(args(2, "CMD_wrongversion"), Strings{""});
+    EXPECT_TRUE(seat(2).connected);
+    startgame();
+    EXPECT_TRUE(seat(2).plays);
+    EXPECT_EQ(args(2, "CMD_yourtiles").size(), 1u);
+}
+
+TEST_F(ServerLogin, ALateJoinerIsBroughtUpToDate)
+{
+    join(1, "Ann");
+    join(2, "Bob");
+    join(3, "Cy");
+    startgame(500, 60, true, false, 14);
+    // Nothing on the board yet: stats but no board for a spectator.
+    join(5, "Spy");
+    EXPECT_EQ(args(5, "CMD_loadstats").size(), 1u);
+    EXPECT_TRUE(args(5, "CMD_loadboard").empty());
+
+    const int tile = seat(1).rack.at(1);
+    send(1, msg::placemytile({1, 1, 5, 6}));
+    server.connectionClosed(3); // Cy leaves; seat 3 keeps its rack
+    const std::string rack = seat(3).rack.wireItems();
+    forget();
+
+    EXPECT_EQ(join(6, "Cy"), 3);
+    const Strings stats = args(6, "CMD_loadstats");
+    ASSERT_EQ(stats.size(), 1u);
+    EXPECT_EQ(stats[0], "3+1+500+60+t+f+1+0+13+f+f+2+0+14+f+f+3+0+14+f+f+4+0+0+f+t");
+    EXPECT_EQ(args(6, "CMD_loadboard"), Strings{"3+5+6+" + std::to_string(tile)});
+    EXPECT_EQ(args(6, "CMD_yourtiles"), Strings{"3" + rack});
+    // In order: announcement, the others, then the catch-up.
+    EXPECT_EQ(commands(6), (Strings{"CMD_sendlogininfo", "CMD_newplayerinfo", "CMD_existingplayers",
+                                    "CMD_existingplayers", "CMD_existingplayers", "CMD_loadstats", "CMD_loadboard",
+                                    "CMD_yourtiles"}));
+
+    // A spectator gets the board but never a rack.
+    join(7, "Spy2");
+    EXPECT_EQ(args(7, "CMD_loadboard").size(), 1u);
+    EXPECT_TRUE(args(7, "CMD_yourtiles").empty());
+}
+
+TEST_F(ServerLogin, TheComputerTakesOverTheTurnOfADepartingSeatButNotSeatOnes)
+{
+    join(1, "Ann");
+    join(2, "Bob");
+    startgame();
+    ASSERT_EQ(server.state().currentseat, 1);
+    send(1, msg::placemytile({1, 1, 5, 6}));
+    server.connectionClosed(1);
+    EXPECT_EQ(server.state().currentseat, 1); // seat 1's turn runs out on the clock
+    EXPECT_EQ(server.grid().tileCount(), 1);
+    EXPECT_EQ(args(2, "CMD_playerdisconnected"), Strings{"1+Ann"});
+
+    ticks(64 + 2); // time-out: the tile goes back, seat 1 draws, seat 2's turn
+    ASSERT_EQ(server.state().currentseat, 2);
+    EXPECT_EQ(server.grid().tileCount(), 0);
+    forget();
+    server.connectionClosed(2);
+    // Seat 2's turn was taken by the computer at once: it has passed on to
+    // seat 1, which no person holds now, so the computer timer is set.
+    EXPECT_EQ(server.state().currentseat, 1);
+    EXPECT_TRUE(host.computerTimer);
+}
+
+TEST_F(ServerLogin, OnlyTheHostRemovesParticipants)
+{
+    join(1, "Ann");
+    join(2, "Bob");
+    join(3, "Cy");
+    forget();
+    send(3, msg::kickhim(3, 2));
+    send(2, msg::kickhim(1, 3)); // claims to be the host
+    EXPECT_TRUE(host.closed.empty());
+    EXPECT_TRUE(seat(2).connected && seat(3).connected);
+
+    send(1, msg::kickhim(1, 3));
+    EXPECT_EQ(host.closed, std::vector<ConnectionId>{3});
+    EXPECT_FALSE(seat(3).connected);
+    EXPECT_EQ(args(1, "CMD_playerdisconnected"), Strings{"3+Cy"});
+    EXPECT_EQ(args(2, "CMD_playerdisconnected"), Strings{"3+Cy"});
+    send(3, msg::chat(3, "still here?|clRed")); // the kicked connection holds no slot
+    server.connectionClosed(3);                  // its close is already handled
+    EXPECT_EQ(args(1, "CMD_playerdisconnected").size(), 1u);
+    EXPECT_TRUE(args(1, "CMD_chat").empty());
+    send(1, msg::kickhim(1, 0));
+    send(1, msg::kickhim(1, 12));
+    EXPECT_EQ(host.closed.size(), 1u);
+}
+
+TEST_F(ServerLogin, JustWatchFollowsTheSeatRules)
+{
+    join(1, "Ann");
+    join(2, "Bob");
+    join(3, "Cy");
+    send(2, msg::justwatch(2, "1")); // no game: nothing
+    EXPECT_TRUE(args(1, "CMD_justwatching").empty());
+    send(2, msg::justwatch(2, "2")); // always told
+    EXPECT_EQ(args(1, "CMD_justwatching"), Strings{"2+2"});
+
+    startgame();
+    forget();
+    send(2, msg::justwatch(3, "1")); // not his seat
+    send(2, msg::justwatch(2, "3")); // no such mode
+    send(1, msg::justwatch(5, "1")); // not a seat
+    send(1, msg::justwatch(0, "1"));
+    send(1, msg::justwatch(-2, "1"));
+    EXPECT_TRUE(args(1, "CMD_justwatching").empty());
+
+    send(1, msg::justwatch(3, "1")); // the host may set any seat
+    EXPECT_TRUE(seat(3).watching);
+    EXPECT_EQ(args(2, "CMD_justwatching"), Strings{"3+1"});
+
+    // Watching during one's own turn hands it to the computer at once.
+    ASSERT_EQ(server.state().currentseat, 1);
+    send(1, msg::justwatch(1, "1"));
+    EXPECT_EQ(server.state().currentseat, 2);
+    EXPECT_EQ(seat(1).tilecount(), 15);
+}
+
+TEST_F(ServerLogin, MessagesNamingSomebodyElseAreDropped)
+{
+    join(1, "Ann");
+    join(2, "Bob");
+    join(3, "Cy");
+    forget();
+    send(3, msg::chat(2, "I am Bob|clRed"));
+    send(3, msg::action(1, "waves|clRed"));
+    send(2, msg::startgame({"Bob", 500, 60, "t", "f", 14}));
+    send(2, msg::logininfo(1, msg::kVersion, "Mallory"));
+    EXPECT_TRUE(lines(1).empty());
+    EXPECT_FALSE(server.state().gamerunning);
+    EXPECT_EQ(seat(1).name, "Ann");
+
+    startgame();
+    ASSERT_EQ(server.state().currentseat, 1);
+    forget();
+    const int before = seat(1).tilecount();
+    send(2, msg::placemytile({1, 1, 4, 4}));
+    send(2, msg::drawcard(1));
+    send(2, msg::finish(1));
+    send(2, msg::pause(1, 1));
+    send(1, std::string("CMD_placemytile+1+1+x+4+\xFF"));
+    send(1, std::string("CMD_placemytile+1+1+4+\xFF"));
+    send(1, std::string("CMD_placemytile+01x+1+4+4+\xFF"));
+    send(1, std::string("CMD_finish\xFF"));
+    send(1, std::string("+\xFF"));
+    send(1, std::string("CMD_nonsense+1+\xFF"));
+    EXPECT_TRUE(lines(1).empty());
+    EXPECT_EQ(seat(1).tilecount(), before);
+    EXPECT_EQ(server.state().currentseat, 1);
+    EXPECT_TRUE(host.clock);
+}
+
+TEST_F(ServerLogin, ChatAndActionAreRelayedWholeUnderTheSendersName)
+{
+    join(1, "Ann");
+    join(2, "Bob");
+    forget();
+    send(2, msg::chat(2, "1+1=2|clRed"));
+    send(2, msg::action(2, "smiles|$00FF00"));
+    const Strings expected{"CMD_chat+Bob chats: 1+1=2|clRed", "CMD_action+Bob smiles|$00FF00"};
+    EXPECT_EQ(lines(1), expected);
+    EXPECT_EQ(lines(2), expected);
+}
