@@ -76,8 +76,9 @@ TEST_F(ServerLogin, ALateJoinerIsBroughtUpToDate)
     join(2, "Bob");
     join(3, "Cy");
     startgame(500, 60, true, false, 14);
-    // Nothing on the board yet: stats but no board for a spectator.
-    join(5, "Spy");
+    // Nothing on the board yet: stats but no board for a newcomer at seat 4,
+    // which sits this round out.
+    EXPECT_EQ(join(5, "Dee"), 4);
     EXPECT_EQ(args(5, "CMD_loadstats").size(), 1u);
     EXPECT_TRUE(args(5, "CMD_loadboard").empty());
 
