@@ -1,0 +1,243 @@
+// A long randomized session: several tables send thousands of random, often
+// invalid messages, mixed with clock ticks, computer turns, departures and
+// returns. After every step no tile may have appeared or vanished, and the
+// board must hold exactly the turn snapshot plus the tiles laid this turn.
+#include "tests/server_fakehost.h"
+
+#include <random>
+
+using namespace brixo;
+using namespace brixo::test;
+
+namespace {
+
+class Session {
+public:
+    explicit Session(std::uint64_t seed) : m_rng(seed), m_random(seed) {}
+
+    void run(int steps)
+    {
+        for (ConnectionId id = 1; id <= 5; ++id) accept();
+        for (int step = 0; step < steps; ++step) {
+            act();
+            check(step);
+            if (::testing::Test::HasFatalFailure()) return;
+        }
+    }
+
+    int finishes = 0, rounds = 0, placed = 0;
+
+private:
+    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_rng); }
+    bool chance(int percent) { return pick(1, 100) <= percent; }
+
+    void accept()
+    {
+        const ConnectionId id = m_next++;
+        m_server.connectionAccepted(id);
+        m_live.push_back(id);
+        const int slot = slotOf(id);
+        if (slot) say(id, msg::logininfo(chance(90) ? slot : pick(-2, 12), chance(90) ? "1.0.8" : "0.9", "T" + std::to_string(id)));
+    }
+    int slotOf(ConnectionId id) const
+    {
+        for (int s = 1; s <= kMaxSlots; ++s)
+            if (m_server.slots()[s].connected && m_server.slots()[s].sock == id) return s;
+        return 0;
+    }
+    void say(ConnectionId id, const std::string& frame)
+    {
+        m_server.message(id, std::string_view(frame).substr(0, frame.size() - 1));
+    }
+    // A number that is usually in range and now and then far outside it.
+    int loose(int low, int high)
+    {
+        if (chance(85)) return pick(low, high);
+        const int wild[] = {-1, 0, high + 1, 99, -100000, 2147483647};
+        return wild[pick(0, 5)];
+    }
+
+    void act()
+    {
+        const int kind = pick(0, 99);
+        if (kind < 8) {
+            for (int n = pick(1, 70); n > 0; --n) m_server.timer1Timer();
+            return;
+        }
+        if (kind < 12) {
+            if (m_server.computerTimerArmed()) m_server.computertimerTimer();
+            return;
+        }
+        if (kind < 14 && !m_live.empty()) {
+            const std::size_t at = pick(0, int(m_live.size()) - 1);
+            m_server.connectionClosed(m_live[at]);
+            m_live.erase(m_live.begin() + at);
+            return;
+        }
+        if (kind < 16) {
+            accept();
+            return;
+        }
+        if (m_live.empty()) return;
+        const ConnectionId from = m_live[pick(0, int(m_live.size()) - 1)];
+        int slot = slotOf(from);
+        if (chance(10)) slot = loose(1, 9); // claims somebody else
+        const int current = m_server.state().currentseat;
+        // Most moves come from the turn seat's own table.
+        ConnectionId mover = from;
+        if (isSeat(current) && m_server.slots()[current].connected && chance(70)) {
+            mover = m_server.slots()[current].sock;
+            slot = current;
+        }
+        if (kind < 18) {
+            say(1, msg::startgame({"Host", loose(0, 1500), loose(20, 180), chance(50) ? "t" : "f",
+                                   chance(30) ? "t" : "f", loose(10, 48)}));
+        } else if (kind < 21) {
+            say(from, msg::chat(slot, "hello+there|clRed"));
+        } else if (kind < 23) {
+            say(from, msg::justwatch(loose(1, 4), chance(50) ? "1" : "2"));
+        } else if (kind < 24) {
+            say(from, msg::kickhim(slot, loose(1, 9)));
+        } else if (kind < 26) {
+            say(from, msg::pause(slot, pick(0, 1)));
+        } else if (kind < 50) {
+            placeSomething(mover, slot);
+        } else if (kind < 60) {
+            say(mover, msg::swaptilesRequest({slot, loose(0, 22), loose(0, 12), loose(0, 22), loose(0, 12)}));
+        } else if (kind < 68) {
+            say(mover, msg::replacetile({slot, loose(0, 22), loose(0, 12)}));
+        } else if (kind < 72) {
+            say(mover, msg::undothemRequest(slot));
+        } else if (kind < 86) {
+            say(mover, msg::finish(slot));
+        } else if (kind < 94) {
+            say(mover, msg::drawcard(slot));
+        } else if (kind < 97) {
+            say(mover, msg::clickyes(slot));
+        } else {
+            const char* garbage[] = {"CMD_placemytile+", "CMD_finish+x+", "CMD_swaptiles+1+2", "CMD_+1+",
+                                     "CMD_logininfo+", "CMD_startgame+a+b+c+d+e+f+", "CMD_pause+1+9+"};
+            const std::string line = garbage[pick(0, 6)];
+            m_server.message(mover, line);
+        }
+    }
+
+    // Lays a run or group from the seat's rack when one is there, else a
+    // random slot on a random cell.
+    void placeSomething(ConnectionId mover, int seat)
+    {
+        if (isSeat(seat) && chance(60)) {
+            const Rack& rack = m_server.slots()[seat].rack;
+            const std::vector<int> slots = findSet(rack);
+            const int row = emptyRow();
+            if (!slots.empty() && row >= 0) {
+                int col = 1;
+                for (int slot : slots) say(mover, msg::placemytile({seat, slot, col++, row}));
+                return;
+            }
+        }
+        say(mover, msg::placemytile({seat, loose(1, 60), loose(0, 22), loose(0, 12)}));
+    }
+    int emptyRow() const
+    {
+        for (int row = 1; row < BoardGrid::kRows; ++row) {
+            bool empty = true;
+            for (int col = 0; col < BoardGrid::kColumns; ++col) empty = empty && m_server.grid().isEmpty(col, row);
+            if (empty) return row;
+        }
+        return -1;
+    }
+    static std::vector<int> findSet(const Rack& rack)
+    {
+        for (int face = 13; face >= 1; --face) { // groups, high faces first for the 30 points
+            std::vector<int> slots;
+            std::array<bool, 5> colour{};
+            for (int s = 1; s <= Rack::kSlots; ++s) {
+                const int t = rack.at(s);
+                if (isTile(t) && t != kWildTile && facenumber(t) == face && !colour[getsuit(t)]) {
+                    colour[getsuit(t)] = true;
+                    slots.push_back(s);
+                }
+            }
+            if (slots.size() >= 3) return slots;
+        }
+        for (int start = kHighestTile - 3; start >= 1; --start) { // runs of three
+            if (facenumber(start) > 11) continue;
+            std::vector<int> slots;
+            for (int code = start; code < start + 3; ++code)
+                for (int s = 1; s <= Rack::kSlots; ++s)
+                    if (rack.at(s) == code) {
+                        slots.push_back(s);
+                        break;
+                    }
+            if (slots.size() == 3) return slots;
+        }
+        return {};
+    }
+
+    void check(int step)
+    {
+        const auto& slots = m_server.slots();
+        int total = m_server.grid().tileCount() + std::max(0, m_server.pool().tilesLeft());
+        std::vector<int> board, expected;
+        for (int s = 1; s <= kSeats; ++s) total += slots[s].tilecount();
+        ASSERT_EQ(total, 106) << "step " << step;
+        for (int col = 0; col < BoardGrid::kColumns; ++col)
+            for (int row = 0; row < BoardGrid::kRows; ++row) {
+                if (int t = m_server.grid().at(col, row)) board.push_back(t);
+                if (int t = m_server.snapshot().at(col, row)) expected.push_back(t);
+            }
+        const auto& log = m_server.state().turnlog;
+        for (const LaidTile& laid : log) {
+            expected.push_back(laid.tile);
+            ASSERT_EQ(slots[m_server.state().currentseat].rack.at(laid.slot), 0) << "step " << step;
+        }
+        std::sort(board.begin(), board.end());
+        std::sort(expected.begin(), expected.end());
+        ASSERT_EQ(board, expected) << "step " << step;
+        ASSERT_LE(slots.playercount, kMaxSlots);
+        if (m_server.state().gamerunning) {
+            ASSERT_TRUE(isSeat(m_server.state().currentseat));
+        }
+
+        // Counted once per step, whoever heard of it.
+        bool finished = false, ended = false, laid = false;
+        for (auto& [id, lines] : m_host.sent) {
+            for (const std::string& line : lines) {
+                finished = finished || line.rfind("CMD_movedtiles+", 0) == 0;
+                ended = ended || line.rfind("CMD_endround+", 0) == 0;
+                laid = laid || line.rfind("CMD_placehistile+", 0) == 0;
+            }
+            lines.clear();
+        }
+        finishes += finished;
+        rounds += ended;
+        placed += laid;
+    }
+
+    std::mt19937_64 m_rng;
+    SeededRandom m_random;
+    FakeHost m_host;
+    TServer m_server{m_host, m_random};
+    std::vector<ConnectionId> m_live;
+    ConnectionId m_next = 1;
+};
+
+} // namespace
+
+TEST(ServerSession, ThousandsOfRandomMessagesNeverLoseOrMakeATile)
+{
+    int finishes = 0, rounds = 0, placed = 0;
+    for (std::uint64_t seed = 1; seed <= 6; ++seed) {
+        Session session(seed);
+        session.run(5000);
+        if (HasFatalFailure()) return;
+        finishes += session.finishes;
+        rounds += session.rounds;
+        placed += session.placed;
+    }
+    // The session reaches the interesting paths, not only the refusals.
+    EXPECT_GT(placed, 1000);
+    EXPECT_GT(finishes, 20);
+    EXPECT_GT(rounds, 3);
+}
