@@ -3,12 +3,15 @@
 #include "model/pool.h"
 #include "model/rack.h"
 #include "model/setrules.h"
+#include "server/qt/headlessserver.h"
 
 #include <iostream>
+#include <string_view>
 
-int main()
+int main(int argc, char** argv)
 {
     using namespace brixo;
+    if (argc > 1 && std::string_view(argv[1]) == "--server") return runHeadlessServer(argc, argv);
     SeededRandom random = SeededRandom::fromClock();
     Pool pool;
     pool.shuffletiles(random);

@@ -57,7 +57,7 @@ public:
     void drawcard(std::string_view body) override;
 
     // ---- read access -----------------------------------------------------
-    const SlotTable& slots() const { return m_slots; }
+    const SlotTable& slotTable() const { return m_slots; }
     const GameState& state() const { return m_state; }
     const Pool& pool() const { return m_pool; }
     const BoardGrid& snapshot() const { return m_snapshot; }

@@ -155,7 +155,7 @@ protected:
     {
         for (int i = 0; i < n; ++i) server.timer1Timer();
     }
-    const TPlayerRecord& seat(int n) const { return server.slots()[n]; }
+    const TPlayerRecord& seat(int n) const { return server.slotTable()[n]; }
     // Board tiles + rack tiles + tiles left in the pool.
     int tilesInPlay() const
     {

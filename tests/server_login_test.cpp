@@ -23,9 +23,9 @@ TEST_F(ServerLogin, SlotsGoToTheLowestFreeOneAndTheCountNeverFalls)
     EXPECT_EQ(seat(2).name, "");
 
     EXPECT_EQ(join(14, "Dee"), 2);
-    EXPECT_EQ(server.slots().playercount, 3);
+    EXPECT_EQ(server.slotTable().playercount, 3);
     EXPECT_EQ(join(15, "Eve"), 4);
-    EXPECT_EQ(server.slots().playercount, 4);
+    EXPECT_EQ(server.slotTable().playercount, 4);
 }
 
 TEST_F(ServerLogin, ATenthConnectionIsToldTheGameIsFullAndNothingElseChanges)
@@ -39,7 +39,7 @@ TEST_F(ServerLogin, ATenthConnectionIsToldTheGameIsFullAndNothingElseChanges)
     send(10, msg::chat(1, "sneaky|clRed")); // holds no slot: dropped
     server.connectionClosed(10);
     for (ConnectionId id = 1; id <= 9; ++id) EXPECT_TRUE(lines(id).empty());
-    EXPECT_EQ(server.slots().playercount, 9);
+    EXPECT_EQ(server.slotTable().playercount, 9);
 }
 
 TEST_F(ServerLogin, LoginAnnouncesTheNewcomerAndListsTheOthersToHim)

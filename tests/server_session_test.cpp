@@ -42,7 +42,7 @@ private:
     int slotOf(ConnectionId id) const
     {
         for (int s = 1; s <= kMaxSlots; ++s)
-            if (m_server.slots()[s].connected && m_server.slots()[s].sock == id) return s;
+            if (m_server.slotTable()[s].connected && m_server.slotTable()[s].sock == id) return s;
         return 0;
     }
     void say(ConnectionId id, const std::string& frame)
@@ -85,8 +85,8 @@ private:
         const int current = m_server.state().currentseat;
         // Most moves come from the turn seat's own table.
         ConnectionId mover = from;
-        if (isSeat(current) && m_server.slots()[current].connected && chance(70)) {
-            mover = m_server.slots()[current].sock;
+        if (isSeat(current) && m_server.slotTable()[current].connected && chance(70)) {
+            mover = m_server.slotTable()[current].sock;
             slot = current;
         }
         if (kind < 18) {
@@ -127,7 +127,7 @@ private:
     void placeSomething(ConnectionId mover, int seat)
     {
         if (isSeat(seat) && chance(60)) {
-            const Rack& rack = m_server.slots()[seat].rack;
+            const Rack& rack = m_server.slotTable()[seat].rack;
             const std::vector<int> slots = findSet(rack);
             const int row = emptyRow();
             if (!slots.empty() && row >= 0) {
@@ -177,7 +177,7 @@ private:
 
     void check(int step)
     {
-        const auto& slots = m_server.slots();
+        const auto& slots = m_server.slotTable();
         int total = m_server.grid().tileCount() + std::max(0, m_server.pool().tilesLeft());
         std::vector<int> board, expected;
         for (int s = 1; s <= kSeats; ++s) total += slots[s].tilecount();

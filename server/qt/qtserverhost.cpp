@@ -1,0 +1,130 @@
+#include "server/qt/qtserverhost.h"
+
+#include "net/qt/messagepump.h"
+#include "net/qt/tsock.h"
+#include "net/qt/tsocklistener.h"
+
+#include <QTimer>
+
+namespace {
+constexpr int kClockTick = 1000;
+constexpr int kDefaultBotSpeed = 1000;
+} // namespace
+
+QtServerHost::QtServerHost(QObject* parent) : QtServerHost(brixo::SeededRandom::fromClock(), parent) {}
+
+QtServerHost::QtServerHost(std::uint64_t seed, QObject* parent) : QtServerHost(brixo::SeededRandom(seed), parent) {}
+
+QtServerHost::QtServerHost(brixo::SeededRandom random, QObject* parent)
+    : QObject(parent),
+      m_random(random),
+      m_server(*this, m_random),
+      m_listener(new TSockListener(this)),
+      m_pump(new MessagePump(
+          [this](brixo::ConnectionId from, std::string_view command, std::string_view args) {
+              m_server.dispatch(from, command, args);
+          },
+          this)),
+      m_timer1(new QTimer(this)),
+      m_computertimer(new QTimer(this)),
+      m_botSpeed([] { return kDefaultBotSpeed; })
+{
+    m_listener->setObjectName(QStringLiteral("Sock1"));
+    m_timer1->setObjectName(QStringLiteral("timer1"));
+    m_timer1->setInterval(kClockTick);
+    m_timer1->setTimerType(Qt::PreciseTimer);
+    m_computertimer->setObjectName(QStringLiteral("computertimer"));
+    m_computertimer->setSingleShot(true);
+    connect(m_listener, &TSockListener::accepted, this, &QtServerHost::accept);
+    connect(m_timer1, &QTimer::timeout, this, [this] { m_server.timer1Timer(); });
+    connect(m_computertimer, &QTimer::timeout, this, [this] { m_server.computertimerTimer(); });
+}
+
+QtServerHost::~QtServerHost()
+{
+    m_timer1->stop();
+    m_computertimer->stop();
+    // The connections go first, without telling the server about it.
+    for (auto& [id, connection] : m_connections) {
+        connection->disconnect(this);
+        delete connection;
+    }
+    m_connections.clear();
+}
+
+bool QtServerHost::listen(quint16 port, QString* error)
+{
+    return m_listener->listen(port, error);
+}
+
+quint16 QtServerHost::port() const
+{
+    return m_listener->port();
+}
+
+void QtServerHost::setBotSpeedSource(std::function<int()> source)
+{
+    m_botSpeed = source ? std::move(source) : [] { return kDefaultBotSpeed; };
+}
+
+void QtServerHost::accept(TSock* connection)
+{
+    const brixo::ConnectionId id = m_nextConnection++;
+    connection->setParent(this);
+    m_connections[id] = connection;
+    connect(connection, &TSock::received, this, [this, id](const std::string& line) { m_pump->push(id, line); });
+    // The close may be reported from inside a send; it is handled later,
+    // after the lines already queued.
+    connect(connection, &TSock::closed, this, [this, id] {
+        QMetaObject::invokeMethod(this, [this, id] { closed(id); }, Qt::QueuedConnection);
+    });
+    m_server.connectionAccepted(id);
+}
+
+void QtServerHost::closed(brixo::ConnectionId id)
+{
+    m_pump->drain();
+    m_server.connectionClosed(id);
+    const auto found = m_connections.find(id);
+    if (found == m_connections.end()) return;
+    found->second->disconnect(this);
+    found->second->deleteLater();
+    m_connections.erase(found);
+}
+
+void QtServerHost::send(brixo::ConnectionId connection, const std::string& frame)
+{
+    const auto found = m_connections.find(connection);
+    if (found != m_connections.end()) found->second->send(frame);
+}
+
+void QtServerHost::close(brixo::ConnectionId connection)
+{
+    const auto found = m_connections.find(connection);
+    if (found != m_connections.end()) found->second->close();
+}
+
+void QtServerHost::startClock()
+{
+    m_timer1->start();
+}
+
+void QtServerHost::stopClock()
+{
+    m_timer1->stop();
+}
+
+void QtServerHost::startComputerTimer(int milliseconds)
+{
+    m_computertimer->start(milliseconds);
+}
+
+void QtServerHost::stopComputerTimer()
+{
+    m_computertimer->stop();
+}
+
+int QtServerHost::botSpeed()
+{
+    return m_botSpeed();
+}

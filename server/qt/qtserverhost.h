@@ -1,0 +1,69 @@
+// Binds the game server to Qt: the listener, one TSock per accepted
+// connection, the receive queue drained as soon as the event loop is free,
+// the one-second turn clock `timer1` and the one-shot `computertimer`.
+//
+// Everything runs on the thread that owns the object. Received lines are
+// queued and dispatched one at a time; a close is handled after the lines
+// that arrived before it, so a table's last words are not lost.
+#pragma once
+
+#include "model/randomsource.h"
+#include "server/serverform.h"
+#include "server/serverhost.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <unordered_map>
+
+class MessagePump;
+class QTimer;
+class TSock;
+class TSockListener;
+
+class QtServerHost : public QObject, private brixo::ServerHost {
+    Q_OBJECT
+public:
+    // Seeded from the clock.
+    explicit QtServerHost(QObject* parent = nullptr);
+    // A fixed seed replays the same deals.
+    QtServerHost(std::uint64_t seed, QObject* parent);
+    ~QtServerHost() override;
+
+    // Starts accepting tables on all IPv4 interfaces; port 0 picks a free
+    // port. On failure the error text says why.
+    bool listen(quint16 port, QString* error = nullptr);
+    quint16 port() const;
+
+    // Where the delay before a computer turn comes from (milliseconds);
+    // 1000 until set.
+    void setBotSpeedSource(std::function<int()> source);
+
+    brixo::TServer& server() { return m_server; }
+
+private:
+    QtServerHost(brixo::SeededRandom random, QObject* parent);
+
+    void send(brixo::ConnectionId connection, const std::string& frame) override;
+    void close(brixo::ConnectionId connection) override;
+    void startClock() override;
+    void stopClock() override;
+    void startComputerTimer(int milliseconds) override;
+    void stopComputerTimer() override;
+    int botSpeed() override;
+
+    void accept(TSock* connection);
+    void closed(brixo::ConnectionId connection);
+
+    brixo::SeededRandom m_random;
+    brixo::TServer m_server;
+    TSockListener* m_listener;
+    MessagePump* m_pump;
+    QTimer* m_timer1;
+    QTimer* m_computertimer;
+    std::unordered_map<brixo::ConnectionId, TSock*> m_connections;
+    brixo::ConnectionId m_nextConnection = 1;
+    std::function<int()> m_botSpeed;
+};
