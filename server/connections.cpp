@@ -68,7 +68,16 @@ void TServer::departure(int slot)
     record.sock = kNoConnection;
     record.name.clear();
     record.watching = false;
-    if (slot != 1 && slot == m_state.currentseat && turnRunning()) computerplay(*this, slot);
+    if (slot != 1 && slot == m_state.currentseat && turnRunning()) computerTakesOver(slot);
+}
+
+// The computer starts the turn afresh: what the person left half done goes
+// back to the rack first, so the computer never finishes on a board it did
+// not lay out.
+void TServer::computerTakesOver(int seat)
+{
+    undo(seat);
+    computerplay(*this, seat);
 }
 
 void TServer::kickhim(std::string_view body)
@@ -95,7 +104,7 @@ void TServer::justwatch(std::string_view body)
     } else if (request->mode == "1" && m_state.gamerunning) {
         seat.watching = true;
         broadcast(msg::justwatching(request->seat, "1"));
-        if (request->seat == m_state.currentseat && turnRunning()) computerplay(*this, request->seat);
+        if (request->seat == m_state.currentseat && turnRunning()) computerTakesOver(request->seat);
     }
 }
 

@@ -74,6 +74,7 @@ private:
     void kickhim(std::string_view body);
     void disconnectsock(int slot);
     void departure(int slot);
+    void computerTakesOver(int seat);
     void justwatch(std::string_view body);
     void chat(int slot, std::string_view body);
     void action(int slot, std::string_view body);
