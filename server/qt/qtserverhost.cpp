@@ -85,6 +85,7 @@ void QtServerHost::closed(brixo::ConnectionId id)
 {
     m_pump->drain();
     m_server.connectionClosed(id);
+    m_outgoing.erase(id);
     const auto found = m_connections.find(id);
     if (found == m_connections.end()) return;
     found->second->disconnect(this);
@@ -94,14 +95,39 @@ void QtServerHost::closed(brixo::ConnectionId id)
 
 void QtServerHost::send(brixo::ConnectionId connection, const std::string& frame)
 {
+    if (!m_connections.count(connection)) return;
+    std::string& pending = m_outgoing[connection];
+    if (pending.empty()) m_waitingToWrite.push_back(connection);
+    pending += frame;
+    if (!m_flushScheduled) {
+        m_flushScheduled = true;
+        QMetaObject::invokeMethod(this, &QtServerHost::flushOutgoing, Qt::QueuedConnection);
+    }
+}
+
+void QtServerHost::flushOutgoing()
+{
+    m_flushScheduled = false;
+    std::vector<brixo::ConnectionId> waiting;
+    waiting.swap(m_waitingToWrite);
+    for (const brixo::ConnectionId connection : waiting) flush(connection);
+}
+
+void QtServerHost::flush(brixo::ConnectionId connection)
+{
+    const auto pending = m_outgoing.find(connection);
+    if (pending == m_outgoing.end() || pending->second.empty()) return;
     const auto found = m_connections.find(connection);
-    if (found != m_connections.end()) found->second->send(frame);
+    if (found != m_connections.end()) found->second->send(pending->second);
+    pending->second.clear();
 }
 
 void QtServerHost::close(brixo::ConnectionId connection)
 {
     const auto found = m_connections.find(connection);
-    if (found != m_connections.end()) found->second->close();
+    if (found == m_connections.end()) return;
+    flush(connection); // what was said to it goes out first
+    found->second->close();
 }
 
 void QtServerHost::startClock()

@@ -4,7 +4,10 @@
 //
 // Everything runs on the thread that owns the object. Received lines are
 // queued and dispatched one at a time; a close is handled after the lines
-// that arrived before it, so a table's last words are not lost.
+// that arrived before it, so a table's last words are not lost. Frames for
+// one connection are gathered while the event loop is busy and written
+// together when it is free: one write per connection instead of one per
+// frame, in the same order.
 #pragma once
 
 #include "model/randomsource.h"
@@ -16,7 +19,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <unordered_map>
+#include <vector>
 
 class MessagePump;
 class QTimer;
@@ -56,6 +61,8 @@ private:
 
     void accept(TSock* connection);
     void closed(brixo::ConnectionId connection);
+    void flushOutgoing();
+    void flush(brixo::ConnectionId connection);
 
     brixo::SeededRandom m_random;
     brixo::TServer m_server;
@@ -64,6 +71,9 @@ private:
     QTimer* m_timer1;
     QTimer* m_computertimer;
     std::unordered_map<brixo::ConnectionId, TSock*> m_connections;
+    std::unordered_map<brixo::ConnectionId, std::string> m_outgoing;
+    std::vector<brixo::ConnectionId> m_waitingToWrite;
+    bool m_flushScheduled = false;
     brixo::ConnectionId m_nextConnection = 1;
     std::function<int()> m_botSpeed;
 };
