@@ -1,0 +1,90 @@
+// `brixo --server` as its own process: it listens, takes tables, and stops
+// cleanly on Ctrl+C and on SIGTERM.
+#include "tests/qt/server_scriptedtable.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+using namespace brixo;
+using namespace brixo::test;
+
+namespace {
+
+// Starts the program beside the test binary; the listening port, or 0.
+quint16 startServer(QProcess& process, const QStringList& extra = {})
+{
+    process.setProgram(QCoreApplication::applicationDirPath() + "/brixo");
+    process.setArguments(QStringList{"--server", "--port", "0", "--botspeed", "0", "--seed", "5"} + extra);
+    process.start();
+    if (!process.waitForStarted(5000)) return 0;
+    QByteArray out;
+    if (!waitFor([&] {
+            out += process.readAllStandardOutput();
+            return out.contains('\n');
+        }))
+        return 0;
+    const QByteArray prefix = "Brixo server listening on port ";
+    if (!out.startsWith(prefix)) return 0;
+    return quint16(out.mid(prefix.size()).trimmed().toUInt());
+}
+
+bool brixoBuilt()
+{
+    return QFileInfo(QCoreApplication::applicationDirPath() + "/brixo").isExecutable();
+}
+
+} // namespace
+
+TEST(ServerHeadless, TakesTablesAndStopsOnCtrlC)
+{
+    if (!brixoBuilt()) GTEST_SKIP() << "the brixo program is not built";
+    QProcess process;
+    const quint16 port = startServer(process);
+    ASSERT_NE(port, 0);
+
+    ScriptedTable ann("Ann"), bob("Bob");
+    ann.connectTo(port);
+    ASSERT_TRUE(waitFor([&] { return ann.loggedIn(); }));
+    bob.connectTo(port);
+    ASSERT_TRUE(waitFor([&] { return bob.loggedIn() && ann.count("CMD_newplayerinfo+2+Bob") == 1; }));
+    ann.send(msg::startgame({"Ann", 500, 60, "t", "f", 14}));
+    ASSERT_TRUE(waitFor([&] { return bob.rack().tilecount() == 14; }));
+
+    ::kill(pid_t(process.processId()), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(5000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0);
+    EXPECT_TRUE(process.readAllStandardOutput().contains("Brixo server stopped"));
+    // The tables see their connections end.
+    EXPECT_TRUE(waitFor([&] { return ann.closed() && bob.closed(); }));
+}
+
+TEST(ServerHeadless, StopsOnSigtermAndRefusesABadCommandLineOrATakenPort)
+{
+    if (!brixoBuilt()) GTEST_SKIP() << "the brixo program is not built";
+    QProcess first;
+    const quint16 port = startServer(first);
+    ASSERT_NE(port, 0);
+
+    QProcess second;
+    second.start(QCoreApplication::applicationDirPath() + "/brixo",
+                 {"--server", "--port", QString::number(port)});
+    ASSERT_TRUE(second.waitForFinished(5000));
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_TRUE(second.readAllStandardError().contains("Listen - Socket Already In Use"));
+
+    QProcess bad;
+    bad.start(QCoreApplication::applicationDirPath() + "/brixo", {"--server", "--port", "seventy"});
+    ASSERT_TRUE(bad.waitForFinished(5000));
+    EXPECT_EQ(bad.exitCode(), 2);
+
+    first.terminate();
+    ASSERT_TRUE(first.waitForFinished(5000));
+    EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first.exitCode(), 0);
+}
