@@ -227,3 +227,33 @@ TEST_F(ServerLogin, ChatAndActionAreRelayedWholeUnderTheSendersName)
     EXPECT_EQ(lines(1), expected);
     EXPECT_EQ(lines(2), expected);
 }
+
+namespace {
+// A host whose connection 2 breaks while something is being written to it,
+// and which reports the close at once, from inside send().
+class BreakingHost : public FakeHost {
+public:
+    TServer* server = nullptr;
+    void send(ConnectionId connection, const std::string& frame) override
+    {
+        FakeHost::send(connection, frame);
+        if (connection == 2 && frame.rfind("CMD_chat+", 0) == 0 && server) server->connectionClosed(2);
+    }
+};
+} // namespace
+
+TEST(ServerInputs, ACloseReportedInsideASendWaitsForTheHandlerToFinish)
+{
+    BreakingHost host;
+    SeededRandom random(3);
+    TServer server(host, random);
+    host.server = &server;
+    for (ConnectionId id = 1; id <= 3; ++id) {
+        server.connectionAccepted(id);
+        server.message(id, "CMD_logininfo+" + std::to_string(id) + "+1.0.8+P" + std::to_string(id));
+    }
+    host.sent.clear();
+    server.message(1, "CMD_chat+1+hi|clRed"); // connection 2 breaks as the chat reaches it
+    EXPECT_EQ(host.sent[3], (std::vector<std::string>{"CMD_chat+P1 chats: hi|clRed", "CMD_playerdisconnected+2+P2"}));
+    EXPECT_FALSE(server.slotTable()[2].connected);
+}
