@@ -27,7 +27,7 @@ void TServer::startgame(std::string_view body)
     m_state.turntime = options.turntime;
     m_state.timepenalty = options.timepenalty;
     m_state.teamgame = options.teamgame;
-    m_state.tilestostart = cappedTilesToStart(options.tilestostart, dealCap());
+    m_state.tilestostart = cappedTilesToStart(options.tilestostart, dealSeats());
 
     msg::StartGame relay = *request;
     relay.playto = m_state.playto;
@@ -57,7 +57,7 @@ void TServer::setPlaysFlags()
 
 // The seats the deal must allow for: 1 and 2, and 3 and 4 when taken or in a
 // team game.
-int TServer::dealCap() const
+int TServer::dealSeats() const
 {
     int seats = 2;
     for (int seat = 3; seat <= kSeats; ++seat)
@@ -88,7 +88,7 @@ void TServer::startround()
 // 1..tilestostart, then tells each seated table its rack.
 void TServer::givetiles()
 {
-    m_state.tilestostart = cappedTilesToStart(m_state.tilestostart, dealCap());
+    m_state.tilestostart = cappedTilesToStart(m_state.tilestostart, dealSeats());
     for (int seat = 1; seat <= kSeats; ++seat) m_slots[seat].rack.clear();
     for (int slot = 1; slot <= m_state.tilestostart; ++slot)
         for (int seat = 1; seat <= kSeats; ++seat)

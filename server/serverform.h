@@ -87,7 +87,7 @@ private:
     void timeup(int seat);
     void pause(std::string_view body);
     void setPlaysFlags();
-    int dealCap() const;
+    int dealSeats() const;
     void startClock(ClockPhase phase, int seconds);
     void stopClock();
     void scheduleComputer();
