@@ -2,6 +2,8 @@
 
 #include "net/fieldreader.h"
 
+#include <tuple>
+
 namespace brixo::msg {
 
 namespace {
@@ -101,6 +103,18 @@ std::optional<T> okOr(const FieldReader& r, T value)
     return value;
 }
 
+// Reads a message made only of numbers into the aggregate T, one field per
+// member in declaration order.
+template <class T, std::size_t N>
+std::optional<T> parseNumbers(std::string_view args)
+{
+    FieldReader r(args);
+    std::array<int, N> numbers{};
+    for (int& n : numbers) n = r.integer();
+    if (!r.ok()) return std::nullopt;
+    return std::apply([](auto... n) { return T{n...}; }, numbers);
+}
+
 std::string seatMessage(std::string_view command, int seat) { return Frame(command).field(seat).done(); }
 
 std::string slotNameMessage(std::string_view command, int slot, std::string_view name)
@@ -177,14 +191,7 @@ std::optional<JustWatch> parseJustwatch(std::string_view args)
 
 std::string kickhim(int slot, int target) { return Frame("CMD_kickhim").field(slot).field(target).done(); }
 
-std::optional<KickHim> parseKickhim(std::string_view args)
-{
-    FieldReader r(args);
-    KickHim m;
-    m.slot = r.integer();
-    m.target = r.integer();
-    return okOr(r, m);
-}
+std::optional<KickHim> parseKickhim(std::string_view args) { return parseNumbers<KickHim, 2>(args); }
 
 std::string placemytile(const PlaceMyTile& m)
 {
@@ -197,16 +204,7 @@ std::string placemytileBody(const PlaceMyTile& m)
            std::to_string(m.row) + '+';
 }
 
-std::optional<PlaceMyTile> parsePlacemytile(std::string_view args)
-{
-    FieldReader r(args);
-    PlaceMyTile m;
-    m.seat = r.integer();
-    m.rackslot = r.integer();
-    m.col = r.integer();
-    m.row = r.integer();
-    return okOr(r, m);
-}
+std::optional<PlaceMyTile> parsePlacemytile(std::string_view args) { return parseNumbers<PlaceMyTile, 4>(args); }
 
 std::string swaptilesRequest(const SwapRequest& m)
 {
@@ -219,32 +217,14 @@ std::string swaptilesRequestBody(const SwapRequest& m)
            std::to_string(m.fromcol) + '+' + std::to_string(m.fromrow) + '+';
 }
 
-std::optional<SwapRequest> parseSwaptilesRequest(std::string_view args)
-{
-    FieldReader r(args);
-    SwapRequest m;
-    m.seat = r.integer();
-    m.tocol = r.integer();
-    m.torow = r.integer();
-    m.fromcol = r.integer();
-    m.fromrow = r.integer();
-    return okOr(r, m);
-}
+std::optional<SwapRequest> parseSwaptilesRequest(std::string_view args) { return parseNumbers<SwapRequest, 5>(args); }
 
 std::string replacetile(const ReplaceTile& m)
 {
     return Frame("CMD_replacetile").field(m.seat).field(m.col).field(m.row).done();
 }
 
-std::optional<ReplaceTile> parseReplacetile(std::string_view args)
-{
-    FieldReader r(args);
-    ReplaceTile m;
-    m.seat = r.integer();
-    m.col = r.integer();
-    m.row = r.integer();
-    return okOr(r, m);
-}
+std::optional<ReplaceTile> parseReplacetile(std::string_view args) { return parseNumbers<ReplaceTile, 3>(args); }
 
 std::string undothemRequest(int seat) { return seatMessage("CMD_undothem", seat); }
 std::string finish(int seat) { return seatMessage("CMD_finish", seat); }
@@ -252,38 +232,18 @@ std::string drawcard(int seat) { return seatMessage("CMD_drawcard", seat); }
 std::string clickyes(int seat) { return seatMessage("CMD_clickyes", seat); }
 std::string seatBody(int seat) { return std::to_string(seat) + '+'; }
 
-std::optional<SeatOnly> parseSeatOnly(std::string_view args)
-{
-    FieldReader r(args);
-    SeatOnly m;
-    m.seat = r.integer();
-    return okOr(r, m);
-}
+std::optional<SeatOnly> parseSeatOnly(std::string_view args) { return parseNumbers<SeatOnly, 1>(args); }
 
 std::string pause(int seat, int mode) { return Frame("CMD_pause").field(seat).field(mode).done(); }
 
-std::optional<Pause> parsePause(std::string_view args)
-{
-    FieldReader r(args);
-    Pause m;
-    m.seat = r.integer();
-    m.mode = r.integer();
-    return okOr(r, m);
-}
+std::optional<Pause> parsePause(std::string_view args) { return parseNumbers<Pause, 2>(args); }
 
 std::string botspeed(int slot, int milliseconds)
 {
     return Frame("CMD_botspeed").field(slot).field(milliseconds).done();
 }
 
-std::optional<BotSpeed> parseBotspeed(std::string_view args)
-{
-    FieldReader r(args);
-    BotSpeed m;
-    m.slot = r.integer();
-    m.milliseconds = r.integer();
-    return okOr(r, m);
-}
+std::optional<BotSpeed> parseBotspeed(std::string_view args) { return parseNumbers<BotSpeed, 2>(args); }
 
 // ---- server to table ----------------------------------------------------
 
@@ -445,27 +405,11 @@ std::string placehistile(const PlaceHisTile& m)
     return Frame("CMD_placehistile").field(m.seat).field(m.tile).field(m.col).field(m.row).done();
 }
 
-std::optional<PlaceHisTile> parsePlacehistile(std::string_view args)
-{
-    FieldReader r(args);
-    PlaceHisTile m;
-    m.seat = r.integer();
-    m.tile = r.integer();
-    m.col = r.integer();
-    m.row = r.integer();
-    return okOr(r, m);
-}
+std::optional<PlaceHisTile> parsePlacehistile(std::string_view args) { return parseNumbers<PlaceHisTile, 4>(args); }
 
 std::string freecard(int seat, int rackslot) { return Frame("CMD_freecard").field(seat).field(rackslot).done(); }
 
-std::optional<FreeCard> parseFreecard(std::string_view args)
-{
-    FieldReader r(args);
-    FreeCard m;
-    m.seat = r.integer();
-    m.rackslot = r.integer();
-    return okOr(r, m);
-}
+std::optional<FreeCard> parseFreecard(std::string_view args) { return parseNumbers<FreeCard, 2>(args); }
 
 std::string swaptilesNotice(const SwapNotice& m)
 {
@@ -479,31 +423,13 @@ std::string swaptilesNotice(const SwapNotice& m)
         .done();
 }
 
-std::optional<SwapNotice> parseSwaptilesNotice(std::string_view args)
-{
-    FieldReader r(args);
-    SwapNotice m;
-    m.seat = r.integer();
-    m.tocol = r.integer();
-    m.torow = r.integer();
-    m.fromcol = r.integer();
-    m.fromrow = r.integer();
-    m.tile = r.integer();
-    return okOr(r, m);
-}
+std::optional<SwapNotice> parseSwaptilesNotice(std::string_view args) { return parseNumbers<SwapNotice, 6>(args); }
 
 std::string nouse(int seat) { return seatMessage("CMD_nouse", seat); }
 
 std::string removetile(int col, int row) { return Frame("CMD_removetile").field(col).field(row).done(); }
 
-std::optional<RemoveTile> parseRemovetile(std::string_view args)
-{
-    FieldReader r(args);
-    RemoveTile m;
-    m.col = r.integer();
-    m.row = r.integer();
-    return okOr(r, m);
-}
+std::optional<RemoveTile> parseRemovetile(std::string_view args) { return parseNumbers<RemoveTile, 2>(args); }
 
 std::string notenough(int seat) { return seatMessage("CMD_notenough", seat); }
 std::string askpenalty(int seat) { return seatMessage("CMD_askpenalty", seat); }
@@ -530,14 +456,7 @@ std::optional<MovedTiles> parseMovedtiles(std::string_view args)
 
 std::string teamscore(int seat, int score) { return Frame("CMD_teamscore").field(seat).field(score).done(); }
 
-std::optional<TeamScore> parseTeamscore(std::string_view args)
-{
-    FieldReader r(args);
-    TeamScore m;
-    m.seat = r.integer();
-    m.score = r.integer();
-    return okOr(r, m);
-}
+std::optional<TeamScore> parseTeamscore(std::string_view args) { return parseNumbers<TeamScore, 2>(args); }
 
 std::string nextplayer(const NextPlayer& m)
 {
