@@ -1,27 +1,31 @@
-// Placeholder entry until the table window exists: deals a solo round from
-// the model and shows whether a sample board is valid.
-#include "model/pool.h"
-#include "model/rack.h"
-#include "model/setrules.h"
+// Brixo: started without parameters it plays a solo game against the
+// computer; with a player name, a host address and "true" it hosts a
+// multi-player game, with anything else as the third parameter it joins
+// the host at that address. "brixo --server" runs the game server alone,
+// without a window.
 #include "server/qt/headlessserver.h"
+#include "table/chatform.h"
+#include "table/singleinstance.h"
 
-#include <iostream>
+#include <QApplication>
+
 #include <string_view>
 
 int main(int argc, char** argv)
 {
-    using namespace brixo;
-    if (argc > 1 && std::string_view(argv[1]) == "--server") return runHeadlessServer(argc, argv);
-    SeededRandom random = SeededRandom::fromClock();
-    Pool pool;
-    pool.shuffletiles(random);
-    Rack you, klot;
-    for (int slot = 1; slot <= 14; ++slot) {
-        you.set(slot, pool.take());
-        klot.set(slot, pool.take());
-    }
-    std::cout << "Brixo solo deal\nYour rack:";
-    for (int slot = 1; slot <= 14; ++slot) std::cout << "  " << gettilename(you.at(slot));
-    std::cout << "\nTiles left in the pool: " << pool.tilesLeft() << "\n";
-    return 0;
+    if (argc > 1 && std::string_view(argv[1]) == "--server") return brixo::runHeadlessServer(argc, argv);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brixo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Brixo"));
+
+    SingleInstance guard;
+    if (!guard.claim()) return 0;
+
+    QStringList params = QApplication::arguments();
+    params.removeFirst();
+    Tchat table(params);
+    guard.setWindow(&table);
+    table.show();
+    return app.exec();
 }

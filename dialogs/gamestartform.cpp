@@ -1,0 +1,92 @@
+#include "dialogs/gamestartform.h"
+
+#include "dialogs/updown.h"
+#include "model/gameoptions.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+Tgamestart::Tgamestart(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("gamestart"));
+    setWindowTitle(QStringLiteral("Brixo - Game Start"));
+    setModal(false);
+
+    UpDown1 = new UpDown(brixo::kPlayToRange.low, brixo::kPlayToRange.high, brixo::kPlayToRange.step,
+                         brixo::kPlayToRange.fallback, this);
+    UpDown2 = new UpDown(brixo::kTurnTimeRange.low, brixo::kTurnTimeRange.high, brixo::kTurnTimeRange.step,
+                         brixo::kTurnTimeRange.fallback, this);
+    UpDown3 = new UpDown(brixo::kTilesToStartRange.low, brixo::kTilesToStartRange.high,
+                         brixo::kTilesToStartRange.step, brixo::kTilesToStartRange.fallback, this);
+    UpDown1->setObjectName(QStringLiteral("UpDown1"));
+    UpDown2->setObjectName(QStringLiteral("UpDown2"));
+    UpDown3->setObjectName(QStringLiteral("UpDown3"));
+    edit_playtoscore = UpDown1->edit();
+    edit_creationtime = UpDown2->edit();
+    edit_tiles = UpDown3->edit();
+    edit_playtoscore->setObjectName(QStringLiteral("edit_playtoscore"));
+    edit_creationtime->setObjectName(QStringLiteral("edit_creationtime"));
+    edit_tiles->setObjectName(QStringLiteral("edit_tiles"));
+
+    checkbox_tp = new QCheckBox(QStringLiteral("Time Penalty"), this);
+    checkbox_tp->setObjectName(QStringLiteral("checkbox_tp"));
+    checkbox_tp->setChecked(true);
+    checkbox_tg = new QCheckBox(QStringLiteral("Team Game"), this);
+    checkbox_tg->setObjectName(QStringLiteral("checkbox_tg"));
+
+    button_start = new QPushButton(QStringLiteral("Start Game"), this);
+    button_start->setObjectName(QStringLiteral("button_start"));
+    button_start->setDefault(true);
+    button_start->setMinimumHeight(32);
+
+    auto* heading = new QLabel(QStringLiteral("Game Options"), this);
+    QFont big = heading->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    heading->setFont(big);
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(10);
+    grid->addWidget(new QLabel(QStringLiteral("Play to Score:"), this), 0, 0);
+    grid->addWidget(UpDown1, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("Creation Time:"), this), 1, 0);
+    grid->addWidget(UpDown2, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("secs"), this), 1, 2);
+    grid->addWidget(new QLabel(QStringLiteral("Tiles to Start With::"), this), 2, 0);
+    grid->addWidget(UpDown3, 2, 1);
+    grid->addWidget(checkbox_tp, 3, 0, 1, 3);
+    grid->addWidget(checkbox_tg, 4, 0, 1, 3);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 14, 18, 14);
+    layout->addWidget(heading);
+    layout->addSpacing(6);
+    layout->addLayout(grid);
+    layout->addSpacing(8);
+    layout->addWidget(button_start);
+    setFixedSize(sizeHint().expandedTo(QSize(280, 0)));
+
+    connect(button_start, &QPushButton::clicked, this, &Tgamestart::button_startClick);
+}
+
+brixo::msg::StartGame Tgamestart::options() const
+{
+    brixo::msg::StartGame o;
+    o.name = m_playerName.toStdString();
+    o.playto = edit_playtoscore->text().toInt();
+    o.turntime = edit_creationtime->text().toInt();
+    o.penalty = checkbox_tp->isChecked() ? "t" : "f";
+    o.team = checkbox_tg->isChecked() ? "t" : "f";
+    o.tilestostart = edit_tiles->text().toInt();
+    return o;
+}
+
+void Tgamestart::button_startClick()
+{
+    emit startRequested(brixo::msg::startgame(options()));
+    hide();
+}

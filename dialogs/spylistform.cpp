@@ -1,0 +1,73 @@
+#include "dialogs/spylistform.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+Tspylist::Tspylist(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("spylist"));
+    setWindowTitle(QStringLiteral("Brixo - Spys"));
+    setWindowFlag(Qt::WindowStaysOnTopHint);
+
+    listbox_spys = new QListWidget(this);
+    listbox_spys->setObjectName(QStringLiteral("listbox_spys"));
+    listbox_spys->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    m_menu = new QMenu(this);
+    RemoveFromGame1 = m_menu->addAction(QStringLiteral("Remove From Game"));
+    RemoveFromGame1->setObjectName(QStringLiteral("RemoveFromGame1"));
+    RemoveFromGame1->setEnabled(false);
+
+    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(QStringLiteral("Spy List"), this));
+    layout->addWidget(listbox_spys);
+    layout->addWidget(done, 0, Qt::AlignRight);
+    resize(220, 260);
+
+    connect(done, &QPushButton::clicked, this, &QDialog::hide);
+    connect(listbox_spys, &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        const QListWidgetItem* item = listbox_spys->itemAt(at);
+        const int row = item ? listbox_spys->row(item) : -1;
+        QAction* chosen = m_menu->exec(listbox_spys->viewport()->mapToGlobal(at));
+        if (chosen == RemoveFromGame1) removeFromGame(row);
+    });
+}
+
+void Tspylist::addEntry(const QString& entry)
+{
+    listbox_spys->addItem(entry);
+}
+
+bool Tspylist::removeEntry(const QString& entry)
+{
+    const auto found = listbox_spys->findItems(entry, Qt::MatchExactly);
+    if (found.isEmpty()) return false;
+    delete found.first();
+    return true;
+}
+
+bool Tspylist::hasEntry(const QString& entry) const
+{
+    return !listbox_spys->findItems(entry, Qt::MatchExactly).isEmpty();
+}
+
+QStringList Tspylist::entries() const
+{
+    QStringList list;
+    for (int i = 0; i < listbox_spys->count(); ++i) list << listbox_spys->item(i)->text();
+    return list;
+}
+
+void Tspylist::removeFromGame(int row)
+{
+    if (!RemoveFromGame1->isEnabled() || row < 0 || row >= listbox_spys->count()) return;
+    const QString text = listbox_spys->item(row)->text();
+    bool ok = false;
+    const int slot = text.section(QLatin1Char(':'), 0, 0).toInt(&ok);
+    if (ok) emit kickRequested(slot);
+}

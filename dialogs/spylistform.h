@@ -1,0 +1,35 @@
+// The spectator list: one entry per watching connection, "slot: name".
+// The host can remove the entry under the pointer from the game.
+#pragma once
+
+#include <QDialog>
+
+class QAction;
+class QListWidget;
+class QMenu;
+
+class Tspylist : public QDialog {
+    Q_OBJECT
+public:
+    explicit Tspylist(QWidget* parent = nullptr);
+
+    void addEntry(const QString& entry);
+    // False when the entry is not in the list.
+    bool removeEntry(const QString& entry);
+    bool hasEntry(const QString& entry) const;
+    QStringList entries() const;
+
+    // "Remove From Game" on the entry at this row (-1: no entry under the
+    // pointer, nothing happens).
+    void removeFromGame(int row);
+
+    QListWidget* listbox_spys;
+    QAction* RemoveFromGame1;
+
+signals:
+    // The number of the entry to remove, for the table's kicking.
+    void kickRequested(int slot);
+
+private:
+    QMenu* m_menu;
+};

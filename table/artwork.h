@@ -1,0 +1,28 @@
+// The table's own pictures, drawn in code at twice the pixel density: the
+// felt of the board with its faint cell grid, the wooden rack, and the
+// small marks beside the seats.
+#pragma once
+
+#include <QPixmap>
+
+namespace artwork {
+
+// The board background, 460 x 380; cell (col, row) lies at
+// (col * 20 - 10, row * 30 - 20) in it.
+QPixmap felt();
+// The rack's wood, tiled along the rack.
+QPixmap rackWood(int width, int height);
+// Open eyes: the seat's owner just watches.
+QPixmap eyes();
+// A chair with "zz": the seat sits out this round.
+QPixmap sitout();
+// The arrow that points at the seat whose turn it is.
+QPixmap turnArrow();
+// Two team badges side by side.
+QPixmap teamBadge();
+// The board-incomplete sign, frame 0 (quiet) or 1 (lit).
+QPixmap incompleteFrame(int frame);
+// The large pause sign over the covered board.
+QPixmap pauseSign();
+
+} // namespace artwork

@@ -1,0 +1,33 @@
+// One tile of the player's rack: a 40 x 60 picture named "card" + its rack
+// slot, resting at top 8 or raised to top 4 while selected. Its tag is the
+// rack slot and its hint the tile code as text.
+#pragma once
+
+#include <QLabel>
+
+class CardImage : public QLabel {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 40;
+    static constexpr int kHeight = 60;
+    static constexpr int kRestingTop = 8;
+    static constexpr int kRaisedTop = 4;
+
+    CardImage(int slot, int tile, QWidget* parent);
+
+    int tag() const { return m_slot; }
+    QString hint() const { return QString::number(m_tile); }
+    int tile() const { return m_tile; }
+
+    static QString nameFor(int slot) { return QStringLiteral("card") + QString::number(slot); }
+
+signals:
+    void pressed(CardImage* card, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    int m_slot;
+    int m_tile;
+};

@@ -1,0 +1,254 @@
+// Start-up from the command line, the connection to the server, the login
+// and the dispatch of every message the server sends.
+#include "table/chatform.h"
+
+#include "dialogs/gamestartform.h"
+#include "dialogs/spylistform.h"
+#include "net/catalogue.h"
+#include "net/gameport.h"
+#include "net/qt/tsock.h"
+#include "table/colourtext.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#if __has_include("server/qt/qtserverhost.h")
+#include "server/qt/qtserverhost.h"
+#define BRIXO_HAS_SERVER 1
+#endif
+
+namespace {
+const QString kLocalHost = QStringLiteral("127.0.0.1");
+}
+
+void Tchat::processparams()
+{
+    button_start->hide();
+    StartGame1->setEnabled(false);
+    m_loginText.clear();
+
+    if (m_params.isEmpty()) {
+        addlinetochat(QStringLiteral("Loading Solo Game..Please wait."), kNoticeColour);
+        m_hostAddress = kLocalHost;
+        m_playerName = QStringLiteral("You");
+        hostpress();
+        return;
+    }
+    addlinetochat(QStringLiteral("Loading Multi-player Game.. Please Wait."), kNoticeColour);
+    if (m_params.size() < 3) return;
+    m_playerName = m_params[0];
+    m_hostAddress = m_params[1];
+    if (m_params[2] == QStringLiteral("true")) hostpress();
+    else joinpress();
+    // The companion lobby program on this machine only learns that the
+    // game is up from this connection; nothing travels on it.
+    m_sock11 = new TSock(this);
+    m_sock11->setObjectName(QStringLiteral("Sock11"));
+    m_sock11->open(kLocalHost, brixo::kLobbyPort);
+}
+
+void Tchat::hostpress()
+{
+    QString error;
+    bool listening = false;
+    if (m_serverSwitch) {
+        listening = m_serverSwitch(&error);
+    } else {
+#ifdef BRIXO_HAS_SERVER
+        if (!m_server) {
+            m_server = new QtServerHost(this);
+            m_server->setBotSpeedSource([this] { return botSpeed(); });
+        }
+        listening = m_server->listen(static_cast<quint16>(brixo::gamePort()), &error);
+#else
+        error = QStringLiteral("no game server in this build");
+#endif
+    }
+    if (!listening && !error.isEmpty())
+        addlinetochat(QStringLiteral("The game could not be hosted: ") + error, kNoticeColour);
+    m_loginText = m_playerName;
+    m_host = true;
+    m_gamestart->setPlayerName(m_playerName);
+    openConnection(kLocalHost);
+    button_start->show();
+    StartGame1->setEnabled(true);
+    m_spylist->RemoveFromGame1->setEnabled(true);
+    button_pause->setEnabled(true);
+}
+
+void Tchat::joinpress()
+{
+    m_loginText = m_playerName;
+    m_gamestart->setPlayerName(m_playerName);
+    openConnection(m_hostAddress);
+    button_start->hide();
+    StartGame1->setEnabled(false);
+}
+
+void Tchat::openConnection(const QString& host)
+{
+    if (!m_sock) {
+        m_sock = new TSock(this);
+        m_sock->setObjectName(QStringLiteral("sock"));
+        connect(m_sock, &TSock::received, this, &Tchat::receiveLine);
+        connect(m_sock, &TSock::closed, this, &Tchat::sockInfoClosed);
+    }
+    m_sock->open(host, static_cast<quint16>(brixo::gamePort()));
+}
+
+bool Tchat::connectionOpen() const
+{
+    return m_sock && m_sock->isConnected();
+}
+
+void Tchat::send(const std::string& frame)
+{
+    if (m_sock) m_sock->send(frame);
+}
+
+void Tchat::receiveLine(const std::string& line)
+{
+    m_receivedlist.push(brixo::kNoConnection, line);
+    if (m_dispatchQueued) return;
+    m_dispatchQueued = true;
+    QMetaObject::invokeMethod(this, &Tchat::processsocktimer, Qt::QueuedConnection);
+}
+
+void Tchat::processsocktimer()
+{
+    m_dispatchQueued = false;
+    m_receivedlist.drain([this](brixo::ConnectionId, std::string_view command, std::string_view args) {
+        if (!m_closing) dispatch(command, args);
+    });
+}
+
+void Tchat::dispatch(std::string_view command, std::string_view args)
+{
+    using Handler = void (Tchat::*)(std::string_view);
+    struct Row {
+        std::string_view command;
+        Handler handler;
+    };
+    static const Row kRows[] = {
+        {"CMD_sendlogininfo", &Tchat::sendloginfo},
+        {"CMD_newplayerinfo", &Tchat::newplayerinfo},
+        {"CMD_existingplayers", &Tchat::newplayerinfo},
+        {"CMD_playerdisconnected", &Tchat::playerdisconnected},
+        {"CMD_startgame", &Tchat::startthegame},
+        {"CMD_nextplayer", &Tchat::getnextplayer},
+        {"CMD_winner", &Tchat::winner},
+        {"CMD_justwatching", &Tchat::justwatching},
+        {"CMD_yourtiles", &Tchat::yourtiles},
+        {"CMD_startround", &Tchat::startround},
+        {"CMD_placehistile", &Tchat::placehistile},
+        {"CMD_freecard", &Tchat::freecard},
+        {"CMD_swaptiles", &Tchat::swaptiles},
+        {"CMD_undothem", &Tchat::undothem},
+        {"CMD_askpenalty", &Tchat::askpenalty},
+        {"CMD_endround", &Tchat::endround},
+        {"CMD_movedtiles", &Tchat::movedtiles},
+        {"CMD_removetile", &Tchat::removetile},
+        {"CMD_loadstats", &Tchat::loadstats},
+        {"CMD_loadboard", &Tchat::loadboard},
+        {"CMD_notime", &Tchat::notime},
+        {"CMD_notenough", &Tchat::notenough},
+        {"CMD_incomplete", &Tchat::incomplete},
+        {"CMD_gamepause", &Tchat::gamepause},
+    };
+    if (command == "CMD_chat" || command == "CMD_action") {
+        chatrecieved(QString::fromStdString(std::string(args)));
+    } else if (command == "CMD_havewrongversion") {
+        addlinetochat(QString::fromStdString(std::string(args)) +
+                          QStringLiteral(" has a different version of the game then you."),
+                      kNoticeColour);
+    } else if (command == "CMD_wrongversion") {
+        addlinetochat(QStringLiteral("You have a differnt version of the game then the host."), kNoticeColour);
+    } else if (command == "CMD_full") {
+        gameIsFull();
+    } else if (command == "CMD_nomoreroom") {
+        addlinetochat(QStringLiteral("You cannot hold anymore tiles"), kNoticeColour);
+    } else if (command == "CMD_nomoretiles") {
+        addlinetochat(QStringLiteral("There are no tiles left"), kNoticeColour);
+    } else {
+        for (const Row& row : kRows) {
+            if (row.command == command) {
+                (this->*row.handler)(args);
+                return;
+            }
+        }
+    }
+}
+
+void Tchat::sendloginfo(std::string_view args)
+{
+    const auto slot = brixo::msg::parseSendlogininfo(args);
+    if (!slot) return;
+    m_mySeat = *slot;
+    m_loggedIn = true;
+    send(brixo::msg::logininfo(m_mySeat, brixo::msg::kVersion, m_loginText.toStdString()));
+}
+
+void Tchat::gameIsFull()
+{
+    m_closing = true;
+    QMessageBox::information(this, QStringLiteral("Brixo"), QStringLiteral("Game is full"));
+    close();
+}
+
+void Tchat::sockInfoClosed()
+{
+    // Without its connection the table has nothing left to show.
+    m_closing = true;
+    close();
+}
+
+void Tchat::addlinetochat(const QString& line, const QColor& colour)
+{
+    QScrollBar* bar = mainchat->verticalScrollBar();
+    QTextCursor cursor(mainchat->document());
+    cursor.movePosition(QTextCursor::End);
+    if (!mainchat->document()->isEmpty()) cursor.insertBlock();
+    QTextCharFormat plain;
+    plain.setForeground(colour);
+    plain.setFontWeight(QFont::Normal);
+    const int colon = line.indexOf(QLatin1Char(':'));
+    if (colon >= 0) {
+        QTextCharFormat bold = plain;
+        bold.setFontWeight(QFont::Bold);
+        cursor.insertText(line.left(colon + 1), bold);
+        cursor.insertText(line.mid(colon + 1), plain);
+    } else {
+        cursor.insertText(line, plain);
+    }
+    bar->setValue(bar->maximum());
+}
+
+void Tchat::chatrecieved(const QString& text)
+{
+    const int bar = text.indexOf(QLatin1Char('|'));
+    if (bar < 0) {
+        addlinetochat(text, QColor(255, 0, 0));
+        return;
+    }
+    const auto colour = colourtext::read(text.mid(bar + 1));
+    addlinetochat(text.left(bar), colour.value_or(QColor(255, 0, 0)));
+}
+
+void Tchat::sendit()
+{
+    if (!m_loggedIn) return;
+    const QString line = mychat->text();
+    if (line.isEmpty()) return;
+    const QString colour = colourtext::write(Qt::black);
+    if (!line.startsWith(QLatin1Char('/'))) {
+        send(brixo::msg::chat(m_mySeat, (line + QLatin1Char('|') + colour).toStdString()));
+    } else if (line.left(3) == QStringLiteral("/me")) {
+        send(brixo::msg::action(m_mySeat, (line.mid(4) + QLatin1Char('|') + colour).toStdString()));
+    }
+    mychat->clear();
+}

@@ -1,0 +1,502 @@
+// The table window: its parts, their places and the menus.
+#include "table/chatform.h"
+
+#include "dialogs/gamestartform.h"
+#include "dialogs/spylistform.h"
+#include "table/artwork.h"
+#include "table/blinksign.h"
+#include "table/boardview.h"
+#include "table/cardimage.h"
+#include "table/seattext.h"
+#include "table/soundplayer.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTextEdit>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// Places in the board panel.
+constexpr int kPanelWidth = 750;
+constexpr int kPanelHeight = 520;
+constexpr int kSideLeft = 468;   // the column of seats, options, clock and chat
+constexpr int kSideWidth = 277;
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    return label;
+}
+
+QFrame* makeFrame(QWidget* parent, const QString& name, const QRect& place)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setGeometry(place);
+    return frame;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& text, const QRect& place)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+} // namespace
+
+Tchat::Tchat(QStringList params, QWidget* parent)
+    : QMainWindow(parent), m_params(std::move(params)), m_sounds(new SoundPlayer(this))
+{
+    setObjectName(QStringLiteral("chat"));
+    setWindowTitle(QStringLiteral("Brixo"));
+    resize(kDefaultWidth, kDefaultHeight);
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("central"));
+    setCentralWidget(central);
+
+    buildBoardPanel();
+    buildSeats();
+    buildInfo();
+    buildTurnControls();
+    buildChat();
+    buildOverlays();
+    buildMenus();
+    applyStyle();
+
+    turntime = new QTimer(this);
+    turntime->setObjectName(QStringLiteral("turntime"));
+    turntime->setInterval(1000);
+    connect(turntime, &QTimer::timeout, this, &Tchat::turntimeTimer);
+
+    // The side windows, in the order the program creates them.
+    m_gamestart = new Tgamestart(this);
+    m_spylist = new Tspylist(this);
+    connect(m_gamestart, &Tgamestart::startRequested, this, [this](const std::string& frame) {
+        if (m_loggedIn) send(frame);
+    });
+    connect(m_spylist, &Tspylist::kickRequested, this, &Tchat::kicking);
+
+    clearall();
+}
+
+Tchat::~Tchat() = default;
+
+void Tchat::buildBoardPanel()
+{
+    panel_board = makeFrame(centralWidget(), QStringLiteral("panel_board"), QRect(8, 4, kPanelWidth, kPanelHeight));
+
+    boardimage = makeLabel(panel_board, QStringLiteral("boardimage"), QString(), QRect(1, 1, 460, 380));
+    boardimage->setPixmap(artwork::felt());
+
+    board = new BoardView(m_grid, m_pictures, panel_board);
+    board->setObjectName(QStringLiteral("board"));
+    board->setGeometry(11, 11, 441, 361);
+
+    draggingimage = makeLabel(panel_board, QStringLiteral("draggingimage"), QString(), QRect(0, 0, 20, 30));
+    draggingimage->setScaledContents(true);
+    draggingimage->hide();
+
+    panel_cards = new QScrollArea(panel_board);
+    panel_cards->setObjectName(QStringLiteral("panel_cards"));
+    panel_cards->setGeometry(5, 425, 740, 91);
+    panel_cards->setFrameShape(QFrame::NoFrame);
+    panel_cards->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    panel_cards->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_cardsArea = new QWidget;
+    m_cardsArea->setObjectName(QStringLiteral("cards_area"));
+    m_cardsArea->setFixedSize(RackPositions::kPositions * CardImage::kWidth, 74);
+    auto* wood = new QLabel(m_cardsArea);
+    wood->setPixmap(artwork::rackWood(m_cardsArea->width(), m_cardsArea->height()));
+    wood->setGeometry(m_cardsArea->rect());
+    panel_cards->setWidget(m_cardsArea);
+}
+
+void Tchat::buildSeats()
+{
+    auto* seats = makeFrame(panel_board, QStringLiteral("panel_seats"), QRect(kSideLeft, 1, kSideWidth, 152));
+    makeLabel(seats, QStringLiteral("heading_player"), QStringLiteral("Player"), QRect(24, 4, 100, 16));
+    makeLabel(seats, QStringLiteral("heading_score"), QStringLiteral("Score"), QRect(168, 4, 46, 16))
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    makeLabel(seats, QStringLiteral("heading_bonus"), QStringLiteral("Last"), QRect(216, 4, 30, 16))
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    makeLabel(seats, QStringLiteral("heading_cards"), QStringLiteral("Tiles"), QRect(244, 4, 30, 16))
+        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    popup_kick = new QMenu(this);
+    popup_kick->setObjectName(QStringLiteral("popup_kick"));
+    RemoveFromGame1 = popup_kick->addAction(QStringLiteral("Remove From Game"), this, &Tchat::RemoveFromGame1Click);
+    SettoJustWatch1 = popup_kick->addAction(QStringLiteral("Set to Just Watch"), this, &Tchat::SettoJustWatch1Click);
+    UnsetJustWatch1 = popup_kick->addAction(QStringLiteral("Unset Just Watch"), this, &Tchat::UnsetJustWatch1Click);
+    RemoveFromGame1->setObjectName(QStringLiteral("RemoveFromGame1"));
+    SettoJustWatch1->setObjectName(QStringLiteral("SettoJustWatch1"));
+    UnsetJustWatch1->setObjectName(QStringLiteral("UnsetJustWatch1"));
+
+    for (int seat = 1; seat <= kSeatCount; ++seat) {
+        const int y = 22 + (seat - 1) * 32;
+        const QString n = QString::number(seat);
+        auto* row = makeFrame(seats, QStringLiteral("seat_row") + n, QRect(2, y, kSideWidth - 4, 30));
+        row->setProperty("seatRow", true);
+        label_playername[seat] = makeLabel(seats, QStringLiteral("label_playername") + n, seattext::kWaiting,
+                                           QRect(24, y + 1, 102, 28));
+        label_playername[seat]->setProperty("tag", seat);
+        label_playername[seat]->setToolTip(seattext::computerName(seat));
+        label_playername[seat]->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(label_playername[seat], &QLabel::customContextMenuRequested, this, [this, seat](const QPoint& at) {
+            label_playername1ContextPopup(seat);
+            popup_kick->exec(label_playername[seat]->mapToGlobal(at));
+        });
+        image_eyes[seat] = makeLabel(seats, QStringLiteral("image_eyes") + n, QString(), QRect(128, y + 8, 24, 14));
+        image_eyes[seat]->setPixmap(artwork::eyes());
+        image_eyes[seat]->setToolTip(QStringLiteral("Just watching"));
+        image_eyes[seat]->hide();
+        if (seat >= 3) {
+            image_sitout[seat] =
+                makeLabel(seats, QStringLiteral("image_sitout") + n, QString(), QRect(152, y + 7, 22, 16));
+            image_sitout[seat]->setPixmap(artwork::sitout());
+            image_sitout[seat]->setToolTip(QStringLiteral("Sits out this round"));
+            image_sitout[seat]->hide();
+        }
+        label_score[seat] = makeLabel(seats, QStringLiteral("label_score") + n, QStringLiteral("0"),
+                                      QRect(168, y + 1, 46, 28));
+        label_bonus[seat] = makeLabel(seats, QStringLiteral("label_bonus") + n, QString(), QRect(214, y + 1, 32, 28));
+        label_cards[seat] = makeLabel(seats, QStringLiteral("label_cards") + n, QString(), QRect(246, y + 1, 26, 28));
+        for (QLabel* l : {label_score[seat], label_bonus[seat], label_cards[seat]})
+            l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    image_Turn = makeLabel(seats, QStringLiteral("image_Turn"), QString(), QRect(5, 29, 16, 16));
+    image_Turn->setPixmap(artwork::turnArrow());
+    image_Turn->hide();
+}
+
+void Tchat::buildInfo()
+{
+    auto* info = makeFrame(panel_board, QStringLiteral("panel_info"), QRect(kSideLeft, 157, kSideWidth, 82));
+    label_playtoscore = makeLabel(info, QStringLiteral("label_playtoscore"), QStringLiteral("Play To Score: "),
+                                  QRect(8, 4, 140, 18));
+    label_timeperturn = makeLabel(info, QStringLiteral("label_timeperturn"), QStringLiteral("Time Per Turn: "),
+                                  QRect(8, 22, 140, 18));
+    label_tp = makeLabel(info, QStringLiteral("label_tp"), QStringLiteral("Time Penalty: "), QRect(8, 40, 140, 18));
+    label_Tg = makeLabel(info, QStringLiteral("label_Tg"), QStringLiteral("Good Luck"), QRect(150, 4, 84, 18));
+    image_Tg = makeLabel(info, QStringLiteral("image_Tg"), QString(), QRect(236, 5, 30, 16));
+    image_Tg->setPixmap(artwork::teamBadge());
+    image_Tg->setToolTip(QStringLiteral("The Green Team (seats 1 and 3) against The Brown Team (seats 2 and 4)"));
+    image_Tg->hide();
+    label_tilesleft = makeLabel(info, QStringLiteral("label_tilesleft"), seattext::tilesLeft(0), QRect(150, 22, 120, 18));
+
+    label_timer = makeLabel(info, QStringLiteral("label_timer"), QStringLiteral("Time: 0:00"), QRect(8, 60, 76, 18));
+    auto* track = makeFrame(info, QStringLiteral("timer_track"), QRect(84, 64, 184, 10));
+    image_timer = makeFrame(track, QStringLiteral("image_timer"), QRect(0, 0, 0, 10));
+}
+
+void Tchat::buildTurnControls()
+{
+    auto* controls = makeFrame(panel_board, QStringLiteral("panel_controls"), QRect(1, 383, 460, 40));
+    button_draw = makeButton(controls, QStringLiteral("button_draw"), QStringLiteral("Draw"), QRect(4, 3, 67, 34));
+    button_finish = makeButton(controls, QStringLiteral("button_finish"), QStringLiteral("Finish"), QRect(4, 3, 67, 34));
+    button_clear = makeButton(controls, QStringLiteral("button_clear"), QStringLiteral("Clear"), QRect(75, 3, 67, 34));
+    button_draw->setToolTip(QStringLiteral("Draw a tile and end your turn"));
+    button_finish->setToolTip(QStringLiteral("End your turn"));
+    button_clear->setToolTip(QStringLiteral("Take back everything you did this turn"));
+    animated_incomplete = new BlinkSign(artwork::incompleteFrame(0), artwork::incompleteFrame(1), controls);
+    animated_incomplete->setObjectName(QStringLiteral("animated_incomplete"));
+    animated_incomplete->setGeometry(148, 7, 26, 26);
+    animated_incomplete->setToolTip(QStringLiteral("The board holds sets that are not complete"));
+    animated_incomplete->hide();
+    label_status = makeLabel(controls, QStringLiteral("label_status"), QString(), QRect(180, 1, 276, 19));
+    label_played = makeLabel(controls, QStringLiteral("label_played"), QString(), QRect(180, 20, 250, 18));
+    label_played->setToolTip(QStringLiteral("Click here to view the Game Log"));
+    label_played->setCursor(Qt::PointingHandCursor);
+    label_played->installEventFilter(this);
+    button_log = makeButton(controls, QStringLiteral("button_log"), QStringLiteral("Log"), QRect(430, 20, 28, 18));
+    button_log->setToolTip(QStringLiteral("Click here to view the Game Log"));
+    connect(button_log, &QPushButton::clicked, this, [this] { showLog(true); });
+    for (QWidget* w : {static_cast<QWidget*>(button_draw), static_cast<QWidget*>(button_finish),
+                       static_cast<QWidget*>(button_clear)})
+        w->hide();
+
+    auto* clock = makeFrame(panel_board, QStringLiteral("panel_clock"), QRect(kSideLeft, 243, kSideWidth, 30));
+    button_pause = makeButton(clock, QStringLiteral("button_pause"), QStringLiteral("Pause"), QRect(4, 3, 70, 24));
+    button_pause->setCheckable(true);
+    button_pause->setEnabled(false);
+    button_pause->setToolTip(QStringLiteral("Stop the clock for everybody"));
+    button_start = makeButton(clock, QStringLiteral("button_start"), QStringLiteral("Start Game"), QRect(80, 3, 100, 24));
+    connect(button_start, &QPushButton::clicked, this, &Tchat::StartGame1Click);
+}
+
+void Tchat::buildChat()
+{
+    mainchat = new QTextEdit(panel_board);
+    mainchat->setObjectName(QStringLiteral("mainchat"));
+    mainchat->setReadOnly(true);
+    mainchat->setGeometry(kSideLeft, 277, kSideWidth, 120);
+    mainchat->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    mychat = new QLineEdit(QStringLiteral("<Enter Chat Here>"), panel_board);
+    mychat->setObjectName(QStringLiteral("mychat"));
+    mychat->setGeometry(kSideLeft, 399, kSideWidth, 22);
+    connect(mychat, &QLineEdit::returnPressed, this, &Tchat::sendit);
+    mychat->installEventFilter(this);
+}
+
+void Tchat::buildOverlays()
+{
+    // Everything here lies over the board and is hidden until needed.
+    image_cover = makeLabel(panel_board, QStringLiteral("image_cover"), QString(), QRect(1, 1, 460, 380));
+    image_cover->hide();
+    image_pause = makeLabel(panel_board, QStringLiteral("image_pause"), QString(), QRect(151, 136, 160, 110));
+    image_pause->setPixmap(artwork::pauseSign());
+    image_pause->hide();
+
+    panel_winner = makeFrame(panel_board, QStringLiteral("panel_winner"), QRect(70, 120, 322, 96));
+    label_winner1 = makeLabel(panel_winner, QStringLiteral("label_winner1"), QString(), QRect(8, 14, 306, 32));
+    label_winner2 = makeLabel(panel_winner, QStringLiteral("label_winner2"), QString(), QRect(8, 52, 306, 28));
+    label_winner1->setAlignment(Qt::AlignCenter);
+    label_winner2->setAlignment(Qt::AlignCenter);
+    panel_winner->hide();
+
+    panel_penalty = makeFrame(panel_board, QStringLiteral("panel_penalty"), QRect(60, 110, 342, 140));
+    auto* penaltyText = makeLabel(
+        panel_penalty, QStringLiteral("penalty_text"),
+        QStringLiteral("There are incomplete or incorrect groups on the board.\n\n"
+                       "Would you like to take a 3 tile penalty and end your turn?"),
+        QRect(12, 10, 318, 76));
+    penaltyText->setWordWrap(true);
+    penaltyText->setAlignment(Qt::AlignCenter);
+    button_yes = makeButton(panel_penalty, QStringLiteral("button_yes"), QStringLiteral("Yes"), QRect(88, 94, 74, 32));
+    button_edit = makeButton(panel_penalty, QStringLiteral("button_edit"), QStringLiteral("Edit"), QRect(180, 94, 74, 32));
+    panel_penalty->hide();
+
+    panel_laydown = makeFrame(panel_board, QStringLiteral("panel_laydown"), QRect(60, 120, 342, 112));
+    auto* laydownText = makeLabel(
+        panel_laydown, QStringLiteral("laydown_text"),
+        QStringLiteral("The tiles you lay down on your first turn must equal at least 30 points."),
+        QRect(12, 10, 318, 54));
+    laydownText->setWordWrap(true);
+    laydownText->setAlignment(Qt::AlignCenter);
+    image_edit2 = makeButton(panel_laydown, QStringLiteral("image_edit2"), QStringLiteral("Edit"), QRect(134, 68, 74, 32));
+    panel_laydown->hide();
+
+    label_sitout = makeLabel(panel_board, QStringLiteral("label_sitout"),
+                             QStringLiteral("This round has already started. You will have to wait until the next round."),
+                             QRect(70, 150, 322, 70));
+    label_sitout->setWordWrap(true);
+    label_sitout->setAlignment(Qt::AlignCenter);
+    label_sitout->hide();
+
+    panel_log = makeFrame(panel_board, QStringLiteral("panel_log"), QRect(30, 30, 402, 320));
+    auto* logTitle = makeLabel(panel_log, QStringLiteral("log_title"), QStringLiteral("Game Log"), QRect(10, 6, 200, 20));
+    logTitle->setProperty("heading", true);
+    button_x = makeButton(panel_log, QStringLiteral("button_x"), QStringLiteral("x"), QRect(374, 5, 22, 22));
+    memo_log = new QPlainTextEdit(panel_log);
+    memo_log->setObjectName(QStringLiteral("memo_log"));
+    memo_log->setReadOnly(true);
+    memo_log->setGeometry(8, 30, 386, 282);
+    connect(button_x, &QPushButton::clicked, this, [this] { showLog(false); });
+    panel_log->hide();
+}
+
+void Tchat::buildMenus()
+{
+    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
+    StartGame1 = game->addAction(QStringLiteral("Start Game"), this, &Tchat::StartGame1Click);
+    StartGame1->setObjectName(QStringLiteral("StartGame1"));
+    JustWatch1 = game->addAction(QStringLiteral("Just Watch"), this, &Tchat::JustWatch1Click);
+    JustWatch1->setObjectName(QStringLiteral("JustWatch1"));
+    JustWatch1->setCheckable(true);
+    SpyList1 = game->addAction(QStringLiteral("Spy List"), this, [this] {
+        m_spylist->show();
+        m_spylist->raise();
+    });
+    SpyList1->setObjectName(QStringLiteral("SpyList1"));
+    game->addSeparator();
+    ResetScreenLocation1 = game->addAction(QStringLiteral("Reset Screen Location"), this, [this] {
+        showNormal();
+        move(3, 3);
+        resize(kDefaultWidth, kDefaultHeight);
+    });
+    ResetScreenLocation1->setObjectName(QStringLiteral("ResetScreenLocation1"));
+    game->addAction(QStringLiteral("Exit"), this, &QWidget::close);
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    GameLog1 = view->addAction(QStringLiteral("Game Log"));
+    GameLog1->setObjectName(QStringLiteral("GameLog1"));
+    GameLog1->setCheckable(true);
+    connect(GameLog1, &QAction::triggered, this, [this] { showLog(!panel_log->isVisible()); });
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    PlaySounds1 = options->addAction(QStringLiteral("Play Sounds"));
+    PlaySounds1->setObjectName(QStringLiteral("PlaySounds1"));
+    PlaySounds1->setCheckable(true);
+    PlaySounds1->setChecked(true);
+    connect(PlaySounds1, &QAction::toggled, m_sounds, &SoundPlayer::setEnabled);
+
+    QMenu* turnSound = options->addMenu(QStringLiteral("Turn Sound"));
+    TurnSound1 = turnSound->menuAction();
+    TurnSound1->setObjectName(QStringLiteral("TurnSound1"));
+    TurnSound1->setData(0);
+    auto* turnGroup = new QActionGroup(this);
+    Classic1 = turnSound->addAction(QStringLiteral("Classic"));
+    New1 = turnSound->addAction(QStringLiteral("New"));
+    Classic1->setObjectName(QStringLiteral("Classic1"));
+    New1->setObjectName(QStringLiteral("New1"));
+    Classic1->setData(0);
+    New1->setData(1);
+    for (QAction* a : {Classic1, New1}) {
+        a->setCheckable(true);
+        turnGroup->addAction(a);
+        connect(a, &QAction::triggered, this, [this, a] { TurnSound1->setData(a->data()); });
+    }
+    Classic1->setChecked(true);
+
+    QMenu* botSpeed = options->addMenu(QStringLiteral("Bot Speed"));
+    BotSpeed1 = botSpeed->menuAction();
+    BotSpeed1->setObjectName(QStringLiteral("BotSpeed1"));
+    BotSpeed1->setData(1000);
+    auto* speedGroup = new QActionGroup(this);
+    Slow1 = botSpeed->addAction(QStringLiteral("Slow"));
+    Normal1 = botSpeed->addAction(QStringLiteral("Normal"));
+    Fast1 = botSpeed->addAction(QStringLiteral("Fast"));
+    Slow1->setObjectName(QStringLiteral("Slow1"));
+    Normal1->setObjectName(QStringLiteral("Normal1"));
+    Fast1->setObjectName(QStringLiteral("Fast1"));
+    Slow1->setData(2000);
+    Normal1->setData(1000);
+    Fast1->setData(500);
+    for (QAction* a : {Slow1, Normal1, Fast1}) {
+        a->setCheckable(true);
+        speedGroup->addAction(a);
+        connect(a, &QAction::triggered, this, [this, a] { BotSpeed1->setData(a->data()); });
+    }
+    Normal1->setChecked(true);
+}
+
+void Tchat::applyStyle()
+{
+    setStyleSheet(QStringLiteral(R"(
+#central { background: #1d2b33; }
+#panel_board { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2a3b44, stop:1 #1d2b33);
+               border: 1px solid #0f181d; border-radius: 6px; }
+#panel_seats, #panel_info, #panel_clock {
+    background: rgba(255,255,255,18); border: 1px solid rgba(255,255,255,28); border-radius: 6px; }
+QFrame[seatRow="true"] { background: rgba(0,0,0,40); border-radius: 4px; border: none; }
+#panel_board QLabel { color: #e9eef0; background: transparent; }
+#panel_seats QLabel[tag] { font-weight: bold; font-size: 12px; }
+QLabel#heading_player, QLabel#heading_score, QLabel#heading_bonus, QLabel#heading_cards { color: #9fb3bd; font-size: 10px; }
+QLabel#label_score1, QLabel#label_score2, QLabel#label_score3, QLabel#label_score4 { color: #ffd970; font-weight: bold; font-size: 12px; }
+QLabel#label_bonus1, QLabel#label_bonus2, QLabel#label_bonus3, QLabel#label_bonus4 { color: #9fe3a8; font-size: 11px; }
+QLabel#label_cards1, QLabel#label_cards2, QLabel#label_cards3, QLabel#label_cards4 { color: #cfe0e8; font-size: 11px; }
+#panel_info QLabel { font-size: 11px; color: #cfe0e8; }
+QLabel#label_Tg { color: #ffd970; font-weight: bold; }
+QLabel#label_timer { font-weight: bold; color: #9de3e0; }
+#timer_track { background: rgba(0,0,0,90); border-radius: 4px; border: none; }
+#image_timer { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #7fe0a0, stop:1 #2f9a5a);
+               border-radius: 4px; border: none; }
+#panel_controls { background: transparent; border: none; }
+QLabel#label_status { font-weight: bold; font-size: 12px; color: #ffffff; }
+QLabel#label_played { font-size: 11px; color: #b8cbd4; }
+QPushButton { color: #1f2a30; font-weight: bold; border-radius: 6px; border: 1px solid #0d161a;
+              background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fdf6e3, stop:1 #d9cba5); }
+QPushButton:hover { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffffff, stop:1 #e8dcba); }
+QPushButton:disabled { color: #8a8a80; background: #b9b4a6; }
+QPushButton:checked { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #f2b84b, stop:1 #d18b1c); }
+#button_finish { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #8fe39f, stop:1 #3f9a55); }
+#button_draw { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #9cc8f0, stop:1 #4a84bd); }
+#button_start { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffe08a, stop:1 #e0a22a); }
+#button_log, #button_x { font-size: 10px; padding: 0; border-radius: 4px; }
+#panel_winner, #panel_penalty, #panel_laydown, #panel_log {
+    background: rgba(250,246,232,245); border: 2px solid #c9a23a; border-radius: 10px; }
+#panel_winner QLabel, #panel_penalty QLabel, #panel_laydown QLabel, #panel_log QLabel { color: #2a2010; }
+QLabel#label_winner1 { font-size: 18px; font-weight: bold; color: #8a5a00; }
+QLabel#label_winner2 { font-size: 12px; }
+QLabel[heading="true"] { font-weight: bold; font-size: 13px; }
+QLabel#label_sitout { background: rgba(250,246,232,235); color: #2a2010; border: 2px solid #c9a23a;
+                border-radius: 10px; font-weight: bold; padding: 6px; }
+QLabel#image_cover { background: rgba(10,20,25,170); }
+#mainchat { background: #eff0ca; color: #000000; border: 1px solid #0f181d; border-radius: 4px; font-size: 11px; }
+#mychat { background: #ffffff; color: #000000; border: 1px solid #0f181d; border-radius: 4px; padding: 1px 4px; }
+#memo_log { background: #ffffff; color: #202020; border: 1px solid #c9b98a; }
+#panel_cards { background: #5a3216; border-radius: 4px; }
+)"));
+}
+
+void Tchat::showLog(bool on)
+{
+    panel_log->setVisible(on);
+    if (on) panel_log->raise();
+    GameLog1->setChecked(on);
+}
+
+CardImage* Tchat::card(int slot) const
+{
+    return m_cardsArea->findChild<CardImage*>(CardImage::nameFor(slot), Qt::FindDirectChildrenOnly);
+}
+
+QString Tchat::chatText() const
+{
+    return mainchat->toPlainText();
+}
+
+QString Tchat::logText() const
+{
+    return memo_log->toPlainText();
+}
+
+int Tchat::botSpeed() const
+{
+    return BotSpeed1->data().toInt();
+}
+
+void Tchat::playsounds(const QString& name)
+{
+    m_sounds->play(name);
+}
+
+void Tchat::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shownOnce) return;
+    m_shownOnce = true;
+    // Start-up runs once every window exists and the table is on screen.
+    QTimer::singleShot(0, this, &Tchat::processparams);
+}
+
+void Tchat::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    // The board panel always fits.
+    setMinimumSize(kPanelWidth + 15 + 8, kPanelHeight + 12 + menuBar()->sizeHint().height());
+}
+
+bool Tchat::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == label_played && event->type() == QEvent::MouseButtonPress) {
+        showLog(true);
+        return true;
+    }
+    if (watched == mychat && event->type() == QEvent::KeyPress && mychat->text() == QStringLiteral("<Enter Chat Here>"))
+        mychat->clear();
+    if (watched == mychat && event->type() == QEvent::MouseButtonPress &&
+        mychat->text() == QStringLiteral("<Enter Chat Here>"))
+        mychat->clear();
+    return QMainWindow::eventFilter(watched, event);
+}

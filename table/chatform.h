@@ -1,0 +1,290 @@
+// The table: the main window a player plays in. It connects to the game
+// server (its own, when it hosts), logs in, and mirrors on screen what the
+// server announces: the seats, the options, whose turn it is, the scores,
+// the board and the player's own rack. It keeps no game rules of its own
+// beyond showing whether the board holds only valid sets.
+//
+// Every message from the server is queued as it arrives and handled in
+// arrival order, one at a time, as soon as the event loop is free.
+#pragma once
+
+#include "model/boardgrid.h"
+#include "net/receivequeue.h"
+#include "table/rackpositions.h"
+#include "table/tilepictures.h"
+
+#include <QColor>
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+
+class BlinkSign;
+class BoardView;
+class CardImage;
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QTextEdit;
+class QTimer;
+class QtServerHost;
+class SoundPlayer;
+class TSock;
+class Tgamestart;
+class Tspylist;
+
+class Tchat : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kDefaultWidth = 775;
+    static constexpr int kDefaultHeight = 580;
+    static constexpr int kSeatCount = 4;
+    static constexpr int kBoardTileSlot = 100; // handSlot of a tile taken from the board
+    static inline const QColor kNoticeColour{0, 128, 0};
+
+    // The command line as given, program path excluded.
+    explicit Tchat(QStringList params = {}, QWidget* parent = nullptr);
+    ~Tchat() override;
+
+    // ---- start-up and connection ----
+    void processparams();
+    void hostpress();
+    void joinpress();
+    // Switches on the game server in this process; answers false (with the
+    // reason) when it cannot listen. Replaceable so tests can stand in a
+    // server of their own.
+    void setServerSwitch(std::function<bool(QString*)> serverSwitch) { m_serverSwitch = std::move(serverSwitch); }
+
+    // Queues one message as the connection would and has it handled once
+    // the event loop is free.
+    void receiveLine(const std::string& line);
+    // Handles everything queued now.
+    void processsocktimer();
+
+    // ---- chat ----
+    void addlinetochat(const QString& line, const QColor& colour);
+    void chatrecieved(const QString& text);
+    void sendit();
+
+    // ---- sounds ----
+    void playsounds(const QString& name);
+    SoundPlayer* sounds() const { return m_sounds; }
+
+    // ---- what tests and other windows read ----
+    int mySeat() const { return m_mySeat; }
+    bool loggedIn() const { return m_loggedIn; }
+    bool isHost() const { return m_host; }
+    int turnSeat() const { return m_turnSeat; }
+    int secondsLeft() const { return m_secondsLeft; }
+    QString playerName() const { return m_playerName; }
+    QString hostAddress() const { return m_hostAddress; }
+    const brixo::BoardGrid& grid() const { return m_grid; }
+    const brixo::BoardGrid& marks() const { return m_marks; }
+    const RackPositions& rackPositions() const { return m_rackPositions; }
+    CardImage* card(int slot) const;
+    const TilePictures& pictures() const { return m_pictures; }
+    BoardView* boardView() const { return board; }
+    Tgamestart* gamestart() const { return m_gamestart; }
+    Tspylist* spylist() const { return m_spylist; }
+    QString chatText() const;
+    QString logText() const;
+    int handSlot() const { return m_handSlot; }
+    int botSpeed() const;
+    bool connectionOpen() const;
+
+    // ---- seat management and menus ----
+    void label_playername1ContextPopup(int seat);
+    void kicking(int target);
+    void RemoveFromGame1Click();
+    void SettoJustWatch1Click();
+    void UnsetJustWatch1Click();
+    void JustWatch1Click();
+    void StartGame1Click();
+    void turntimeTimer();
+
+    // The components, named as the window's parts are named.
+    QFrame* panel_board;
+    QLabel* boardimage;
+    BoardView* board;
+    QScrollArea* panel_cards;
+    QWidget* m_cardsArea;
+    QLabel* draggingimage;
+    std::array<QLabel*, 5> label_playername{};
+    std::array<QLabel*, 5> label_score{};
+    std::array<QLabel*, 5> label_bonus{};
+    std::array<QLabel*, 5> label_cards{};
+    std::array<QLabel*, 5> image_eyes{};
+    std::array<QLabel*, 5> image_sitout{}; // seats 3 and 4 only
+    QLabel* image_Turn;
+    QLabel* label_status;
+    QLabel* label_played;
+    QPushButton* button_log;
+    QFrame* panel_log;
+    QPlainTextEdit* memo_log;
+    QPushButton* button_x;
+    QLabel* label_playtoscore;
+    QLabel* label_timeperturn;
+    QLabel* label_tp;
+    QLabel* label_Tg;
+    QLabel* image_Tg;
+    QLabel* label_tilesleft;
+    QLabel* label_timer;
+    QFrame* image_timer;
+    QFrame* panel_winner;
+    QLabel* label_winner1;
+    QLabel* label_winner2;
+    QLabel* label_sitout;
+    QPushButton* button_draw;
+    QPushButton* button_clear;
+    QPushButton* button_finish;
+    QFrame* panel_penalty;
+    QPushButton* button_yes;
+    QPushButton* button_edit;
+    QFrame* panel_laydown;
+    QPushButton* image_edit2;
+    QPushButton* button_pause;
+    QLabel* image_pause;
+    QLabel* image_cover;
+    BlinkSign* animated_incomplete;
+    QPushButton* button_start;
+    QTextEdit* mainchat;
+    QLineEdit* mychat;
+    QMenu* popup_kick;
+    QAction* StartGame1;
+    QAction* JustWatch1;
+    QAction* SpyList1;
+    QAction* GameLog1;
+    QAction* PlaySounds1;
+    QAction* TurnSound1;
+    QAction* Classic1;
+    QAction* New1;
+    QAction* BotSpeed1;
+    QAction* Slow1;
+    QAction* Normal1;
+    QAction* Fast1;
+    QAction* RemoveFromGame1;
+    QAction* SettoJustWatch1;
+    QAction* UnsetJustWatch1;
+    QAction* ResetScreenLocation1;
+    QTimer* turntime;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // window building (chatform.cpp)
+    void buildBoardPanel();
+    void buildSeats();
+    void buildInfo();
+    void buildTurnControls();
+    void buildOverlays();
+    void buildChat();
+    void buildMenus();
+    void applyStyle();
+    void showLog(bool on);
+
+    // connection (chatconnection.cpp)
+    void openConnection(const QString& host);
+    void send(const std::string& frame);
+    void dispatch(std::string_view command, std::string_view args);
+    void sendloginfo(std::string_view args);
+    void sockInfoClosed();
+    void gameIsFull();
+
+    // game state (chatgamestate.cpp)
+    void newplayerinfo(std::string_view args);
+    void playerdisconnected(std::string_view args);
+    void justwatching(std::string_view args);
+    void startthegame(std::string_view args);
+    void startround(std::string_view args);
+    void loadstats(std::string_view args);
+    void endround(std::string_view args);
+    void winner(std::string_view args);
+    void getnextplayer(std::string_view args);
+    void gamepause(std::string_view args);
+    void notime(std::string_view args);
+    void incomplete(std::string_view args);
+    void notenough(std::string_view args);
+    void askpenalty(std::string_view args);
+    void clearall();
+    void loadinifile();
+    void showPenaltyAndTeam(bool penalty, bool team);
+    void setTimePerTurn(int seconds);
+    void setSitout(int seat, bool on);
+    void logline(const QString& line);
+    void emptyHand();
+    QString seatName(int seat) const;
+    static bool isSeat(int seat) { return seat >= 1 && seat <= kSeatCount; }
+    bool mine(int seat) const { return seat == m_mySeat; }
+
+    // board and rack (chatboard.cpp)
+    void loadboard(std::string_view args);
+    void placehistile(std::string_view args);
+    void freecard(std::string_view args);
+    void swaptiles(std::string_view args);
+    void removetile(std::string_view args);
+    void undothem(std::string_view args);
+    void movedtiles(std::string_view args);
+    void yourtiles(std::string_view args);
+    void newcard(const brixo::RackItem& item);
+    void createcard(int slot, int tile);
+    void clearthisturn();
+    void cleartheboard();
+    void movecards(int slot);
+    void clearallcards();
+    void setcell(int col, int row, int tile);
+    void placeCardControl(CardImage* card, int position);
+    void raiseCardsFrom(int position);
+    void updateIncomplete();
+
+    QStringList m_params;
+    std::function<bool(QString*)> m_serverSwitch;
+    QtServerHost* m_server = nullptr;
+    TSock* m_sock = nullptr;
+    TSock* m_sock11 = nullptr;
+    brixo::ReceiveQueue m_receivedlist;
+    bool m_dispatchQueued = false;
+    bool m_closing = false;
+    bool m_shownOnce = false;
+
+    int m_mySeat = 0;
+    bool m_loggedIn = false;
+    bool m_host = false;
+    QString m_playerName;
+    QString m_hostAddress;
+    QString m_loginText;
+    int m_turnSeat = 0;
+    bool m_teamGame = false;
+    int m_timePerTurn = 0; // label_timeperturn's tag
+    int m_pixelsPerSecond = 0; // turntime's tag
+    int m_secondsLeft = 0;
+    int m_tilesLeft = 0; // label_tilesleft's tag
+    int m_popupSeat = 0; // popup_kick's tag
+
+    // the hand: the tile being moved
+    int m_handSlot = -1;
+    QString m_handCode;
+    int m_handCol = -1;
+    int m_handRow = -1;
+    QString m_completionMode = QStringLiteral("n");
+
+    brixo::BoardGrid m_grid;
+    brixo::BoardGrid m_marks;
+    bool m_marksCleared = true; // the marks-shown flag: false while marks are on display
+    RackPositions m_rackPositions;
+    TilePictures m_pictures;
+    SoundPlayer* m_sounds;
+    Tgamestart* m_gamestart;
+    Tspylist* m_spylist;
+};

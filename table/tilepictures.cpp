@@ -1,0 +1,176 @@
+#include "table/tilepictures.h"
+
+#include "model/tile.h"
+
+#include <QColor>
+#include <QFont>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <cmath>
+
+namespace {
+
+// Pixels per logical pixel of the built-in pictures.
+constexpr qreal kScale = 2.0;
+
+// Four colours that stay apart for colour-blind eyes too: a bluish green, a
+// warm orange, a crimson red and a blue-black.
+const QColor kInk[5] = {
+    QColor(0, 0, 0),
+    QColor(0x12, 0x8a, 0x4a), // Green
+    QColor(0xf0, 0x82, 0x00), // Orange
+    QColor(0xd0, 0x1f, 0x2e), // Red
+    QColor(0x1b, 0x1f, 0x3b), // Black
+};
+
+QPixmap canvas(int width, int height, qreal scale)
+{
+    QPixmap pixmap(qRound(width * scale), qRound(height * scale));
+    pixmap.setDevicePixelRatio(scale);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+// Cream face with a soft shadow to the lower right and a thin border.
+void drawFace(QPainter& p, int width, int height)
+{
+    const qreal radius = width * 0.16;
+    const QRectF face(0.5, 0.5, width - 2.0, height - 2.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 70));
+    p.drawRoundedRect(face.translated(1.2, 1.2), radius, radius);
+
+    QLinearGradient cream(face.topLeft(), face.bottomRight());
+    cream.setColorAt(0.0, QColor(0xff, 0xfb, 0xef));
+    cream.setColorAt(1.0, QColor(0xf1, 0xe6, 0xcc));
+    p.setBrush(cream);
+    p.setPen(QPen(QColor(0x9c, 0x8a, 0x68), width >= 40 ? 1.0 : 0.7));
+    p.drawRoundedRect(face, radius, radius);
+}
+
+QString faceText(int code)
+{
+    return QString::number(brixo::facenumber(code));
+}
+
+void drawNumber(QPainter& p, int code, int width, int height)
+{
+    const QString text = faceText(code);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    // Two digits need a narrower font to stay inside the face.
+    const qreal size = text.size() > 1 ? width * 0.50 : width * 0.62;
+    font.setPixelSize(qMax(7, qRound(size)));
+    if (text.size() > 1) font.setStretch(width >= 40 ? 88 : 80);
+    p.setFont(font);
+    const QRectF area(0, height * 0.06, width - 1.0, height * 0.70);
+    p.setPen(kInk[brixo::getsuit(code)]);
+    p.drawText(area, Qt::AlignCenter, text);
+
+    // A dot of the colour under the number helps tell the colours apart.
+    const qreal dot = width >= 40 ? 4.0 : 2.4;
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk[brixo::getsuit(code)]);
+    p.drawEllipse(QPointF((width - 1.0) / 2.0, height * 0.80), dot, dot);
+}
+
+// The wild tile: a four-coloured star with a smiling jester's face.
+void drawWild(QPainter& p, int width, int height)
+{
+    const QPointF centre((width - 1.0) / 2.0, (height - 1.0) * 0.47);
+    const qreal outer = width * 0.42;
+    const qreal inner = outer * 0.45;
+    for (int i = 0; i < 8; ++i) {
+        QPainterPath point;
+        const qreal a0 = (i * 45.0 - 90.0 - 22.5) * M_PI / 180.0;
+        const qreal a1 = (i * 45.0 - 90.0) * M_PI / 180.0;
+        const qreal a2 = (i * 45.0 - 90.0 + 22.5) * M_PI / 180.0;
+        point.moveTo(centre);
+        point.lineTo(centre + QPointF(std::cos(a0) * inner, std::sin(a0) * inner));
+        point.lineTo(centre + QPointF(std::cos(a1) * outer, std::sin(a1) * outer));
+        point.lineTo(centre + QPointF(std::cos(a2) * inner, std::sin(a2) * inner));
+        point.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(kInk[i % 4 + 1]);
+        p.drawPath(point);
+    }
+    const qreal head = outer * 0.42;
+    QRadialGradient gold(centre - QPointF(head * 0.3, head * 0.3), head * 1.4);
+    gold.setColorAt(0.0, QColor(0xff, 0xf3, 0xb0));
+    gold.setColorAt(1.0, QColor(0xf2, 0xc2, 0x30));
+    p.setBrush(gold);
+    p.setPen(QPen(QColor(0x6a, 0x4a, 0x10), width >= 40 ? 0.8 : 0.5));
+    p.drawEllipse(centre, head, head);
+    if (width >= 40) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x30, 0x20, 0x10));
+        p.drawEllipse(centre + QPointF(-head * 0.38, -head * 0.2), head * 0.13, head * 0.13);
+        p.drawEllipse(centre + QPointF(head * 0.38, -head * 0.2), head * 0.13, head * 0.13);
+        p.setPen(QPen(QColor(0x30, 0x20, 0x10), 0.9));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(centre.x() - head * 0.5, centre.y() - head * 0.35, head, head * 0.8), -20 * 16, -140 * 16);
+    }
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(qMax(5, qRound(width * (width >= 40 ? 0.2 : 0.24))));
+    p.setFont(font);
+    p.setPen(QColor(0x5a, 0x2d, 0x82));
+    p.drawText(QRectF(0, height * 0.76, width - 1.0, height * 0.2), Qt::AlignCenter,
+               width >= 40 ? QStringLiteral("WILD") : QStringLiteral("W"));
+}
+
+} // namespace
+
+TilePictures::TilePictures() : m_empty(canvas(kSmallWidth, kSmallHeight, kScale))
+{
+    imagelist_smallcards.reserve(kSmallCount);
+    imagelist_bigcards.reserve(kBigCount);
+    for (int i = 0; i < kSmallCount; ++i) {
+        if (i == kMark) imagelist_smallcards.append(drawMark(kSmallWidth, kSmallHeight, kScale));
+        else imagelist_smallcards.append(drawTile(i, kSmallWidth, kSmallHeight, kScale));
+    }
+    for (int i = 0; i < kBigCount; ++i) {
+        if (i == kMark) imagelist_bigcards.append(drawMark(kBigWidth, kBigHeight, kScale));
+        else imagelist_bigcards.append(drawTile(i, kBigWidth, kBigHeight, kScale));
+    }
+}
+
+const QPixmap& TilePictures::small(int index) const
+{
+    return index >= 0 && index < imagelist_smallcards.size() ? imagelist_smallcards[index] : m_empty;
+}
+
+const QPixmap& TilePictures::big(int index) const
+{
+    return index >= 0 && index < imagelist_bigcards.size() ? imagelist_bigcards[index] : m_empty;
+}
+
+QPixmap TilePictures::drawTile(int code, int width, int height, qreal scale)
+{
+    QPixmap pixmap = canvas(width, height, scale);
+    if (!brixo::isTile(code)) return pixmap;
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    drawFace(p, width, height);
+    if (code == brixo::kWildTile) drawWild(p, width, height);
+    else drawNumber(p, code, width, height);
+    return pixmap;
+}
+
+// A translucent yellow frame with a faint wash, laid over a tile.
+QPixmap TilePictures::drawMark(int width, int height, qreal scale)
+{
+    QPixmap pixmap = canvas(width, height, scale);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal radius = width * 0.16;
+    p.setBrush(QColor(255, 230, 40, 45));
+    p.setPen(QPen(QColor(255, 204, 0, 220), width >= 40 ? 3.0 : 2.0));
+    p.drawRoundedRect(QRectF(1.0, 1.0, width - 3.0, height - 3.0), radius, radius);
+    return pixmap;
+}
