@@ -140,11 +140,18 @@ void Tchat::movedtiles(std::string_view args)
         label_bonus[m->seat]->setText(QStringLiteral("+") + QString::number(m->points));
     }
     for (const brixo::Cell& c : m->cells) {
-        if (!m_marks.set(c.col, c.row, TilePictures::kMark)) continue;
+        if (!brixo::BoardGrid::inside(c.col, c.row)) continue;
+        m_marks[c.col * brixo::BoardGrid::kRows + c.row] = true;
         board->drawmark(c.col, c.row);
     }
     m_marksCleared = false;
     playsounds(QStringLiteral("placecard"));
+}
+
+int Tchat::markAt(int col, int row) const
+{
+    if (!brixo::BoardGrid::inside(col, row)) return 0;
+    return m_marks[col * brixo::BoardGrid::kRows + row] ? TilePictures::kMark : 0;
 }
 
 void Tchat::clearthisturn()
@@ -153,7 +160,7 @@ void Tchat::clearthisturn()
     m_marksCleared = true;
     for (int col = 0; col < brixo::BoardGrid::kColumns; ++col)
         for (int row = 0; row < brixo::BoardGrid::kRows; ++row)
-            if (m_marks.at(col, row) != brixo::kNoTile) board->drawcell(col, row);
+            if (markAt(col, row) != 0) board->drawcell(col, row);
 }
 
 void Tchat::cleartheboard()

@@ -242,6 +242,7 @@ void Tchat::buildTurnControls()
     button_pause->setToolTip(QStringLiteral("Stop the clock for everybody"));
     button_start = makeButton(clock, QStringLiteral("button_start"), QStringLiteral("Start Game"), QRect(80, 3, 100, 24));
     connect(button_start, &QPushButton::clicked, this, &Tchat::StartGame1Click);
+    button_start->hide(); // only a host starts games
 }
 
 void Tchat::buildChat()

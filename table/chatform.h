@@ -88,7 +88,8 @@ public:
     QString playerName() const { return m_playerName; }
     QString hostAddress() const { return m_hostAddress; }
     const brixo::BoardGrid& grid() const { return m_grid; }
-    const brixo::BoardGrid& marks() const { return m_marks; }
+    // 54 where a finished turn changed the cell, else 0.
+    int markAt(int col, int row) const;
     const RackPositions& rackPositions() const { return m_rackPositions; }
     CardImage* card(int slot) const;
     const TilePictures& pictures() const { return m_pictures; }
@@ -280,7 +281,7 @@ private:
     QString m_completionMode = QStringLiteral("n");
 
     brixo::BoardGrid m_grid;
-    brixo::BoardGrid m_marks;
+    std::array<bool, brixo::BoardGrid::kColumns * brixo::BoardGrid::kRows> m_marks{};
     bool m_marksCleared = true; // the marks-shown flag: false while marks are on display
     RackPositions m_rackPositions;
     TilePictures m_pictures;

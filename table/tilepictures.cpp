@@ -125,7 +125,8 @@ void drawWild(QPainter& p, int width, int height)
 
 } // namespace
 
-TilePictures::TilePictures() : m_empty(canvas(kSmallWidth, kSmallHeight, kScale))
+TilePictures::TilePictures()
+    : m_emptySmall(canvas(kSmallWidth, kSmallHeight, kScale)), m_emptyBig(canvas(kBigWidth, kBigHeight, kScale))
 {
     imagelist_smallcards.reserve(kSmallCount);
     imagelist_bigcards.reserve(kBigCount);
@@ -141,12 +142,12 @@ TilePictures::TilePictures() : m_empty(canvas(kSmallWidth, kSmallHeight, kScale)
 
 const QPixmap& TilePictures::small(int index) const
 {
-    return index >= 0 && index < imagelist_smallcards.size() ? imagelist_smallcards[index] : m_empty;
+    return index >= 0 && index < imagelist_smallcards.size() ? imagelist_smallcards[index] : m_emptySmall;
 }
 
 const QPixmap& TilePictures::big(int index) const
 {
-    return index >= 0 && index < imagelist_bigcards.size() ? imagelist_bigcards[index] : m_empty;
+    return index >= 0 && index < imagelist_bigcards.size() ? imagelist_bigcards[index] : m_emptyBig;
 }
 
 QPixmap TilePictures::drawTile(int code, int width, int height, qreal scale)

@@ -34,5 +34,6 @@ public:
     QVector<QPixmap> imagelist_bigcards;
 
 private:
-    QPixmap m_empty;
+    QPixmap m_emptySmall;
+    QPixmap m_emptyBig;
 };

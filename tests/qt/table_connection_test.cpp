@@ -1,0 +1,260 @@
+// Start-up, login and the connection, against a stand-in server on a free
+// port that records what the table sends.
+#include "tests/qt/tablefeed.h"
+#include "tests/qt/waitfor.h"
+
+#include "dialogs/gamestartform.h"
+#include "dialogs/updown.h"
+#include "net/catalogue.h"
+#include "net/qt/tsock.h"
+#include "net/qt/tsocklistener.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace brixo;
+
+namespace {
+
+// Accepts connections and records every line each of them sends.
+struct FakeServer {
+    TSockListener listener;
+    std::vector<std::unique_ptr<TSock>> tables;
+    std::vector<std::string> heard;
+
+    FakeServer()
+    {
+        EXPECT_TRUE(listener.listen(0));
+        qputenv("BRIXO_PORT", QByteArray::number(listener.port()));
+        QObject::connect(&listener, &TSockListener::accepted, [this](TSock* s) {
+            tables.emplace_back(s);
+            QObject::connect(s, &TSock::received, [this](const std::string& l) { heard.push_back(l); });
+        });
+    }
+    ~FakeServer() { qunsetenv("BRIXO_PORT"); }
+
+    bool waitForTable(std::size_t n = 1)
+    {
+        return waitFor([&] { return tables.size() >= n && tables.back()->isConnected(); });
+    }
+    bool waitForLine(const std::string& line)
+    {
+        return waitFor([&] { return std::find(heard.begin(), heard.end(), line) != heard.end(); });
+    }
+    void send(std::size_t table, const std::string& frame) { tables.at(table)->send(frame); }
+};
+
+// Dismisses the next message box, remembering its text.
+QString answerMessageBox()
+{
+    auto text = std::make_shared<QString>();
+    QTimer* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, text] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            *text = box->text();
+            box->accept();
+            poll->deleteLater();
+        }
+    });
+    poll->start();
+    waitFor([text] { return !text->isEmpty(); });
+    return *text;
+}
+
+} // namespace
+
+TEST(TableStartup, SoloHostsLogsInAsYouAndStartsAGameFromTheDialog)
+{
+    FakeServer server;
+    TableFeed t;
+    bool serverSwitched = false;
+    t.table->setServerSwitch([&](QString*) { return serverSwitched = true; });
+    t.table->processparams();
+    EXPECT_TRUE(serverSwitched);
+    EXPECT_TRUE(t.table->chatText().contains("Loading Solo Game..Please wait."));
+    EXPECT_EQ(t.table->playerName(), "You");
+    EXPECT_TRUE(t.table->isHost());
+    ASSERT_TRUE(server.waitForTable());
+
+    server.send(0, msg::sendlogininfo(1));
+    ASSERT_TRUE(server.waitForLine("CMD_logininfo+1+1.0.8+You"));
+    EXPECT_EQ(t.table->mySeat(), 1);
+    server.send(0, msg::newplayerinfo(1, "You"));
+    ASSERT_TRUE(server.waitForLine("CMD_botspeed+1+1000+"));
+    EXPECT_EQ(t.table->findChild<QLabel*>("label_playername1")->text(), "You");
+
+    t.table->StartGame1Click();
+    Tgamestart* dialog = t.table->gamestart();
+    EXPECT_TRUE(dialog->isVisible());
+    dialog->UpDown1->stepDown();
+    dialog->UpDown2->stepUp();
+    dialog->UpDown3->setPosition(20);
+    dialog->checkbox_tg->setChecked(true);
+    dialog->button_start->click();
+    ASSERT_TRUE(server.waitForLine("CMD_startgame+You+400+70+t+t+20+"));
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST(TableStartup, AJoinerConnectsToTheGivenAddressAndHidesTheStartControls)
+{
+    FakeServer server;
+    TableFeed t;
+    t.table = std::make_unique<Tchat>(QStringList{"Ann", "127.0.0.1", "false"});
+    t.table->setServerSwitch([](QString*) {
+        ADD_FAILURE() << "a joiner must not host";
+        return false;
+    });
+    t.table->processparams();
+    EXPECT_TRUE(t.table->chatText().contains("Loading Multi-player Game.. Please Wait."));
+    EXPECT_FALSE(t.table->isHost());
+    EXPECT_FALSE(t.table->StartGame1->isEnabled());
+    EXPECT_TRUE(t.table->button_start->isHidden());
+    ASSERT_TRUE(server.waitForTable());
+    server.send(0, msg::sendlogininfo(2));
+    ASSERT_TRUE(server.waitForLine("CMD_logininfo+2+1.0.8+Ann"));
+    // Only the host tells the server its computer players' speed.
+    server.send(0, msg::newplayerinfo(2, "Ann"));
+    server.send(0, msg::chatRelay("Ann", "marker|clBlack"));
+    ASSERT_TRUE(waitFor([&] { return t.table->chatText().contains("marker"); }));
+    EXPECT_TRUE(std::none_of(server.heard.begin(), server.heard.end(),
+                             [](const std::string& l) { return l.rfind("CMD_botspeed", 0) == 0; }));
+}
+
+TEST(TableStartup, TwoParametersOnlyAnnounceAMultiPlayerGame)
+{
+    FakeServer server;
+    Tchat table(QStringList{"Ann", "10.0.0.1"});
+    table.setServerSwitch([](QString*) {
+        ADD_FAILURE() << "nothing may be hosted";
+        return false;
+    });
+    table.processparams();
+    EXPECT_TRUE(table.chatText().contains("Loading Multi-player Game.. Please Wait."));
+    EXPECT_FALSE(waitFor([&] { return !server.tables.empty(); }, 300));
+}
+
+TEST(TableStartup, AHostByParametersConnectsToItselfNotTheGivenAddress)
+{
+    FakeServer server;
+    Tchat table(QStringList{"Bo", "192.0.2.1", "true"});
+    table.setServerSwitch([](QString*) { return true; });
+    table.processparams();
+    ASSERT_TRUE(server.waitForTable());
+    EXPECT_TRUE(table.isHost());
+    EXPECT_EQ(table.hostAddress(), "192.0.2.1");
+    EXPECT_FALSE(table.button_start->isHidden());
+    EXPECT_TRUE(table.StartGame1->isEnabled());
+}
+
+TEST(TableConnection, TheWindowClosesWhenTheServerGoes)
+{
+    FakeServer server;
+    Tchat table;
+    table.setServerSwitch([](QString*) { return true; });
+    table.show();
+    ASSERT_TRUE(server.waitForTable());
+    EXPECT_TRUE(table.isVisible());
+    server.tables[0]->close();
+    EXPECT_TRUE(waitFor([&] { return !table.isVisible(); }));
+}
+
+TEST(TableConnection, AFullGameIsToldAndTheWindowCloses)
+{
+    FakeServer server;
+    Tchat table;
+    table.setServerSwitch([](QString*) { return true; });
+    table.show();
+    ASSERT_TRUE(server.waitForTable());
+    // Everything after the refusal is not handled any more.
+    server.send(0, msg::full());
+    server.send(0, msg::sendlogininfo(3));
+    EXPECT_EQ(answerMessageBox(), "Game is full");
+    EXPECT_TRUE(waitFor([&] { return !table.isVisible(); }));
+    EXPECT_EQ(table.mySeat(), 0);
+}
+
+TEST(TableConnection, MessagesAreHandledInOrderAcrossANestedEventLoop)
+{
+    // A message box spins its own event loop; messages arriving meanwhile
+    // wait for the first message to finish, then follow in order.
+    TableFeed t;
+    t.login(1);
+    t.table->receiveLine("CMD_startgame+You+500+60+t+f+14+");
+    t.table->receiveLine("CMD_nextplayer+1+78");
+    QTimer::singleShot(0, [&] {
+        QMessageBox box;
+        QTimer::singleShot(50, &box, &QMessageBox::accept);
+        box.exec();
+    });
+    ASSERT_TRUE(waitFor([&] { return t.table->turnSeat() == 1; }));
+    EXPECT_EQ(t.table->findChild<QLabel*>("label_status")->text(), "Your Turn.");
+}
+
+TEST(TableConnection, StartWhileNotConnectedSaysSo)
+{
+    Tchat table;
+    QTimer::singleShot(0, [] {});
+    QString text;
+    QTimer::singleShot(0, [&] { text = answerMessageBox(); });
+    table.StartGame1Click();
+    EXPECT_EQ(text, "You are not connected");
+    EXPECT_FALSE(table.gamestart()->isVisible());
+}
+
+TEST(TableSenders, SeatManagementRequestsFollowTheHostRules)
+{
+    FakeServer server;
+    TableFeed t;
+    t.table->setServerSwitch([](QString*) { return true; });
+    t.table->processparams();
+    ASSERT_TRUE(server.waitForTable());
+    server.send(0, msg::sendlogininfo(1));
+    server.send(0, msg::newplayerinfo(3, "Di"));
+    ASSERT_TRUE(waitFor([&] { return t.table->mySeat() == 1; }));
+    ASSERT_TRUE(waitFor([&] { return t.table->chatText().contains("Di is Connected."); }));
+
+    t.table->label_playername1ContextPopup(4); // "<Waiting>": cannot be removed
+    EXPECT_FALSE(t.table->RemoveFromGame1->isEnabled());
+    EXPECT_TRUE(t.table->SettoJustWatch1->isEnabled());
+    t.table->label_playername1ContextPopup(3);
+    EXPECT_TRUE(t.table->RemoveFromGame1->isEnabled());
+    t.table->RemoveFromGame1Click();
+    t.table->SettoJustWatch1Click();
+    t.table->UnsetJustWatch1Click();
+    ASSERT_TRUE(server.waitForLine("CMD_kickhim+1+3+"));
+    ASSERT_TRUE(server.waitForLine("CMD_justwatch+3+1"));
+    ASSERT_TRUE(server.waitForLine("CMD_justwatch+3+2"));
+
+    // "Just Watch" asks; the tick waits for the server's answer.
+    t.table->JustWatch1->trigger();
+    ASSERT_TRUE(server.waitForLine("CMD_justwatch+1+1"));
+    EXPECT_FALSE(t.table->JustWatch1->isChecked());
+    server.send(0, msg::justwatching(1, "1"));
+    ASSERT_TRUE(waitFor([&] { return t.table->JustWatch1->isChecked(); }));
+    t.table->JustWatch1->trigger();
+    ASSERT_TRUE(server.waitForLine("CMD_justwatch+1+2"));
+    EXPECT_TRUE(t.table->JustWatch1->isChecked());
+}
+
+TEST(TableSenders, AJoinerCannotRemoveOrSetOthersToWatch)
+{
+    TableFeed t;
+    t.login(2, "Cy");
+    t.feed(msg::existingplayers(3, "Di"));
+    t.table->label_playername1ContextPopup(3);
+    EXPECT_FALSE(t.table->RemoveFromGame1->isEnabled());
+    EXPECT_FALSE(t.table->SettoJustWatch1->isEnabled());
+    EXPECT_FALSE(t.table->UnsetJustWatch1->isEnabled());
+}
