@@ -223,7 +223,7 @@ void Tchat::buildTurnControls()
     animated_incomplete->setGeometry(148, 7, 26, 26);
     animated_incomplete->setToolTip(QStringLiteral("The board holds sets that are not complete"));
     animated_incomplete->hide();
-    label_status = makeLabel(controls, QStringLiteral("label_status"), QString(), QRect(180, 1, 276, 19));
+    label_status = makeLabel(controls, QStringLiteral("label_status"), QString(), QRect(180, 1, 279, 19));
     label_played = makeLabel(controls, QStringLiteral("label_played"), QString(), QRect(180, 20, 250, 18));
     label_played->setToolTip(QStringLiteral("Click here to view the Game Log"));
     label_played->setCursor(Qt::PointingHandCursor);
@@ -269,10 +269,14 @@ void Tchat::buildOverlays()
     image_pause->hide();
 
     panel_winner = makeFrame(panel_board, QStringLiteral("panel_winner"), QRect(70, 120, 322, 96));
-    label_winner1 = makeLabel(panel_winner, QStringLiteral("label_winner1"), QString(), QRect(8, 14, 306, 32));
-    label_winner2 = makeLabel(panel_winner, QStringLiteral("label_winner2"), QString(), QRect(8, 52, 306, 28));
+    // The second label carries the same words as a shadow behind the first.
+    label_winner2 = makeLabel(panel_winner, QStringLiteral("label_winner2"), QString(), QRect(10, 26, 306, 40));
+    label_winner1 = makeLabel(panel_winner, QStringLiteral("label_winner1"), QString(), QRect(8, 24, 306, 40));
     label_winner1->setAlignment(Qt::AlignCenter);
     label_winner2->setAlignment(Qt::AlignCenter);
+    auto* trophy = makeLabel(panel_winner, QStringLiteral("winner_note"), QStringLiteral("Congratulations!"),
+                             QRect(8, 64, 306, 20));
+    trophy->setAlignment(Qt::AlignCenter);
     panel_winner->hide();
 
     panel_penalty = makeFrame(panel_board, QStringLiteral("panel_penalty"), QRect(60, 110, 342, 140));
@@ -413,7 +417,7 @@ QLabel#label_timer { font-weight: bold; color: #9de3e0; }
 #image_timer { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #7fe0a0, stop:1 #2f9a5a);
                border-radius: 4px; border: none; }
 #panel_controls { background: transparent; border: none; }
-QLabel#label_status { font-weight: bold; font-size: 12px; color: #ffffff; }
+QLabel#label_status { font-weight: bold; color: #ffffff; }
 QLabel#label_played { font-size: 11px; color: #b8cbd4; }
 QPushButton { color: #1f2a30; font-weight: bold; border-radius: 6px; border: 1px solid #0d161a;
               background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fdf6e3, stop:1 #d9cba5); }
@@ -427,8 +431,9 @@ QPushButton:checked { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0
 #panel_winner, #panel_penalty, #panel_laydown, #panel_log {
     background: rgba(250,246,232,245); border: 2px solid #c9a23a; border-radius: 10px; }
 #panel_winner QLabel, #panel_penalty QLabel, #panel_laydown QLabel, #panel_log QLabel { color: #2a2010; }
-QLabel#label_winner1 { font-size: 18px; font-weight: bold; color: #8a5a00; }
-QLabel#label_winner2 { font-size: 12px; }
+QLabel#label_winner1 { font-weight: bold; color: #b07800; }
+QLabel#label_winner2 { font-weight: bold; color: rgba(60,40,0,90); }
+QLabel#winner_note { font-size: 11px; color: #5a4a2a; }
 QLabel[heading="true"] { font-weight: bold; font-size: 13px; }
 QLabel#label_sitout { background: rgba(250,246,232,235); color: #2a2010; border: 2px solid #c9a23a;
                 border-radius: 10px; font-weight: bold; padding: 6px; }

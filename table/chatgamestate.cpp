@@ -9,6 +9,7 @@
 #include "table/blinksign.h"
 #include "table/boardview.h"
 #include "table/cardimage.h"
+#include "table/fittext.h"
 #include "table/seattext.h"
 
 #include <QAction>
@@ -219,13 +220,14 @@ void Tchat::endround(std::string_view args)
         w->hide();
     m_secondsLeft = 0;
     m_turnSeat = 0;
+    image_Turn->hide();
     for (const auto& s : m->seats) {
         if (!isSeat(s.seat)) continue;
         label_score[s.seat]->setText(QString::number(s.score));
         label_bonus[s.seat]->setText(QString::number(s.points));
         label_cards[s.seat]->setText(QString::number(s.count));
     }
-    label_status->setText(seattext::roundOver(m->winner, m_mySeat, seatName(m->winner)));
+    setFittedText(label_status, seattext::roundOver(m->winner, m_mySeat, seatName(m->winner)), 12);
     playsounds(QStringLiteral("roundover"));
 }
 
@@ -237,8 +239,8 @@ void Tchat::winner(std::string_view args)
     button_clear->hide();
     button_finish->hide();
     const QString line = seattext::winnerText(name);
-    label_winner1->setText(line);
-    label_winner2->setText(line);
+    setFittedText(label_winner1, line, 20);
+    setFittedText(label_winner2, line, 20);
     addlinetochat(line, kNoticeColour);
     panel_winner->show();
     panel_winner->raise();
@@ -288,7 +290,7 @@ void Tchat::getnextplayer(std::string_view args)
         button_draw->show();
         animated_incomplete->show();
     }
-    label_status->setText(status);
+    setFittedText(label_status, status, 12);
     animated_incomplete->stop();
     logline(QString());
     logline(status);
@@ -348,7 +350,7 @@ void Tchat::incomplete(std::string_view args)
 {
     const auto m = brixo::msg::parseSeatOnly(args);
     if (!m || !mine(m->seat)) return;
-    label_status->setText(QStringLiteral("Board is incomplete."));
+    setFittedText(label_status, QStringLiteral("Board is incomplete."), 12);
     logline(QStringLiteral("Board is incomplete."));
     playsounds(QStringLiteral("notvalid"));
 }
@@ -357,7 +359,7 @@ void Tchat::notenough(std::string_view args)
 {
     const auto m = brixo::msg::parseSeatOnly(args);
     if (!m || !mine(m->seat)) return;
-    label_status->setText(QStringLiteral("Your first lay down must equal at least 30 points"));
+    setFittedText(label_status, QStringLiteral("Your first lay down must equal at least 30 points"), 12);
     button_clear->show();
     button_finish->show();
     panel_laydown->show();
