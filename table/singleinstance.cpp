@@ -4,7 +4,7 @@
 #include <QLocalSocket>
 #include <QWidget>
 
-SingleInstance::SingleInstance(QObject* parent) : QObject(parent) {}
+SingleInstance::SingleInstance(QString name, QObject* parent) : QObject(parent), m_name(std::move(name)) {}
 
 bool SingleInstance::disabled()
 {
@@ -14,7 +14,7 @@ bool SingleInstance::disabled()
 bool SingleInstance::claim()
 {
     if (disabled()) return true;
-    const QString name = QString::fromLatin1(kName);
+    const QString& name = m_name;
     {
         QLocalSocket knock;
         knock.connectToServer(name);

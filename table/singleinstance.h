@@ -16,7 +16,8 @@ class SingleInstance : public QObject {
 public:
     static constexpr const char* kName = "zelqin";
 
-    explicit SingleInstance(QObject* parent = nullptr);
+    // Tests pass a name of their own so they never meet a real game.
+    explicit SingleInstance(QString name = QString::fromLatin1(kName), QObject* parent = nullptr);
 
     // False when another instance runs (it has been asked to come to the
     // front) and this one should end. True when this is the first one, or
@@ -31,6 +32,7 @@ public:
 private:
     void raiseWindow();
 
+    QString m_name;
     QLocalServer* m_server = nullptr;
     QPointer<QWidget> m_window;
 };
