@@ -21,7 +21,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QResizeEvent>
+#include <QCloseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextEdit>
@@ -83,6 +83,8 @@ Tchat::Tchat(QStringList params, QWidget* parent)
     buildOverlays();
     buildMenus();
     applyStyle();
+    // The board panel always fits.
+    setMinimumSize(kPanelWidth + 15 + 8, kPanelHeight + 12 + menuBar()->sizeHint().height());
 
     turntime = new QTimer(this);
     turntime->setObjectName(QStringLiteral("turntime"));
@@ -486,11 +488,12 @@ void Tchat::showEvent(QShowEvent* event)
     QTimer::singleShot(0, this, &Tchat::processparams);
 }
 
-void Tchat::resizeEvent(QResizeEvent* event)
+void Tchat::closeEvent(QCloseEvent* event)
 {
-    QMainWindow::resizeEvent(event);
-    // The board panel always fits.
-    setMinimumSize(kPanelWidth + 15 + 8, kPanelHeight + 12 + menuBar()->sizeHint().height());
+    // The side windows go with the table, so closing it ends the program.
+    m_gamestart->close();
+    m_spylist->close();
+    QMainWindow::closeEvent(event);
 }
 
 bool Tchat::eventFilter(QObject* watched, QEvent* event)
