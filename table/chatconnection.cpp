@@ -6,7 +6,9 @@
 #include "dialogs/spylistform.h"
 #include "net/catalogue.h"
 #include "net/gameport.h"
+#include "net/qt/messagepump.h"
 #include "net/qt/tsock.h"
+#include "server/qt/qtserverhost.h"
 #include "table/colourtext.h"
 
 #include <QAction>
@@ -16,11 +18,6 @@
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
-
-#if __has_include("server/qt/qtserverhost.h")
-#include "server/qt/qtserverhost.h"
-#define BRIXO_HAS_SERVER 1
-#endif
 
 namespace {
 const QString kLocalHost = QStringLiteral("127.0.0.1");
@@ -59,15 +56,12 @@ void Tchat::hostpress()
     if (m_serverSwitch) {
         listening = m_serverSwitch(&error);
     } else {
-#ifdef BRIXO_HAS_SERVER
         if (!m_server) {
             m_server = new QtServerHost(this);
+            // The computer players keep the pace this table's menu sets.
             m_server->setBotSpeedSource([this] { return botSpeed(); });
         }
         listening = m_server->listen(static_cast<quint16>(brixo::gamePort()), &error);
-#else
-        error = QStringLiteral("no game server in this build");
-#endif
     }
     if (!listening && !error.isEmpty())
         addlinetochat(QStringLiteral("The game could not be hosted: ") + error, kNoticeColour);
@@ -113,18 +107,12 @@ void Tchat::send(const std::string& frame)
 
 void Tchat::receiveLine(const std::string& line)
 {
-    m_receivedlist.push(brixo::kNoConnection, line);
-    if (m_dispatchQueued) return;
-    m_dispatchQueued = true;
-    QMetaObject::invokeMethod(this, &Tchat::processsocktimer, Qt::QueuedConnection);
+    m_receivedlist->push(brixo::kNoConnection, line);
 }
 
 void Tchat::processsocktimer()
 {
-    m_dispatchQueued = false;
-    m_receivedlist.drain([this](brixo::ConnectionId, std::string_view command, std::string_view args) {
-        if (!m_closing) dispatch(command, args);
-    });
+    m_receivedlist->drain();
 }
 
 void Tchat::dispatch(std::string_view command, std::string_view args)

@@ -3,6 +3,7 @@
 
 #include "dialogs/gamestartform.h"
 #include "dialogs/spylistform.h"
+#include "net/qt/messagepump.h"
 #include "table/artwork.h"
 #include "table/blinksign.h"
 #include "table/boardview.h"
@@ -67,6 +68,11 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
 Tchat::Tchat(QStringList params, QWidget* parent)
     : QMainWindow(parent), m_params(std::move(params)), m_sounds(new SoundPlayer(this))
 {
+    m_receivedlist = new MessagePump(
+        [this](brixo::ConnectionId, std::string_view command, std::string_view args) {
+            if (!m_closing) dispatch(command, args);
+        },
+        this);
     setObjectName(QStringLiteral("chat"));
     setWindowTitle(QStringLiteral("Brixo"));
     resize(kDefaultWidth, kDefaultHeight);

@@ -9,7 +9,7 @@
 #pragma once
 
 #include "model/boardgrid.h"
-#include "net/receivequeue.h"
+#include "model/rack.h"
 #include "table/rackpositions.h"
 #include "table/tilepictures.h"
 
@@ -26,6 +26,7 @@
 class BlinkSign;
 class BoardView;
 class CardImage;
+class MessagePump;
 class QAction;
 class QFrame;
 class QLabel;
@@ -60,8 +61,8 @@ public:
     void hostpress();
     void joinpress();
     // Switches on the game server in this process; answers false (with the
-    // reason) when it cannot listen. Replaceable so tests can stand in a
-    // server of their own.
+    // reason) when it cannot listen. By default the table's own server
+    // listens on the game port; tests may stand in a server of their own.
     void setServerSwitch(std::function<bool(QString*)> serverSwitch) { m_serverSwitch = std::move(serverSwitch); }
 
     // Queues one message as the connection would and has it handled once
@@ -254,8 +255,7 @@ private:
     QtServerHost* m_server = nullptr;
     TSock* m_sock = nullptr;
     TSock* m_sock11 = nullptr;
-    brixo::ReceiveQueue m_receivedlist;
-    bool m_dispatchQueued = false;
+    MessagePump* m_receivedlist;
     bool m_closing = false;
     bool m_shownOnce = false;
 

@@ -1,0 +1,125 @@
+// A table against the real game server in the same process: the solo game
+// as a player starts it, with the computer playing both seats.
+#include "tests/qt/tablefeed.h"
+#include "tests/qt/waitfor.h"
+
+#include "dialogs/gamestartform.h"
+#include "dialogs/updown.h"
+#include "net/gameport.h"
+#include "net/qt/tsocklistener.h"
+#include "server/qt/qtserverhost.h"
+#include "table/cardimage.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+
+quint16 freePort()
+{
+    TSockListener probe;
+    probe.listen(0);
+    const quint16 port = probe.port();
+    probe.stop();
+    return port;
+}
+
+// The rack the table shows, as tile codes in place order.
+std::vector<int> shownRack(const Tchat& table)
+{
+    std::vector<int> tiles;
+    for (int p = 1; p <= RackPositions::kPositions; ++p)
+        if (const CardImage* card = table.card(table.rackPositions().slotAt(p))) tiles.push_back(card->tile());
+    return tiles;
+}
+
+std::vector<int> serverRack(brixo::TServer& server, int seat)
+{
+    std::vector<int> tiles;
+    const brixo::Rack& rack = server.seatRecord(seat).rack;
+    for (int slot = 1; slot <= brixo::Rack::kSlots; ++slot)
+        if (rack.at(slot) != brixo::kNoTile) tiles.push_back(rack.at(slot));
+    return tiles;
+}
+
+bool sameTiles(std::vector<int> a, std::vector<int> b)
+{
+    std::sort(a.begin(), a.end());
+    std::sort(b.begin(), b.end());
+    return a == b;
+}
+
+} // namespace
+
+TEST(TableWithServer, SoloGameMirrorsTheServersBoardAndRack)
+{
+    qputenv("BRIXO_PORT", QByteArray::number(freePort()));
+    QtServerHost host(20240611, nullptr);
+    host.setBotSpeedSource([] { return 0; });
+    TableFeed t;
+    t.table->setServerSwitch([&](QString* error) { return host.listen(static_cast<quint16>(brixo::gamePort()), error); });
+    t.table->processparams();
+    ASSERT_TRUE(waitFor([&] { return t.table->findChild<QLabel*>("label_playername1")->text() == "You"; }));
+    EXPECT_EQ(t.table->mySeat(), 1);
+
+    t.table->StartGame1Click();
+    t.table->gamestart()->UpDown3->setPosition(14);
+    t.table->gamestart()->button_start->click();
+    ASSERT_TRUE(waitFor([&] { return t.table->rackPositions().count() == 14; }));
+    EXPECT_EQ(t.table->findChild<QLabel*>("label_playername2")->text(), "Klot");
+    EXPECT_TRUE(t.table->chatText().contains("Starting with 14 tiles."));
+    EXPECT_TRUE(sameTiles(shownRack(*t.table), serverRack(host.server(), 1)));
+
+    // Let the computer play this seat as well, and wait until the board has
+    // filled some and the table's mirror is level with the server.
+    t.table->JustWatch1->trigger();
+    ASSERT_TRUE(waitFor([&] { return t.table->JustWatch1->isChecked(); }));
+    const bool level = waitFor(
+        [&] {
+            return host.server().grid().tileCount() >= 9 && t.table->grid() == host.server().grid() &&
+                   sameTiles(shownRack(*t.table), serverRack(host.server(), 1));
+        },
+        60000);
+    EXPECT_TRUE(level) << "board " << host.server().grid().tileCount() << " tiles";
+    EXPECT_TRUE(t.sounds.contains("placecard"));
+    EXPECT_TRUE(t.table->logText().contains("Klot played a"));
+    qunsetenv("BRIXO_PORT");
+}
+
+TEST(TableWithServer, AGameToItsWinnerLeavesTheTableLevelWithTheServer)
+{
+    qputenv("BRIXO_PORT", QByteArray::number(freePort()));
+    QtServerHost host(7, nullptr);
+    host.setBotSpeedSource([] { return 0; });
+    TableFeed t;
+    t.table->setServerSwitch([&](QString* error) { return host.listen(static_cast<quint16>(brixo::gamePort()), error); });
+    t.table->processparams();
+    ASSERT_TRUE(waitFor([&] { return t.table->loggedIn(); }));
+    t.table->StartGame1Click();
+    t.table->gamestart()->UpDown1->setPosition(0); // the first round decides
+    t.table->gamestart()->button_start->click();
+    ASSERT_TRUE(waitFor([&] { return t.table->chatText().contains("has started a game."); }));
+    t.table->JustWatch1->trigger();
+    ASSERT_TRUE(waitFor([&] { return !t.table->panel_winner->isHidden(); }, 60000));
+    waitFor([] { return false; }, 200); // anything still in flight
+
+    EXPECT_FALSE(host.server().state().gamerunning);
+    EXPECT_EQ(t.table->grid(), host.server().grid());
+    EXPECT_TRUE(sameTiles(shownRack(*t.table), serverRack(host.server(), 1)));
+    for (int seat = 1; seat <= 2; ++seat) {
+        const auto* score = t.table->findChild<QLabel*>(QString("label_score%1").arg(seat));
+        EXPECT_EQ(score->text(), QString::number(host.server().seatRecord(seat).score)) << seat;
+    }
+    const QString winner = t.table->findChild<QLabel*>("label_winner1")->text();
+    EXPECT_TRUE(winner == "You have won the game!" || winner == "Klot has Won the Game!") << winner.toStdString();
+    EXPECT_TRUE(t.sounds.contains("winner"));
+    EXPECT_TRUE(t.sounds.contains("roundover"));
+    qunsetenv("BRIXO_PORT");
+}
