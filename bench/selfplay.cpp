@@ -1,0 +1,201 @@
+// Self-play: N complete games between computer players on the game server
+// core alone, one after another on one core, with a summary of how they
+// went and of every check that failed.
+//
+//   selfplay [--games N] [--seats 2..4] [--team] [--playto P] [--seed S]
+//            [--turntime T] [--tiles K] [--rounds R]
+//
+// Game i (counting from 0) is played with seed S + i, so any single game can
+// be replayed alone with --games 1 --seed S+i. A game not won after R
+// rounds (default 100) is stopped and counted as unfinished. The program
+// exits with 1 when any check failed.
+#include "bench/selfplaygame.h"
+#include "net/fieldreader.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using namespace brixo;
+using namespace brixo::selfplay;
+
+struct Options {
+    long games = 1000;
+    Setup setup;
+};
+
+std::optional<std::uint64_t> parseSeed(std::string_view text)
+{
+    std::uint64_t value = 0;
+    if (text.empty()) return std::nullopt;
+    for (const char c : text) {
+        if (c < '0' || c > '9' || value > (UINT64_MAX - 9) / 10) return std::nullopt;
+        value = value * 10 + std::uint64_t(c - '0');
+    }
+    return value;
+}
+
+std::optional<Options> parseOptions(int argc, char** argv)
+{
+    Options options;
+    bool seatsGiven = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view name = argv[i];
+        if (name == "--team") {
+            options.setup.team = true;
+            continue;
+        }
+        if (i + 1 >= argc) return std::nullopt;
+        const std::string_view text = argv[++i];
+        if (name == "--seed") {
+            const auto seed = parseSeed(text);
+            if (!seed) return std::nullopt;
+            options.setup.seed = *seed;
+            continue;
+        }
+        const auto value = parseInt(text);
+        if (!value) return std::nullopt;
+        if (name == "--games" && *value >= 1) {
+            options.games = *value;
+        } else if (name == "--seats" && *value >= 2 && *value <= kSeats) {
+            options.setup.seats = *value;
+            seatsGiven = true;
+        } else if (name == "--playto" && *value >= kPlayToRange.low && *value <= kPlayToRange.high) {
+            options.setup.playto = *value;
+        } else if (name == "--turntime" && *value >= kTurnTimeRange.low && *value <= kTurnTimeRange.high) {
+            options.setup.turntime = *value;
+        } else if (name == "--tiles" && *value >= kTilesToStartRange.low && *value <= kTilesToStartRange.high) {
+            options.setup.tiles = *value;
+        } else if (name == "--rounds" && *value >= 1) {
+            options.setup.roundLimit = *value;
+        } else {
+            return std::nullopt;
+        }
+    }
+    // Every seat plays in a team game.
+    if (options.setup.team && seatsGiven && options.setup.seats != kSeats) return std::nullopt;
+    if (options.setup.team) options.setup.seats = kSeats;
+    return options;
+}
+
+struct Totals {
+    long games = 0;
+    long finished = 0;
+    long rounds = 0;
+    long roundsOut = 0;
+    long roundsExhausted = 0;
+    long turns = 0;
+    long finishes = 0;
+    long tilesLaid = 0;
+    long tilesPlaced = 0;
+    long timeouts = 0;
+    long frames = 0;
+    long seconds = 0;
+    int fewestRounds = 0;
+    int mostRounds = 0;
+    Violations violations;
+    std::vector<std::uint64_t> failedSeeds;
+    // Unfinished games: rounds played and score change summed over seats,
+    // and the leading score at the stop.
+    long unfinishedRounds = 0;
+    long unfinishedSeatRounds = 0;
+    long unfinishedScoreChange = 0;
+    long unfinishedLeaders = 0;
+
+    void add(const GameResult& game)
+    {
+        if (games == 0 || game.rounds < fewestRounds) fewestRounds = game.rounds;
+        if (game.rounds > mostRounds) mostRounds = game.rounds;
+        ++games;
+        finished += game.finished;
+        rounds += game.rounds;
+        roundsOut += game.roundsOut;
+        roundsExhausted += game.roundsExhausted;
+        turns += game.turns;
+        finishes += game.finishes;
+        tilesLaid += game.tilesLaid;
+        tilesPlaced += game.tilesPlaced;
+        timeouts += game.timeouts;
+        frames += game.frames;
+        seconds += game.seconds;
+        violations += game.violations;
+        if (game.violations.total() > 0 && failedSeeds.size() < 10) failedSeeds.push_back(game.seed);
+        if (!game.finished) {
+            int leader = game.scores[0];
+            for (int seat = 0; seat < game.seats; ++seat) {
+                unfinishedScoreChange += game.scores[seat];
+                leader = std::max(leader, game.scores[seat]);
+            }
+            unfinishedRounds += game.rounds;
+            unfinishedSeatRounds += long(game.rounds) * game.seats;
+            unfinishedLeaders += leader;
+        }
+    }
+};
+
+double ratio(double a, double b) { return b > 0 ? a / b : 0.0; }
+
+void report(const Options& options, const Totals& t, double wallSeconds)
+{
+    const Setup& s = options.setup;
+    std::printf("Self-play: %ld games, %d seats%s, play to %d, %d s a turn, %d tiles to start, seeds %llu..%llu\n",
+                t.games, s.seats, s.team ? " (team game)" : "", s.playto, s.turntime, s.tiles,
+                static_cast<unsigned long long>(s.seed), static_cast<unsigned long long>(s.seed + t.games - 1));
+    std::printf("  games per second      %.1f  (%.2f s on one core)\n", ratio(t.games, wallSeconds), wallSeconds);
+    std::printf("  rounds per game       %.2f  (fewest %d, most %d)\n", ratio(t.rounds, t.games), t.fewestRounds,
+                t.mostRounds);
+    std::printf("  turns per round       %.1f\n", ratio(t.turns, t.rounds));
+    std::printf("  rounds ended          someone out %ld (%.1f%%), pool exhausted %ld (%.1f%%)\n", t.roundsOut,
+                100 * ratio(t.roundsOut, t.rounds), t.roundsExhausted, 100 * ratio(t.roundsExhausted, t.rounds));
+    std::printf("  tiles laid per turn   %.2f  (%.2f placed, counting tiles taken back)\n", ratio(t.tilesLaid, t.turns),
+                ratio(t.tilesPlaced, t.turns));
+    std::printf("  turns finished        %.1f%% with a committed board; %ld ran out on the clock\n",
+                100 * ratio(t.finishes, t.turns), t.timeouts);
+    std::printf("  messages per game     %.0f  (simulated clock time per game %.1f min)\n", ratio(t.frames, t.games),
+                ratio(t.seconds, t.games) / 60);
+    std::printf("  unfinished games      %ld of %ld (stopped after %d rounds)\n", t.games - t.finished, t.games,
+                s.roundLimit);
+    if (t.games > t.finished) {
+        std::printf("    in them, per round: average score change per seat %+.2f, leading score %+.2f\n",
+                    ratio(t.unfinishedScoreChange, t.unfinishedSeatRounds),
+                    ratio(t.unfinishedLeaders, t.unfinishedRounds));
+    }
+    const Violations& v = t.violations;
+    std::printf("  invariant violations  %ld  (tiles %ld, board vs snapshot and log %ld, committed boards %ld, "
+                "table mirror %ld, stalls %ld)\n",
+                v.total(), v.tiles, v.board, v.committed, v.mirror, v.stalled);
+    if (!t.failedSeeds.empty()) {
+        std::printf("    first games with violations, by seed:");
+        for (const std::uint64_t seed : t.failedSeeds) std::printf(" %llu", static_cast<unsigned long long>(seed));
+        std::printf("\n");
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::optional<Options> options = parseOptions(argc, argv);
+    if (!options) {
+        std::fprintf(stderr,
+                     "usage: %s [--games N] [--seats 2..4] [--team] [--playto 0..1500] [--seed S]\n"
+                     "          [--turntime 20..180] [--tiles 10..48] [--rounds R]\n",
+                     argv[0]);
+        return 2;
+    }
+    Totals totals;
+    const auto start = std::chrono::steady_clock::now();
+    for (long game = 0; game < options->games; ++game) {
+        Setup setup = options->setup;
+        setup.seed = options->setup.seed + std::uint64_t(game);
+        totals.add(playgame(setup));
+    }
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    report(*options, totals, elapsed.count());
+    return totals.violations.total() == 0 ? 0 : 1;
+}
