@@ -26,7 +26,7 @@ using namespace brixo::selfplay;
 
 struct Options {
     long games = 1000;
-    Setup setup;
+    GameSetup setup;
 };
 
 std::optional<std::uint64_t> parseSeed(std::string_view text)
@@ -142,7 +142,7 @@ double ratio(double a, double b) { return b > 0 ? a / b : 0.0; }
 
 void report(const Options& options, const Totals& t, double wallSeconds)
 {
-    const Setup& s = options.setup;
+    const GameSetup& s = options.setup;
     std::printf("Self-play: %ld games, %d seats%s, play to %d, %d s a turn, %d tiles to start, seeds %llu..%llu\n",
                 t.games, s.seats, s.team ? " (team game)" : "", s.playto, s.turntime, s.tiles,
                 static_cast<unsigned long long>(s.seed), static_cast<unsigned long long>(s.seed + t.games - 1));
@@ -191,7 +191,7 @@ int main(int argc, char** argv)
     Totals totals;
     const auto start = std::chrono::steady_clock::now();
     for (long game = 0; game < options->games; ++game) {
-        Setup setup = options->setup;
+        GameSetup setup = options->setup;
         setup.seed = options->setup.seed + std::uint64_t(game);
         totals.add(playgame(setup));
     }

@@ -35,7 +35,7 @@
 
 namespace brixo::selfplay {
 
-struct Setup {
+struct GameSetup {
     int seats = 4;         // 2 to 4 seats play; a team game always has 4
     bool team = false;
     int playto = 500;
@@ -89,7 +89,7 @@ struct GameResult {
 
 class SelfPlayGame final : private ServerHost {
 public:
-    explicit SelfPlayGame(const Setup& setup) : m_setup(setup), m_random(setup.seed), m_server(*this, m_random)
+    explicit SelfPlayGame(const GameSetup& setup) : m_setup(setup), m_random(setup.seed), m_server(*this, m_random)
     {
         m_result.seed = setup.seed;
         m_result.digest = kDigestBasis;
@@ -273,7 +273,7 @@ private:
         m_result.digest = (h ^ 0xFFu) * 0x100000001b3ULL;
     }
 
-    Setup m_setup;
+    GameSetup m_setup;
     SeededRandom m_random;
     TServer m_server;
     bool m_clock = false;
@@ -285,7 +285,7 @@ private:
     int m_boardTiles = 0;
 };
 
-inline GameResult playgame(const Setup& setup)
+inline GameResult playgame(const GameSetup& setup)
 {
     return SelfPlayGame(setup).play();
 }
