@@ -3,12 +3,12 @@
 // went and of every check that failed.
 //
 //   selfplay [--games N] [--seats 2..4] [--team] [--playto P] [--seed S]
-//            [--turntime T] [--tiles K] [--rounds R]
+//            [--turntime T] [--tiles K] [--rounds R] [--each]
 //
 // Game i (counting from 0) is played with seed S + i, so any single game can
 // be replayed alone with --games 1 --seed S+i. A game not won after R
-// rounds (default 100) is stopped and counted as unfinished. The program
-// exits with 1 when any check failed.
+// rounds (default 100) is stopped and counted as unfinished. --each also
+// prints one line per game. The program exits with 1 when any check failed.
 #include "bench/selfplaygame.h"
 #include "net/fieldreader.h"
 
@@ -26,6 +26,7 @@ using namespace brixo::selfplay;
 
 struct Options {
     long games = 1000;
+    bool each = false;
     GameSetup setup;
 };
 
@@ -48,6 +49,10 @@ std::optional<Options> parseOptions(int argc, char** argv)
         const std::string_view name = argv[i];
         if (name == "--team") {
             options.setup.team = true;
+            continue;
+        }
+        if (name == "--each") {
+            options.each = true;
             continue;
         }
         if (i + 1 >= argc) return std::nullopt;
@@ -140,6 +145,15 @@ struct Totals {
 
 double ratio(double a, double b) { return b > 0 ? a / b : 0.0; }
 
+void printGame(const GameResult& game)
+{
+    std::printf("seed %llu: %s after %d rounds (%d out), %ld turns, scores %d %d %d %d, %ld messages, "
+                "%ld violations\n",
+                static_cast<unsigned long long>(game.seed), game.finished ? game.winner.c_str() : "unfinished",
+                game.rounds, game.roundsOut, game.turns, game.scores[0], game.scores[1], game.scores[2],
+                game.scores[3], game.frames, game.violations.total());
+}
+
 void report(const Options& options, const Totals& t, double wallSeconds)
 {
     const GameSetup& s = options.setup;
@@ -184,7 +198,7 @@ int main(int argc, char** argv)
     if (!options) {
         std::fprintf(stderr,
                      "usage: %s [--games N] [--seats 2..4] [--team] [--playto 0..1500] [--seed S]\n"
-                     "          [--turntime 20..180] [--tiles 10..48] [--rounds R]\n",
+                     "          [--turntime 20..180] [--tiles 10..48] [--rounds R] [--each]\n",
                      argv[0]);
         return 2;
     }
@@ -193,7 +207,9 @@ int main(int argc, char** argv)
     for (long game = 0; game < options->games; ++game) {
         GameSetup setup = options->setup;
         setup.seed = options->setup.seed + std::uint64_t(game);
-        totals.add(playgame(setup));
+        const GameResult result = playgame(setup);
+        if (options->each) printGame(result);
+        totals.add(result);
     }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     report(*options, totals, elapsed.count());
