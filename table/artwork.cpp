@@ -195,4 +195,34 @@ QPixmap pauseSign()
     return pixmap;
 }
 
+QPixmap sortByNumber()
+{
+    QPixmap pixmap = canvas(21, 21);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont font = p.font();
+    font.setPixelSize(10);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(0x1f, 0x2a, 0x30));
+    p.drawText(QRectF(0, 0, 21, 21), Qt::AlignCenter, QStringLiteral("123"));
+    return pixmap;
+}
+
+QPixmap sortBySuit()
+{
+    QPixmap pixmap = canvas(21, 21);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    // The tile colours in their order: green, orange, red, black.
+    const QColor colours[4] = {QColor(0x12, 0x8a, 0x4a), QColor(0xf0, 0x82, 0x00), QColor(0xd0, 0x1f, 0x2e),
+                               QColor(0x1b, 0x1f, 0x3b)};
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 4; ++i) {
+        p.setBrush(colours[i]);
+        p.drawRoundedRect(QRectF(1.5 + i * 4.6, 5, 4, 11), 1, 1);
+    }
+    return pixmap;
+}
+
 } // namespace artwork

@@ -24,5 +24,9 @@ QPixmap teamBadge();
 QPixmap incompleteFrame(int frame);
 // The large pause sign over the covered board.
 QPixmap pauseSign();
+// The faces of the two sort buttons: "123" for numbers, four coloured
+// tiles for suits; 21 x 21.
+QPixmap sortByNumber();
+QPixmap sortBySuit();
 
 } // namespace artwork

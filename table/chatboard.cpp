@@ -200,6 +200,7 @@ void Tchat::createcard(int slot, int tile)
     if (position == 0) return; // all 60 places taken
     auto* picture = new CardImage(slot, tile, m_cardsArea);
     picture->setPixmap(m_pictures.big(tile));
+    connect(picture, &CardImage::pressed, this, &Tchat::cardimagesMouseDown);
     placeCardControl(picture, position);
     picture->show();
     raiseCardsFrom(position);
@@ -229,8 +230,10 @@ void Tchat::movecards(int slot)
         c->raise();
         c->show();
     }
+    // Raised tiles come down, except the one still in the hand: a tile
+    // that looks put back must not be placed by the next press.
     for (CardImage* c : m_cardsArea->findChildren<CardImage*>(QString(), Qt::FindDirectChildrenOnly))
-        if (c->y() != CardImage::kRestingTop) c->move(c->x(), CardImage::kRestingTop);
+        if (c->y() != CardImage::kRestingTop && c->tag() != m_handSlot) c->move(c->x(), CardImage::kRestingTop);
 }
 
 void Tchat::clearallcards()

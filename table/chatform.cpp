@@ -121,8 +121,16 @@ void Tchat::buildBoardPanel()
     board->setObjectName(QStringLiteral("board"));
     board->setGeometry(11, 11, 441, 361);
 
+    board->setCursor(Qt::UpArrowCursor);
+    connect(board, &BoardView::pressed, this,
+            [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) { boardMouseDown(button, x, y); });
+    connect(board, &BoardView::moved, this, &Tchat::boardMouseMove);
+
     draggingimage = makeLabel(panel_board, QStringLiteral("draggingimage"), QString(), QRect(0, 0, 20, 30));
     draggingimage->setScaledContents(true);
+    // The held tile follows the pointer; presses go through it to the board.
+    draggingimage->setAttribute(Qt::WA_TransparentForMouseEvents);
+    draggingimage->setProperty("tag", -1);
     draggingimage->hide();
 
     panel_cards = new QScrollArea(panel_board);
@@ -236,6 +244,9 @@ void Tchat::buildTurnControls()
     label_played->setToolTip(QStringLiteral("Click here to view the Game Log"));
     label_played->setCursor(Qt::PointingHandCursor);
     label_played->installEventFilter(this);
+    connect(button_draw, &QPushButton::clicked, this, &Tchat::button_drawClick);
+    connect(button_finish, &QPushButton::clicked, this, &Tchat::button_finishClick);
+    connect(button_clear, &QPushButton::clicked, this, &Tchat::button_clearClick);
     button_log = makeButton(controls, QStringLiteral("button_log"), QStringLiteral("Log"), QRect(430, 20, 28, 18));
     button_log->setToolTip(QStringLiteral("Click here to view the Game Log"));
     connect(button_log, &QPushButton::clicked, this, [this] { showLog(true); });
@@ -244,13 +255,36 @@ void Tchat::buildTurnControls()
         w->hide();
 
     auto* clock = makeFrame(panel_board, QStringLiteral("panel_clock"), QRect(kSideLeft, 243, kSideWidth, 30));
-    button_pause = makeButton(clock, QStringLiteral("button_pause"), QStringLiteral("Pause"), QRect(4, 3, 70, 24));
+    button_pause = makeButton(clock, QStringLiteral("button_pause"), QStringLiteral("Pause"), QRect(4, 3, 60, 24));
     button_pause->setCheckable(true);
     button_pause->setEnabled(false);
     button_pause->setToolTip(QStringLiteral("Stop the clock for everybody"));
-    button_start = makeButton(clock, QStringLiteral("button_start"), QStringLiteral("Start Game"), QRect(80, 3, 100, 24));
+    connect(button_pause, &QPushButton::clicked, this, &Tchat::button_pauseClick);
+    button_start = makeButton(clock, QStringLiteral("button_start"), QStringLiteral("Start Game"), QRect(68, 3, 84, 24));
     connect(button_start, &QPushButton::clicked, this, &Tchat::StartGame1Click);
     button_start->hide(); // only a host starts games
+    buildSortButtons(clock, 156);
+}
+
+void Tchat::buildSortButtons(QWidget* parent, int left)
+{
+    makeLabel(parent, QStringLiteral("label_sortby"), QStringLiteral("SORT BY:"), QRect(left, 7, 54, 16));
+    button_bynumber = makeButton(parent, QStringLiteral("button_bynumber"), QString(), QRect(left + 56, 1, 27, 27));
+    button_bysuit = makeButton(parent, QStringLiteral("button_bysuit"), QString(), QRect(left + 86, 1, 27, 27));
+    button_bynumber->setToolTip(QStringLiteral("Sort by Numbers"));
+    button_bysuit->setToolTip(QStringLiteral("Sort by Suits"));
+    button_bynumber->setIcon(artwork::sortByNumber());
+    button_bysuit->setIcon(artwork::sortBySuit());
+    for (QPushButton* b : {button_bynumber, button_bysuit}) {
+        b->setIconSize(QSize(21, 21));
+        b->setCheckable(true);
+        // At most one is down, and pressing the one that is down raises it.
+        connect(b, &QPushButton::clicked, this, [this, b](bool down) {
+            if (down) (b == button_bynumber ? button_bysuit : button_bynumber)->setChecked(false);
+            button_bysuitClick();
+        });
+    }
+    button_bynumber->setChecked(true);
 }
 
 void Tchat::buildChat()
@@ -297,6 +331,8 @@ void Tchat::buildOverlays()
     penaltyText->setAlignment(Qt::AlignCenter);
     button_yes = makeButton(panel_penalty, QStringLiteral("button_yes"), QStringLiteral("Yes"), QRect(88, 94, 74, 32));
     button_edit = makeButton(panel_penalty, QStringLiteral("button_edit"), QStringLiteral("Edit"), QRect(180, 94, 74, 32));
+    connect(button_yes, &QPushButton::clicked, this, &Tchat::button_yesClick);
+    connect(button_edit, &QPushButton::clicked, this, &Tchat::button_editClick);
     panel_penalty->hide();
 
     panel_laydown = makeFrame(panel_board, QStringLiteral("panel_laydown"), QRect(60, 120, 342, 112));
@@ -307,6 +343,7 @@ void Tchat::buildOverlays()
     laydownText->setWordWrap(true);
     laydownText->setAlignment(Qt::AlignCenter);
     image_edit2 = makeButton(panel_laydown, QStringLiteral("image_edit2"), QStringLiteral("Edit"), QRect(134, 68, 74, 32));
+    connect(image_edit2, &QPushButton::clicked, this, &Tchat::image_edit2Click);
     panel_laydown->hide();
 
     label_sitout = makeLabel(panel_board, QStringLiteral("label_sitout"),
@@ -342,11 +379,8 @@ void Tchat::buildMenus()
     });
     SpyList1->setObjectName(QStringLiteral("SpyList1"));
     game->addSeparator();
-    ResetScreenLocation1 = game->addAction(QStringLiteral("Reset Screen Location"), this, [this] {
-        showNormal();
-        move(3, 3);
-        resize(kDefaultWidth, kDefaultHeight);
-    });
+    ResetScreenLocation1 =
+        game->addAction(QStringLiteral("Reset Screen Location"), this, &Tchat::ResetScreenLocation1Click);
     ResetScreenLocation1->setObjectName(QStringLiteral("ResetScreenLocation1"));
     game->addAction(QStringLiteral("Exit"), this, &QWidget::close);
 
@@ -420,7 +454,9 @@ QLabel#label_bonus1, QLabel#label_bonus2, QLabel#label_bonus3, QLabel#label_bonu
 QLabel#label_cards1, QLabel#label_cards2, QLabel#label_cards3, QLabel#label_cards4 { color: #cfe0e8; font-size: 11px; }
 #panel_info QLabel { font-size: 11px; color: #cfe0e8; }
 QLabel#label_Tg { color: #ffd970; font-weight: bold; }
-QLabel#label_timer { font-weight: bold; color: #9de3e0; }
+QLabel#label_timer { font-weight: bold; color: #e0e39d; }
+QLabel#label_sortby { font-size: 10px; color: #9fb3bd; }
+#button_bynumber, #button_bysuit { padding: 0; border-radius: 4px; }
 #timer_track { background: rgba(0,0,0,90); border-radius: 4px; border: none; }
 #image_timer { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #7fe0a0, stop:1 #2f9a5a);
                border-radius: 4px; border: none; }

@@ -12,6 +12,7 @@
 #include "model/rack.h"
 #include "table/rackpositions.h"
 #include "table/tilepictures.h"
+#include "table/turnclock.h"
 
 #include <QColor>
 #include <QMainWindow>
@@ -85,7 +86,7 @@ public:
     bool loggedIn() const { return m_loggedIn; }
     bool isHost() const { return m_host; }
     int turnSeat() const { return m_turnSeat; }
-    int secondsLeft() const { return m_secondsLeft; }
+    int secondsLeft() const { return m_clock.secondsLeft(); }
     QString playerName() const { return m_playerName; }
     QString hostAddress() const { return m_hostAddress; }
     const brixo::BoardGrid& grid() const { return m_grid; }
@@ -100,6 +101,10 @@ public:
     QString chatText() const;
     QString logText() const;
     int handSlot() const { return m_handSlot; }
+    QString handCode() const { return m_handCode; }
+    int handCol() const { return m_handCol; }
+    int handRow() const { return m_handRow; }
+    QString completionMode() const { return m_completionMode; }
     int botSpeed() const;
     bool connectionOpen() const;
 
@@ -111,10 +116,42 @@ public:
     void UnsetJustWatch1Click();
     void JustWatch1Click();
     void StartGame1Click();
+
+    // ---- playing with the mouse (chatmouse.cpp) ----
+    // A press on the board at paint-box pixel (x, y).
+    void boardMouseDown(Qt::MouseButton button, int x, int y);
+    void boardMouseMove(int x, int y);
+    // A press on a tile of the rack; Shift or Ctrl choose how a selected
+    // tile completes itself once placed.
+    void cardimagesMouseDown(CardImage* card, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+
+    // ---- turn buttons, clock, sorting and the window (chatturn.cpp) ----
+    void button_clearClick();
+    void button_finishClick();
+    void button_drawClick();
+    void button_yesClick();
+    void button_editClick();
+    void image_edit2Click();
+    void button_pauseClick();
     void turntimeTimer();
+    // Both sort buttons: at most one is down; the rack sorts by the choice.
+    void button_bysuitClick();
+    void sortthem();
+    // The stored sort choice: "2" while sorting by suits, else "1"; and
+    // putting the buttons in the state a stored choice names.
+    QString sortby() const;
+    void applySortby(const QString& value);
+    void FormResize();
+    void ResetScreenLocation1Click();
+
+signals:
+    // A preference the settings file keeps was changed by the player.
+    void settingsChanged();
+
+public:
 
     // The components, named as the window's parts are named.
-    QFrame* panel_board;
+    QFrame* panel_board = nullptr;
     QLabel* boardimage;
     BoardView* board;
     QScrollArea* panel_cards;
@@ -154,6 +191,8 @@ public:
     QFrame* panel_laydown;
     QPushButton* image_edit2;
     QPushButton* button_pause;
+    QPushButton* button_bynumber;
+    QPushButton* button_bysuit;
     QLabel* image_pause;
     QLabel* image_cover;
     BlinkSign* animated_incomplete;
@@ -183,6 +222,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // window building (chatform.cpp)
@@ -190,6 +230,7 @@ private:
     void buildSeats();
     void buildInfo();
     void buildTurnControls();
+    void buildSortButtons(QWidget* parent, int left);
     void buildOverlays();
     void buildChat();
     void buildMenus();
@@ -223,6 +264,8 @@ private:
     void loadinifile();
     void showPenaltyAndTeam(bool penalty, bool team);
     void setTimePerTurn(int seconds);
+    void showClock();
+    void clearPauseDisplay();
     void setSitout(int seat, bool on);
     void logline(const QString& line);
     void emptyHand();
@@ -250,6 +293,25 @@ private:
     void raiseCardsFrom(int position);
     void updateIncomplete();
 
+    // the hand (chatmouse.cpp)
+    bool myTurn() const { return isSeat(m_mySeat) && m_turnSeat == m_mySeat; }
+    bool holdsBoardTile() const { return m_handSlot == kBoardTileSlot; }
+    bool holdsRackTile() const { return m_handSlot != -1 && m_handSlot != kBoardTileSlot; }
+    void pickUpBoardTile(int col, int row);
+    void moveBoardTile(int col, int row);
+    void returnBoardTile();
+    void putBackRackTile();
+    void placeRackTile(int col, int row);
+    void placeFromRack(int slot, int tile, int col, int row);
+    void complete(int placedTile, char mode, int col, int row);
+    void selectCard(CardImage* card, Qt::KeyboardModifiers modifiers);
+    void exchangeCards(CardImage* held, CardImage* pressed, Qt::KeyboardModifiers modifiers);
+    void lowerCard(int slot);
+    void layOutCards();
+    void showDragImage(int x, int y);
+    void refuse(const QString& notice);
+    int rackTileOf(int slot) const;
+
     QStringList m_params;
     std::function<bool(QString*)> m_serverSwitch;
     QtServerHost* m_server = nullptr;
@@ -267,9 +329,7 @@ private:
     QString m_loginText;
     int m_turnSeat = 0;
     bool m_teamGame = false;
-    int m_timePerTurn = 0; // label_timeperturn's tag
-    int m_pixelsPerSecond = 0; // turntime's tag
-    int m_secondsLeft = 0;
+    TurnClock m_clock; // label_timeperturn's tag, turntime's tag and the seconds left
     int m_tilesLeft = 0; // label_tilesleft's tag
     int m_popupSeat = 0; // popup_kick's tag
 

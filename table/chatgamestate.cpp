@@ -117,10 +117,7 @@ void Tchat::clearall()
 
 void Tchat::setTimePerTurn(int seconds)
 {
-    m_timePerTurn = seconds;
-    // A turn time of 0 (never offered by the game-start dialog) leaves the
-    // clock bar empty instead of dividing by zero.
-    m_pixelsPerSecond = seconds > 0 ? 184 / seconds : 0;
+    m_clock.setTimePerTurn(seconds);
 }
 
 void Tchat::showPenaltyAndTeam(bool penalty, bool team)
@@ -218,8 +215,10 @@ void Tchat::endround(std::string_view args)
     for (QWidget* w : {static_cast<QWidget*>(button_clear), static_cast<QWidget*>(button_finish),
                        static_cast<QWidget*>(button_draw), static_cast<QWidget*>(panel_penalty)})
         w->hide();
-    m_secondsLeft = 0;
+    m_clock.stopAt(0);
     m_turnSeat = 0;
+    // A round that ends while the clock is stopped leaves nothing paused.
+    clearPauseDisplay();
     image_Turn->hide();
     for (const auto& s : m->seats) {
         if (!isSeat(s.seat)) continue;
@@ -294,7 +293,11 @@ void Tchat::getnextplayer(std::string_view args)
     animated_incomplete->stop();
     logline(QString());
     logline(status);
-    m_secondsLeft = m_timePerTurn;
+    // A turn that ended while the clock was stopped gives way to a new one
+    // whose clock runs: the server sends no resume for it.
+    clearPauseDisplay();
+    m_clock.restart();
+    showClock();
     turntime->start();
 }
 
@@ -310,11 +313,16 @@ void Tchat::gamepause(std::string_view args)
         image_pause->raise();
         turntime->stop();
     } else if (*mode == 0) {
-        button_pause->setChecked(false);
-        image_pause->hide();
-        image_cover->hide();
+        clearPauseDisplay();
         turntime->start();
     }
+}
+
+void Tchat::clearPauseDisplay()
+{
+    button_pause->setChecked(false);
+    image_pause->hide();
+    image_cover->hide();
 }
 
 void Tchat::emptyHand()
@@ -377,28 +385,6 @@ void Tchat::askpenalty(std::string_view args)
     button_finish->hide();
     button_draw->hide();
     playsounds(QStringLiteral("notvalid"));
-}
-
-void Tchat::turntimeTimer()
-{
-    --m_secondsLeft;
-    if (m_secondsLeft >= 1) {
-        image_timer->resize(m_pixelsPerSecond * m_secondsLeft, image_timer->height());
-        label_timer->setStyleSheet(m_secondsLeft < 20 ? QStringLiteral("color: #ff4040;") : QString());
-        if (m_secondsLeft == 20 || m_secondsLeft == 15 || m_secondsLeft <= 10) playsounds(QStringLiteral("time"));
-        label_timer->setText(seattext::clockText(m_secondsLeft));
-        return;
-    }
-    label_timer->setText(QStringLiteral("Time: 0:00"));
-    image_timer->resize(0, image_timer->height());
-    if (m_secondsLeft <= -3) {
-        // The server has stayed silent past the turn: offer no more moves.
-        m_turnSeat = 0;
-        button_clear->hide();
-        button_draw->hide();
-        button_finish->hide();
-        animated_incomplete->hide();
-    }
 }
 
 // ---- seat management ----------------------------------------------------------

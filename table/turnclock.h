@@ -1,0 +1,42 @@
+// The turn clock a player sees: the seconds left of the turn, the bar that
+// shrinks by a fixed number of pixels a second (184 pixels for the whole
+// turn, in whole pixels a second), red in the last 20 seconds, with a tick
+// sound at 20, 15 and each of the last ten seconds. The server keeps the
+// real clock; this one only shows it and gives up on a server that stays
+// silent three seconds past the end.
+#pragma once
+
+class TurnClock {
+public:
+    static constexpr int kBarWidth = 184;
+    static constexpr int kRedBelow = 20;
+    static constexpr int kSilentServerTicks = -3;
+
+    // A turn of this many seconds (0 leaves the bar empty).
+    void setTimePerTurn(int seconds);
+    int timePerTurn() const { return m_timePerTurn; }
+    int pixelsPerSecond() const { return m_pixelsPerSecond; }
+
+    // A new turn starts with the whole time.
+    void restart() { m_secondsLeft = m_timePerTurn; }
+    void stopAt(int seconds) { m_secondsLeft = seconds; }
+
+    // One second passes.
+    void tick() { --m_secondsLeft; }
+
+    int secondsLeft() const { return m_secondsLeft; }
+    bool running() const { return m_secondsLeft >= 1; }
+    int barWidth() const { return running() ? m_pixelsPerSecond * m_secondsLeft : 0; }
+    bool red() const { return m_secondsLeft < kRedBelow; }
+    bool ticksAloud() const
+    {
+        return m_secondsLeft == 20 || m_secondsLeft == 15 || (m_secondsLeft >= 1 && m_secondsLeft <= 10);
+    }
+    // Three ticks past zero without a new turn from the server.
+    bool serverSilent() const { return m_secondsLeft <= kSilentServerTicks; }
+
+private:
+    int m_timePerTurn = 0;
+    int m_pixelsPerSecond = 0;
+    int m_secondsLeft = 0;
+};
