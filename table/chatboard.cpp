@@ -124,6 +124,8 @@ void Tchat::undothem(std::string_view args)
         emptyHand();
     }
     for (const brixo::Cell& c : m->cells) setcell(c.col, c.row, c.tile);
+    // The sign follows the board as the undo left it.
+    if (mine(m->number)) updateIncomplete();
     playsounds(QStringLiteral("clear"));
     const QString line = seatName(m->number) + QStringLiteral(" cleared tiles.");
     label_played->setText(line);

@@ -169,7 +169,7 @@ int Tchat::rackTileOf(int slot) const
 
 void Tchat::cardimagesMouseDown(CardImage* pressed, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
-    if (!pressed) return;
+    if (!pressed || pressed->isHidden()) return; // placed, waiting to be freed
     if (button == Qt::RightButton) {
         sortthem();
         playsounds(QStringLiteral("sort"));

@@ -1,0 +1,244 @@
+// The plain rules behind the mouse: the cell of a press, the order check,
+// the choice of completing tiles, the rack sort and the turn clock.
+#include "table/placerules.h"
+#include "table/racksort.h"
+#include "table/turnclock.h"
+#include "tests/tilecodes.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+using namespace brixo;
+using namespace brixo::test;
+using placerules::Completion;
+using placerules::PressCell;
+
+namespace {
+
+// A rack of places 1..n holding slots 1..n with the given tiles.
+struct TestRack {
+    RackPositions places;
+    std::map<int, int> tiles; // slot -> tile; 0 or missing: nothing to take
+
+    explicit TestRack(const std::vector<int>& codes)
+    {
+        for (std::size_t i = 0; i < codes.size(); ++i) {
+            const int slot = static_cast<int>(i) + 1;
+            places.place(slot);
+            tiles[slot] = codes[i];
+        }
+    }
+    int tileOf(int slot) const
+    {
+        const auto it = tiles.find(slot);
+        return it == tiles.end() ? 0 : it->second;
+    }
+    std::optional<std::array<int, 2>> complete(int placed, Completion how) const
+    {
+        return placerules::completionChoices(places, [this](int s) { return tileOf(s); }, placed, how);
+    }
+    std::vector<int> order() const
+    {
+        std::vector<int> codes;
+        for (int p = 1; p <= RackPositions::kPositions && !places.isFree(p); ++p)
+            codes.push_back(tileOf(places.slotAt(p)));
+        return codes;
+    }
+    bool sort(bool byNumber)
+    {
+        return racksort::sortthem(places, byNumber, [this](int s) { return tileOf(s); });
+    }
+};
+
+} // namespace
+
+TEST(PressCell, AHitAreaLiesFivePixelsLeftOfAndAboveItsPicture)
+{
+    // Cell 1 is drawn over pixels 0..19 but is hit over 0..14; pixel 15
+    // already belongs to cell 2. Rows: 0..24 row 1, 25 row 2.
+    EXPECT_EQ(placerules::cellOfPress(0, 0), (PressCell{1, 1}));
+    EXPECT_EQ(placerules::cellOfPress(14, 24), (PressCell{1, 1}));
+    EXPECT_EQ(placerules::cellOfPress(15, 24), (PressCell{2, 1}));
+    EXPECT_EQ(placerules::cellOfPress(14, 25), (PressCell{1, 2}));
+    EXPECT_EQ(placerules::cellOfPress(34, 54), (PressCell{2, 2}));
+
+    // The last 6 pixels of the 441 x 361 board are column 23 and row 13.
+    EXPECT_EQ(placerules::cellOfPress(434, 354), (PressCell{22, 12}));
+    EXPECT_EQ(placerules::cellOfPress(435, 10), (PressCell{23, 1}));
+    EXPECT_EQ(placerules::cellOfPress(10, 355), (PressCell{1, 13}));
+    EXPECT_TRUE(placerules::onGrid({22, 12}));
+    EXPECT_FALSE(placerules::onGrid({23, 1}));
+    EXPECT_FALSE(placerules::onGrid({1, 13}));
+}
+
+TEST(OrderCheck, ATileGoesOnlyWhereItsNeighboursAllowItsNumber)
+{
+    BoardGrid grid;
+    grid.set(3, 1, red(3));
+    grid.set(5, 1, red(7));
+    EXPECT_TRUE(placerules::fitsOrder(grid, 4, 1, green(5))); // between a 3 and a 7
+
+    grid.set(3, 2, red(6));
+    EXPECT_FALSE(placerules::fitsOrder(grid, 4, 2, green(5))); // right of a 6
+    EXPECT_TRUE(placerules::fitsOrder(grid, 4, 2, green(6)));  // equal numbers: a group
+    grid.set(8, 2, red(4));
+    EXPECT_FALSE(placerules::fitsOrder(grid, 7, 2, green(5))); // left of a 4
+    EXPECT_TRUE(placerules::fitsOrder(grid, 7, 2, green(4)));
+
+    // A King counts 13: only a King or a wild tile may lie right of it.
+    grid.set(10, 3, black(13));
+    EXPECT_FALSE(placerules::fitsOrder(grid, 11, 3, black(12)));
+    EXPECT_TRUE(placerules::fitsOrder(grid, 11, 3, red(13)));
+    EXPECT_TRUE(placerules::fitsOrder(grid, 9, 3, black(12)));
+    EXPECT_TRUE(placerules::fitsOrder(grid, 9, 3, green(1)));
+
+    // Wild tiles: anything beside one, and one anywhere.
+    grid.set(14, 4, W);
+    grid.set(16, 4, W);
+    EXPECT_TRUE(placerules::fitsOrder(grid, 15, 4, green(13)));
+    EXPECT_TRUE(placerules::fitsOrder(grid, 15, 4, green(1)));
+    EXPECT_TRUE(placerules::fitsOrder(grid, 4, 2, W)); // right of the 6, left of nothing lower
+    grid.set(5, 2, red(1));
+    EXPECT_TRUE(placerules::fitsOrder(grid, 4, 2, W));
+
+    // Column 22 has no right neighbour to ask (column 23 is always empty).
+    grid.set(21, 5, green(2));
+    EXPECT_TRUE(placerules::fitsOrder(grid, 22, 5, green(3)));
+    EXPECT_FALSE(placerules::fitsOrder(grid, 22, 5, green(1)));
+}
+
+TEST(Completion, ARunTakesTheNextTwoOfItsColourFromTheLeft)
+{
+    // Green 5 placed; the rack holds Green 7, Green 6, another Green 6.
+    TestRack rack({green(7), red(6), green(6), green(6)});
+    const auto both = rack.complete(green(5), Completion::Run);
+    ASSERT_TRUE(both);
+    EXPECT_EQ(*both, (std::array<int, 2>{3, 1})); // the first Green 6, then the Green 7
+
+    // One partner only: nothing more is placed.
+    TestRack one({green(6), red(7), black(7)});
+    EXPECT_FALSE(one.complete(green(5), Completion::Run));
+    TestRack none({red(6)});
+    EXPECT_FALSE(none.complete(green(5), Completion::Run));
+
+    // A Jack still completes (Queen, King); a Queen or a King would need a
+    // tile of another colour or the wild tile, which make no run.
+    TestRack high({orange(12), orange(13), red(1), W});
+    EXPECT_TRUE(high.complete(orange(11), Completion::Run));
+    EXPECT_FALSE(high.complete(orange(12), Completion::Run));
+    TestRack across({green(13), orange(1), black(13), W});
+    EXPECT_FALSE(across.complete(green(12), Completion::Run));
+    EXPECT_FALSE(across.complete(black(12), Completion::Run));
+    EXPECT_FALSE(across.complete(black(13), Completion::Run));
+}
+
+TEST(Completion, AGroupTakesTwoOtherColoursOfItsNumber)
+{
+    // Red 8 with two Black 8s: the second Black 8 has the first one's code.
+    TestRack twins({black(8), green(3), black(8)});
+    EXPECT_FALSE(twins.complete(red(8), Completion::Group));
+
+    // Another Red 8 is no partner; a Black 8 and a Green 8 are.
+    TestRack mixed({red(8), black(8), black(8), green(8), orange(8)});
+    const auto both = mixed.complete(red(8), Completion::Group);
+    ASSERT_TRUE(both);
+    EXPECT_EQ(*both, (std::array<int, 2>{2, 4}));
+
+    // The wild tile counts as a 1 (53 mod 13), so it joins a group of 1s,
+    // and a placed wild tile gathers 1s.
+    TestRack ones({W, orange(1), red(1)});
+    const auto withWild = ones.complete(green(1), Completion::Group);
+    ASSERT_TRUE(withWild);
+    EXPECT_EQ(*withWild, (std::array<int, 2>{1, 2}));
+    EXPECT_TRUE(ones.complete(W, Completion::Group));
+    EXPECT_FALSE(ones.complete(green(2), Completion::Group));
+
+    // Kings gather Kings (13 mod 13 is 0 for every colour).
+    TestRack kings({orange(13), green(13)});
+    EXPECT_TRUE(kings.complete(black(13), Completion::Group));
+}
+
+TEST(Completion, TilesAlreadyPlacedAndNoModeChooseNothing)
+{
+    TestRack rack({green(6), green(7), green(7)});
+    rack.tiles[1] = 0; // the Green 6 was placed a moment ago
+    EXPECT_FALSE(rack.complete(green(5), Completion::Run));
+    EXPECT_FALSE(rack.complete(green(5), Completion::None));
+    EXPECT_EQ(placerules::completionFromMode('s'), Completion::Run);
+    EXPECT_EQ(placerules::completionFromMode('c'), Completion::Group);
+    EXPECT_EQ(placerules::completionFromMode('n'), Completion::None);
+}
+
+TEST(RackSort, ByNumberIsStableWithKingsAfterQueensAndWildTilesLast)
+{
+    EXPECT_EQ(racksort::sortKey(black(13), true), 14);
+    EXPECT_EQ(racksort::sortKey(W, true), 15);
+    EXPECT_EQ(racksort::sortKey(red(12), true), 12);
+    EXPECT_EQ(racksort::sortKey(red(12), false), red(12));
+
+    TestRack rack({red(5), green(5), black(13), W, green(1)});
+    ASSERT_TRUE(rack.sort(true));
+    EXPECT_EQ(rack.order(), (std::vector<int>{green(1), red(5), green(5), black(13), W}));
+
+    // Colours first, then numbers: each number's tiles in colour order.
+    TestRack mixed({W, black(2), red(12), orange(2), green(13), red(2), green(2), black(12), W});
+    ASSERT_TRUE(mixed.sort(false));
+    EXPECT_EQ(mixed.order(), (std::vector<int>{green(2), green(13), orange(2), red(2), red(12), black(2), black(12),
+                                               W, W}));
+    ASSERT_TRUE(mixed.sort(true));
+    EXPECT_EQ(mixed.order(), (std::vector<int>{green(2), orange(2), red(2), black(2), red(12), black(12), green(13),
+                                               W, W}));
+}
+
+TEST(RackSort, AFullRackSortsAndAMissingTileStopsTheSortWhereItStands)
+{
+    std::vector<int> codes;
+    for (int i = 0; i < 60; ++i) codes.push_back(53 - i % 53);
+    TestRack full(codes);
+    ASSERT_TRUE(full.sort(false));
+    const auto sorted = full.order();
+    ASSERT_EQ(sorted.size(), 60u);
+    EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end()));
+
+    TestRack broken({red(9), red(8), red(7)});
+    broken.tiles[2] = 0;
+    EXPECT_FALSE(broken.sort(false));
+    EXPECT_EQ(broken.places.count(), 3); // nothing lost
+}
+
+TEST(TurnClock, TheBarShrinksByWholePixelsAndTurnsRedInTheLastTwentySeconds)
+{
+    TurnClock clock;
+    clock.setTimePerTurn(60);
+    EXPECT_EQ(clock.pixelsPerSecond(), 3);
+    clock.restart();
+    EXPECT_EQ(clock.barWidth(), 180);
+    clock.tick();
+    EXPECT_EQ(clock.barWidth(), 177);
+    EXPECT_FALSE(clock.red());
+
+    std::vector<int> aloud;
+    while (clock.running()) {
+        if (clock.ticksAloud()) aloud.push_back(clock.secondsLeft());
+        if (clock.secondsLeft() == 20) EXPECT_FALSE(clock.red());
+        if (clock.secondsLeft() == 19) EXPECT_TRUE(clock.red());
+        clock.tick();
+    }
+    EXPECT_EQ(aloud, (std::vector<int>{20, 15, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}));
+    EXPECT_EQ(clock.barWidth(), 0);
+    EXPECT_FALSE(clock.ticksAloud());
+    clock.tick();
+    clock.tick();
+    EXPECT_FALSE(clock.serverSilent());
+    clock.tick();
+    EXPECT_TRUE(clock.serverSilent()); // three ticks past zero
+
+    // 184 pixels over 180 seconds give 1 a second; a time of 0 an empty bar.
+    clock.setTimePerTurn(180);
+    EXPECT_EQ(clock.pixelsPerSecond(), 1);
+    clock.setTimePerTurn(0);
+    clock.restart();
+    EXPECT_EQ(clock.barWidth(), 0);
+}

@@ -1,0 +1,135 @@
+// A turn played with mouse events at a table whose own game server runs in
+// the same process: the server judges, and the table's board and rack stay
+// level with it.
+#include "tests/qt/tablefeed.h"
+#include "tests/qt/waitfor.h"
+
+#include "dialogs/gamestartform.h"
+#include "dialogs/updown.h"
+#include "net/gameport.h"
+#include "net/qt/tsocklistener.h"
+#include "server/qt/qtserverhost.h"
+#include "table/boardview.h"
+#include "table/cardimage.h"
+
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+quint16 freePort()
+{
+    TSockListener probe;
+    probe.listen(0);
+    const quint16 port = probe.port();
+    probe.stop();
+    return port;
+}
+
+std::vector<int> shownRack(const Tchat& table)
+{
+    std::vector<int> tiles;
+    for (int p = 1; p <= RackPositions::kPositions; ++p)
+        if (const CardImage* card = table.card(table.rackPositions().slotAt(p))) tiles.push_back(card->tile());
+    std::sort(tiles.begin(), tiles.end());
+    return tiles;
+}
+
+std::vector<int> serverRack(brixo::TServer& server)
+{
+    std::vector<int> tiles;
+    const brixo::Rack& rack = server.seatRecord(1).rack;
+    for (int slot = 1; slot <= brixo::Rack::kSlots; ++slot)
+        if (rack.at(slot) != brixo::kNoTile) tiles.push_back(rack.at(slot));
+    std::sort(tiles.begin(), tiles.end());
+    return tiles;
+}
+
+// A row with nothing in it, so any tile fits its order.
+int emptyRow(const brixo::BoardGrid& grid)
+{
+    for (int row = 12; row >= 1; --row) {
+        bool empty = true;
+        for (int col = 0; col < brixo::BoardGrid::kColumns; ++col) empty = empty && grid.at(col, row) == brixo::kNoTile;
+        if (empty) return row;
+    }
+    return 0;
+}
+
+QPoint at(int col, int row)
+{
+    return {col * 20 - 13, row * 30 - 18};
+}
+
+} // namespace
+
+TEST(TableMouseWithServer, PlaceTakeBackClearAndDrawStayLevelWithTheServer)
+{
+    qputenv("BRIXO_PORT", QByteArray::number(freePort()));
+    QtServerHost host(424242, nullptr);
+    host.setBotSpeedSource([] { return 0; });
+    TableFeed t;
+    Tchat& table = *t.table;
+    table.setServerSwitch([&](QString* error) { return host.listen(static_cast<quint16>(brixo::gamePort()), error); });
+    table.processparams();
+    ASSERT_TRUE(waitFor([&] { return table.loggedIn(); }));
+    table.StartGame1Click();
+    table.gamestart()->UpDown3->setPosition(14);
+    table.gamestart()->button_start->click();
+    ASSERT_TRUE(waitFor([&] { return table.turnSeat() == 1 && table.rackPositions().count() >= 14; }, 20000));
+    ASSERT_TRUE(waitFor([&] { return table.grid() == host.server().grid(); }));
+    const auto level = [&] {
+        return table.grid() == host.server().grid() && shownRack(table) == serverRack(host.server());
+    };
+    const std::vector<int> rackAtStart = shownRack(table);
+
+    // Place the leftmost tile in an empty row.
+    const int row = emptyRow(table.grid());
+    ASSERT_NE(row, 0);
+    const int slot = table.rackPositions().slotAt(1);
+    const int tile = table.card(slot)->tile();
+    QTest::mouseClick(table.card(slot), Qt::LeftButton, Qt::NoModifier, QPoint(20, 30));
+    QTest::mouseClick(table.board, Qt::LeftButton, Qt::NoModifier, at(10, row));
+    ASSERT_TRUE(waitFor([&] { return host.server().grid().at(10, row) == tile && table.card(slot) == nullptr; }));
+    EXPECT_TRUE(level());
+    EXPECT_FALSE(table.button_finish->isHidden());
+
+    // Picked up and put back: the server hears nothing and still agrees.
+    QTest::mouseClick(table.board, Qt::LeftButton, Qt::NoModifier, at(10, row));
+    EXPECT_EQ(table.grid().at(10, row), brixo::kNoTile);
+    QTest::mouseClick(table.board, Qt::LeftButton, Qt::NoModifier, at(10, row));
+    waitFor([] { return false; }, 100);
+    EXPECT_TRUE(level());
+
+    // Moved two cells on, then taken back to the rack.
+    QTest::mouseClick(table.board, Qt::LeftButton, Qt::NoModifier, at(10, row));
+    QTest::mouseClick(table.board, Qt::LeftButton, Qt::NoModifier, at(12, row));
+    ASSERT_TRUE(waitFor([&] { return host.server().grid().at(12, row) == tile; }));
+    QTest::mouseClick(table.board, Qt::RightButton, Qt::NoModifier, at(12, row));
+    ASSERT_TRUE(waitFor([&] { return host.server().grid().at(12, row) == brixo::kNoTile && level(); }));
+    EXPECT_EQ(shownRack(table), rackAtStart);
+
+    // Two tiles down, then Clear takes the turn back.
+    for (int col : {3, 6}) {
+        const int s = table.rackPositions().slotAt(1);
+        QTest::mouseClick(table.card(s), Qt::LeftButton, Qt::NoModifier, QPoint(20, 30));
+        QTest::mouseClick(table.board, Qt::LeftButton, Qt::NoModifier, at(col, row));
+        ASSERT_TRUE(waitFor([&] { return table.card(s) == nullptr; }));
+    }
+    ASSERT_TRUE(waitFor([&] { return host.server().grid().tileCount() == table.grid().tileCount() && level(); }));
+    QTest::mouseClick(table.button_clear, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return level() && shownRack(table) == rackAtStart; }));
+    EXPECT_FALSE(table.button_draw->isHidden());
+
+    // Draw: one more tile, the computer plays, and the turn comes back.
+    QTest::mouseClick(table.button_draw, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return shownRack(table).size() == rackAtStart.size() + 1; }));
+    EXPECT_TRUE(table.logText().contains("Klot's turn."));
+    ASSERT_TRUE(waitFor([&] { return table.turnSeat() == 1 && level(); }, 20000));
+    qunsetenv("BRIXO_PORT");
+}
