@@ -222,8 +222,12 @@ TEST(TurnClock, TheBarShrinksByWholePixelsAndTurnsRedInTheLastTwentySeconds)
     std::vector<int> aloud;
     while (clock.running()) {
         if (clock.ticksAloud()) aloud.push_back(clock.secondsLeft());
-        if (clock.secondsLeft() == 20) EXPECT_FALSE(clock.red());
-        if (clock.secondsLeft() == 19) EXPECT_TRUE(clock.red());
+        if (clock.secondsLeft() == 20) {
+            EXPECT_FALSE(clock.red());
+        }
+        if (clock.secondsLeft() == 19) {
+            EXPECT_TRUE(clock.red());
+        }
         clock.tick();
     }
     EXPECT_EQ(aloud, (std::vector<int>{20, 15, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1}));
