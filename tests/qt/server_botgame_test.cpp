@@ -7,6 +7,7 @@
 #include "bench/selfplaygame.h"
 #include "model/setrules.h"
 #include "tests/qt/server_scriptedtable.h"
+#include "tests/qt/testports.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -119,23 +120,6 @@ selfplay::GameResult coreGame(bool team)
     return selfplay::playgame(setup);
 }
 
-// Starts `brixo --server` beside the test binary; the port it listens on, or 0.
-quint16 startServer(QProcess& process)
-{
-    process.setProgram(QCoreApplication::applicationDirPath() + "/brixo");
-    process.setArguments({"--server", "--port", "0", "--botspeed", "0", "--seed", QString::number(kSeed)});
-    process.start();
-    if (!process.waitForStarted(5000)) return 0;
-    QByteArray out;
-    if (!waitFor([&] {
-            out += process.readAllStandardOutput();
-            return out.contains('\n');
-        }))
-        return 0;
-    const QByteArray prefix = "Brixo server listening on port ";
-    if (!out.startsWith(prefix)) return 0;
-    return quint16(out.mid(prefix.size()).trimmed().toUInt());
-}
 
 } // namespace
 
@@ -144,7 +128,7 @@ TEST(ServerBotGame, FourComputerPlayersOnTheHeadlessServerPlayATeamGameToAWinner
     if (!QFileInfo(QCoreApplication::applicationDirPath() + "/brixo").isExecutable())
         GTEST_SKIP() << "the brixo program is not built";
     QProcess server;
-    const quint16 port = startServer(server);
+    const quint16 port = startHeadlessServer(server, {"--botspeed", "0", "--seed", QString::number(kSeed)});
     ASSERT_NE(port, 0);
 
     ScriptedTable host("Host");

@@ -1,6 +1,7 @@
 // `brixo --server` as its own process: it listens, takes tables, and stops
 // cleanly on Ctrl+C and on SIGTERM.
 #include "tests/qt/server_scriptedtable.h"
+#include "tests/qt/testports.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -18,19 +19,7 @@ namespace {
 // Starts the program beside the test binary; the listening port, or 0.
 quint16 startServer(QProcess& process, const QStringList& extra = {})
 {
-    process.setProgram(QCoreApplication::applicationDirPath() + "/brixo");
-    process.setArguments(QStringList{"--server", "--port", "0", "--botspeed", "0", "--seed", "5"} + extra);
-    process.start();
-    if (!process.waitForStarted(5000)) return 0;
-    QByteArray out;
-    if (!waitFor([&] {
-            out += process.readAllStandardOutput();
-            return out.contains('\n');
-        }))
-        return 0;
-    const QByteArray prefix = "Brixo server listening on port ";
-    if (!out.startsWith(prefix)) return 0;
-    return quint16(out.mid(prefix.size()).trimmed().toUInt());
+    return startHeadlessServer(process, QStringList{"--botspeed", "0", "--seed", "5"} + extra);
 }
 
 bool brixoBuilt()

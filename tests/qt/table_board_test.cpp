@@ -29,15 +29,6 @@ bool samePicture(const QPixmap& a, const QPixmap& b)
     return a.toImage() == b.toImage();
 }
 
-// Slots shown at places 1..n.
-std::vector<int> rackOrder(const Tchat& table)
-{
-    std::vector<int> order;
-    for (int p = 1; p <= RackPositions::kPositions && !table.rackPositions().isFree(p); ++p)
-        order.push_back(table.rackPositions().slotAt(p));
-    return order;
-}
-
 } // namespace
 
 TEST(TableRack, DealtTilesTakeTheLeftmostPlacesInOrder)

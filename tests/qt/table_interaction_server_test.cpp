@@ -2,6 +2,7 @@
 // the same process: the server judges, and the table's board and rack stay
 // level with it.
 #include "tests/qt/tablefeed.h"
+#include "tests/qt/testports.h"
 #include "tests/qt/waitfor.h"
 
 #include "dialogs/gamestartform.h"
@@ -22,20 +23,10 @@
 
 namespace {
 
-quint16 freePort()
+// The rack the table shows, as sorted tile codes.
+std::vector<int> sortedRack(const Tchat& table)
 {
-    TSockListener probe;
-    probe.listen(0);
-    const quint16 port = probe.port();
-    probe.stop();
-    return port;
-}
-
-std::vector<int> shownRack(const Tchat& table)
-{
-    std::vector<int> tiles;
-    for (int p = 1; p <= RackPositions::kPositions; ++p)
-        if (const CardImage* card = table.card(table.rackPositions().slotAt(p))) tiles.push_back(card->tile());
+    std::vector<int> tiles = shownRack(table);
     std::sort(tiles.begin(), tiles.end());
     return tiles;
 }
@@ -84,9 +75,9 @@ TEST(TableMouseWithServer, PlaceTakeBackClearAndDrawStayLevelWithTheServer)
     ASSERT_TRUE(waitFor([&] { return table.turnSeat() == 1 && table.rackPositions().count() >= 14; }, 20000));
     ASSERT_TRUE(waitFor([&] { return table.grid() == host.server().grid(); }));
     const auto level = [&] {
-        return table.grid() == host.server().grid() && shownRack(table) == serverRack(host.server());
+        return table.grid() == host.server().grid() && sortedRack(table) == serverRack(host.server());
     };
-    const std::vector<int> rackAtStart = shownRack(table);
+    const std::vector<int> rackAtStart = sortedRack(table);
 
     // Place the leftmost tile in an empty row.
     const int row = emptyRow(table.grid());
@@ -112,7 +103,7 @@ TEST(TableMouseWithServer, PlaceTakeBackClearAndDrawStayLevelWithTheServer)
     ASSERT_TRUE(waitFor([&] { return host.server().grid().at(12, row) == tile; }));
     QTest::mouseClick(table.board, Qt::RightButton, Qt::NoModifier, at(12, row));
     ASSERT_TRUE(waitFor([&] { return host.server().grid().at(12, row) == brixo::kNoTile && level(); }));
-    EXPECT_EQ(shownRack(table), rackAtStart);
+    EXPECT_EQ(sortedRack(table), rackAtStart);
 
     // Two tiles down, then Clear takes the turn back.
     for (int col : {3, 6}) {
@@ -123,12 +114,12 @@ TEST(TableMouseWithServer, PlaceTakeBackClearAndDrawStayLevelWithTheServer)
     }
     ASSERT_TRUE(waitFor([&] { return host.server().grid().tileCount() == table.grid().tileCount() && level(); }));
     QTest::mouseClick(table.button_clear, Qt::LeftButton);
-    ASSERT_TRUE(waitFor([&] { return level() && shownRack(table) == rackAtStart; }));
+    ASSERT_TRUE(waitFor([&] { return level() && sortedRack(table) == rackAtStart; }));
     EXPECT_FALSE(table.button_draw->isHidden());
 
     // Draw: one more tile, the computer plays, and the turn comes back.
     QTest::mouseClick(table.button_draw, Qt::LeftButton);
-    ASSERT_TRUE(waitFor([&] { return shownRack(table).size() == rackAtStart.size() + 1; }));
+    ASSERT_TRUE(waitFor([&] { return sortedRack(table).size() == rackAtStart.size() + 1; }));
     EXPECT_TRUE(table.logText().contains("Klot's turn."));
     ASSERT_TRUE(waitFor([&] { return table.turnSeat() == 1 && level(); }, 20000));
     qunsetenv("BRIXO_PORT");

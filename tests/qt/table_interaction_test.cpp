@@ -107,15 +107,6 @@ std::string place(int slot, int col, int row)
     return line(msg::placemytile({1, slot, col, row}));
 }
 
-// Slots in place order.
-std::vector<int> rackOrder(const Tchat& table)
-{
-    std::vector<int> order;
-    for (int p = 1; p <= RackPositions::kPositions && !table.rackPositions().isFree(p); ++p)
-        order.push_back(table.rackPositions().slotAt(p));
-    return order;
-}
-
 } // namespace
 
 TEST(TableMouse, PressesNearCellEdgesLandByTheHitOffsetAndTheLastPixelsNeverAct)

@@ -1,6 +1,7 @@
 // A table against the real game server in the same process: the solo game
 // as a player starts it, with the computer playing both seats.
 #include "tests/qt/tablefeed.h"
+#include "tests/qt/testports.h"
 #include "tests/qt/waitfor.h"
 
 #include "dialogs/gamestartform.h"
@@ -21,24 +22,6 @@
 #include <vector>
 
 namespace {
-
-quint16 freePort()
-{
-    TSockListener probe;
-    probe.listen(0);
-    const quint16 port = probe.port();
-    probe.stop();
-    return port;
-}
-
-// The rack the table shows, as tile codes in place order.
-std::vector<int> shownRack(const Tchat& table)
-{
-    std::vector<int> tiles;
-    for (int p = 1; p <= RackPositions::kPositions; ++p)
-        if (const CardImage* card = table.card(table.rackPositions().slotAt(p))) tiles.push_back(card->tile());
-    return tiles;
-}
 
 std::vector<int> serverRack(brixo::TServer& server, int seat)
 {

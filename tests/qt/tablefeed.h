@@ -2,6 +2,7 @@
 // records the sounds it asks for.
 #pragma once
 
+#include "table/cardimage.h"
 #include "table/chatform.h"
 #include "table/soundplayer.h"
 
@@ -10,6 +11,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 struct TableFeed {
     std::unique_ptr<Tchat> table = std::make_unique<Tchat>();
@@ -38,3 +40,21 @@ struct TableFeed {
         return table->findChild<T*>(QString::fromLatin1(name));
     }
 };
+
+// Rack slots in place order, places 1..n.
+inline std::vector<int> rackOrder(const Tchat& table)
+{
+    std::vector<int> order;
+    for (int p = 1; p <= RackPositions::kPositions && !table.rackPositions().isFree(p); ++p)
+        order.push_back(table.rackPositions().slotAt(p));
+    return order;
+}
+
+// The rack the table shows, as tile codes in place order.
+inline std::vector<int> shownRack(const Tchat& table)
+{
+    std::vector<int> tiles;
+    for (int p = 1; p <= RackPositions::kPositions; ++p)
+        if (const CardImage* card = table.card(table.rackPositions().slotAt(p))) tiles.push_back(card->tile());
+    return tiles;
+}
