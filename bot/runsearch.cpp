@@ -83,11 +83,13 @@ bool extendlower(BotTable& table, int seat, int slot, int b, int row)
 // before that, and nothing after it.
 bool upperend(BotTable& table, int seat, int slot, int n, int colour)
 {
+    // One colour and number N - 1 name exactly one code; a 1 has none below.
+    if (n < 2) return false;
+    const int wanted = (colour - 1) * kTilesPerColour + n - 1;
     const BoardGrid& grid = table.grid();
     for (int row = 0; row < BoardGrid::kRows; ++row) {
         for (int c = 4; c <= kLastColumn; ++c) {
-            const int top = grid.at(c, row);
-            if (!usable(top) || getsuit(top) != colour || top % kTilesPerColour != n - 1) continue;
+            if (grid.at(c, row) != wanted) continue;
             // The cell before must hold a tile: an empty cell also reads 0,
             // which would take a lone 1 for the top of a run.
             if (grid.isEmpty(c - 1, row) || mod13(grid, c - 1, row) != n - 2) continue;
@@ -106,12 +108,11 @@ bool lowerend(BotTable& table, int seat, int slot, int n, int colour)
 {
     if (n > 11) return false; // an N + 2 above it must exist
     const BoardGrid& grid = table.grid();
-    const int want1 = (n + 1) % kTilesPerColour;
+    const int wanted = (colour - 1) * kTilesPerColour + n + 1;
     const int want2 = (n + 2) % kTilesPerColour;
     for (int row = 0; row < BoardGrid::kRows; ++row) {
         for (int b = 0; b <= kLastColumn; ++b) {
-            const int bottom = grid.at(b, row);
-            if (!usable(bottom) || getsuit(bottom) != colour || bottom % kTilesPerColour != want1) continue;
+            if (grid.at(b, row) != wanted) continue;
             if (grid.isEmpty(b + 1, row) || mod13(grid, b + 1, row) != want2) continue;
             const bool beyond = grid.isEmpty(b + 2, row) ||
                                 (n + 3 <= 13 && mod13(grid, b + 2, row) == (n + 3) % kTilesPerColour);
