@@ -29,9 +29,14 @@ void Tchat::setcell(int col, int row, int tile)
     board->drawcell(col, row);
 }
 
+bool Tchat::chatboardok() const
+{
+    return brixo::boardok(m_grid);
+}
+
 void Tchat::updateIncomplete()
 {
-    if (brixo::boardok(m_grid)) animated_incomplete->stop();
+    if (chatboardok()) animated_incomplete->stop();
     else animated_incomplete->play();
 }
 

@@ -291,6 +291,9 @@ private:
     void setcell(int col, int row, int tile);
     void placeCardControl(CardImage* card, int position);
     void raiseCardsFrom(int position);
+    // The board mirror holds only valid sets: the server's own set rules,
+    // run on the mirror.
+    bool chatboardok() const;
     void updateIncomplete();
 
     // the hand (chatmouse.cpp)

@@ -6,7 +6,6 @@
 // server, whose echoes (chatboard.cpp) confirm or correct the cells.
 #include "table/chatform.h"
 
-#include "model/setrules.h"
 #include "net/catalogue.h"
 #include "table/blinksign.h"
 #include "table/boardview.h"
