@@ -11,9 +11,6 @@ constexpr int kLastColumn = BoardGrid::kColumns - 1; // 22
 
 bool usable(int tile) { return tile != kNoTile && tile != kWildTile; }
 
-// Board cells compare by plain code mod 13 (a King 0); an empty cell reads 0.
-int mod13(const BoardGrid& grid, int col, int row) { return grid.at(col, row) % kTilesPerColour; }
-
 // The new set's width on a relocation: the run plus its new tile and two
 // free cells; a run of five or more gives up only its top (or bottom) two.
 int relocationwidth(int runLength) { return runLength + 1 <= 5 ? runLength + 3 : 5; }
@@ -92,8 +89,8 @@ bool upperend(BotTable& table, int seat, int slot, int n, int colour)
             if (grid.at(c, row) != wanted) continue;
             // The cell before must hold a tile: an empty cell also reads 0,
             // which would take a lone 1 for the top of a run.
-            if (grid.isEmpty(c - 1, row) || mod13(grid, c - 1, row) != n - 2) continue;
-            if (!grid.isEmpty(c - 2, row) && mod13(grid, c - 2, row) != n - 3) continue;
+            if (grid.isEmpty(c - 1, row) || rulesnumber(grid.at(c - 1, row)) != n - 2) continue;
+            if (!grid.isEmpty(c - 2, row) && rulesnumber(grid.at(c - 2, row)) != n - 3) continue;
             if (!grid.isEmpty(c + 1, row)) continue;
             return extendupper(table, seat, slot, c, row);
         }
@@ -113,9 +110,9 @@ bool lowerend(BotTable& table, int seat, int slot, int n, int colour)
     for (int row = 0; row < BoardGrid::kRows; ++row) {
         for (int b = 0; b <= kLastColumn; ++b) {
             if (grid.at(b, row) != wanted) continue;
-            if (grid.isEmpty(b + 1, row) || mod13(grid, b + 1, row) != want2) continue;
+            if (grid.isEmpty(b + 1, row) || rulesnumber(grid.at(b + 1, row)) != want2) continue;
             const bool beyond = grid.isEmpty(b + 2, row) ||
-                                (n + 3 <= 13 && mod13(grid, b + 2, row) == (n + 3) % kTilesPerColour);
+                                (n + 3 <= 13 && rulesnumber(grid.at(b + 2, row)) == (n + 3) % kTilesPerColour);
             if (!beyond) continue;
             if (!grid.isEmpty(b - 1, row)) continue;
             return extendlower(table, seat, slot, b, row);

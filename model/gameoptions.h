@@ -20,6 +20,9 @@ inline constexpr OptionRange kTilesToStartRange{10, 48, 1, 14};
 // Tiles dealt in all may not exceed this, so at least 10 stay in the pool.
 inline constexpr int kDealCap = 96;
 
+// Points a seat's first lay-down of a round must be worth.
+inline constexpr int kFirstLayDown = 30;
+
 struct GameOptions {
     int playto = kPlayToRange.fallback;
     int turntime = kTurnTimeRange.fallback;      // seconds per turn

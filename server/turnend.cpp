@@ -3,13 +3,13 @@
 // round once every playing seat has met an empty pool.
 #include "server/serverform.h"
 
+#include "model/gameoptions.h"
 #include "model/setrules.h"
 #include "net/catalogue.h"
 
 namespace brixo {
 
 namespace {
-constexpr int kFirstLayDown = 30;        // points the first lay-down of a round needs
 constexpr int kPenaltyOfferSeconds = 10; // below this an invalid finish is undone at once
 constexpr int kLastDrawSlot = 59;        // a draw never fills rack slot 60
 } // namespace

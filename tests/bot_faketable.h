@@ -7,6 +7,7 @@
 
 #include "bot/bottable.h"
 #include "bot/botmoves.h"
+#include "model/gameoptions.h"
 #include "model/pool.h"
 #include "model/setrules.h"
 #include "net/catalogue.h"
@@ -97,7 +98,7 @@ public:
         TPlayerRecord& record = seats.at(m->seat);
         int points = 0;
         for (const RackItem& item : turnlog) points += tilevalue(item.tile);
-        if (turnlog.empty() || (points < 30 && record.laiddown == 0)) return undoAndDraw(record);
+        if (turnlog.empty() || (points < kFirstLayDown && record.laiddown == 0)) return undoAndDraw(record);
         if (!boardok(board)) {
             ++invalidFinishes;
             return undoAndDraw(record);
