@@ -11,7 +11,7 @@ bool laytile(BotTable& table, int seat, int slot, BoardPoint at)
     const int tile = record.rack.at(slot);
     record.botused[slot - 1] = true;
     if (tile == kNoTile) return false;
-    table.placemytile(msg::placemytileBody({seat, slot, at.col, at.row}));
+    table.placemytile(msg::argumentText(msg::placemytile({seat, slot, at.col, at.row})));
     return record.rack.at(slot) == kNoTile && table.grid().at(at.col, at.row) == tile;
 }
 
@@ -20,7 +20,7 @@ bool movetile(BotTable& table, int seat, BoardPoint to, BoardPoint from)
     const BoardGrid& grid = table.grid();
     const int tile = grid.at(from.col, from.row);
     if (tile == kNoTile) return false;
-    table.swaptiles(msg::swaptilesRequestBody({seat, to.col, to.row, from.col, from.row}));
+    table.swaptiles(msg::argumentText(msg::swaptilesRequest({seat, to.col, to.row, from.col, from.row})));
     return grid.at(from.col, from.row) == kNoTile && grid.at(to.col, to.row) == tile;
 }
 

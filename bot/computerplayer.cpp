@@ -23,9 +23,9 @@ void computerplay(BotTable& table, int seat)
     // set) would hold the game until the turn clock ran out; drawing takes
     // the moves back at once instead.
     if (laid && boardok(table.grid()))
-        table.finish(msg::seatBody(seat));
+        table.finish(msg::argumentText(msg::finish(seat)));
     else
-        table.drawcard(msg::seatBody(seat));
+        table.drawcard(msg::argumentText(msg::drawcard(seat)));
 }
 
 } // namespace brixo

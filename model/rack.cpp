@@ -31,17 +31,11 @@ int Rack::value() const
     return sum;
 }
 
-std::string Rack::wireItems() const
+std::vector<RackItem> Rack::items() const
 {
-    std::string out;
-    for (int slot = 1; slot <= kSlots; ++slot) {
-        const int code = m_slots[slot - 1];
-        if (code == kNoTile) continue;
-        out += '+';
-        out += std::to_string(slot);
-        out += ',';
-        out += std::to_string(code);
-    }
+    std::vector<RackItem> out;
+    for (int slot = 1; slot <= kSlots; ++slot)
+        if (const int code = m_slots[slot - 1]; code != kNoTile) out.push_back({slot, code});
     return out;
 }
 

@@ -5,7 +5,7 @@
 #include "model/tile.h"
 
 #include <array>
-#include <string>
+#include <vector>
 
 namespace brixo {
 
@@ -36,8 +36,8 @@ public:
     // Sum of tile values of everything in the rack.
     int value() const;
 
-    // Wire form: "+" slot "," tile for each full slot, in slot order.
-    std::string wireItems() const;
+    // Every full slot with its tile, in slot order.
+    std::vector<RackItem> items() const;
 
 private:
     std::array<int, kSlots> m_slots{};

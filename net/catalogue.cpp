@@ -1,6 +1,7 @@
 #include "net/catalogue.h"
 
 #include "net/fieldreader.h"
+#include "net/framecutter.h"
 
 #include <tuple>
 
@@ -51,7 +52,7 @@ public:
     }
     std::string done()
     {
-        m_text += '\xFF';
+        m_text += kTerminator;
         return std::move(m_text);
     }
 
@@ -122,7 +123,27 @@ std::string slotNameMessage(std::string_view command, int slot, std::string_view
     return Frame(command).field(slot).last(name).done();
 }
 
+// One "slot,tile" rack item.
+std::optional<RackItem> parseRackItem(std::string_view item)
+{
+    const std::size_t comma = item.find(',');
+    if (comma == std::string_view::npos) return std::nullopt;
+    const auto slot = parseInt(item.substr(0, comma));
+    const auto tile = parseInt(item.substr(comma + 1));
+    if (!slot || !tile) return std::nullopt;
+    return RackItem{*slot, *tile};
+}
+
 } // namespace
+
+std::string argumentText(std::string_view frame)
+{
+    const std::size_t plus = frame.find('+');
+    if (plus == std::string_view::npos) return {};
+    std::string_view args = frame.substr(plus + 1);
+    if (!args.empty() && args.back() == kTerminator) args.remove_suffix(1);
+    return std::string(args);
+}
 
 // ---- table to server ----------------------------------------------------
 
@@ -198,23 +219,11 @@ std::string placemytile(const PlaceMyTile& m)
     return Frame("CMD_placemytile").field(m.seat).field(m.rackslot).field(m.col).field(m.row).done();
 }
 
-std::string placemytileBody(const PlaceMyTile& m)
-{
-    return std::to_string(m.seat) + '+' + std::to_string(m.rackslot) + '+' + std::to_string(m.col) + '+' +
-           std::to_string(m.row) + '+';
-}
-
 std::optional<PlaceMyTile> parsePlacemytile(std::string_view args) { return parseNumbers<PlaceMyTile, 4>(args); }
 
 std::string swaptilesRequest(const SwapRequest& m)
 {
     return Frame("CMD_swaptiles").field(m.seat).field(m.tocol).field(m.torow).field(m.fromcol).field(m.fromrow).done();
-}
-
-std::string swaptilesRequestBody(const SwapRequest& m)
-{
-    return std::to_string(m.seat) + '+' + std::to_string(m.tocol) + '+' + std::to_string(m.torow) + '+' +
-           std::to_string(m.fromcol) + '+' + std::to_string(m.fromrow) + '+';
 }
 
 std::optional<SwapRequest> parseSwaptilesRequest(std::string_view args) { return parseNumbers<SwapRequest, 5>(args); }
@@ -230,7 +239,6 @@ std::string undothemRequest(int seat) { return seatMessage("CMD_undothem", seat)
 std::string finish(int seat) { return seatMessage("CMD_finish", seat); }
 std::string drawcard(int seat) { return seatMessage("CMD_drawcard", seat); }
 std::string clickyes(int seat) { return seatMessage("CMD_clickyes", seat); }
-std::string seatBody(int seat) { return std::to_string(seat) + '+'; }
 
 std::optional<SeatOnly> parseSeatOnly(std::string_view args) { return parseNumbers<SeatOnly, 1>(args); }
 
@@ -342,21 +350,6 @@ std::string yourtiles(int seat, const std::vector<RackItem>& items)
     f.last(seat);
     for (const RackItem& item : items) f.raw("+").raw(std::to_string(item.slot)).raw(",").raw(std::to_string(item.tile));
     return f.done();
-}
-
-std::string yourtilesWire(int seat, std::string_view wireItems)
-{
-    return Frame("CMD_yourtiles").last(seat).raw(wireItems).done();
-}
-
-std::optional<RackItem> parseRackItem(std::string_view item)
-{
-    const std::size_t comma = item.find(',');
-    if (comma == std::string_view::npos) return std::nullopt;
-    const auto slot = parseInt(item.substr(0, comma));
-    const auto tile = parseInt(item.substr(comma + 1));
-    if (!slot || !tile) return std::nullopt;
-    return RackItem{*slot, *tile};
 }
 
 std::optional<YourTiles> parseYourtiles(std::string_view args)

@@ -61,6 +61,11 @@ namespace brixo::msg {
 
 inline constexpr std::string_view kVersion = "1.0.8";
 
+// The argument text of a built frame: what follows the command and its "+",
+// without the terminator. The computer player hands the server the very
+// text a table's message carries: argumentText(finish(2)) is "2+".
+std::string argumentText(std::string_view frame);
+
 // ---- shared shapes ------------------------------------------------------
 
 // A message that carries only a seat (finish, drawcard, notime, ...).
@@ -123,8 +128,6 @@ struct PlaceMyTile {
     int row = 0;
 };
 std::string placemytile(const PlaceMyTile& m);
-// The argument text alone, as the computer player hands it to the server.
-std::string placemytileBody(const PlaceMyTile& m);
 std::optional<PlaceMyTile> parsePlacemytile(std::string_view args);
 
 struct SwapRequest {
@@ -135,7 +138,6 @@ struct SwapRequest {
     int fromrow = 0;
 };
 std::string swaptilesRequest(const SwapRequest& m);
-std::string swaptilesRequestBody(const SwapRequest& m);
 std::optional<SwapRequest> parseSwaptilesRequest(std::string_view args);
 
 struct ReplaceTile {
@@ -150,8 +152,6 @@ std::string undothemRequest(int seat);
 std::string finish(int seat);
 std::string drawcard(int seat);
 std::string clickyes(int seat);
-// The argument text of the seat-only requests: seat "+".
-std::string seatBody(int seat);
 // Reads a seat-only body ("2+" or "2").
 std::optional<SeatOnly> parseSeatOnly(std::string_view args);
 
@@ -226,11 +226,7 @@ struct YourTiles {
     std::vector<RackItem> items;
 };
 std::string yourtiles(int seat, const std::vector<RackItem>& items);
-// The items in their wire form, as Rack::wireItems() writes them.
-std::string yourtilesWire(int seat, std::string_view wireItems);
 std::optional<YourTiles> parseYourtiles(std::string_view args);
-// One "slot,tile" item.
-std::optional<RackItem> parseRackItem(std::string_view item);
 
 // Same layout as the request; parseJustwatch reads it.
 std::string justwatching(int seat, std::string_view mode);

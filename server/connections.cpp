@@ -52,7 +52,7 @@ void TServer::catchUp(int slot)
     }
 
     const TPlayerRecord* seat = m_slots.seat(slot);
-    if (seat && seat->plays && seat->tilecount() > 0) sendTo(slot, msg::yourtilesWire(slot, seat->rack.wireItems()));
+    if (seat && seat->plays && seat->tilecount() > 0) sendTo(slot, msg::yourtiles(slot, seat->rack.items()));
 }
 
 // A slot's connection is gone: the others are told once, the slot is freed,

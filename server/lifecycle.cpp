@@ -94,7 +94,7 @@ void TServer::givetiles()
         for (int seat = 1; seat <= kSeats; ++seat)
             if (m_slots[seat].plays) m_slots[seat].rack.set(slot, m_pool.take());
     for (int seat = 1; seat <= kSeats; ++seat)
-        if (m_slots[seat].connected) sendTo(seat, msg::yourtilesWire(seat, m_slots[seat].rack.wireItems()));
+        if (m_slots[seat].connected) sendTo(seat, msg::yourtiles(seat, m_slots[seat].rack.items()));
 }
 
 // The turn goes to the next playing seat after the last one, so the order

@@ -46,7 +46,8 @@ TEST(Catalogue, EmptyLayoutsEndInPlus)
     EXPECT_EQ(line(winner("Klot")), "CMD_winner+Klot+");
     EXPECT_EQ(line(sendlogininfo(3)), "CMD_sendlogininfo+3");
     for (const std::string& seatOnly : {finish(2), drawcard(2), clickyes(2), undothemRequest(2)}) {
-        const auto parsed = parseSeatOnly(seatOnly.substr(seatOnly.find('+') + 1, 2));
+        EXPECT_EQ(argumentText(seatOnly), "2+");
+        const auto parsed = parseSeatOnly(argumentText(seatOnly));
         ASSERT_TRUE(parsed);
         EXPECT_EQ(parsed->seat, 2);
     }
@@ -96,8 +97,8 @@ TEST(Catalogue, TableToServerRoundTrips)
     {
         const PlaceMyTile sent{2, 14, 5, 7};
         EXPECT_EQ(line(placemytile(sent)), "CMD_placemytile+2+14+5+7+");
-        EXPECT_EQ(placemytileBody(sent), "2+14+5+7+");
-        const auto m = parsePlacemytile(placemytileBody(sent));
+        EXPECT_EQ(argumentText(placemytile(sent)), "2+14+5+7+");
+        const auto m = parsePlacemytile(argumentText(placemytile(sent)));
         ASSERT_TRUE(m);
         EXPECT_EQ(m->rackslot, 14);
         EXPECT_EQ(m->col, 5);
@@ -106,7 +107,7 @@ TEST(Catalogue, TableToServerRoundTrips)
     {
         const SwapRequest sent{1, 10, 2, 3, 4};
         EXPECT_EQ(line(swaptilesRequest(sent)), "CMD_swaptiles+1+10+2+3+4+");
-        const auto m = parseSwaptilesRequest(swaptilesRequestBody(sent));
+        const auto m = parseSwaptilesRequest(argumentText(swaptilesRequest(sent)));
         ASSERT_TRUE(m);
         EXPECT_EQ(m->tocol, 10);
         EXPECT_EQ(m->torow, 2);
@@ -226,7 +227,7 @@ TEST(Catalogue, RackItems)
     Rack rack;
     rack.set(3, 20);
     rack.set(9, 7);
-    EXPECT_EQ(line(yourtilesWire(1, rack.wireItems())), "CMD_yourtiles+1+3,20+9,7");
+    EXPECT_EQ(line(yourtiles(1, rack.items())), "CMD_yourtiles+1+3,20+9,7");
     for (const auto& list : {std::vector<RackItem>{}, std::vector<RackItem>{{5, 5}}, items}) {
         const auto m = parseYourtiles(argsOf(yourtiles(2, list), "CMD_yourtiles"));
         ASSERT_TRUE(m);

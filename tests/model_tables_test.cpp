@@ -8,18 +8,18 @@
 using namespace brixo;
 using namespace brixo::test;
 
-TEST(Rack, CountFollowsEveryChangeAndWireFormListsFullSlotsOnly)
+TEST(Rack, CountFollowsEveryChangeAndItemsListFullSlotsOnly)
 {
     Rack rack;
     EXPECT_TRUE(rack.set(3, red(5)));
     EXPECT_TRUE(rack.set(9, W));
     EXPECT_EQ(rack.tilecount(), 2);
-    EXPECT_EQ(rack.wireItems(), "+3,31+9,53");
+    EXPECT_EQ(rack.items(), (std::vector<RackItem>{{3, red(5)}, {9, W}}));
     EXPECT_TRUE(rack.set(3, black(13))); // replacing keeps the count
     EXPECT_EQ(rack.tilecount(), 2);
     EXPECT_TRUE(rack.set(9, 0));
     EXPECT_EQ(rack.tilecount(), 1);
-    EXPECT_EQ(rack.wireItems(), "+3,52");
+    EXPECT_EQ(rack.items(), (std::vector<RackItem>{{3, black(13)}}));
     EXPECT_EQ(rack.value(), 13);
     EXPECT_EQ(rack.firstEmptySlot(), 1);
 }
@@ -34,7 +34,7 @@ TEST(Rack, OutOfRangeSlotsAndCodesAreRefused)
     EXPECT_EQ(rack.tilecount(), 0);
     EXPECT_EQ(rack.at(0), 0);
     EXPECT_EQ(rack.at(61), 0);
-    EXPECT_EQ(rack.wireItems(), "");
+    EXPECT_TRUE(rack.items().empty());
 }
 
 TEST(Rack, FirstEmptySlotStopsAtTheLimit)

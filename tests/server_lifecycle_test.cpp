@@ -54,7 +54,7 @@ TEST_F(ServerLifecycle, TilesAreDealtOneAtATimeRoundThePlayingSeats)
     EXPECT_EQ(commands(1), (Strings{"CMD_startgame", "CMD_startround", "CMD_yourtiles", "CMD_nextplayer"}));
     EXPECT_EQ(args(1, "CMD_startround"), Strings{"0+0+0+0+"});
     EXPECT_EQ(args(1, "CMD_yourtiles"), Strings{"1+1,1+2,3+3,5+4,7+5,9+6,11+7,13+8,15+9,17+10,19"});
-    EXPECT_EQ(seat(2).rack.wireItems(), "+1,2+2,4+3,6+4,8+5,10+6,12+7,14+8,16+9,18+10,20");
+    EXPECT_EQ(msg::argumentText(msg::yourtiles(2, seat(2).rack.items())), "2+1,2+2,4+3,6+4,8+5,10+6,12+7,14+8,16+9,18+10,20");
     EXPECT_EQ(seat(3).tilecount() + seat(4).tilecount(), 0);
     EXPECT_EQ(args(1, "CMD_nextplayer"), Strings{"1+86+1+0+10+2+0+10+3+0+0+4+0+0"});
     EXPECT_EQ(tilesInPlay(), 106);
@@ -213,7 +213,7 @@ TEST_F(ServerLifecycle, TheComputerTimerIsSetFromTheBotSpeedAndAPersonCanTakeThe
     join(2, "Bob"); // takes seat 2 before the timer fires
     server.computertimerTimer();
     EXPECT_EQ(server.state().currentseat, 2);
-    EXPECT_EQ(seat(2).rack.wireItems(), before.wireItems());
+    EXPECT_EQ(seat(2).rack.items(), before.items());
     server.computertimerTimer(); // a stray second tick
     EXPECT_EQ(server.state().currentseat, 2);
 }

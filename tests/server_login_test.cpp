@@ -85,7 +85,7 @@ TEST_F(ServerLogin, ALateJoinerIsBroughtUpToDate)
     const int tile = seat(1).rack.at(1);
     send(1, msg::placemytile({1, 1, 5, 6}));
     server.connectionClosed(3); // Cy leaves; seat 3 keeps its rack
-    const std::string rack = seat(3).rack.wireItems();
+    const std::string rack = msg::argumentText(msg::yourtiles(3, seat(3).rack.items()));
     forget();
 
     EXPECT_EQ(join(6, "Cy"), 3);
@@ -93,7 +93,7 @@ TEST_F(ServerLogin, ALateJoinerIsBroughtUpToDate)
     ASSERT_EQ(stats.size(), 1u);
     EXPECT_EQ(stats[0], "3+1+500+60+t+f+1+0+13+f+f+2+0+14+f+f+3+0+14+f+f+4+0+0+f+t");
     EXPECT_EQ(args(6, "CMD_loadboard"), Strings{"3+5+6+" + std::to_string(tile)});
-    EXPECT_EQ(args(6, "CMD_yourtiles"), Strings{"3" + rack});
+    EXPECT_EQ(args(6, "CMD_yourtiles"), Strings{rack});
     // In order: announcement, the others, then the catch-up.
     EXPECT_EQ(commands(6), (Strings{"CMD_sendlogininfo", "CMD_newplayerinfo", "CMD_existingplayers",
                                     "CMD_existingplayers", "CMD_existingplayers", "CMD_loadstats", "CMD_loadboard",
