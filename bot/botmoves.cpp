@@ -4,15 +4,15 @@
 
 namespace brixo {
 
-bool laytile(BotTable& table, int seat, int slot, BoardPoint at)
+bool laytile(BotTable& table, BotTurn& turn, int slot, BoardPoint at)
 {
-    TPlayerRecord& record = table.seatRecord(seat);
     if (!Rack::validSlot(slot)) return false;
-    const int tile = record.rack.at(slot);
-    record.botused[slot - 1] = true;
+    const Rack& rack = table.rack(turn.seat);
+    const int tile = rack.at(slot);
+    turn.use(slot);
     if (tile == kNoTile) return false;
-    table.placemytile(msg::argumentText(msg::placemytile({seat, slot, at.col, at.row})));
-    return record.rack.at(slot) == kNoTile && table.grid().at(at.col, at.row) == tile;
+    table.placemytile(msg::argumentText(msg::placemytile({turn.seat, slot, at.col, at.row})));
+    return rack.at(slot) == kNoTile && table.grid().at(at.col, at.row) == tile;
 }
 
 bool movetile(BotTable& table, int seat, BoardPoint to, BoardPoint from)

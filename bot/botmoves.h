@@ -5,6 +5,7 @@
 // and rack again afterwards and answers whether the move really happened.
 #pragma once
 
+#include "bot/botturn.h"
 #include "bot/bottable.h"
 
 namespace brixo {
@@ -17,9 +18,9 @@ struct BoardPoint {
     bool operator==(const BoardPoint&) const = default;
 };
 
-// Commits the rack slot to this turn (its botused flag) and lays its tile
-// at (col, row). True when the tile left the rack and lies on that cell.
-bool laytile(BotTable& table, int seat, int slot, BoardPoint at);
+// Commits the rack slot to this turn and lays its tile at (col, row). True
+// when the tile left the rack and lies on that cell.
+bool laytile(BotTable& table, BotTurn& turn, int slot, BoardPoint at);
 
 // Moves the board tile at `from` to the empty cell `to`. True when it did.
 bool movetile(BotTable& table, int seat, BoardPoint to, BoardPoint from);

@@ -1,12 +1,12 @@
 // What the computer player may see and do at the table. The server
-// implements it: the bot reads the board and its seat's record and moves
-// only through the server operations a table's messages reach, with the
-// same argument texts ("2+14+5+7+" for placemytile), so every table sees
-// a computer's turn exactly as a person's.
+// implements it: the bot reads the board and its seat's rack, and changes
+// them only through the server operations a table's messages reach, with
+// the same argument texts ("2+14+5+7+" for placemytile), so every table
+// sees a computer's turn exactly as a person's.
 #pragma once
 
 #include "model/boardgrid.h"
-#include "model/playerrecord.h"
+#include "model/rack.h"
 #include "model/randomsource.h"
 
 #include <string_view>
@@ -18,9 +18,8 @@ public:
     virtual ~BotTable() = default;
 
     virtual const BoardGrid& grid() const = 0;
-    // Seat 1..4. The bot reads the rack and keeps its scratch flags
-    // (botused, botcolours) here; it never writes the rack itself.
-    virtual TPlayerRecord& seatRecord(int seat) = 0;
+    // The rack of seat 1..4; an empty rack for any other number.
+    virtual const Rack& rack(int seat) const = 0;
     // The server's generator, so a fixed seed replays a whole game.
     virtual RandomSource& random() = 0;
 

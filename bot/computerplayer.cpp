@@ -1,8 +1,10 @@
 #include "bot/computerplayer.h"
 
+#include "bot/botturn.h"
 #include "bot/groupsearch.h"
 #include "bot/runsearch.h"
 #include "model/setrules.h"
+#include "model/slottable.h"
 #include "net/catalogue.h"
 
 namespace brixo {
@@ -11,13 +13,12 @@ namespace brixo {
 // server refused does not count), so the repetitions end with the rack.
 void computerplay(BotTable& table, int seat)
 {
-    if (seat < 1 || seat > 4) return;
-    TPlayerRecord& record = table.seatRecord(seat);
-    record.botused.fill(false);
+    if (!isSeat(seat)) return;
+    BotTurn turn(seat);
 
     bool laid = false;
-    while (computermatches(table, seat)) laid = true;
-    while (computerruns(table, seat)) laid = true;
+    while (computermatches(table, turn)) laid = true;
+    while (computerruns(table, turn)) laid = true;
 
     // A board the bot itself left invalid (a refused move half-way through a
     // set) would hold the game until the turn clock ran out; drawing takes

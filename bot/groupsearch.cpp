@@ -35,35 +35,28 @@ std::optional<Stretch> boardstretch(const BoardGrid& grid, int row, int value)
     return std::nullopt;
 }
 
-bool colourFlagged(const TPlayerRecord& record, int tile)
-{
-    const int colour = getsuit(tile);
-    return colour >= 1 && colour <= 5 && record.botcolours[colour - 1];
-}
-
 bool usable(int tile) { return tile != kNoTile && tile != kWildTile; }
 
 } // namespace
 
-bool computermatches(BotTable& table, int seat)
+bool computermatches(BotTable& table, BotTurn& turn)
 {
-    TPlayerRecord& record = table.seatRecord(seat);
+    const Rack& rack = table.rack(turn.seat);
     bool moved = false;
     for (int slot = 1; slot <= Rack::kSlots; ++slot) {
-        const int tile = record.rack.at(slot);
-        if (!usable(tile) || record.botused[slot - 1]) continue;
-        record.botcolours.fill(false);
-        record.botcolours[getsuit(tile) - 1] = true;
-        if (computermatch1(table, seat, slot) || computermatch2(table, seat, slot) ||
-            computermatch3(table, seat, slot) || computermatch4(table, seat, slot))
+        const int tile = rack.at(slot);
+        if (!usable(tile) || turn.botused(slot)) continue;
+        turn.colour = getsuit(tile);
+        if (computermatch1(table, turn, slot) || computermatch2(table, turn, slot) ||
+            computermatch3(table, turn, slot) || computermatch4(table, turn, slot))
             moved = true;
     }
     return moved;
 }
 
-bool computermatch1(BotTable& table, int seat, int slot)
+bool computermatch1(BotTable& table, BotTurn& turn, int slot)
 {
-    const Rack& rack = table.seatRecord(seat).rack;
+    const Rack& rack = table.rack(turn.seat);
     const int tile = rack.at(slot);
     const int value = rulesnumber(tile);
     std::array<bool, 6> present{};
@@ -86,64 +79,62 @@ bool computermatch1(BotTable& table, int seat, int slot)
     const auto stretch = freestretch(table.grid(), table.random());
     if (!stretch) return false;
     const int row = stretch->row;
-    if (!laytile(table, seat, slot, {stretch->col + 1, row})) return false;
-    if (laytile(table, seat, second, {stretch->col + 2, row})) laytile(table, seat, third, {stretch->col + 3, row});
+    if (!laytile(table, turn, slot, {stretch->col + 1, row})) return false;
+    if (laytile(table, turn, second, {stretch->col + 2, row})) laytile(table, turn, third, {stretch->col + 3, row});
     return true;
 }
 
-BoardPoint computertwoonboard(BotTable& table, int seat, int value)
+BoardPoint computertwoonboard(const BotTable& table, const BotTurn& turn, int value)
 {
     const BoardGrid& grid = table.grid();
-    const TPlayerRecord& record = table.seatRecord(seat);
     for (int row = 0; row < BoardGrid::kRows; ++row) {
         const auto stretch = boardstretch(grid, row, value);
         if (!stretch || stretch->length() < 3) continue;
         bool clash = false;
         for (int col = stretch->first; col <= stretch->last; ++col)
-            clash = clash || colourFlagged(record, grid.at(col, row));
+            clash = clash || getsuit(grid.at(col, row)) == turn.colour;
         if (!clash) return {stretch->first, row};
     }
     return {};
 }
 
-bool computermatch2(BotTable& table, int seat, int slot)
+bool computermatch2(BotTable& table, BotTurn& turn, int slot)
 {
     const BoardGrid& grid = table.grid();
-    const int value = rulesnumber(table.seatRecord(seat).rack.at(slot));
-    const BoardPoint group = computertwoonboard(table, seat, value);
+    const int value = rulesnumber(table.rack(turn.seat).at(slot));
+    const BoardPoint group = computertwoonboard(table, turn, value);
     // Column 0 and row 0 are outside the shown board: never extend there.
     if (group.col == 0 || group.row == 0) return false;
     const int row = group.row;
 
     // Two free cells keep the grown group apart from its neighbours.
     if (group.col >= 2 && grid.isEmpty(group.col - 1, row) && grid.isEmpty(group.col - 2, row))
-        return laytile(table, seat, slot, {group.col - 1, row});
+        return laytile(table, turn, slot, {group.col - 1, row});
 
     int end = group.col;
     while (end < kLastColumn && !grid.isEmpty(end, row)) ++end;
-    if (grid.isEmpty(end, row) && grid.isEmpty(end + 1, row)) return laytile(table, seat, slot, {end, row});
+    if (grid.isEmpty(end, row) && grid.isEmpty(end + 1, row)) return laytile(table, turn, slot, {end, row});
 
     // Moving the three tiles away is only sound when they are the whole set:
     // a wild tile beside them would be left alone on the board.
     if (!grid.isEmpty(group.col - 1, row) || !grid.isEmpty(group.col + 3, row)) return false;
     const auto stretch = freestretch(grid, table.random());
     if (!stretch) return false;
-    if (!laytile(table, seat, slot, {stretch->col + 1, stretch->row})) return false;
+    if (!laytile(table, turn, slot, {stretch->col + 1, stretch->row})) return false;
     for (int k = 0; k < 3; ++k)
-        if (!movetile(table, seat, {stretch->col + 2 + k, stretch->row}, {group.col + k, row})) break;
+        if (!movetile(table, turn.seat, {stretch->col + 2 + k, stretch->row}, {group.col + k, row})) break;
     return true;
 }
 
-std::optional<BorrowedTile> computeroneonboard(BotTable& table, int seat, int value, int partnerColour)
+std::optional<BorrowedTile> computeroneonboard(BotTable& table, const BotTurn& turn, int value, int partnerColour)
 {
     const BoardGrid& grid = table.grid();
-    const TPlayerRecord& record = table.seatRecord(seat);
     for (int row = 0; row < BoardGrid::kRows; ++row) {
         const auto stretch = boardstretch(grid, row, value);
         if (!stretch || stretch->length() < 4) continue;
         for (int col = stretch->first; col <= stretch->last; ++col) {
             const int tile = grid.at(col, row);
-            if (colourFlagged(record, tile) || getsuit(tile) == partnerColour) continue;
+            if (getsuit(tile) == turn.colour || getsuit(tile) == partnerColour) continue;
 
             // The first fitting tile decides the whole search.
             if (col == stretch->first) return std::nullopt;
@@ -154,18 +145,18 @@ std::optional<BorrowedTile> computeroneonboard(BotTable& table, int seat, int va
             int setEnd = stretch->last;
             while (setEnd < kLastColumn && !grid.isEmpty(setEnd + 1, row)) ++setEnd;
             const BoardPoint to{free->col + 1, free->row};
-            if (!movetile(table, seat, to, {col, row})) return std::nullopt;
+            if (!movetile(table, turn.seat, to, {col, row})) return std::nullopt;
             for (int m = col + 1; m <= setEnd; ++m)
-                if (!movetile(table, seat, {m - 1, row}, {m, row})) break;
+                if (!movetile(table, turn.seat, {m - 1, row}, {m, row})) break;
             return BorrowedTile{to, {setEnd, row}};
         }
     }
     return std::nullopt;
 }
 
-bool computermatch3(BotTable& table, int seat, int slot)
+bool computermatch3(BotTable& table, BotTurn& turn, int slot)
 {
-    const Rack& rack = table.seatRecord(seat).rack;
+    const Rack& rack = table.rack(turn.seat);
     const int tile = rack.at(slot);
     const int value = rulesnumber(tile);
     for (int j = 1; j <= Rack::kSlots; ++j) {
@@ -173,23 +164,23 @@ bool computermatch3(BotTable& table, int seat, int slot)
         const int partner = rack.at(j);
         if (j == slot || partner == kNoTile || rulesnumber(partner) != value || getsuit(partner) == getsuit(tile))
             continue;
-        const auto borrowed = computeroneonboard(table, seat, value, getsuit(partner));
+        const auto borrowed = computeroneonboard(table, turn, value, getsuit(partner));
         if (!borrowed) continue;
         const auto stretch = freestretch(table.grid(), table.random());
-        if (!stretch || !laytile(table, seat, slot, {stretch->col + 1, stretch->row})) {
+        if (!stretch || !laytile(table, turn, slot, {stretch->col + 1, stretch->row})) {
             // No new group after all: the borrowed tile goes back to its own
             // group rather than lie alone on the board.
-            movetile(table, seat, borrowed->gap, borrowed->at);
+            movetile(table, turn.seat, borrowed->gap, borrowed->at);
             if (stretch) return false;
             continue;
         }
-        if (laytile(table, seat, j, {stretch->col + 2, stretch->row}))
-            movetile(table, seat, {stretch->col + 3, stretch->row}, borrowed->at);
+        if (laytile(table, turn, j, {stretch->col + 2, stretch->row}))
+            movetile(table, turn.seat, {stretch->col + 3, stretch->row}, borrowed->at);
         return true;
     }
     return false;
 }
 
-bool computermatch4(BotTable&, int, int) { return false; }
+bool computermatch4(BotTable&, BotTurn&, int) { return false; }
 
 } // namespace brixo

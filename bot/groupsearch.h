@@ -10,6 +10,7 @@
 #pragma once
 
 #include "bot/botmoves.h"
+#include "bot/botturn.h"
 #include "bot/bottable.h"
 
 #include <optional>
@@ -17,20 +18,20 @@
 namespace brixo {
 
 // One pass over the rack, slots 1 to 60. True if any group move was made.
-bool computermatches(BotTable& table, int seat);
+bool computermatches(BotTable& table, BotTurn& turn);
 
 // Three (of four) colours of the slot's number from the rack, on a new place.
-bool computermatch1(BotTable& table, int seat, int slot);
+bool computermatch1(BotTable& table, BotTurn& turn, int slot);
 // The slot's tile added to a board group of three that lacks its colour.
-bool computermatch2(BotTable& table, int seat, int slot);
+bool computermatch2(BotTable& table, BotTurn& turn, int slot);
 // The slot's tile, a rack partner of its number, and a borrowed board tile.
-bool computermatch3(BotTable& table, int seat, int slot);
+bool computermatch3(BotTable& table, BotTurn& turn, int slot);
 // Holds the place of a fourth strategy; never makes a move.
-bool computermatch4(BotTable& table, int seat, int slot);
+bool computermatch4(BotTable& table, BotTurn& turn, int slot);
 
 // The first board stretch of `value` (rows 0 to 12) of at least three tiles
-// with none of the colours flagged in botcolours: its first cell, or (0, 0).
-BoardPoint computertwoonboard(BotTable& table, int seat, int value);
+// none of which has the turn's colour: its first cell, or (0, 0).
+BoardPoint computertwoonboard(const BotTable& table, const BotTurn& turn, int value);
 
 // Where a borrowed board tile went, and the cell of its old group that the
 // move left free (where it can go back to keep that group whole).
@@ -40,9 +41,9 @@ struct BorrowedTile {
 };
 
 // Takes a tile of `value` from a board group of four or more: the first of
-// the first long enough stretch whose colour is neither flagged nor
-// `partnerColour`. Moves it to a free stretch and closes its old group up.
-// Nothing when that tile is its stretch's leftmost or no place is free.
-std::optional<BorrowedTile> computeroneonboard(BotTable& table, int seat, int value, int partnerColour);
+// the first long enough stretch whose colour is neither the turn's colour
+// nor `partnerColour`. Moves it to a free stretch and closes its old group
+// up. Nothing when that tile is its stretch's leftmost or no place is free.
+std::optional<BorrowedTile> computeroneonboard(BotTable& table, const BotTurn& turn, int value, int partnerColour);
 
 } // namespace brixo

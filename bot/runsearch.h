@@ -7,6 +7,7 @@
 // 13 to 1.
 #pragma once
 
+#include "bot/botturn.h"
 #include "bot/bottable.h"
 
 #include <array>
@@ -15,21 +16,21 @@ namespace brixo {
 
 // For the tile in `slot` (run number N, colour C): entry N is that slot;
 // every other entry 1..13 is the first later slot (slot + 1 to 60) holding
-// an unused, non-wild tile of colour C with that run number, or 0. Earlier
-// slots are not looked at. Entry 0 is unused.
+// a non-wild tile of colour C with that run number that the turn has not
+// used, or 0. Earlier slots are not looked at. Entry 0 is unused.
 using PartnerTable = std::array<int, 14>;
-PartnerTable partnertable(const TPlayerRecord& record, int slot);
+PartnerTable partnertable(const Rack& rack, const BotTurn& turn, int slot);
 
 // One pass over the rack, slots 1 to 60. True if any run move was made.
-bool computerruns(BotTable& table, int seat);
+bool computerruns(BotTable& table, BotTurn& turn);
 
 // A run of three from the rack (patterns a, b, c).
-bool computerrun1(BotTable& table, int seat, int slot);
+bool computerrun1(BotTable& table, BotTurn& turn, int slot);
 // The slot's tile added to a board run of its colour: at the upper end, or
 // failing that at the lower end; the run moves to a free place with the
 // tile when there is no room beside it.
-bool computerrun2(BotTable& table, int seat, int slot);
+bool computerrun2(BotTable& table, BotTurn& turn, int slot);
 // Patterns a, b, c once more, then two tiles with the wild tile (d, e).
-bool computerrun3(BotTable& table, int seat, int slot);
+bool computerrun3(BotTable& table, BotTurn& turn, int slot);
 
 } // namespace brixo

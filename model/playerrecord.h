@@ -5,7 +5,6 @@
 
 #include "model/rack.h"
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -28,8 +27,6 @@ struct TPlayerRecord {
     bool plays = false;              // takes part in the current round
     Rack rack;                       // slots 1..60 with the tile count
     int points = 0;                  // tiles laid this turn, or the round's settlement
-    std::array<bool, Rack::kSlots> botused{}; // computer player's scratch: slot committed this turn
-    std::array<bool, 5> botcolours{}; // group search's scratch: colour index 1..5 at [index-1]
     bool poolempty = false;          // has tried to draw from an empty pool
     int laiddown = 0;                // value laid this round; 0 = first lay-down still to come
 

@@ -23,6 +23,13 @@ std::optional<int> leadingNumber(std::string_view args)
 
 TServer::TServer(ServerHost& host, RandomSource& random) : m_host(host), m_random(random) {}
 
+const TPlayerRecord& TServer::seatRecord(int seat) const
+{
+    static const TPlayerRecord nobody;
+    const TPlayerRecord* record = m_slots.seat(seat);
+    return record ? *record : nobody;
+}
+
 bool TServer::turnRunning() const
 {
     return m_state.gamerunning && m_state.phase != ClockPhase::BetweenRounds && isSeat(m_state.currentseat);

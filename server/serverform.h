@@ -49,7 +49,7 @@ public:
 
     // ---- the computer player's view (also the table's move handlers) -----
     const BoardGrid& grid() const override { return m_grid; }
-    TPlayerRecord& seatRecord(int seat) override { return m_slots[isSeat(seat) ? seat : 1]; }
+    const Rack& rack(int seat) const override { return seatRecord(seat).rack; }
     RandomSource& random() override { return m_random; }
     void placemytile(std::string_view body) override;
     void swaptiles(std::string_view body) override;
@@ -58,6 +58,8 @@ public:
 
     // ---- read access -----------------------------------------------------
     const SlotTable& slotTable() const { return m_slots; }
+    // The record of seat 1..4; an empty record for any other number.
+    const TPlayerRecord& seatRecord(int seat) const;
     const GameState& state() const { return m_state; }
     const Pool& pool() const { return m_pool; }
     const BoardGrid& snapshot() const { return m_snapshot; }

@@ -35,17 +35,6 @@ TEST(BotTurn, GroupsAreLaidBeforeRunsAndTheTurnIsFinished)
                                "finish 2+"}));
 }
 
-TEST(BotTurn, FlagsLeftFromAnEarlierTurnAreCleared)
-{
-    ScriptedRandom random;
-    FakeBotTable table(random);
-    table.give(kSeat, {{1, red(10)}, {2, red(11)}, {3, red(12)}});
-    table.seats[kSeat].botused.fill(true);
-    computerplay(table, kSeat);
-    EXPECT_EQ(table.count("placemytile"), 3);
-    EXPECT_EQ(table.calls.back(), "finish 2+");
-}
-
 TEST(BotTurn, RefusedMovesEndTheTurnWithADraw)
 {
     for (int accepted : {0, 1}) {

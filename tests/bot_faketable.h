@@ -8,6 +8,7 @@
 #include "bot/bottable.h"
 #include "bot/botmoves.h"
 #include "model/gameoptions.h"
+#include "model/playerrecord.h"
 #include "model/pool.h"
 #include "model/setrules.h"
 #include "net/catalogue.h"
@@ -59,7 +60,11 @@ public:
     explicit FakeBotTable(RandomSource& random, int seat = 2) : currentseat(seat), m_random(random) {}
 
     const BoardGrid& grid() const override { return board; }
-    TPlayerRecord& seatRecord(int seat) override { return seats.at(seat); }
+    const Rack& rack(int seat) const override
+    {
+        static const Rack none;
+        return seat >= 1 && seat <= 4 ? seats[seat].rack : none;
+    }
     RandomSource& random() override { return m_random; }
 
     void placemytile(std::string_view body) override

@@ -11,12 +11,12 @@ namespace {
 constexpr int kSeat = 2;
 constexpr int kFiller = black(13); // a lone tile that never matches a 5 or a 7
 
-// As the pass does before trying a slot: only the slot's colour is flagged.
-void consider(FakeBotTable& table, int slot)
+// A turn considering the slot's tile, as the pass sets it up before trying it.
+BotTurn consider(const FakeBotTable& table, int slot)
 {
-    TPlayerRecord& record = table.seats[kSeat];
-    record.botcolours.fill(false);
-    record.botcolours[getsuit(record.rack.at(slot)) - 1] = true;
+    BotTurn turn(kSeat);
+    turn.colour = getsuit(table.seats[kSeat].rack.at(slot));
+    return turn;
 }
 
 std::vector<int> rowTiles(const BoardGrid& grid, int row, int from, int to)
@@ -35,15 +35,15 @@ TEST(GroupSearch, FourColoursInTheRackLayThreeAndTheFourthJoinsThemAtTheLeft)
     FakeBotTable table(random);
     table.give(kSeat, {{3, red(7)}, {5, green(7)}, {9, black(7)}, {12, orange(7)}});
 
-    consider(table, 3);
-    ASSERT_TRUE(computermatch1(table, kSeat, 3));
+    BotTurn turn = consider(table, 3);
+    ASSERT_TRUE(computermatch1(table, turn, 3));
     // Candidate, first partner, last partner; black 7 stays in the rack.
     EXPECT_EQ(table.calls, (std::vector<std::string>{"placemytile 2+3+5+6+", "placemytile 2+5+6+6+",
                                                      "placemytile 2+12+7+6+"}));
     EXPECT_EQ(table.seats[kSeat].rack.at(9), black(7));
 
     // The rest of the pass adds it to the new group, on the left first.
-    EXPECT_TRUE(computermatches(table, kSeat));
+    EXPECT_TRUE(computermatches(table, turn));
     EXPECT_EQ(rowTiles(table.board, 6, 3, 8), (std::vector<int>{0, black(7), red(7), green(7), orange(7), 0}));
     EXPECT_EQ(table.seats[kSeat].tilecount(), 0);
     EXPECT_TRUE(boardok(table.board));
@@ -54,7 +54,8 @@ TEST(GroupSearch, TheWildTileIsNeitherCandidateNorPartnerForThreeFromTheRack)
     ScriptedRandom random;
     FakeBotTable table(random);
     table.give(kSeat, {{1, W}, {2, green(1)}, {3, red(1)}});
-    EXPECT_FALSE(computermatches(table, kSeat));
+    BotTurn turn(kSeat);
+    EXPECT_FALSE(computermatches(table, turn));
     EXPECT_TRUE(table.calls.empty());
     EXPECT_TRUE(random.asked.empty());
 }
@@ -67,9 +68,9 @@ TEST(GroupSearch, AGroupInColumnZeroOrRowZeroIsNeverExtendedAndHidesLaterRows)
         table.put(at.col, at.row, {green(5), red(5), black(5)});
         table.put(8, 7, {green(5), red(5), black(5)});
         table.give(kSeat, {{1, orange(5)}});
-        consider(table, 1);
-        EXPECT_EQ(computertwoonboard(table, kSeat, 5), at);
-        EXPECT_FALSE(computermatch2(table, kSeat, 1));
+        BotTurn turn = consider(table, 1);
+        EXPECT_EQ(computertwoonboard(table, turn, 5), at);
+        EXPECT_FALSE(computermatch2(table, turn, 1));
         EXPECT_TRUE(table.calls.empty());
     }
 }
@@ -97,10 +98,10 @@ TEST(GroupSearch, AGroupOfThreeGrowsLeftThenRightThenMovesToAFreePlace)
         table.put(c.groupCol, 2, {green(5), red(5), black(5)});
         for (int col : c.blockers) table.board.set(col, 2, kFiller);
         table.give(kSeat, {{1, orange(5)}});
-        consider(table, 1);
-        EXPECT_TRUE(computermatch2(table, kSeat, 1)) << c.what;
+        BotTurn turn = consider(table, 1);
+        EXPECT_TRUE(computermatch2(table, turn, 1)) << c.what;
         EXPECT_EQ(table.calls, c.calls) << c.what;
-        EXPECT_TRUE(table.seats[kSeat].botused[0]) << c.what;
+        EXPECT_TRUE(turn.botused(1)) << c.what;
     }
 }
 
@@ -112,12 +113,12 @@ TEST(GroupSearch, OnlyTheFirstStretchOfARowAndGroupsLackingTheColourAreJoined)
     table.put(8, 2, {green(5), red(5), orange(5)});
     table.put(8, 4, {green(5), black(5), orange(5)}); // holds the candidate's colour
     table.give(kSeat, {{1, black(5)}});
-    consider(table, 1);
-    EXPECT_EQ(computertwoonboard(table, kSeat, 5), (BoardPoint{}));
-    EXPECT_FALSE(computermatch2(table, kSeat, 1));
+    BotTurn turn = consider(table, 1);
+    EXPECT_EQ(computertwoonboard(table, turn, 5), (BoardPoint{}));
+    EXPECT_FALSE(computermatch2(table, turn, 1));
 
     table.put(1, 2, {0, 0, 0});
-    EXPECT_EQ(computertwoonboard(table, kSeat, 5), (BoardPoint{8, 2}));
+    EXPECT_EQ(computertwoonboard(table, turn, 5), (BoardPoint{8, 2}));
 }
 
 TEST(GroupSearch, MovingAGroupThatIsNotTheWholeSetIsRefused)
@@ -127,8 +128,8 @@ TEST(GroupSearch, MovingAGroupThatIsNotTheWholeSetIsRefused)
     FakeBotTable table(random);
     table.put(4, 2, {W, green(5), red(5), black(5), 0, kFiller});
     table.give(kSeat, {{1, orange(5)}});
-    consider(table, 1);
-    EXPECT_FALSE(computermatch2(table, kSeat, 1));
+    BotTurn turn = consider(table, 1);
+    EXPECT_FALSE(computermatch2(table, turn, 1));
     EXPECT_TRUE(table.calls.empty());
 }
 
@@ -141,7 +142,8 @@ TEST(GroupSearch, TwoFromTheRackBorrowATileFromAGroupOfFour)
     table.put(2, 3, {green(5), red(5), black(5), orange(5)});
     table.give(kSeat, {{1, red(5)}, {2, green(5)}});
 
-    EXPECT_TRUE(computermatches(table, kSeat));
+    BotTurn turn(kSeat);
+    EXPECT_TRUE(computermatches(table, turn));
     // Green is the partner's colour and red the candidate's: black 5 goes.
     EXPECT_EQ(table.calls, (std::vector<std::string>{"swaptiles 2+9+6+4+3+", "swaptiles 2+4+3+5+3+",
                                                      "placemytile 2+1+4+9+", "placemytile 2+2+5+9+",
@@ -157,8 +159,8 @@ TEST(GroupSearch, BorrowingFailsWhenTheTileToTakeIsTheLeftmost)
     FakeBotTable table(random);
     table.put(2, 3, {black(5), green(5), red(5), orange(5)});
     table.give(kSeat, {{1, red(5)}, {2, green(5)}});
-    consider(table, 1);
-    EXPECT_FALSE(computermatch3(table, kSeat, 1));
+    BotTurn turn = consider(table, 1);
+    EXPECT_FALSE(computermatch3(table, turn, 1));
     EXPECT_TRUE(table.calls.empty());
     EXPECT_TRUE(random.asked.empty());
 }
@@ -171,8 +173,8 @@ TEST(GroupSearch, ABorrowedTileWithNoNewGroupToJoinGoesBackToItsOwn)
     table.board.set(3, 1, kFiller);
     table.put(2, 3, {green(5), red(5), black(5), orange(5)});
     table.give(kSeat, {{1, red(5)}, {2, green(5)}});
-    consider(table, 1);
-    EXPECT_FALSE(computermatch3(table, kSeat, 1));
+    BotTurn turn = consider(table, 1);
+    EXPECT_FALSE(computermatch3(table, turn, 1));
     EXPECT_EQ(rowTiles(table.board, 3, 2, 6), (std::vector<int>{green(5), red(5), orange(5), black(5), 0}));
     EXPECT_EQ(table.board.at(9, 6), 0);
     EXPECT_EQ(table.seats[kSeat].tilecount(), 2);
@@ -186,8 +188,8 @@ TEST(GroupSearch, AWildTileAfterTheGroupMovesUpWhenTheGapIsClosed)
     FakeBotTable table(random);
     table.put(2, 3, {green(5), red(5), black(5), orange(5), W});
     table.give(kSeat, {{1, red(5)}, {2, green(5)}});
-    consider(table, 1);
-    EXPECT_TRUE(computermatch3(table, kSeat, 1));
+    BotTurn turn = consider(table, 1);
+    EXPECT_TRUE(computermatch3(table, turn, 1));
     EXPECT_EQ(rowTiles(table.board, 3, 2, 6), (std::vector<int>{green(5), red(5), orange(5), W, 0}));
     EXPECT_TRUE(boardok(table.board));
 }
@@ -198,7 +200,8 @@ TEST(GroupSearch, OnACrowdedBoardNothingNeedingANewPlaceIsLaid)
     FakeBotTable table(random);
     table.crowd(kFiller);
     table.give(kSeat, {{1, green(7)}, {2, red(7)}, {3, black(7)}});
-    EXPECT_FALSE(computermatches(table, kSeat));
+    BotTurn turn(kSeat);
+    EXPECT_FALSE(computermatches(table, turn));
     EXPECT_TRUE(table.calls.empty());
     // Each slot's three-of-a-kind gave up after its 100 draws.
     EXPECT_EQ(random.asked.size(), 3u * 2 * 100);

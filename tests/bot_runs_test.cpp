@@ -53,8 +53,9 @@ TEST(RunSearch, RunsOfThreeFromTheRack)
         random.stretchAt(5, 4);
         FakeBotTable table(random);
         give(table, c.rack);
-        if (std::string(c.what).starts_with("used")) table.seats[kSeat].botused[2 - 1] = true;
-        EXPECT_EQ(computerruns(table, kSeat), !c.laid.empty()) << c.what;
+        BotTurn turn(kSeat);
+        if (std::string(c.what).starts_with("used")) turn.use(2);
+        EXPECT_EQ(computerruns(table, turn), !c.laid.empty()) << c.what;
         if (c.laid.empty()) {
             EXPECT_TRUE(table.calls.empty()) << c.what;
             continue;
@@ -71,13 +72,14 @@ TEST(RunSearch, PartnersAreLookedForOnlyAfterTheTilesOwnSlot)
     ScriptedRandom random;
     FakeBotTable table(random);
     give(table, {{1, red(5)}, {2, red(6)}, {3, red(7)}, {4, red(7)}, {5, W}, {6, green(8)}, {7, red(9)}, {8, red(10)}});
-    table.seats[kSeat].botused[7 - 1] = true;
+    BotTurn turn(kSeat);
+    turn.use(7);
     PartnerTable expected{};
     expected[7] = 3; // the first 7 stays
     expected[6] = 2;
     expected[10] = 8;
-    EXPECT_EQ(partnertable(table.seats[kSeat], 2), expected);
-    EXPECT_FALSE(computerrun1(table, kSeat, 3)); // 5 and 6 lie in lower slots
+    EXPECT_EQ(partnertable(table.seats[kSeat].rack, turn, 2), expected);
+    EXPECT_FALSE(computerrun1(table, turn, 3)); // 5 and 6 lie in lower slots
     EXPECT_TRUE(table.calls.empty());
 }
 
@@ -88,7 +90,8 @@ TEST(RunSearch, ABoardRunTakesTheTileAtItsUpperEndWhenThereIsRoom)
     table.put(5, 4, {red(4), red(5), red(6)});
     table.put(1, 6, {red(4), red(5), red(6)}); // ends in column 3: below the column-4 floor
     give(table, {{1, red(7)}});
-    EXPECT_TRUE(computerrun2(table, kSeat, 1));
+    BotTurn turn(kSeat);
+    EXPECT_TRUE(computerrun2(table, turn, 1));
     EXPECT_EQ(table.calls, (std::vector<std::string>{"placemytile 2+1+8+4+"}));
     EXPECT_TRUE(random.asked.empty());
 }
@@ -100,7 +103,8 @@ TEST(RunSearch, ALoneOneIsNotTakenForTheTopOfARun)
     FakeBotTable table(random);
     table.put(6, 4, {red(1)});
     give(table, {{1, red(2)}});
-    EXPECT_FALSE(computerrun2(table, kSeat, 1));
+    BotTurn turn(kSeat);
+    EXPECT_FALSE(computerrun2(table, turn, 1));
     EXPECT_TRUE(table.calls.empty());
 }
 
@@ -129,7 +133,8 @@ TEST(RunSearch, ARunWithNoRoomAboveMovesWithTheTile)
         for (std::size_t k = 0; k < c.run.size(); ++k) table.board.set(c.runCol + int(k), 4, c.run[k]);
         if (c.blocker) table.board.set(c.blocker, 4, kFiller);
         give(table, {{1, c.tile}});
-        EXPECT_TRUE(computerrun2(table, kSeat, 1)) << c.what;
+        BotTurn turn(kSeat);
+        EXPECT_TRUE(computerrun2(table, turn, 1)) << c.what;
         EXPECT_EQ(random.asked.front(), 22 - c.width) << c.what;
 
         // The new run ends at column 19, just left of the stretch's last cell.
@@ -154,7 +159,8 @@ TEST(RunSearch, TheLowerEndIsTriedAfterTheUpperEnd)
         table.put(5, 2, {red(5), red(6), red(7)});
         table.put(5, 7, {red(1), red(2), red(3)});
         give(table, {{1, red(4)}});
-        EXPECT_TRUE(computerrun2(table, kSeat, 1));
+        BotTurn turn(kSeat);
+        EXPECT_TRUE(computerrun2(table, turn, 1));
         EXPECT_EQ(table.board.at(8, 7), red(4));
     }
     {
@@ -162,7 +168,8 @@ TEST(RunSearch, TheLowerEndIsTriedAfterTheUpperEnd)
         FakeBotTable table(random);
         table.put(5, 2, {red(5), red(6), red(7)});
         give(table, {{1, red(4)}});
-        EXPECT_TRUE(computerrun2(table, kSeat, 1));
+        BotTurn turn(kSeat);
+        EXPECT_TRUE(computerrun2(table, turn, 1));
         EXPECT_EQ(table.calls, (std::vector<std::string>{"placemytile 2+1+4+2+"}));
     }
     {
@@ -172,7 +179,8 @@ TEST(RunSearch, TheLowerEndIsTriedAfterTheUpperEnd)
         FakeBotTable table(random);
         table.put(1, 2, {red(5), red(6), red(7)});
         give(table, {{1, red(4)}});
-        EXPECT_TRUE(computerrun2(table, kSeat, 1));
+        BotTurn turn(kSeat);
+        EXPECT_TRUE(computerrun2(table, turn, 1));
         EXPECT_EQ(rowTiles(table.board, 8, 10, 15), (std::vector<int>{0, red(4), red(5), red(6), red(7), 0}));
         EXPECT_EQ(rowTiles(table.board, 2, 1, 3), (std::vector<int>{0, 0, 0}));
     }
@@ -182,7 +190,8 @@ TEST(RunSearch, TheLowerEndIsTriedAfterTheUpperEnd)
         FakeBotTable table(random);
         table.put(5, 2, {red(1), red(2), red(3)});
         give(table, {{1, red(13)}});
-        EXPECT_FALSE(computerrun2(table, kSeat, 1));
+        BotTurn turn(kSeat);
+        EXPECT_FALSE(computerrun2(table, turn, 1));
     }
 }
 
@@ -192,6 +201,7 @@ TEST(RunSearch, OnACrowdedBoardNoRunIsLaid)
     FakeBotTable table(random);
     table.crowd(kFiller);
     give(table, {{1, red(5)}, {2, red(6)}, {3, red(7)}, {4, W}});
-    EXPECT_FALSE(computerruns(table, kSeat));
+    BotTurn turn(kSeat);
+    EXPECT_FALSE(computerruns(table, turn));
     EXPECT_TRUE(table.calls.empty());
 }
