@@ -33,7 +33,6 @@ class ReceiveQueue {
 public:
     void push(ConnectionId from, std::string line) { m_lines.push_back({from, std::move(line)}); }
     bool empty() const { return m_lines.empty(); }
-    std::size_t size() const { return m_lines.size(); }
 
     // Hands each queued message to handle(from, command, args) in arrival
     // order, including messages queued by the handlers themselves. Lines

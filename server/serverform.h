@@ -63,7 +63,6 @@ public:
     const GameState& state() const { return m_state; }
     const Pool& pool() const { return m_pool; }
     const BoardGrid& snapshot() const { return m_snapshot; }
-    bool clockRunning() const { return m_clockRunning; }
     bool computerTimerArmed() const { return m_computerTimerArmed; }
     // A turn is in progress: a game runs and the clock is not in the pause
     // between rounds. Moves are taken only then.

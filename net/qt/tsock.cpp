@@ -1,6 +1,5 @@
 #include "net/qt/tsock.h"
 
-#include <QHostAddress>
 #include <QMetaEnum>
 #include <QTcpSocket>
 
@@ -75,11 +74,6 @@ void TSock::close()
 bool TSock::isConnected() const
 {
     return m_socket->state() == QAbstractSocket::ConnectedState && !m_closeReported;
-}
-
-QString TSock::peerAddress() const
-{
-    return m_socket->peerAddress().toString();
 }
 
 void TSock::readAll()

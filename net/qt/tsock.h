@@ -33,7 +33,6 @@ public:
     void close();
 
     bool isConnected() const;
-    QString peerAddress() const;
 
 signals:
     void connected();

@@ -30,11 +30,6 @@ bool TSockListener::listen(quint16 port, QString* error)
     return false;
 }
 
-bool TSockListener::isListening() const
-{
-    return m_server->isListening();
-}
-
 quint16 TSockListener::port() const
 {
     return m_server->serverPort();

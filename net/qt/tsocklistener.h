@@ -16,7 +16,6 @@ public:
     // sets the error text: "Listen - Socket Already In Use", "Listen - Error
     // Binding Socket" or "Listen - Error Starting Listen".
     bool listen(quint16 port, QString* error = nullptr);
-    bool isListening() const;
     quint16 port() const;
     void stop();
 
