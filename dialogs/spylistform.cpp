@@ -38,22 +38,11 @@ Tspylist::Tspylist(QWidget* parent) : QDialog(parent)
     });
 }
 
-void Tspylist::addEntry(const QString& entry)
+void Tspylist::setEntries(const QStringList& entries)
 {
-    listbox_spys->addItem(entry);
-}
-
-bool Tspylist::removeEntry(const QString& entry)
-{
-    const auto found = listbox_spys->findItems(entry, Qt::MatchExactly);
-    if (found.isEmpty()) return false;
-    delete found.first();
-    return true;
-}
-
-bool Tspylist::hasEntry(const QString& entry) const
-{
-    return !listbox_spys->findItems(entry, Qt::MatchExactly).isEmpty();
+    if (entries == this->entries()) return;
+    listbox_spys->clear();
+    listbox_spys->addItems(entries);
 }
 
 QStringList Tspylist::entries() const

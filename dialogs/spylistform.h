@@ -13,10 +13,8 @@ class Tspylist : public QDialog {
 public:
     explicit Tspylist(QWidget* parent = nullptr);
 
-    void addEntry(const QString& entry);
-    // False when the entry is not in the list.
-    bool removeEntry(const QString& entry);
-    bool hasEntry(const QString& entry) const;
+    // Shows these entries, in order, as plain text.
+    void setEntries(const QStringList& entries);
     QStringList entries() const;
 
     // "Remove From Game" on the entry at this row (-1: no entry under the

@@ -1,11 +1,19 @@
 #include "table/boardview.h"
 
+#include "table/core/tablemirror.h"
 #include "table/tilepictures.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
-BoardView::BoardView(const brixo::BoardGrid& mirror, const TilePictures& pictures, QWidget* parent)
+namespace {
+int markIndex(int col, int row)
+{
+    return col * brixo::BoardGrid::kRows + row;
+}
+} // namespace
+
+BoardView::BoardView(const brixo::TableMirror& mirror, const TilePictures& pictures, QWidget* parent)
     : QWidget(parent), m_mirror(mirror), m_pictures(pictures)
 {
     setMouseTracking(true);
@@ -16,17 +24,23 @@ QRect BoardView::cellRect(int col, int row)
     return QRect(col * kCellWidth - kCellWidth, row * kCellHeight - kCellHeight, kCellWidth, kCellHeight);
 }
 
-void BoardView::drawcell(int col, int row)
+bool BoardView::showsMark(int col, int row) const
 {
-    m_marked.erase({col, row});
-    update(cellRect(col, row));
+    return brixo::BoardGrid::inside(col, row) && m_drawnMarks[markIndex(col, row)];
 }
 
-void BoardView::drawmark(int col, int row)
+void BoardView::sync()
 {
-    if (!brixo::BoardGrid::inside(col, row)) return;
-    m_marked.insert({col, row});
-    update(cellRect(col, row));
+    const brixo::BoardGrid& board = m_mirror.board();
+    for (int col = 0; col < brixo::BoardGrid::kColumns; ++col) {
+        for (int row = 0; row < brixo::BoardGrid::kRows; ++row) {
+            const bool mark = m_mirror.markShown(col, row);
+            if (board.at(col, row) == m_drawn.at(col, row) && mark == m_drawnMarks[markIndex(col, row)]) continue;
+            m_drawn.set(col, row, board.at(col, row));
+            m_drawnMarks[markIndex(col, row)] = mark;
+            update(cellRect(col, row));
+        }
+    }
 }
 
 void BoardView::redrawAll()
@@ -41,9 +55,9 @@ void BoardView::paintEvent(QPaintEvent* event)
         for (int row = 0; row < brixo::BoardGrid::kRows; ++row) {
             const QRect cell = cellRect(col, row);
             if (!cell.intersects(event->rect())) continue;
-            const int tile = m_mirror.at(col, row);
+            const int tile = m_drawn.at(col, row);
             if (tile != brixo::kNoTile) p.drawPixmap(cell, m_pictures.small(tile));
-            if (m_marked.count({col, row})) p.drawPixmap(cell, m_pictures.small(TilePictures::kMark));
+            if (m_drawnMarks[markIndex(col, row)]) p.drawPixmap(cell, m_pictures.small(TilePictures::kMark));
         }
     }
 }

@@ -1,7 +1,7 @@
-// The paint box over the board's felt: draws the tiles of the table's board
-// mirror in their cells (20 x 30 pixels, cell (col, row) at
-// ((col - 1) * 20, (row - 1) * 30)) and the marks laid over the cells the
-// last finished turn changed. Mouse presses and moves are passed on to the
+// The paint box over the board's felt: draws the board as the table's
+// mirror shows it, tile by tile in cells of 20 x 30 pixels (cell (col, row)
+// at ((col - 1) * 20, (row - 1) * 30)), with the marks of the last finished
+// turn laid over their cells. Mouse presses and moves are passed on to the
 // table.
 #pragma once
 
@@ -9,10 +9,12 @@
 
 #include <QWidget>
 
-#include <set>
-#include <utility>
+#include <array>
 
 class TilePictures;
+namespace brixo {
+class TableMirror;
+}
 
 class BoardView : public QWidget {
     Q_OBJECT
@@ -20,21 +22,17 @@ public:
     static constexpr int kCellWidth = 20;
     static constexpr int kCellHeight = 30;
 
-    BoardView(const brixo::BoardGrid& mirror, const TilePictures& pictures, QWidget* parent);
+    BoardView(const brixo::TableMirror& mirror, const TilePictures& pictures, QWidget* parent);
 
     static QRect cellRect(int col, int row);
 
-    // Draws the cell from the mirror (its tile, or nothing when empty); a
-    // mark on the cell is painted over.
-    void drawcell(int col, int row);
-    // Repaints the cell with the felt only: the mirror holds no tile there.
-    void fillspace(int col, int row) { drawcell(col, row); }
-    // Lays the mark picture over the cell until the cell is drawn again.
-    void drawmark(int col, int row);
-    bool showsMark(int col, int row) const { return m_marked.count({col, row}) > 0; }
-    int shownMarks() const { return static_cast<int>(m_marked.size()); }
+    // Repaints the cells whose tile or mark changed since the last paint.
+    void sync();
     // Everything again (after the pictures changed).
     void redrawAll();
+    // What the board shows at a cell: its tile, and whether the mark lies over it.
+    int shownTile(int col, int row) const { return m_drawn.at(col, row); }
+    bool showsMark(int col, int row) const;
 
 signals:
     void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
@@ -46,7 +44,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    const brixo::BoardGrid& m_mirror;
+    const brixo::TableMirror& m_mirror;
     const TilePictures& m_pictures;
-    std::set<std::pair<int, int>> m_marked;
+    brixo::BoardGrid m_drawn;
+    std::array<bool, brixo::BoardGrid::kColumns * brixo::BoardGrid::kRows> m_drawnMarks{};
 };

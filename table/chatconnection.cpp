@@ -25,9 +25,7 @@ const QString kLocalHost = QStringLiteral("127.0.0.1");
 
 void Tchat::processparams()
 {
-    button_start->hide();
     StartGame1->setEnabled(false);
-    m_loginText.clear();
 
     if (m_params.isEmpty()) {
         addlinetochat(QStringLiteral("Loading Solo Game..Please wait."), kNoticeColour);
@@ -65,23 +63,21 @@ void Tchat::hostpress()
     }
     if (!listening && !error.isEmpty())
         addlinetochat(QStringLiteral("The game could not be hosted: ") + error, kNoticeColour);
-    m_loginText = m_playerName;
-    m_host = true;
+    m_mirror.beginHosting(m_playerName.toStdString());
     m_gamestart->setPlayerName(m_playerName);
     openConnection(kLocalHost);
-    button_start->show();
     StartGame1->setEnabled(true);
     m_spylist->RemoveFromGame1->setEnabled(true);
-    button_pause->setEnabled(true);
+    render();
 }
 
 void Tchat::joinpress()
 {
-    m_loginText = m_playerName;
+    m_mirror.beginJoining(m_playerName.toStdString());
     m_gamestart->setPlayerName(m_playerName);
     openConnection(m_hostAddress);
-    button_start->hide();
     StartGame1->setEnabled(false);
+    render();
 }
 
 void Tchat::openConnection(const QString& host)
@@ -117,68 +113,21 @@ void Tchat::processsocktimer()
 
 void Tchat::dispatch(std::string_view command, std::string_view args)
 {
-    using Handler = void (Tchat::*)(std::string_view);
-    struct Row {
-        std::string_view command;
-        Handler handler;
-    };
-    static const Row kRows[] = {
-        {"CMD_sendlogininfo", &Tchat::sendloginfo},
-        {"CMD_newplayerinfo", &Tchat::newplayerinfo},
-        {"CMD_existingplayers", &Tchat::newplayerinfo},
-        {"CMD_playerdisconnected", &Tchat::playerdisconnected},
-        {"CMD_startgame", &Tchat::startthegame},
-        {"CMD_nextplayer", &Tchat::getnextplayer},
-        {"CMD_winner", &Tchat::winner},
-        {"CMD_justwatching", &Tchat::justwatching},
-        {"CMD_yourtiles", &Tchat::yourtiles},
-        {"CMD_startround", &Tchat::startround},
-        {"CMD_placehistile", &Tchat::placehistile},
-        {"CMD_freecard", &Tchat::freecard},
-        {"CMD_swaptiles", &Tchat::swaptiles},
-        {"CMD_undothem", &Tchat::undothem},
-        {"CMD_askpenalty", &Tchat::askpenalty},
-        {"CMD_endround", &Tchat::endround},
-        {"CMD_movedtiles", &Tchat::movedtiles},
-        {"CMD_removetile", &Tchat::removetile},
-        {"CMD_loadstats", &Tchat::loadstats},
-        {"CMD_loadboard", &Tchat::loadboard},
-        {"CMD_notime", &Tchat::notime},
-        {"CMD_notenough", &Tchat::notenough},
-        {"CMD_incomplete", &Tchat::incomplete},
-        {"CMD_gamepause", &Tchat::gamepause},
-    };
     if (command == "CMD_chat" || command == "CMD_action") {
         chatrecieved(QString::fromStdString(std::string(args)));
-    } else if (command == "CMD_havewrongversion") {
-        addlinetochat(QString::fromStdString(std::string(args)) +
-                          QStringLiteral(" has a different version of the game then you."),
-                      kNoticeColour);
-    } else if (command == "CMD_wrongversion") {
-        addlinetochat(QStringLiteral("You have a differnt version of the game then the host."), kNoticeColour);
     } else if (command == "CMD_full") {
         gameIsFull();
-    } else if (command == "CMD_nomoreroom") {
-        addlinetochat(QStringLiteral("You cannot hold anymore tiles"), kNoticeColour);
-    } else if (command == "CMD_nomoretiles") {
-        addlinetochat(QStringLiteral("There are no tiles left"), kNoticeColour);
     } else {
-        for (const Row& row : kRows) {
-            if (row.command == command) {
-                (this->*row.handler)(args);
-                return;
-            }
-        }
+        apply(m_mirror.receive(command, args));
     }
 }
 
-void Tchat::sendloginfo(std::string_view args)
+// The settings file is read here once connected; until it exists the
+// window keeps its defaults, and the host only tells the server its
+// computer players' speed.
+void Tchat::loadinifile()
 {
-    const auto slot = brixo::msg::parseSendlogininfo(args);
-    if (!slot) return;
-    m_mySeat = *slot;
-    m_loggedIn = true;
-    send(brixo::msg::logininfo(m_mySeat, brixo::msg::kVersion, m_loginText.toStdString()));
+    if (m_mirror.mySeat() == 1 && m_mirror.loggedIn()) send(brixo::msg::botspeed(1, botSpeed()));
 }
 
 void Tchat::gameIsFull()
@@ -229,14 +178,14 @@ void Tchat::chatrecieved(const QString& text)
 
 void Tchat::sendit()
 {
-    if (!m_loggedIn) return;
+    if (!m_mirror.loggedIn()) return;
     const QString line = mychat->text();
     if (line.isEmpty()) return;
     const QString colour = colourtext::write(Qt::black);
     if (!line.startsWith(QLatin1Char('/'))) {
-        send(brixo::msg::chat(m_mySeat, (line + QLatin1Char('|') + colour).toStdString()));
+        send(brixo::msg::chat(m_mirror.mySeat(), (line + QLatin1Char('|') + colour).toStdString()));
     } else if (line.left(3) == QStringLiteral("/me")) {
-        send(brixo::msg::action(m_mySeat, (line.mid(4) + QLatin1Char('|') + colour).toStdString()));
+        send(brixo::msg::action(m_mirror.mySeat(), (line.mid(4) + QLatin1Char('|') + colour).toStdString()));
     }
     mychat->clear();
 }

@@ -8,7 +8,7 @@
 #include "table/blinksign.h"
 #include "table/boardview.h"
 #include "table/cardimage.h"
-#include "table/seattext.h"
+#include "table/core/seatwords.h"
 #include "table/soundplayer.h"
 
 #include <QAction>
@@ -41,6 +41,8 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, con
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
+    // Names and lines from the network are shown as they are, never as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(place);
     return label;
 }
@@ -101,11 +103,11 @@ Tchat::Tchat(QStringList params, QWidget* parent)
     m_gamestart = new Tgamestart(this);
     m_spylist = new Tspylist(this);
     connect(m_gamestart, &Tgamestart::startRequested, this, [this](const std::string& frame) {
-        if (m_loggedIn) send(frame);
+        if (m_mirror.loggedIn()) send(frame);
     });
     connect(m_spylist, &Tspylist::kickRequested, this, &Tchat::kicking);
 
-    clearall();
+    render();
 }
 
 Tchat::~Tchat() = default;
@@ -117,7 +119,7 @@ void Tchat::buildBoardPanel()
     boardimage = makeLabel(panel_board, QStringLiteral("boardimage"), QString(), QRect(1, 1, 460, 380));
     boardimage->setPixmap(artwork::felt());
 
-    board = new BoardView(m_grid, m_pictures, panel_board);
+    board = new BoardView(m_mirror, m_pictures, panel_board);
     board->setObjectName(QStringLiteral("board"));
     board->setGeometry(11, 11, 441, 361);
 
@@ -168,15 +170,15 @@ void Tchat::buildSeats()
     SettoJustWatch1->setObjectName(QStringLiteral("SettoJustWatch1"));
     UnsetJustWatch1->setObjectName(QStringLiteral("UnsetJustWatch1"));
 
-    for (int seat = 1; seat <= kSeatCount; ++seat) {
+    for (int seat = 1; seat <= brixo::TableMirror::kSeatCount; ++seat) {
         const int y = 22 + (seat - 1) * 32;
         const QString n = QString::number(seat);
         auto* row = makeFrame(seats, QStringLiteral("seat_row") + n, QRect(2, y, kSideWidth - 4, 30));
         row->setProperty("seatRow", true);
-        label_playername[seat] = makeLabel(seats, QStringLiteral("label_playername") + n, seattext::kWaiting,
+        label_playername[seat] = makeLabel(seats, QStringLiteral("label_playername") + n, QString(),
                                            QRect(24, y + 1, 102, 28));
         label_playername[seat]->setProperty("tag", seat);
-        label_playername[seat]->setToolTip(seattext::computerName(seat));
+        label_playername[seat]->setToolTip(QString::fromStdString(brixo::seatwords::computerName(seat)));
         label_playername[seat]->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(label_playername[seat], &QLabel::customContextMenuRequested, this, [this, seat](const QPoint& at) {
             label_playername1ContextPopup(seat);
@@ -218,7 +220,7 @@ void Tchat::buildInfo()
     image_Tg->setPixmap(artwork::teamBadge());
     image_Tg->setToolTip(QStringLiteral("The Green Team (seats 1 and 3) against The Brown Team (seats 2 and 4)"));
     image_Tg->hide();
-    label_tilesleft = makeLabel(info, QStringLiteral("label_tilesleft"), seattext::tilesLeft(0), QRect(150, 22, 120, 18));
+    label_tilesleft = makeLabel(info, QStringLiteral("label_tilesleft"), QString(), QRect(150, 22, 120, 18));
 
     label_timer = makeLabel(info, QStringLiteral("label_timer"), QStringLiteral("Time: 0:00"), QRect(8, 60, 76, 18));
     auto* track = makeFrame(info, QStringLiteral("timer_track"), QRect(84, 64, 184, 10));
@@ -280,11 +282,12 @@ void Tchat::buildSortButtons(QWidget* parent, int left)
         b->setCheckable(true);
         // At most one is down, and pressing the one that is down raises it.
         connect(b, &QPushButton::clicked, this, [this, b](bool down) {
-            if (down) (b == button_bynumber ? button_bysuit : button_bynumber)->setChecked(false);
+            if (!down) setSortChoice(SortChoice::Neither);
+            else setSortChoice(b == button_bynumber ? SortChoice::ByNumber : SortChoice::BySuit);
             button_bysuitClick();
         });
     }
-    button_bynumber->setChecked(true);
+    setSortChoice(SortChoice::ByNumber);
 }
 
 void Tchat::buildChat()
@@ -411,7 +414,10 @@ void Tchat::buildMenus()
     for (QAction* a : {Classic1, New1}) {
         a->setCheckable(true);
         turnGroup->addAction(a);
-        connect(a, &QAction::triggered, this, [this, a] { TurnSound1->setData(a->data()); });
+        connect(a, &QAction::triggered, this, [this, a] {
+            TurnSound1->setData(a->data());
+            m_mirror.setNewTurnSound(a == New1);
+        });
     }
     Classic1->setChecked(true);
 
@@ -432,7 +438,10 @@ void Tchat::buildMenus()
     for (QAction* a : {Slow1, Normal1, Fast1}) {
         a->setCheckable(true);
         speedGroup->addAction(a);
-        connect(a, &QAction::triggered, this, [this, a] { BotSpeed1->setData(a->data()); });
+        connect(a, &QAction::triggered, this, [this, a] {
+            BotSpeed1->setData(a->data());
+            m_botSpeed = a->data().toInt();
+        });
     }
     Normal1->setChecked(true);
 }
@@ -496,11 +505,6 @@ void Tchat::showLog(bool on)
     GameLog1->setChecked(on);
 }
 
-CardImage* Tchat::card(int slot) const
-{
-    return m_cardsArea->findChild<CardImage*>(CardImage::nameFor(slot), Qt::FindDirectChildrenOnly);
-}
-
 QString Tchat::chatText() const
 {
     return mainchat->toPlainText();
@@ -509,11 +513,6 @@ QString Tchat::chatText() const
 QString Tchat::logText() const
 {
     return memo_log->toPlainText();
-}
-
-int Tchat::botSpeed() const
-{
-    return BotSpeed1->data().toInt();
 }
 
 void Tchat::playsounds(const QString& name)

@@ -1,28 +1,27 @@
 // The table: the main window a player plays in. It connects to the game
-// server (its own, when it hosts), logs in, and mirrors on screen what the
-// server announces: the seats, the options, whose turn it is, the scores,
-// the board and the player's own rack. It keeps no game rules of its own
-// beyond showing whether the board holds only valid sets.
+// server (its own, when it hosts), logs in, and shows what its TableMirror
+// knows of the game: the seats, the options, whose turn it is, the scores,
+// the board and the player's own rack. Presses become requests to the
+// mirror; the window keeps no game state of its own and reads none back
+// from its widgets.
 //
 // Every message from the server is queued as it arrives and handled in
 // arrival order, one at a time, as soon as the event loop is free.
 #pragma once
 
-#include "model/boardgrid.h"
-#include "model/rack.h"
-#include "table/rackpositions.h"
+#include "table/core/tablemirror.h"
 #include "table/tilepictures.h"
-#include "table/turnclock.h"
 
 #include <QColor>
+#include <QHash>
 #include <QMainWindow>
-#include <QPointer>
 #include <QStringList>
 
 #include <array>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class BlinkSign;
 class BoardView;
@@ -49,8 +48,6 @@ class Tchat : public QMainWindow {
 public:
     static constexpr int kDefaultWidth = 775;
     static constexpr int kDefaultHeight = 580;
-    static constexpr int kSeatCount = 4;
-    static constexpr int kBoardTileSlot = 100; // handSlot of a tile taken from the board
     static inline const QColor kNoticeColour{0, 128, 0};
 
     // The command line as given, program path excluded.
@@ -82,30 +79,17 @@ public:
     SoundPlayer* sounds() const { return m_sounds; }
 
     // ---- what tests and other windows read ----
-    int mySeat() const { return m_mySeat; }
-    bool loggedIn() const { return m_loggedIn; }
-    bool isHost() const { return m_host; }
-    int turnSeat() const { return m_turnSeat; }
-    int secondsLeft() const { return m_clock.secondsLeft(); }
+    const brixo::TableMirror& mirror() const { return m_mirror; }
     QString playerName() const { return m_playerName; }
     QString hostAddress() const { return m_hostAddress; }
-    const brixo::BoardGrid& grid() const { return m_grid; }
-    // 54 where a finished turn changed the cell, else 0.
-    int markAt(int col, int row) const;
-    const RackPositions& rackPositions() const { return m_rackPositions; }
-    CardImage* card(int slot) const;
+    CardImage* card(int slot) const { return m_cards.value(slot, nullptr); }
     const TilePictures& pictures() const { return m_pictures; }
     BoardView* boardView() const { return board; }
     Tgamestart* gamestart() const { return m_gamestart; }
     Tspylist* spylist() const { return m_spylist; }
     QString chatText() const;
     QString logText() const;
-    int handSlot() const { return m_handSlot; }
-    QString handCode() const { return m_handCode; }
-    int handCol() const { return m_handCol; }
-    int handRow() const { return m_handRow; }
-    QString completionMode() const { return m_completionMode; }
-    int botSpeed() const;
+    int botSpeed() const { return m_botSpeed; }
     bool connectionOpen() const;
 
     // ---- seat management and menus ----
@@ -117,7 +101,7 @@ public:
     void JustWatch1Click();
     void StartGame1Click();
 
-    // ---- playing with the mouse (chatmouse.cpp) ----
+    // ---- playing with the mouse (chatinput.cpp) ----
     // A press on the board at paint-box pixel (x, y).
     void boardMouseDown(Qt::MouseButton button, int x, int y);
     void boardMouseMove(int x, int y);
@@ -125,7 +109,7 @@ public:
     // tile completes itself once placed.
     void cardimagesMouseDown(CardImage* card, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
 
-    // ---- turn buttons, clock, sorting and the window (chatturn.cpp) ----
+    // ---- turn buttons, clock, sorting and the window (chatinput.cpp) ----
     void button_clearClick();
     void button_finishClick();
     void button_drawClick();
@@ -149,7 +133,6 @@ signals:
     void settingsChanged();
 
 public:
-
     // The components, named as the window's parts are named.
     QFrame* panel_board = nullptr;
     QLabel* boardimage;
@@ -225,6 +208,9 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The order the rack is sorted in; both sort buttons up sorts by code.
+    enum class SortChoice { ByNumber, BySuit, Neither };
+
     // window building (chatform.cpp)
     void buildBoardPanel();
     void buildSeats();
@@ -241,79 +227,24 @@ private:
     void openConnection(const QString& host);
     void send(const std::string& frame);
     void dispatch(std::string_view command, std::string_view args);
-    void sendloginfo(std::string_view args);
     void sockInfoClosed();
     void gameIsFull();
-
-    // game state (chatgamestate.cpp)
-    void newplayerinfo(std::string_view args);
-    void playerdisconnected(std::string_view args);
-    void justwatching(std::string_view args);
-    void startthegame(std::string_view args);
-    void startround(std::string_view args);
-    void loadstats(std::string_view args);
-    void endround(std::string_view args);
-    void winner(std::string_view args);
-    void getnextplayer(std::string_view args);
-    void gamepause(std::string_view args);
-    void notime(std::string_view args);
-    void incomplete(std::string_view args);
-    void notenough(std::string_view args);
-    void askpenalty(std::string_view args);
-    void clearall();
     void loadinifile();
-    void showPenaltyAndTeam(bool penalty, bool team);
-    void setTimePerTurn(int seconds);
-    void showClock();
-    void clearPauseDisplay();
-    void setSitout(int seat, bool on);
-    void logline(const QString& line);
-    void emptyHand();
-    QString seatName(int seat) const;
-    static bool isSeat(int seat) { return seat >= 1 && seat <= kSeatCount; }
-    bool mine(int seat) const { return seat == m_mySeat; }
 
-    // board and rack (chatboard.cpp)
-    void loadboard(std::string_view args);
-    void placehistile(std::string_view args);
-    void freecard(std::string_view args);
-    void swaptiles(std::string_view args);
-    void removetile(std::string_view args);
-    void undothem(std::string_view args);
-    void movedtiles(std::string_view args);
-    void yourtiles(std::string_view args);
-    void newcard(const brixo::RackItem& item);
-    void createcard(int slot, int tile);
-    void clearthisturn();
-    void cleartheboard();
-    void movecards(int slot);
-    void clearallcards();
-    void setcell(int col, int row, int tile);
-    void placeCardControl(CardImage* card, int position);
-    void raiseCardsFrom(int position);
-    // The board mirror holds only valid sets: the server's own set rules,
-    // run on the mirror.
-    bool chatboardok() const;
-    void updateIncomplete();
+    // showing the mirror (chatview.cpp)
+    // Sends, plays and says what the mirror asks for, then shows its state.
+    void apply(const brixo::TableUpdate& update);
+    void render();
+    void renderSeats();
+    void renderInfo();
+    void renderTurn();
+    void renderLog();
+    void renderRack();
+    void renderHand();
 
-    // the hand (chatmouse.cpp)
-    bool myTurn() const { return isSeat(m_mySeat) && m_turnSeat == m_mySeat; }
-    bool holdsBoardTile() const { return m_handSlot == kBoardTileSlot; }
-    bool holdsRackTile() const { return m_handSlot != -1 && m_handSlot != kBoardTileSlot; }
-    void pickUpBoardTile(int col, int row);
-    void moveBoardTile(int col, int row);
-    void returnBoardTile();
-    void putBackRackTile();
-    void placeRackTile(int col, int row);
-    void placeFromRack(int slot, int tile, int col, int row);
-    void complete(int placedTile, char mode, int col, int row);
-    void selectCard(CardImage* card, Qt::KeyboardModifiers modifiers);
-    void exchangeCards(CardImage* held, CardImage* pressed, Qt::KeyboardModifiers modifiers);
-    void lowerCard(int slot);
-    void layOutCards();
-    void showDragImage(int x, int y);
-    void refuse(const QString& notice);
-    int rackTileOf(int slot) const;
+    // input (chatinput.cpp)
+    void setSortChoice(SortChoice choice);
+    void showDragImageAt(const QPoint& inPanel);
 
     QStringList m_params;
     std::function<bool(QString*)> m_serverSwitch;
@@ -324,29 +255,22 @@ private:
     bool m_closing = false;
     bool m_shownOnce = false;
 
-    int m_mySeat = 0;
-    bool m_loggedIn = false;
-    bool m_host = false;
+    brixo::TableMirror m_mirror;
     QString m_playerName;
     QString m_hostAddress;
-    QString m_loginText;
-    int m_turnSeat = 0;
-    bool m_teamGame = false;
-    TurnClock m_clock; // label_timeperturn's tag, turntime's tag and the seconds left
-    int m_tilesLeft = 0; // label_tilesleft's tag
     int m_popupSeat = 0; // popup_kick's tag
 
-    // the hand: the tile being moved
-    int m_handSlot = -1;
-    QString m_handCode;
-    int m_handCol = -1;
-    int m_handRow = -1;
-    QString m_completionMode = QStringLiteral("n");
+    // Preferences: the menus and buttons show them.
+    SortChoice m_sortChoice = SortChoice::ByNumber;
+    int m_botSpeed = 1000;
 
-    brixo::BoardGrid m_grid;
-    std::array<bool, brixo::BoardGrid::kColumns * brixo::BoardGrid::kRows> m_marks{};
-    bool m_marksCleared = true; // the marks-shown flag: false while marks are on display
-    RackPositions m_rackPositions;
+    // What the window last drew, so it only touches what changed.
+    QHash<int, CardImage*> m_cards; // by rack slot
+    std::vector<int> m_stackedSlots;
+    int m_clockStartsShown = 0;
+    int m_logShownGeneration = -1;
+    int m_logShownLines = 0;
+
     TilePictures m_pictures;
     SoundPlayer* m_sounds;
     Tgamestart* m_gamestart;

@@ -1,15 +1,16 @@
 // A scripted table for driving a real server over TCP: it logs in when
-// asked, records every line, mirrors the board and its own rack, and, when
-// told to play, takes its turns by laying the runs and groups it can find
-// in its rack or else drawing.
+// asked and records every line; what it knows of the game is a table's own
+// state (TableMirror), fed by the same lines. When told to play it takes
+// its turns through that state, as a person's presses would: it lays the
+// runs and groups it can find in its rack, or else draws.
 #pragma once
 
-#include "model/boardgrid.h"
-#include "model/rack.h"
+#include "model/gameoptions.h"
 #include "net/catalogue.h"
 #include "net/qt/tsock.h"
 #include "net/receivequeue.h"
 #include "server/qt/qtserverhost.h"
+#include "table/core/tablemirror.h"
 #include "tests/qt/waitfor.h"
 
 #include <gtest/gtest.h>
@@ -27,20 +28,22 @@ public:
     explicit ScriptedTable(std::string name, bool plays = false, std::string version = std::string(msg::kVersion))
         : m_name(std::move(name)), m_version(std::move(version)), m_plays(plays)
     {
+        m_table.beginJoining(m_name);
         QObject::connect(&m_sock, &TSock::received, [this](const std::string& line) { onLine(line); });
         QObject::connect(&m_sock, &TSock::closed, [this] { m_closed = true; });
     }
 
     void connectTo(quint16 port) { m_sock.open(QStringLiteral("127.0.0.1"), port); }
-    bool loggedIn() const { return m_slot != 0 && count("CMD_newplayerinfo+" + std::to_string(m_slot) + "+") > 0; }
+    bool loggedIn() const { return slot() != 0 && count("CMD_newplayerinfo+" + std::to_string(slot()) + "+") > 0; }
     void send(const std::string& frame) { m_sock.send(frame); }
     void close() { m_sock.close(); }
 
-    int slot() const { return m_slot; }
+    int slot() const { return m_table.mySeat(); }
     bool closed() const { return m_closed; }
     const std::vector<std::string>& lines() const { return m_lines; }
-    const BoardGrid& board() const { return m_board; }
-    const Rack& rack() const { return m_rack; }
+    const TableMirror& table() const { return m_table; }
+    const BoardGrid& board() const { return m_table.board(); }
+    const Rack& rack() const { return m_table.rack(); }
     const std::string& winner() const { return m_winner; }
     const std::vector<msg::EndRound>& rounds() const { return m_rounds; }
     int turnsPlayed() const { return m_turns; }
@@ -68,77 +71,69 @@ private:
         const auto split = splitCommand(line);
         if (!split) return;
         const std::string_view command = split->command, a = split->args;
+        const TableUpdate update = m_table.receive(command, a);
         if (command == "CMD_sendlogininfo") {
-            m_slot = msg::parseSendlogininfo(a).value_or(0);
-            send(msg::logininfo(m_slot, m_version, m_name));
-        } else if (command == "CMD_startround") {
-            m_board.clear();
-            m_rack.clear();
+            // Logs in with its own version text, which may be another one.
+            send(msg::logininfo(slot(), m_version, m_name));
+        } else {
+            for (const std::string& frame : update.sends) send(frame);
+        }
+        if (command == "CMD_startround") {
             m_laidDown = false;
-        } else if (command == "CMD_yourtiles") {
-            if (const auto m = msg::parseYourtiles(a); m && m->seat == m_slot)
-                for (const RackItem& item : m->items) m_rack.set(item.slot, item.tile);
-        } else if (command == "CMD_freecard") {
-            if (const auto m = msg::parseFreecard(a); m && m->seat == m_slot) m_rack.set(m->rackslot, kNoTile);
-        } else if (command == "CMD_placehistile") {
-            if (const auto m = msg::parsePlacehistile(a)) m_board.set(m->col, m->row, m->tile);
-        } else if (command == "CMD_swaptiles") {
-            if (const auto m = msg::parseSwaptilesNotice(a)) {
-                m_board.set(m->fromcol, m->fromrow, kNoTile);
-                m_board.set(m->tocol, m->torow, m->tile);
-            }
-        } else if (command == "CMD_removetile") {
-            if (const auto m = msg::parseRemovetile(a)) m_board.set(m->col, m->row, kNoTile);
-        } else if (command == "CMD_undothem" || command == "CMD_loadboard") {
-            if (const auto m = msg::parseNumberCells(a))
-                for (const Cell& c : m->cells) m_board.set(c.col, c.row, c.tile);
         } else if (command == "CMD_movedtiles") {
-            if (const auto m = msg::parseMovedtiles(a); m && m->seat == m_slot) m_laidDown = true;
+            if (const auto m = msg::parseMovedtiles(a); m && m->seat == slot()) m_laidDown = true;
         } else if (command == "CMD_endround") {
             if (const auto m = msg::parseEndround(a)) m_rounds.push_back(*m);
         } else if (command == "CMD_winner") {
             m_winner = msg::parseWinner(a);
         } else if (m_plays && command == "CMD_nextplayer") {
-            if (const auto m = msg::parseNextplayer(a); m && m->turnseat == m_slot) playTurn();
+            if (m_table.mayPlay()) playTurn();
         } else if (m_plays && (command == "CMD_notenough" || command == "CMD_incomplete")) {
-            send(msg::drawcard(m_slot));
+            press(m_table.button_drawClick());
         } else if (m_plays && command == "CMD_askpenalty") {
-            send(msg::clickyes(m_slot));
+            press(m_table.button_yesClick());
         }
     }
 
+    void press(const TableUpdate& update)
+    {
+        for (const std::string& frame : update.sends) send(frame);
+    }
+
     // Lays every run and group it can find (a first lay-down only when it
-    // reaches 30 points), then finishes; draws when there is nothing to lay.
+    // reaches the points it needs), then finishes; draws when there is
+    // nothing to lay.
     void playTurn()
     {
         ++m_turns;
         const std::vector<std::vector<int>> sets = findSets();
         int value = 0;
         for (const auto& set : sets)
-            for (int slot : set) value += tilevalue(m_rack.at(slot));
-        if (sets.empty() || (!m_laidDown && value < 30)) {
-            send(msg::drawcard(m_slot));
+            for (int slot : set) value += tilevalue(rack().at(slot));
+        if (sets.empty() || (!m_laidDown && value < kFirstLayDown)) {
+            press(m_table.button_drawClick());
             return;
         }
-        BoardGrid scratch = m_board;
         bool laid = false;
         for (const auto& set : sets) {
             const int len = int(set.size());
-            for (int row = 1; row < BoardGrid::kRows && !placeIn(scratch, set, row, len, laid); ++row) {
+            for (int row = 1; row < BoardGrid::kRows && !placeIn(set, row, len, laid); ++row) {
             }
         }
-        send(laid ? msg::finish(m_slot) : msg::drawcard(m_slot));
+        press(laid ? m_table.button_finishClick() : m_table.button_drawClick());
     }
 
-    bool placeIn(BoardGrid& scratch, const std::vector<int>& set, int row, int len, bool& laid)
+    // The set goes into the first free stretch of the row with an empty
+    // cell on either side, tile by tile: picked from the rack, put down.
+    bool placeIn(const std::vector<int>& set, int row, int len, bool& laid)
     {
         for (int col = 1; col + len - 1 < BoardGrid::kColumns; ++col) {
-            bool free = scratch.isEmpty(col - 1, row) && scratch.isEmpty(col + len, row);
-            for (int i = 0; i < len && free; ++i) free = scratch.isEmpty(col + i, row);
+            bool free = board().isEmpty(col - 1, row) && board().isEmpty(col + len, row);
+            for (int i = 0; i < len && free; ++i) free = board().isEmpty(col + i, row);
             if (!free) continue;
             for (int i = 0; i < len; ++i) {
-                scratch.set(col + i, row, m_rack.at(set[i]));
-                send(msg::placemytile({m_slot, set[i], col + i, row}));
+                press(m_table.cardimagesMouseDown(set[i], Press::Left, placerules::Completion::None));
+                press(m_table.boardMouseDown(Press::Left, col + i, row));
             }
             laid = true;
             return true;
@@ -154,7 +149,7 @@ private:
         std::array<int, kHighestTile + 1> slotOf{};
         std::vector<int> wilds;
         for (int s = 1; s <= Rack::kSlots; ++s) {
-            const int t = m_rack.at(s);
+            const int t = m_table.offeredTile(s);
             if (t == kWildTile) wilds.push_back(s);
             else if (isTile(t) && !slotOf[t]) slotOf[t] = s;
         }
@@ -203,11 +198,9 @@ private:
     std::string m_name;
     std::string m_version;
     bool m_plays;
-    int m_slot = 0;
     bool m_closed = false;
+    TableMirror m_table;
     std::vector<std::string> m_lines;
-    BoardGrid m_board;
-    Rack m_rack;
     bool m_laidDown = false;
     std::string m_winner;
     std::vector<msg::EndRound> m_rounds;

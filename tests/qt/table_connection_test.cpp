@@ -85,12 +85,12 @@ TEST(TableStartup, SoloHostsLogsInAsYouAndStartsAGameFromTheDialog)
     EXPECT_TRUE(serverSwitched);
     EXPECT_TRUE(t.table->chatText().contains("Loading Solo Game..Please wait."));
     EXPECT_EQ(t.table->playerName(), "You");
-    EXPECT_TRUE(t.table->isHost());
+    EXPECT_TRUE(t.table->mirror().host());
     ASSERT_TRUE(server.waitForTable());
 
     server.send(0, msg::sendlogininfo(1));
     ASSERT_TRUE(server.waitForLine("CMD_logininfo+1+1.0.8+You"));
-    EXPECT_EQ(t.table->mySeat(), 1);
+    EXPECT_EQ(t.table->mirror().mySeat(), 1);
     server.send(0, msg::newplayerinfo(1, "You"));
     ASSERT_TRUE(server.waitForLine("CMD_botspeed+1+1000+"));
     EXPECT_EQ(t.table->findChild<QLabel*>("label_playername1")->text(), "You");
@@ -118,7 +118,7 @@ TEST(TableStartup, AJoinerConnectsToTheGivenAddressAndHidesTheStartControls)
     });
     t.table->processparams();
     EXPECT_TRUE(t.table->chatText().contains("Loading Multi-player Game.. Please Wait."));
-    EXPECT_FALSE(t.table->isHost());
+    EXPECT_FALSE(t.table->mirror().host());
     EXPECT_FALSE(t.table->StartGame1->isEnabled());
     EXPECT_TRUE(t.table->button_start->isHidden());
     ASSERT_TRUE(server.waitForTable());
@@ -152,7 +152,7 @@ TEST(TableStartup, AHostByParametersConnectsToItselfNotTheGivenAddress)
     table.setServerSwitch([](QString*) { return true; });
     table.processparams();
     ASSERT_TRUE(server.waitForTable());
-    EXPECT_TRUE(table.isHost());
+    EXPECT_TRUE(table.mirror().host());
     EXPECT_EQ(table.hostAddress(), "192.0.2.1");
     EXPECT_FALSE(table.button_start->isHidden());
     EXPECT_TRUE(table.StartGame1->isEnabled());
@@ -182,7 +182,7 @@ TEST(TableConnection, AFullGameIsToldAndTheWindowCloses)
     server.send(0, msg::sendlogininfo(3));
     EXPECT_EQ(answerMessageBox(), "Game is full");
     EXPECT_TRUE(waitFor([&] { return !table.isVisible(); }));
-    EXPECT_EQ(table.mySeat(), 0);
+    EXPECT_EQ(table.mirror().mySeat(), 0);
 }
 
 TEST(TableConnection, MessagesAreHandledInOrderAcrossANestedEventLoop)
@@ -198,7 +198,7 @@ TEST(TableConnection, MessagesAreHandledInOrderAcrossANestedEventLoop)
         QTimer::singleShot(50, &box, &QMessageBox::accept);
         box.exec();
     });
-    ASSERT_TRUE(waitFor([&] { return t.table->turnSeat() == 1; }));
+    ASSERT_TRUE(waitFor([&] { return t.table->mirror().turnSeat() == 1; }));
     EXPECT_EQ(t.table->findChild<QLabel*>("label_status")->text(), "Your Turn.");
 }
 
@@ -222,7 +222,7 @@ TEST(TableSenders, SeatManagementRequestsFollowTheHostRules)
     ASSERT_TRUE(server.waitForTable());
     server.send(0, msg::sendlogininfo(1));
     server.send(0, msg::newplayerinfo(3, "Di"));
-    ASSERT_TRUE(waitFor([&] { return t.table->mySeat() == 1; }));
+    ASSERT_TRUE(waitFor([&] { return t.table->mirror().mySeat() == 1; }));
     ASSERT_TRUE(waitFor([&] { return t.table->chatText().contains("Di is Connected."); }));
 
     t.table->label_playername1ContextPopup(4); // "<Waiting>": cannot be removed

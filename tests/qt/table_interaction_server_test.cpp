@@ -34,7 +34,7 @@ std::vector<int> sortedRack(const Tchat& table)
 std::vector<int> serverRack(brixo::TServer& server)
 {
     std::vector<int> tiles;
-    const brixo::Rack& rack = server.seatRecord(1).rack;
+    const brixo::Rack& rack = server.slotTable()[1].rack;
     for (int slot = 1; slot <= brixo::Rack::kSlots; ++slot)
         if (rack.at(slot) != brixo::kNoTile) tiles.push_back(rack.at(slot));
     std::sort(tiles.begin(), tiles.end());
@@ -68,21 +68,21 @@ TEST(TableMouseWithServer, PlaceTakeBackClearAndDrawStayLevelWithTheServer)
     Tchat& table = *t.table;
     table.setServerSwitch([&](QString* error) { return host.listen(static_cast<quint16>(brixo::gamePort()), error); });
     table.processparams();
-    ASSERT_TRUE(waitFor([&] { return table.loggedIn(); }));
+    ASSERT_TRUE(waitFor([&] { return table.mirror().loggedIn(); }));
     table.StartGame1Click();
     table.gamestart()->UpDown3->setPosition(14);
     table.gamestart()->button_start->click();
-    ASSERT_TRUE(waitFor([&] { return table.turnSeat() == 1 && table.rackPositions().count() >= 14; }, 20000));
-    ASSERT_TRUE(waitFor([&] { return table.grid() == host.server().grid(); }));
+    ASSERT_TRUE(waitFor([&] { return table.mirror().turnSeat() == 1 && table.mirror().rackPositions().count() >= 14; }, 20000));
+    ASSERT_TRUE(waitFor([&] { return table.mirror().board() == host.server().grid(); }));
     const auto level = [&] {
-        return table.grid() == host.server().grid() && sortedRack(table) == serverRack(host.server());
+        return table.mirror().board() == host.server().grid() && sortedRack(table) == serverRack(host.server());
     };
     const std::vector<int> rackAtStart = sortedRack(table);
 
     // Place the leftmost tile in an empty row.
-    const int row = emptyRow(table.grid());
+    const int row = emptyRow(table.mirror().board());
     ASSERT_NE(row, 0);
-    const int slot = table.rackPositions().slotAt(1);
+    const int slot = table.mirror().rackPositions().slotAt(1);
     const int tile = table.card(slot)->tile();
     QTest::mouseClick(table.card(slot), Qt::LeftButton, Qt::NoModifier, QPoint(20, 30));
     QTest::mouseClick(table.board, Qt::LeftButton, Qt::NoModifier, at(10, row));
@@ -92,7 +92,7 @@ TEST(TableMouseWithServer, PlaceTakeBackClearAndDrawStayLevelWithTheServer)
 
     // Picked up and put back: the server hears nothing and still agrees.
     QTest::mouseClick(table.board, Qt::LeftButton, Qt::NoModifier, at(10, row));
-    EXPECT_EQ(table.grid().at(10, row), brixo::kNoTile);
+    EXPECT_EQ(table.mirror().board().at(10, row), brixo::kNoTile);
     QTest::mouseClick(table.board, Qt::LeftButton, Qt::NoModifier, at(10, row));
     waitFor([] { return false; }, 100);
     EXPECT_TRUE(level());
@@ -107,12 +107,12 @@ TEST(TableMouseWithServer, PlaceTakeBackClearAndDrawStayLevelWithTheServer)
 
     // Two tiles down, then Clear takes the turn back.
     for (int col : {3, 6}) {
-        const int s = table.rackPositions().slotAt(1);
+        const int s = table.mirror().rackPositions().slotAt(1);
         QTest::mouseClick(table.card(s), Qt::LeftButton, Qt::NoModifier, QPoint(20, 30));
         QTest::mouseClick(table.board, Qt::LeftButton, Qt::NoModifier, at(col, row));
         ASSERT_TRUE(waitFor([&] { return table.card(s) == nullptr; }));
     }
-    ASSERT_TRUE(waitFor([&] { return host.server().grid().tileCount() == table.grid().tileCount() && level(); }));
+    ASSERT_TRUE(waitFor([&] { return host.server().grid().tileCount() == table.mirror().board().tileCount() && level(); }));
     QTest::mouseClick(table.button_clear, Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return level() && sortedRack(table) == rackAtStart; }));
     EXPECT_FALSE(table.button_draw->isHidden());
@@ -121,6 +121,6 @@ TEST(TableMouseWithServer, PlaceTakeBackClearAndDrawStayLevelWithTheServer)
     QTest::mouseClick(table.button_draw, Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return sortedRack(table).size() == rackAtStart.size() + 1; }));
     EXPECT_TRUE(table.logText().contains("Klot's turn."));
-    ASSERT_TRUE(waitFor([&] { return table.turnSeat() == 1 && level(); }, 20000));
+    ASSERT_TRUE(waitFor([&] { return table.mirror().turnSeat() == 1 && level(); }, 20000));
     qunsetenv("BRIXO_PORT");
 }

@@ -26,7 +26,7 @@ namespace {
 std::vector<int> serverRack(brixo::TServer& server, int seat)
 {
     std::vector<int> tiles;
-    const brixo::Rack& rack = server.seatRecord(seat).rack;
+    const brixo::Rack& rack = server.slotTable()[seat].rack;
     for (int slot = 1; slot <= brixo::Rack::kSlots; ++slot)
         if (rack.at(slot) != brixo::kNoTile) tiles.push_back(rack.at(slot));
     return tiles;
@@ -50,12 +50,12 @@ TEST(TableWithServer, SoloGameMirrorsTheServersBoardAndRack)
     t.table->setServerSwitch([&](QString* error) { return host.listen(static_cast<quint16>(brixo::gamePort()), error); });
     t.table->processparams();
     ASSERT_TRUE(waitFor([&] { return t.table->findChild<QLabel*>("label_playername1")->text() == "You"; }));
-    EXPECT_EQ(t.table->mySeat(), 1);
+    EXPECT_EQ(t.table->mirror().mySeat(), 1);
 
     t.table->StartGame1Click();
     t.table->gamestart()->UpDown3->setPosition(14);
     t.table->gamestart()->button_start->click();
-    ASSERT_TRUE(waitFor([&] { return t.table->rackPositions().count() == 14; }));
+    ASSERT_TRUE(waitFor([&] { return t.table->mirror().rackPositions().count() == 14; }));
     EXPECT_EQ(t.table->findChild<QLabel*>("label_playername2")->text(), "Klot");
     EXPECT_TRUE(t.table->chatText().contains("Starting with 14 tiles."));
     EXPECT_TRUE(sameTiles(shownRack(*t.table), serverRack(host.server(), 1)));
@@ -66,7 +66,7 @@ TEST(TableWithServer, SoloGameMirrorsTheServersBoardAndRack)
     ASSERT_TRUE(waitFor([&] { return t.table->JustWatch1->isChecked(); }));
     const bool level = waitFor(
         [&] {
-            return host.server().grid().tileCount() >= 9 && t.table->grid() == host.server().grid() &&
+            return host.server().grid().tileCount() >= 9 && t.table->mirror().board() == host.server().grid() &&
                    sameTiles(shownRack(*t.table), serverRack(host.server(), 1));
         },
         60000);
@@ -84,7 +84,7 @@ TEST(TableWithServer, AGameToItsWinnerLeavesTheTableLevelWithTheServer)
     TableFeed t;
     t.table->setServerSwitch([&](QString* error) { return host.listen(static_cast<quint16>(brixo::gamePort()), error); });
     t.table->processparams();
-    ASSERT_TRUE(waitFor([&] { return t.table->loggedIn(); }));
+    ASSERT_TRUE(waitFor([&] { return t.table->mirror().loggedIn(); }));
     t.table->StartGame1Click();
     t.table->gamestart()->UpDown1->setPosition(0); // the first round decides
     t.table->gamestart()->button_start->click();
@@ -94,11 +94,11 @@ TEST(TableWithServer, AGameToItsWinnerLeavesTheTableLevelWithTheServer)
     waitFor([] { return false; }, 200); // anything still in flight
 
     EXPECT_FALSE(host.server().state().gamerunning);
-    EXPECT_EQ(t.table->grid(), host.server().grid());
+    EXPECT_EQ(t.table->mirror().board(), host.server().grid());
     EXPECT_TRUE(sameTiles(shownRack(*t.table), serverRack(host.server(), 1)));
     for (int seat = 1; seat <= 2; ++seat) {
         const auto* score = t.table->findChild<QLabel*>(QString("label_score%1").arg(seat));
-        EXPECT_EQ(score->text(), QString::number(host.server().seatRecord(seat).score)) << seat;
+        EXPECT_EQ(score->text(), QString::number(host.server().slotTable()[seat].score)) << seat;
     }
     const QString winner = t.table->findChild<QLabel*>("label_winner1")->text();
     EXPECT_TRUE(winner == "You have won the game!" || winner == "Klot has Won the Game!") << winner.toStdString();

@@ -45,16 +45,17 @@ struct TableFeed {
 inline std::vector<int> rackOrder(const Tchat& table)
 {
     std::vector<int> order;
-    for (int p = 1; p <= RackPositions::kPositions && !table.rackPositions().isFree(p); ++p)
-        order.push_back(table.rackPositions().slotAt(p));
+    const RackPositions& places = table.mirror().rackPositions();
+    for (int p = 1; p <= RackPositions::kPositions && !places.isFree(p); ++p) order.push_back(places.slotAt(p));
     return order;
 }
 
-// The rack the table shows, as tile codes in place order.
+// The rack the table shows, as tile codes in place order: the pictures on
+// screen, not the mirror behind them.
 inline std::vector<int> shownRack(const Tchat& table)
 {
     std::vector<int> tiles;
-    for (int p = 1; p <= RackPositions::kPositions; ++p)
-        if (const CardImage* card = table.card(table.rackPositions().slotAt(p))) tiles.push_back(card->tile());
+    for (int slot : rackOrder(table))
+        if (const CardImage* card = table.card(slot); card && !card->isHidden()) tiles.push_back(card->tile());
     return tiles;
 }

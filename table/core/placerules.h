@@ -4,7 +4,7 @@
 #pragma once
 
 #include "model/boardgrid.h"
-#include "table/rackpositions.h"
+#include "table/core/rackpositions.h"
 
 #include <array>
 #include <functional>

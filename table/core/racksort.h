@@ -2,7 +2,7 @@
 // rack places change: the server's slot numbers stay as they are.
 #pragma once
 
-#include "table/rackpositions.h"
+#include "table/core/rackpositions.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "table/rackpositions.h"
+#include "table/core/rackpositions.h"
 
 void RackPositions::clearallcards()
 {

@@ -1,4 +1,4 @@
-#include "table/placerules.h"
+#include "table/core/placerules.h"
 
 #include "model/tile.h"
 

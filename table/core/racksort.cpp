@@ -1,4 +1,4 @@
-#include "table/racksort.h"
+#include "table/core/racksort.h"
 
 #include "model/tile.h"
 

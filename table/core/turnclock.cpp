@@ -1,4 +1,4 @@
-#include "table/turnclock.h"
+#include "table/core/turnclock.h"
 
 void TurnClock::setTimePerTurn(int seconds)
 {

@@ -1,0 +1,233 @@
+// The board and this table's rack as the server describes them: tiles
+// placed, moved, taken back and undone, the marks of the last finished
+// turn, the tiles dealt or drawn, and the pending moves the server's echoes
+// confirm or leave refused.
+#include "table/core/tablemirror.h"
+
+#include "model/setrules.h"
+#include "net/catalogue.h"
+
+#include <algorithm>
+
+namespace brixo {
+
+namespace {
+int cellIndex(int col, int row)
+{
+    return col * BoardGrid::kRows + row;
+}
+} // namespace
+
+// ---- the server's word and the pending moves ---------------------------------
+
+void TableMirror::serverSet(int col, int row, int tile, bool ours)
+{
+    if (m_board.at(col, row) != tile && BoardGrid::inside(col, row)) m_marks[cellIndex(col, row)] = false;
+    if (!m_board.set(col, row, tile)) return;
+    m_shownStale = true;
+    if (ours || tile == kNoTile) return;
+    // A tile the server put where one of ours was to go: that move found
+    // the cell taken.
+    for (std::size_t i = 0; i < m_pending.size();) {
+        if (m_pending[i].col == col && m_pending[i].row == row) refuse(i);
+        else ++i;
+    }
+}
+
+bool TableMirror::confirm(const PendingMove& echo)
+{
+    const auto answered = std::find_if(m_pending.begin(), m_pending.end(), [&](const PendingMove& p) {
+        if (p.kind != echo.kind || p.tile != echo.tile || p.col != echo.col || p.row != echo.row) return false;
+        return p.kind == PendingMove::Kind::Place || (p.fromcol == echo.fromcol && p.fromrow == echo.fromrow);
+    });
+    if (answered == m_pending.end()) return false;
+    // The server takes moves in the order they were sent; those sent before
+    // this one were answered by now or refused.
+    const auto earlier = answered - m_pending.begin();
+    for (auto i = earlier; i > 0; --i) refuse(0);
+    m_pending.erase(m_pending.begin());
+    m_shownStale = true;
+    return true;
+}
+
+void TableMirror::refuse(std::size_t index)
+{
+    const PendingMove& move = m_pending[index];
+    // A tile that never left the rack is offered there again.
+    if (move.kind == PendingMove::Kind::Place && Rack::validSlot(move.slot)) m_placed[move.slot - 1] = false;
+    m_pending.erase(m_pending.begin() + static_cast<std::ptrdiff_t>(index));
+    m_shownStale = true;
+}
+
+void TableMirror::rollBack()
+{
+    while (!m_pending.empty()) refuse(m_pending.size() - 1);
+}
+
+void TableMirror::setHand(const Hand& hand)
+{
+    m_hand = hand;
+    m_shownStale = true;
+}
+
+void TableMirror::updateIncomplete()
+{
+    m_controls.signBlinking = !chatboardok();
+}
+
+// ---- board messages ------------------------------------------------------------
+
+void TableMirror::loadboard(std::string_view args)
+{
+    const auto m = msg::parseNumberCells(args);
+    if (!m || !mine(m->number)) return;
+    for (const Cell& c : m->cells) serverSet(c.col, c.row, c.tile);
+}
+
+void TableMirror::placehistile(std::string_view args)
+{
+    const auto m = msg::parsePlacehistile(args);
+    if (!m) return;
+    clearthisturn();
+    if (mine(m->seat) && mayPlay()) {
+        m_controls.draw = false;
+        m_controls.finish = true;
+        m_controls.clear = true;
+    }
+    if (!BoardGrid::inside(m->col, m->row) || m->tile < kNoTile || m->tile > kHighestTile) return;
+    const int shownBefore = board().at(m->col, m->row);
+    const bool ours = mine(m->seat) && confirm({PendingMove::Kind::Place, m->tile, m->col, m->row});
+    serverSet(m->col, m->row, m->tile, ours);
+    // Our own tile is already on show, and was heard when it was put down.
+    if (shownBefore == m->tile) return;
+    sound("placecard");
+    if (isTile(m->tile)) played(seatName(m->seat) + " played a " + gettilename(m->tile) + ".", true);
+}
+
+void TableMirror::swaptiles(std::string_view args)
+{
+    const auto m = msg::parseSwaptilesNotice(args);
+    if (!m) return;
+    clearthisturn();
+    if (mine(m->seat) && mayPlay()) m_controls.clear = true;
+    const bool known = BoardGrid::inside(m->tocol, m->torow) && m->tile >= kNoTile && m->tile <= kHighestTile;
+    const int shownBefore = board().at(m->tocol, m->torow);
+    const bool ours = mine(m->seat) && confirm({PendingMove::Kind::Move, m->tile, m->tocol, m->torow, 0,
+                                                 m->fromcol, m->fromrow});
+    if (known && m_board.at(m->tocol, m->torow) != m->tile) serverSet(m->tocol, m->torow, m->tile, ours);
+    // The source empties only when the tile really arrived.
+    if (m_board.at(m->tocol, m->torow) != kNoTile) serverSet(m->fromcol, m->fromrow, kNoTile);
+    if (known && shownBefore != m->tile) sound("placecard");
+    if (isTile(m->tile)) played(seatName(m->seat) + " moved a " + gettilename(m->tile) + ".", !mine(m->seat));
+}
+
+void TableMirror::removetile(std::string_view args)
+{
+    const auto m = msg::parseRemovetile(args);
+    if (!m) return;
+    const int tile = board().at(m->col, m->row);
+    if (isTile(tile))
+        played(seatName(m_turnSeat) + " removed a " + gettilename(tile) + ".", !mine(m_turnSeat));
+    serverSet(m->col, m->row, kNoTile);
+    if (mine(m_turnSeat)) updateIncomplete();
+    sound("clearcard");
+}
+
+void TableMirror::undothem(std::string_view args)
+{
+    const auto m = msg::parseNumberCells(args);
+    if (!m) return;
+    if (mine(m->number)) {
+        m_controls.clear = m_controls.finish = false;
+        m_controls.draw = mayPlay();
+        m_controls.penaltyPanel = m_controls.laydownPanel = false;
+        takeBackTurn();
+    }
+    for (const Cell& c : m->cells) serverSet(c.col, c.row, c.tile, true);
+    // The sign follows the board as the undo left it.
+    if (mine(m->number)) updateIncomplete();
+    sound("clear");
+    played(seatName(m->number) + " cleared tiles.", !mine(m->number));
+}
+
+void TableMirror::movedtiles(std::string_view args)
+{
+    const auto m = msg::parseMovedtiles(args);
+    if (!m) return;
+    clearthisturn();
+    if (SeatState* s = seatAt(m->seat)) {
+        s->score = m->score;
+        s->scoreFromTurn = true;
+        s->hasLastPoints = true;
+        s->lastPoints = m->points;
+        s->lastPointsFromTurn = true;
+    }
+    for (const Cell& c : m->cells)
+        if (BoardGrid::inside(c.col, c.row)) m_marks[cellIndex(c.col, c.row)] = true;
+    sound("placecard");
+}
+
+void TableMirror::clearthisturn()
+{
+    m_marks.fill(false);
+}
+
+void TableMirror::cleartheboard()
+{
+    rollBack();
+    m_board.clear();
+    m_marks.fill(false);
+    m_shownStale = true;
+}
+
+// ---- the rack ---------------------------------------------------------------------
+
+void TableMirror::yourtiles(std::string_view args)
+{
+    const auto m = msg::parseYourtiles(args);
+    if (!m || !mine(m->seat)) return;
+    for (const RackItem& item : m->items) newcard(item);
+    sound("getcard");
+}
+
+void TableMirror::newcard(const RackItem& item)
+{
+    createcard(item.slot, item.tile);
+}
+
+void TableMirror::createcard(int slot, int tile)
+{
+    if (!Rack::validSlot(slot) || !isTile(tile)) return;
+    // A slot already shown gets its new tile at the first free place, as
+    // any new tile does.
+    if (m_positions.positionOf(slot) != 0) movecards(slot);
+    if (m_hand.holdsSlot(slot)) setHand({});
+    m_rack.set(slot, tile);
+    m_placed[slot - 1] = false;
+    m_positions.place(slot);
+}
+
+void TableMirror::freecard(std::string_view args)
+{
+    const auto m = msg::parseFreecard(args);
+    if (!m || !mine(m->seat) || !Rack::validSlot(m->rackslot)) return;
+    if (m_hand.holdsSlot(m->rackslot)) setHand({});
+    m_rack.set(m->rackslot, kNoTile);
+    m_placed[m->rackslot - 1] = false;
+    movecards(m->rackslot);
+}
+
+void TableMirror::movecards(int slot)
+{
+    m_positions.movecards(slot);
+}
+
+void TableMirror::clearallcards()
+{
+    if (m_hand.holdsRackTile()) setHand({});
+    m_positions.clearallcards();
+    m_rack.clear();
+    m_placed.fill(false);
+}
+
+} // namespace brixo

@@ -1,0 +1,33 @@
+// The words the table shows for seats, options, turns and results. Plain
+// text; the window only puts them on screen.
+#pragma once
+
+#include <string>
+
+namespace brixo::seatwords {
+
+inline const std::string kWaiting = "<Waiting>";
+
+// The name shown for a seat the computer plays with nobody there: seat 2
+// "Klot", seat 3 "Klock", seat 4 "Kling"; seat 1 has none (empty).
+std::string computerName(int seat);
+
+// "Play To Score: 500".
+std::string playTo(int score);
+// "Time Per Turn: 1:05" from 65 seconds, as the game's start announces it.
+std::string timePerTurn(int seconds);
+// "Time Per Turn: 65", as a late joiner's catch-up shows it.
+std::string timePerTurnPlain(int seconds);
+std::string timePenalty(bool on);
+// "Team Game" or "Good Luck".
+std::string teamLine(bool team);
+// "Time: 0:59" for the running clock.
+std::string clockText(int seconds);
+// "Tile's Left: N", 0 when the pool is spent (-1 on the wire).
+std::string tilesLeft(int tiles);
+// "You have won the game!" for the name "You", else name + " has Won the Game!".
+std::string winnerText(const std::string& name);
+// The status line at a round's end.
+std::string roundOver(int winner, int mySeat, const std::string& winnerName);
+
+} // namespace brixo::seatwords

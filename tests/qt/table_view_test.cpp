@@ -1,0 +1,193 @@
+// What the table window shows of its mirror: the words and marks of the
+// seats and options, the turn's controls, the board's cells and marks, the
+// rack's pictures, and the chat; and that text from the network is never
+// read as markup.
+#include "tests/qt/tablefeed.h"
+
+#include "dialogs/spylistform.h"
+#include "net/catalogue.h"
+#include "table/blinksign.h"
+#include "table/boardview.h"
+#include "table/cardimage.h"
+#include "tests/tilecodes.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace brixo;
+using namespace brixo::test;
+
+namespace {
+
+QString caption(const TableFeed& t, const char* name)
+{
+    const QLabel* label = t.find<QLabel>(name);
+    return label ? label->text() : QStringLiteral("<missing>");
+}
+
+bool shown(const TableFeed& t, const char* name)
+{
+    const QWidget* w = t.find<QWidget>(name);
+    return w && !w->isHidden();
+}
+
+bool samePicture(const QPixmap& a, const QPixmap& b)
+{
+    return a.toImage() == b.toImage();
+}
+
+} // namespace
+
+TEST(TableView, SeatsOptionsAndTheTurnAreShownAsTheMirrorHasThem)
+{
+    TableFeed t;
+    t.login(2, "Cy");
+    t.feed(msg::existingplayers(1, "Bob"));
+    t.feed(msg::startgame({"Bob", 300, 65, "t", "f", 14}));
+    t.feed(msg::startround({12, -4, 0, 0}));
+    t.feed(msg::justwatching(1, "1"));
+    EXPECT_EQ(caption(t, "label_playername1"), "Bob");
+    EXPECT_EQ(caption(t, "label_playername2"), "Cy");
+    EXPECT_EQ(caption(t, "label_playername3"), "<Waiting>");
+    EXPECT_EQ(caption(t, "label_score2"), "-4");
+    EXPECT_TRUE(shown(t, "image_eyes1"));
+    EXPECT_TRUE(shown(t, "image_sitout3"));
+    EXPECT_EQ(caption(t, "label_playtoscore"), "Play To Score: 300");
+    EXPECT_EQ(caption(t, "label_timeperturn"), "Time Per Turn: 1:05");
+    EXPECT_EQ(caption(t, "label_tp"), "Time Penalty: ON");
+    EXPECT_EQ(caption(t, "label_Tg"), "Good Luck");
+    EXPECT_FALSE(shown(t, "image_Tg"));
+
+    t.feed(msg::nextplayer({2, 77, {{1, 12, 15}}}));
+    EXPECT_EQ(caption(t, "label_status"), "Your Turn.");
+    EXPECT_EQ(caption(t, "label_cards1"), "15");
+    EXPECT_EQ(caption(t, "label_tilesleft"), "Tile's Left: 77");
+    EXPECT_TRUE(shown(t, "button_draw"));
+    EXPECT_FALSE(shown(t, "button_finish"));
+    EXPECT_TRUE(shown(t, "animated_incomplete"));
+    EXPECT_TRUE(t.table->turntime->isActive());
+    EXPECT_TRUE(t.table->logText().contains("Your Turn."));
+    const QLabel* marker = t.find<QLabel>("image_Turn");
+    EXPECT_TRUE(shown(t, "image_Turn"));
+    EXPECT_NEAR(marker->geometry().center().y(), t.find<QLabel>("label_playername2")->geometry().center().y(), 2);
+
+    t.feed(msg::askpenalty(2));
+    EXPECT_TRUE(shown(t, "panel_penalty"));
+    EXPECT_FALSE(shown(t, "button_draw"));
+    t.feed(msg::gamepause(1));
+    EXPECT_TRUE(t.table->button_pause->isChecked());
+    EXPECT_TRUE(shown(t, "image_pause") && shown(t, "image_cover"));
+    EXPECT_FALSE(t.table->turntime->isActive());
+    t.feed(msg::endround({1, {{2, -20, -20, 5}}}));
+    EXPECT_EQ(caption(t, "label_status"), "Bob is out of tiles! The Round is Over.");
+    EXPECT_EQ(caption(t, "label_bonus2"), "-20");
+    EXPECT_FALSE(shown(t, "image_pause"));
+    EXPECT_FALSE(shown(t, "image_Turn"));
+    EXPECT_FALSE(shown(t, "panel_penalty"));
+    t.feed(msg::winner("Bob"));
+    EXPECT_TRUE(shown(t, "panel_winner"));
+    EXPECT_EQ(caption(t, "label_winner1"), "Bob has Won the Game!");
+    EXPECT_FALSE(shown(t, "button_start")); // a joiner never starts games
+}
+
+TEST(TableView, TheBoardAndItsMarksAndTheRacksPicturesFollowTheMirror)
+{
+    TableFeed t;
+    t.login(1);
+    t.feed(msg::existingplayers(2, "Cy"));
+    t.feed(msg::yourtiles(1, {{4, green(5)}, {9, W}, {1, black(13)}}));
+    const std::vector<int> order{4, 9, 1};
+    for (int i = 0; i < 3; ++i) {
+        const CardImage* card = t.table->card(order[i]);
+        ASSERT_NE(card, nullptr);
+        EXPECT_EQ(card->objectName(), QString("card%1").arg(order[i]));
+        EXPECT_EQ(card->pos(), QPoint(i * 40, CardImage::kRestingTop));
+        EXPECT_FALSE(card->isHidden());
+    }
+    EXPECT_TRUE(samePicture(t.table->card(9)->pixmap(), t.table->pictures().big(W)));
+    t.feed(msg::freecard(1, 4));
+    EXPECT_EQ(t.table->card(4), nullptr);
+    EXPECT_EQ(t.table->card(9)->pos(), QPoint(0, CardImage::kRestingTop));
+
+    for (int c = 3; c <= 5; ++c) t.feed(msg::placehistile({2, red(c), c, 2}));
+    t.feed(msg::movedtiles({2, 12, 12, {{3, 2, red(3)}, {4, 2, red(4)}, {5, 2, red(5)}}}));
+    BoardView* board = t.table->boardView();
+    EXPECT_EQ(board->shownTile(4, 2), red(4));
+    EXPECT_TRUE(board->showsMark(4, 2));
+    EXPECT_EQ(caption(t, "label_score2"), "+12");
+    t.feed(msg::placehistile({2, black(8), 10, 8}));
+    EXPECT_FALSE(board->showsMark(4, 2));
+    EXPECT_EQ(board->shownTile(10, 8), black(8));
+    t.feed(msg::startround({0, 0, 0, 0}));
+    EXPECT_EQ(board->shownTile(4, 2), kNoTile);
+    EXPECT_EQ(t.table->card(9), nullptr);
+    EXPECT_TRUE(t.table->findChildren<CardImage*>().isEmpty());
+}
+
+TEST(TableView, TextFromTheNetworkIsShownAsPlainText)
+{
+    const std::string hostile = "<span style=\"font-size:28px;color:red\">EVE</span><img src=\"/x.png\">";
+    TableFeed t;
+    t.login(1);
+    t.feed(msg::newplayerinfo(2, hostile));
+    t.feed(msg::newplayerinfo(6, hostile));
+    t.feed(msg::nextplayer({2, 70, {}}));
+    t.feed(msg::placehistile({2, red(3), 3, 3}));
+    t.feed(msg::winner(hostile));
+    for (const char* name : {"label_playername1", "label_playername2", "label_playername3", "label_playername4",
+                             "label_status", "label_played", "label_winner1", "label_winner2"})
+        EXPECT_EQ(t.find<QLabel>(name)->textFormat(), Qt::PlainText) << name;
+    const QString name = QString::fromStdString(hostile);
+    EXPECT_EQ(caption(t, "label_playername2"), name);
+    EXPECT_EQ(caption(t, "label_status"), name + "'s turn.");
+    EXPECT_EQ(caption(t, "label_played"), name + " played a Red 3.");
+    EXPECT_EQ(t.table->spylist()->entries(), QStringList({"6: " + name}));
+    // The chat shows the markup's characters, not what they describe.
+    EXPECT_TRUE(t.table->chatText().contains(name + " is Connected."));
+    t.feed(msg::chatRelay(hostile, "hi|clBlue"));
+    EXPECT_TRUE(t.table->chatText().contains(name));
+    EXPECT_FALSE(t.table->mainchat->toHtml().contains("<img"));
+}
+
+TEST(TableView, NoticesGoToTheChatInTheNoticeColourAndRelayedChatKeepsItsOwn)
+{
+    TableFeed t;
+    t.login(1);
+    t.feed(msg::havewrongversion("Bob"));
+    t.feed(msg::nomoretiles());
+    EXPECT_TRUE(t.table->chatText().contains("Bob has a different version of the game then you."));
+    EXPECT_TRUE(t.table->chatText().contains("There are no tiles left"));
+    EXPECT_TRUE(t.table->mainchat->toHtml().contains("color:#008000"));
+    t.feed(msg::chatRelay("Bob", "hi all|clBlue"));
+    t.feed(msg::chatRelay("Eve", "no colour here"));
+    EXPECT_TRUE(t.table->chatText().contains("Bob chats: hi all"));
+    const QString html = t.table->mainchat->toHtml();
+    EXPECT_TRUE(html.contains("color:#0000ff"));
+    EXPECT_TRUE(html.contains("color:#ff0000")); // no colour given: red
+    EXPECT_TRUE(html.contains("font-weight:700"));
+}
+
+TEST(TableView, TheClockBarShrinksAndTheLabelTurnsRedUnderTwentySeconds)
+{
+    TableFeed t;
+    t.login(1);
+    t.feed(msg::startgame({"You", 500, 60, "t", "f", 14}));
+    t.feed(msg::nextplayer({1, 70, {}}));
+    EXPECT_EQ(t.table->image_timer->width(), 180);
+    EXPECT_EQ(t.table->label_timer->text(), "Time: 1:00");
+    for (int i = 0; i < 40; ++i) t.table->turntimeTimer();
+    EXPECT_EQ(t.table->label_timer->text(), "Time: 0:20");
+    EXPECT_FALSE(t.table->label_timer->styleSheet().contains("#ff0000"));
+    t.table->turntimeTimer();
+    EXPECT_TRUE(t.table->label_timer->styleSheet().contains("#ff0000"));
+    EXPECT_EQ(t.table->image_timer->width(), 3 * 19);
+    t.feed(msg::nextplayer({2, 69, {}}));
+    EXPECT_FALSE(t.table->label_timer->styleSheet().contains("#ff0000"));
+}
