@@ -18,6 +18,7 @@ inline constexpr ConnectionId kNoConnection = 0;
 
 struct TPlayerRecord {
     std::string name;                // as given at login; empty when no person holds the slot
+    std::string lastname;            // the name of the person who last left the slot
     bool connected = false;          // a live connection belongs to this record
     ConnectionId sock = kNoConnection; // the connection messages for this record go out on
     int score = 0;                   // game score, carried from round to round

@@ -66,6 +66,7 @@ void TServer::departure(int slot)
         if (other != slot) sendTo(other, msg::playerdisconnected(slot, record.name));
     record.connected = false;
     record.sock = kNoConnection;
+    if (!record.name.empty()) record.lastname = record.name;
     record.name.clear();
     record.watching = false;
     if (slot != 1 && slot == m_state.currentseat && turnRunning()) computerTakesOver(slot);

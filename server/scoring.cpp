@@ -68,23 +68,25 @@ void TServer::endround(int seat)
     if (!checkforwin()) startClock(ClockPhase::BetweenRounds, kRoundPauseSeconds);
 }
 
-// Once any score reaches the play-to score, the highest score wins; a shared
-// highest score means another round.
+// Once the score of a seat that plays reaches the play-to score, the highest
+// score among the seats that play wins; a shared highest score means another
+// round. A seat that sits out keeps its score, 0 in a game it never played,
+// and must not win with it.
 bool TServer::checkforwin()
 {
+    int best = 0;
     bool reached = false;
-    for (int s = 1; s <= kSeats; ++s)
+    for (int s = 1; s <= kSeats; ++s) {
+        if (!m_slots[s].plays) continue;
         if (m_slots[s].score >= m_state.playto) reached = true;
+        if (best == 0 || m_slots[s].score > m_slots[best].score) best = s;
+    }
     if (!reached) return false;
-
-    int best = 1;
-    for (int s = 2; s <= kSeats; ++s)
-        if (m_slots[s].score > m_slots[best].score) best = s;
     if (m_state.teamgame) {
         if (m_slots[1].score == m_slots[2].score) return false;
     } else {
         for (int s = 1; s <= kSeats; ++s)
-            if (s != best && m_slots[s].score == m_slots[best].score) return false;
+            if (s != best && m_slots[s].plays && m_slots[s].score == m_slots[best].score) return false;
     }
 
     broadcast(msg::winner(winnerName(best)));
@@ -92,11 +94,15 @@ bool TServer::checkforwin()
     return true;
 }
 
+// A seat no person holds goes by its computer name; seat 1 has none and goes
+// by the name of the person who last held it, or else by its number.
 std::string TServer::winnerName(int seat) const
 {
     if (m_state.teamgame) return seat == 1 || seat == 3 ? "The Green Team" : "The Brown Team";
     const TPlayerRecord& record = m_slots[seat];
-    return record.name.empty() ? record.computername : record.name;
+    for (const std::string* name : {&record.name, &record.computername, &record.lastname})
+        if (!name->empty()) return *name;
+    return "Seat " + std::to_string(seat);
 }
 
 } // namespace brixo

@@ -106,3 +106,44 @@ TEST_F(ServerScoring, ASharedHighestScoreMeansAnotherRound)
     EXPECT_EQ(server.state().phase, ClockPhase::BetweenRounds);
     EXPECT_TRUE(host.clock);
 }
+
+TEST_F(ServerScoring, OnlySeatsThatPlayCanWin)
+{
+    join(1, "Ann");
+    join(2, "Bob");
+    join(3, "Cy");
+    startgame(0, 60, true, false, 10); // seat 4 sits out on 0, the play-to score
+    while (server.state().gamerunning && server.state().phase != ClockPhase::BetweenRounds) {
+        const int current = server.state().currentseat;
+        send(current, msg::drawcard(current));
+    }
+    // The pool ran out and every playing seat lost what it held: no winner.
+    EXPECT_LT(std::max({seat(1).score, seat(2).score, seat(3).score}), 0);
+    EXPECT_TRUE(args(1, "CMD_winner").empty());
+    EXPECT_TRUE(server.state().gamerunning);
+}
+
+TEST_F(ServerScoring, ASeatOneNobodyHoldsWinsUnderItsLastPlayersName)
+{
+    join(1, "Ann");
+    join(2, "Bob");
+    random.stackPool(dealOrder({run(green, 1, 10), run(orange, 1, 10)}));
+    startgame(0, 60, true, false, 10);
+    ASSERT_EQ(server.state().currentseat, 1);
+    server.connectionClosed(1);
+    // The computer goes out for seat 1.
+    for (int slot = 1; slot <= 10; ++slot) server.placemytile(msg::argumentText(msg::placemytile({1, slot, slot, 2})));
+    server.finish(msg::argumentText(msg::finish(1)));
+    EXPECT_EQ(args(2, "CMD_winner"), Strings{"Ann+"});
+}
+
+TEST_F(ServerScoring, AWinnerWithoutAnyNameIsCalledByItsSeat)
+{
+    server.connectionAccepted(1); // a host table that never logs in
+    join(2, "Bob");
+    random.stackPool(dealOrder({run(green, 1, 10), run(orange, 1, 10)}));
+    startgame(0, 60, true, false, 10);
+    lay(1, 1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 2);
+    send(1, msg::finish(1));
+    EXPECT_EQ(args(2, "CMD_winner"), Strings{"Seat 1+"});
+}
