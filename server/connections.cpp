@@ -58,7 +58,7 @@ void TServer::catchUp(int slot)
 // A slot's connection is gone: the others are told once, the slot is freed,
 // and the seat keeps its rack and score so that the computer plays it on.
 // If it was that seat's turn, the computer takes the turn at once, except
-// for seat 1, whose turn runs out on the clock.
+// for seat 1 unless so set, whose turn then runs out on the clock.
 void TServer::departure(int slot)
 {
     TPlayerRecord& record = m_slots[slot];
@@ -69,7 +69,8 @@ void TServer::departure(int slot)
     if (!record.name.empty()) record.lastname = record.name;
     record.name.clear();
     record.watching = false;
-    if (slot != 1 && slot == m_state.currentseat && turnRunning()) computerTakesOver(slot);
+    const bool takesOver = slot != 1 || m_computerTakesSeatOne;
+    if (takesOver && slot == m_state.currentseat && turnRunning()) computerTakesOver(slot);
 }
 
 // The computer starts the turn afresh: what the person left half done goes

@@ -47,6 +47,13 @@ public:
     void timer1Timer();
     void computertimerTimer();
 
+    // Whether the computer takes over seat 1's turn when its table leaves
+    // during it, as it does for every other seat. Off by default: where a
+    // table hosts the game, seat 1 is the host's own table, whose closing
+    // ends the game's process anyway, so its turn just runs out. A server
+    // without a table of its own turns it on.
+    void setComputerTakesSeatOne(bool takes) { m_computerTakesSeatOne = takes; }
+
     // ---- the computer player's view (also the table's move handlers) -----
     const BoardGrid& grid() const override { return m_grid; }
     const Rack& rack(int seat) const override { return seatRecord(seat).rack; }
@@ -130,6 +137,7 @@ private:
     BoardGrid m_snapshot;
     bool m_clockRunning = false;
     bool m_computerTimerArmed = false;
+    bool m_computerTakesSeatOne = false;
     bool m_busy = false;
     std::deque<std::function<void()>> m_waiting;
 };

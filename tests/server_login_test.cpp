@@ -128,6 +128,19 @@ TEST_F(ServerLogin, TheComputerTakesOverTheTurnOfADepartingSeatButNotSeatOnes)
     EXPECT_TRUE(host.computerTimer);
 }
 
+TEST_F(ServerLogin, WithoutAHostTableSeatOneIsTakenOverLikeAnyOther)
+{
+    server.setComputerTakesSeatOne(true); // as the headless server runs
+    join(1, "Ann");
+    join(2, "Bob");
+    startgame();
+    ASSERT_EQ(server.state().currentseat, 1);
+    send(1, msg::placemytile({1, 1, 5, 6}));
+    server.connectionClosed(1);
+    EXPECT_EQ(server.state().currentseat, 2);
+    EXPECT_EQ(tilesInPlay(), 106);
+}
+
 TEST_F(ServerLogin, OnlyTheHostRemovesParticipants)
 {
     join(1, "Ann");

@@ -104,6 +104,9 @@ int runHeadlessServer(int argc, char** argv)
                                         : std::make_unique<QtServerHost>();
         const int botspeed = options->botspeed;
         host->setBotSpeedSource([botspeed] { return botspeed; });
+        // Seat 1 is only the first table to connect here: when it leaves
+        // during its turn, the computer plays the turn as for any seat.
+        host->server().setComputerTakesSeatOne(true);
         QString error;
         if (!host->listen(static_cast<quint16>(options->port), &error)) {
             std::fprintf(stderr, "brixo: cannot listen on port %d: %s\n", options->port, qPrintable(error));
