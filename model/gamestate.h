@@ -22,6 +22,7 @@ struct GameState {
     int turnclock = 0;             // seconds left in the current phase
     ClockPhase phase = ClockPhase::Turn;
     std::vector<LaidTile> turnlog; // tiles laid from the rack this turn, in order
+    bool paused = false;           // the turn clock is held; a new turn, a round end or a new game lifts it
     bool gamerunning = false;
     int playto = kPlayToRange.fallback;
     int turntime = kTurnTimeRange.fallback;

@@ -24,6 +24,13 @@ void TServer::receivedlogininfo(int slot, std::string_view body)
         sendTo(slot, msg::wrongversion());
     }
     if (m_state.gamerunning) catchUp(slot);
+
+    // A person who sits down where a computer turn still waits on its delay
+    // takes the turn: the computer stands down and the turn is given afresh,
+    // so every table, the newcomer's included, shows it on the same full
+    // clock.
+    if (slot == m_state.currentseat && turnRunning() && m_computerTimerArmed && !record.computerDriven())
+        announceTurn();
 }
 
 // Brings a table that logs in during a game up to date: options, scores and
@@ -53,6 +60,7 @@ void TServer::catchUp(int slot)
 
     const TPlayerRecord* seat = m_slots.seat(slot);
     if (seat && seat->plays && seat->tilecount() > 0) sendTo(slot, msg::yourtiles(slot, seat->rack.items()));
+    if (m_state.paused) sendTo(slot, msg::gamepause(1));
 }
 
 // A slot's connection is gone: the others are told once, the slot is freed,

@@ -23,6 +23,7 @@ void TServer::startgame(std::string_view body)
     options = options.clamped();
 
     m_state.gamerunning = true;
+    m_state.paused = false;
     m_state.playto = options.playto;
     m_state.turntime = options.turntime;
     m_state.timepenalty = options.timepenalty;
@@ -109,13 +110,21 @@ void TServer::findplayer()
     if (!m_slots[seat].plays) return; // nobody plays: no turn to give
     m_state.currentseat = seat;
     m_state.turnlog.clear();
+    announceTurn();
+}
 
+// Tells every table whose turn it is, with the pool and the scores, and
+// starts the turn on a full clock, lifting any pause; a seat no person
+// plays gets the computer timer.
+void TServer::announceTurn()
+{
     msg::NextPlayer next;
-    next.turnseat = seat;
+    next.turnseat = m_state.currentseat;
     next.tilesleft = m_pool.tilesLeft();
     for (int s = 1; s <= kSeats; ++s) next.seats.push_back({s, m_slots[s].score, m_slots[s].tilecount()});
     broadcast(msg::nextplayer(next));
 
+    m_state.paused = false;
     startClock(ClockPhase::Turn, m_state.turntime + 4);
     scheduleComputer();
 }
@@ -168,10 +177,12 @@ void TServer::pause(std::string_view body)
     if (!request) return;
     if (request->seat != 1 && request->seat != m_state.currentseat) return;
     if (!m_state.gamerunning || m_state.phase != ClockPhase::Turn) return;
-    if (request->mode == 1 && m_clockRunning) {
+    if (request->mode == 1 && !m_state.paused) {
+        m_state.paused = true;
         stopClock();
         broadcast(msg::gamepause(1));
-    } else if (request->mode == 0 && !m_clockRunning) {
+    } else if (request->mode == 0 && m_state.paused) {
+        m_state.paused = false;
         m_clockRunning = true;
         m_host.startClock();
         broadcast(msg::gamepause(0));

@@ -16,6 +16,7 @@ void TServer::endround(int seat)
 {
     stopClock();
     stopComputerTimer();
+    m_state.paused = false;
     for (int s = 1; s <= kSeats; ++s) m_slots[s].points = s == seat ? 0 : m_slots[s].rack.value();
 
     if (m_state.teamgame) {

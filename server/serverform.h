@@ -92,6 +92,7 @@ private:
     void startround();
     void givetiles();
     void findplayer();
+    void announceTurn();
     void timeup(int seat);
     void pause(std::string_view body);
     void setPlaysFlags();

@@ -122,6 +122,8 @@ TEST_F(ServerLifecycle, OnlySeatOneOrTheTurnSeatPausesAndOnlyTheTurnItself)
     send(2, msg::pause(2, 1));
     EXPECT_EQ(lines(1), Strings{"CMD_gamepause+1+"});
     EXPECT_FALSE(host.clock);
+    join(4, "Dee"); // hears of the pause after the rest of the catch-up
+    EXPECT_EQ(lines(4).back(), "CMD_gamepause+1+");
     ticks(100); // a stopped clock does not run
     EXPECT_EQ(server.state().turnclock, 60);
     send(1, msg::pause(1, 1)); // already paused
@@ -133,11 +135,20 @@ TEST_F(ServerLifecycle, OnlySeatOneOrTheTurnSeatPausesAndOnlyTheTurnItself)
     EXPECT_EQ(server.state().turnclock, 60);
     send(1, msg::pause(1, 0)); // already running
     EXPECT_EQ(args(1, "CMD_gamepause").size(), 2u);
+    join(5, "Spy");
+    EXPECT_TRUE(args(5, "CMD_gamepause").empty());
 
     ticks(60); // into the grace seconds: no pause there
     ASSERT_EQ(server.state().phase, ClockPhase::Grace);
     send(1, msg::pause(1, 1));
     EXPECT_TRUE(host.clock);
+
+    ticks(2); // seat 3's turn
+    send(3, msg::pause(3, 1));
+    send(3, msg::drawcard(3)); // the pause ends with the turn
+    EXPECT_FALSE(server.state().paused);
+    join(6, "Spy2");
+    EXPECT_TRUE(args(6, "CMD_gamepause").empty());
 }
 
 TEST_F(ServerLifecycle, BetweenRoundsNoMovesAreTakenAndTheNextRoundStartsAfterTwentySeconds)
@@ -210,7 +221,16 @@ TEST_F(ServerLifecycle, TheComputerTimerIsSetFromTheBotSpeedAndAPersonCanTakeThe
     send(1, msg::drawcard(1));
     ASSERT_TRUE(host.computerTimer);
     const Rack before = seat(2).rack;
+    ticks(10);
+    forget();
     join(2, "Bob"); // takes seat 2 before the timer fires
+    // The turn is given afresh: after the catch-up every table hears it is
+    // seat 2's, on a full clock, and the computer stands down.
+    EXPECT_EQ(commands(2).back(), "CMD_nextplayer");
+    ASSERT_EQ(args(1, "CMD_nextplayer").size(), 1u);
+    EXPECT_EQ(args(1, "CMD_nextplayer")[0].substr(0, 2), "2+");
+    EXPECT_EQ(server.state().turnclock, 64);
+    EXPECT_FALSE(host.computerTimer);
     server.computertimerTimer();
     EXPECT_EQ(server.state().currentseat, 2);
     EXPECT_EQ(seat(2).rack.items(), before.items());
