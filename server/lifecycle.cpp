@@ -30,7 +30,10 @@ void TServer::startgame(std::string_view body)
     m_state.teamgame = options.teamgame;
     m_state.tilestostart = cappedTilesToStart(options.tilestostart, dealSeats());
 
+    // The game is announced as the host's: whatever name the message
+    // carries, it is relayed with the name slot 1 logged in with.
     msg::StartGame relay = *request;
+    relay.name = m_slots[1].name;
     relay.playto = m_state.playto;
     relay.turntime = m_state.turntime;
     relay.tilestostart = m_state.tilestostart;

@@ -72,6 +72,10 @@ void TServer::dispatch(ConnectionId from, std::string_view command, std::string_
         // Every table message names its sender first; anyone else's number
         // gets the message dropped.
         const bool own = named && *named == slot;
+        // While its owner just watches, the computer plays the seat: moves
+        // from the seat's own table are dropped, so that a person and the
+        // computer never move in the same turn.
+        const bool mover = own && !(isSeat(slot) && m_slots[slot].watching);
 
         if (command == "CMD_logininfo") {
             if (own) receivedlogininfo(slot, args);
@@ -86,19 +90,19 @@ void TServer::dispatch(ConnectionId from, std::string_view command, std::string_
         } else if (command == "CMD_justwatch") {
             if (own || (named && slot == 1)) justwatch(args);
         } else if (command == "CMD_placemytile") {
-            if (own) placemytile(args);
+            if (mover) placemytile(args);
         } else if (command == "CMD_swaptiles") {
-            if (own) swaptiles(args);
+            if (mover) swaptiles(args);
         } else if (command == "CMD_undothem") {
-            if (own) undothem(args);
+            if (mover) undothem(args);
         } else if (command == "CMD_finish") {
-            if (own) finish(args);
+            if (mover) finish(args);
         } else if (command == "CMD_drawcard") {
-            if (own) drawcard(args);
+            if (mover) drawcard(args);
         } else if (command == "CMD_clickyes") {
-            if (own) clickyes(args);
+            if (mover) clickyes(args);
         } else if (command == "CMD_replacetile") {
-            if (own) replacetile(args);
+            if (mover) replacetile(args);
         } else if (command == "CMD_pause") {
             if (own) pause(args);
         }

@@ -37,7 +37,7 @@ TEST_F(ServerLifecycle, OptionsArePulledIntoRangeAndTheDealIsCapped)
     EXPECT_EQ(server.pool().tilesLeft(), 10);
     EXPECT_FALSE(server.state().timepenalty);
 
-    send(1, msg::startgame({"Ann", 500, 60, "t", "f", 2}));
+    send(1, msg::startgame({"Zed", 500, 60, "t", "f", 2})); // the name relayed is the host's own
     EXPECT_EQ(args(2, "CMD_startgame").back(), "Ann+500+60+t+f+10+");
     send(1, std::string("CMD_startgame+Ann+5x0+60+t+f+14+\xFF"));
     EXPECT_EQ(args(2, "CMD_startgame").size(), 3u);

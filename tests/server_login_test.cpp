@@ -193,6 +193,22 @@ TEST_F(ServerLogin, JustWatchFollowsTheSeatRules)
     ASSERT_EQ(server.state().currentseat, 1);
     send(1, msg::justwatch(1, "1"));
     EXPECT_EQ(server.state().currentseat, 2);
+
+    // While the computer plays a watched seat, moves from the seat's own
+    // table are dropped: only one of them plays the turn.
+    send(2, msg::drawcard(2));
+    ASSERT_EQ(server.state().currentseat, 3);
+    const BoardGrid board = server.grid();
+    const int tiles = seat(3).tilecount();
+    send(3, msg::placemytile({3, 1, 4, 4}));
+    send(3, msg::finish(3));
+    send(3, msg::drawcard(3));
+    send(3, msg::clickyes(3));
+    EXPECT_TRUE(server.grid() == board);
+    EXPECT_EQ(seat(3).tilecount(), tiles);
+    EXPECT_EQ(server.state().currentseat, 3);
+    server.computertimerTimer();
+    EXPECT_NE(server.state().currentseat, 3);
 }
 
 TEST_F(ServerLogin, MessagesNamingSomebodyElseAreDropped)
