@@ -26,5 +26,8 @@ file(GLOB QT_TEST_SOURCES CONFIGURE_DEPENDS tests/qt/*.cpp tests/qt/*.h)
 add_executable(brixo_qt_tests ${QT_TEST_SOURCES})
 target_link_libraries(brixo_qt_tests PRIVATE brixo_app Qt6::Test GTest::gtest)
 target_include_directories(brixo_qt_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+# Tests that start the program itself find it here, and it is built first.
+add_dependencies(brixo_qt_tests brixo)
+target_compile_definitions(brixo_qt_tests PRIVATE BRIXO_PROGRAM="$<TARGET_FILE:brixo>")
 gtest_discover_tests(brixo_qt_tests DISCOVERY_MODE PRE_TEST
   PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;BRIXO_NO_GUARD=1")

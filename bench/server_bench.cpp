@@ -3,7 +3,7 @@
 // each read by its own thread, so they never compete with the server for
 // its thread.
 //
-//   server_bench [cycles] [latency rounds]     (defaults 50000 and 5000)
+//   server_bench [cycles] [latency rounds] [turns]   (defaults 50000, 5000, 20000)
 //
 // 1. Moves per second: four tables connected, the turn seat sends a steady
 //    stream of valid moves (lay a tile, move it, move it back, take it
@@ -11,8 +11,16 @@
 //    the last broadcast has arrived at every table.
 // 2. Broadcast latency: nine tables connected; from the turn seat's
 //    "CMD_placemytile" until all nine have received "CMD_placehistile".
-// 3. For reference, the same moves through the server core alone, with a
+// 3. Whole turns per second, the nine tables still connected: the four
+//    seats take turns in order, ending each turn alternately with
+//    "CMD_finish" (nothing laid: the server draws for it) and
+//    "CMD_drawcard"; the turn passes to the next seat and its rack grows.
+//    A round that runs out of tiles is followed by a new game at once.
+// 4. For reference, the same moves through the server core alone, with a
 //    host that only counts frames.
+//
+// Every wait gives up after 30 seconds with a message and exit status 1,
+// so a server that stops answering fails the run instead of hanging it.
 #include "net/catalogue.h"
 #include "server/qt/qtserverhost.h"
 
@@ -83,6 +91,9 @@ public:
     }
 
     int slot = 0;
+    // While set, the table ends each of its turns at once, alternately
+    // finishing and drawing; seat 1 starts a new game when a round ends.
+    std::atomic<bool> autoplay{false};
     std::atomic<long> frames{0};
     std::atomic<long> placed{0};
     std::atomic<long> removed{0};
@@ -108,6 +119,9 @@ private:
                     removed.fetch_add(1);
                 } else if (line.rfind("CMD_nextplayer+", 0) == 0) {
                     turns.fetch_add(1);
+                    if (autoplay.load() && std::atoi(line.data() + 15) == slot) endTurn();
+                } else if (line.rfind("CMD_endround+", 0) == 0 && autoplay.load() && slot == 1) {
+                    send(brixo::msg::startgame({"Bench1", 1500, 180, "t", "f", 10}));
                 }
                 frames.fetch_add(1);
                 start = end + 1;
@@ -116,14 +130,28 @@ private:
         }
     }
 
+    void endTurn()
+    {
+        send(m_turnsPlayed++ % 2 == 0 ? brixo::msg::finish(slot) : brixo::msg::drawcard(slot));
+    }
+
     int m_fd = -1;
+    long m_turnsPlayed = 0;
     std::thread m_reader;
 };
 
 // Polls gently: the machine's cores belong to the server and the readers.
-void waitUntil(const auto& done)
+void waitUntil(const auto& done, const char* what)
 {
-    while (!done()) std::this_thread::sleep_for(std::chrono::microseconds(20));
+    const auto deadline = Clock::now() + std::chrono::seconds(30);
+    while (!done()) {
+        if (Clock::now() > deadline) {
+            std::fprintf(stderr, "server_bench: gave up waiting for %s\n", what);
+            std::fflush(stdout);
+            std::_Exit(1);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(20));
+    }
 }
 
 // The four valid moves of one cycle for seat 1: lay the tile of rack slot 1
@@ -140,7 +168,7 @@ void movesPerSecond(quint16 port, long cycles, std::vector<std::unique_ptr<RawTa
     for (int n = 0; n < 4; ++n) tables.push_back(std::make_unique<RawTable>(port));
     RawTable& mover = *tables.front();
     mover.send(brixo::msg::startgame({"Bench1", 1500, 180, "t", "f", 14}));
-    waitUntil([&] { return mover.turns.load() >= 1; });
+    waitUntil([&] { return mover.turns.load() >= 1; }, "the first turn");
 
     const std::vector<std::string> frames = cycleFrames();
     std::string burst;
@@ -148,17 +176,38 @@ void movesPerSecond(quint16 port, long cycles, std::vector<std::unique_ptr<RawTa
     constexpr long kWindow = 64; // cycles in flight
     const std::int64_t start = nowNs();
     for (long sent = 0; sent < cycles; ++sent) {
-        waitUntil([&] { return sent - mover.removed.load() < kWindow; });
+        waitUntil([&] { return sent - mover.removed.load() < kWindow; }, "the moves in flight");
         mover.send(burst);
     }
-    waitUntil([&] {
-        return std::all_of(tables.begin(), tables.end(), [&](const auto& t) { return t->removed.load() >= cycles; });
-    });
+    waitUntil(
+        [&] {
+            return std::all_of(tables.begin(), tables.end(),
+                               [&](const auto& t) { return t->removed.load() >= cycles; });
+        },
+        "the last move at every table");
     const double seconds = double(nowNs() - start) / 1e9;
     long frameCount = 0;
     for (const auto& t : tables) frameCount += t->frames.load();
     std::printf("moves: %ld in %.3f s = %.0f moves/s with 4 tables (%ld frames delivered)\n", cycles * 4, seconds,
                 double(cycles * 4) / seconds, frameCount);
+}
+
+void turnsPerSecond(long turns, std::vector<std::unique_ptr<RawTable>>& tables)
+{
+    RawTable& host = *tables.front();
+    // A fresh game; the seats end their turns as soon as they get them.
+    for (std::size_t seat = 0; seat < 4; ++seat) tables[seat]->autoplay.store(true);
+    const long before = host.turns.load();
+    const std::int64_t start = nowNs();
+    host.send(brixo::msg::startgame({"Bench1", 1500, 180, "t", "f", 10}));
+    waitUntil([&] { return host.turns.load() - before >= turns; }, "the turns to pass round");
+    const double seconds = double(nowNs() - start) / 1e9;
+    for (const auto& t : tables) t->autoplay.store(false);
+    // Let the turn in flight settle before the next measurement.
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    std::printf("turns: %ld in %.3f s = %.0f turns/s, 4 seats and 5 spectators (finish or draw, then the next "
+                "seat)\n",
+                turns, seconds, double(turns) / seconds);
 }
 
 void broadcastLatency(quint16 port, int rounds, std::vector<std::unique_ptr<RawTable>>& tables)
@@ -176,12 +225,12 @@ void broadcastLatency(quint16 port, int rounds, std::vector<std::unique_ptr<RawT
         mover.send(brixo::msg::placemytile({1, 1, 1, 1}));
         std::int64_t last = 0;
         for (std::size_t n = 0; n < tables.size(); ++n) {
-            waitUntil([&] { return tables[n]->placed.load() > before[n]; });
+            waitUntil([&] { return tables[n]->placed.load() > before[n]; }, "a placed tile at every table");
             last = std::max(last, tables[n]->lastPlacedNs.load());
         }
         micros.push_back(double(last - sentAt) / 1000.0);
         mover.send(brixo::msg::replacetile({1, 1, 1}));
-        waitUntil([&] { return mover.removed.load() > removedBefore; });
+        waitUntil([&] { return mover.removed.load() > removedBefore; }, "the tile taken back");
     }
     std::sort(micros.begin(), micros.end());
     auto at = [&](double q) { return micros[std::min(micros.size() - 1, std::size_t(q * double(micros.size())))]; };
@@ -231,6 +280,7 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const long cycles = argc > 1 ? std::atol(argv[1]) : 50000;
     const int rounds = argc > 2 ? std::atoi(argv[2]) : 5000;
+    const long turns = argc > 3 ? std::atol(argv[3]) : 20000;
 
     QtServerHost host(1, nullptr);
     QString error;
@@ -243,6 +293,7 @@ int main(int argc, char** argv)
         std::vector<std::unique_ptr<RawTable>> tables;
         movesPerSecond(port, cycles, tables);
         broadcastLatency(port, rounds, tables);
+        turnsPerSecond(turns, tables);
         tables.clear();
         QMetaObject::invokeMethod(&app, &QCoreApplication::quit, Qt::QueuedConnection);
     });

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev
   qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
 )

@@ -9,7 +9,6 @@
 #include "tests/qt/server_scriptedtable.h"
 #include "tests/qt/testports.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -125,8 +124,7 @@ selfplay::GameResult coreGame(bool team)
 
 TEST(ServerBotGame, FourComputerPlayersOnTheHeadlessServerPlayATeamGameToAWinner)
 {
-    if (!QFileInfo(QCoreApplication::applicationDirPath() + "/brixo").isExecutable())
-        GTEST_SKIP() << "the brixo program is not built";
+    ASSERT_TRUE(QFileInfo(brixoProgram()).isExecutable()) << brixoProgram().toStdString();
     QProcess server;
     const quint16 port = startHeadlessServer(server, {"--botspeed", "0", "--seed", QString::number(kSeed)});
     ASSERT_NE(port, 0);

@@ -3,7 +3,6 @@
 #include "tests/qt/server_scriptedtable.h"
 #include "tests/qt/testports.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 
@@ -22,16 +21,17 @@ quint16 startServer(QProcess& process, const QStringList& extra = {})
     return startHeadlessServer(process, QStringList{"--botspeed", "0", "--seed", "5"} + extra);
 }
 
+// The program is built before the tests; its absence is a failure.
 bool brixoBuilt()
 {
-    return QFileInfo(QCoreApplication::applicationDirPath() + "/brixo").isExecutable();
+    return QFileInfo(brixoProgram()).isExecutable();
 }
 
 } // namespace
 
 TEST(ServerHeadless, TakesTablesAndStopsOnCtrlC)
 {
-    if (!brixoBuilt()) GTEST_SKIP() << "the brixo program is not built";
+    ASSERT_TRUE(brixoBuilt()) << brixoProgram().toStdString();
     QProcess process;
     const quint16 port = startServer(process);
     ASSERT_NE(port, 0);
@@ -59,20 +59,20 @@ TEST(ServerHeadless, TakesTablesAndStopsOnCtrlC)
 
 TEST(ServerHeadless, StopsOnSigtermAndRefusesABadCommandLineOrATakenPort)
 {
-    if (!brixoBuilt()) GTEST_SKIP() << "the brixo program is not built";
+    ASSERT_TRUE(brixoBuilt()) << brixoProgram().toStdString();
     QProcess first;
     const quint16 port = startServer(first);
     ASSERT_NE(port, 0);
 
     QProcess second;
-    second.start(QCoreApplication::applicationDirPath() + "/brixo",
+    second.start(brixoProgram(),
                  {"--server", "--port", QString::number(port)});
     ASSERT_TRUE(second.waitForFinished(5000));
     EXPECT_EQ(second.exitCode(), 1);
     EXPECT_TRUE(second.readAllStandardError().contains("Listen - Socket Already In Use"));
 
     QProcess bad;
-    bad.start(QCoreApplication::applicationDirPath() + "/brixo", {"--server", "--port", "seventy"});
+    bad.start(brixoProgram(), {"--server", "--port", "seventy"});
     ASSERT_TRUE(bad.waitForFinished(5000));
     EXPECT_EQ(bad.exitCode(), 2);
 

@@ -5,7 +5,6 @@
 #include "net/qt/tsocklistener.h"
 #include "tests/qt/waitfor.h"
 
-#include <QCoreApplication>
 #include <QProcess>
 #include <QStringList>
 
@@ -19,11 +18,17 @@ inline quint16 freePort()
     return port;
 }
 
-// Starts `brixo --server --port 0` beside the test binary with the extra
-// arguments; the port it reports listening on, or 0.
+// The brixo program of this build.
+inline QString brixoProgram()
+{
+    return QStringLiteral(BRIXO_PROGRAM);
+}
+
+// Starts `brixo --server --port 0` with the extra arguments; the port it
+// reports listening on, or 0.
 inline quint16 startHeadlessServer(QProcess& process, const QStringList& arguments)
 {
-    process.setProgram(QCoreApplication::applicationDirPath() + "/brixo");
+    process.setProgram(brixoProgram());
     process.setArguments(QStringList{"--server", "--port", "0"} + arguments);
     process.start();
     if (!process.waitForStarted(5000)) return 0;
