@@ -43,11 +43,6 @@ void BoardView::sync()
     }
 }
 
-void BoardView::redrawAll()
-{
-    update();
-}
-
 void BoardView::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);

@@ -28,8 +28,6 @@ public:
 
     // Repaints the cells whose tile or mark changed since the last paint.
     void sync();
-    // Everything again (after the pictures changed).
-    void redrawAll();
     // What the board shows at a cell: its tile, and whether the mark lies over it.
     int shownTile(int col, int row) const { return m_drawn.at(col, row); }
     bool showsMark(int col, int row) const;

@@ -1,6 +1,6 @@
 // One tile of the player's rack: a 40 x 60 picture named "card" + its rack
 // slot, resting at top 8 or raised to top 4 while selected. Its tag is the
-// rack slot and its hint the tile code as text.
+// rack slot; its tooltip names the tile.
 #pragma once
 
 #include <QLabel>
@@ -16,7 +16,6 @@ public:
     CardImage(int slot, int tile, QWidget* parent);
 
     int tag() const { return m_slot; }
-    QString hint() const { return QString::number(m_tile); }
     int tile() const { return m_tile; }
 
     static QString nameFor(int slot) { return QStringLiteral("card") + QString::number(slot); }

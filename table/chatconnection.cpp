@@ -91,11 +91,6 @@ void Tchat::openConnection(const QString& host)
     m_sock->open(host, static_cast<quint16>(brixo::gamePort()));
 }
 
-bool Tchat::connectionOpen() const
-{
-    return m_sock && m_sock->isConnected();
-}
-
 void Tchat::send(const std::string& frame)
 {
     if (m_sock) m_sock->send(frame);

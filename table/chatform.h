@@ -84,13 +84,11 @@ public:
     QString hostAddress() const { return m_hostAddress; }
     CardImage* card(int slot) const { return m_cards.value(slot, nullptr); }
     const TilePictures& pictures() const { return m_pictures; }
-    BoardView* boardView() const { return board; }
     Tgamestart* gamestart() const { return m_gamestart; }
     Tspylist* spylist() const { return m_spylist; }
     QString chatText() const;
     QString logText() const;
     int botSpeed() const { return m_botSpeed; }
-    bool connectionOpen() const;
 
     // ---- seat management and menus ----
     void label_playername1ContextPopup(int seat);

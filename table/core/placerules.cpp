@@ -9,11 +9,6 @@ PressCell cellOfPress(int x, int y)
     return {(x + 5) / 20 + 1, (y + 5) / 30 + 1};
 }
 
-bool onGrid(PressCell cell)
-{
-    return brixo::BoardGrid::inside(cell.col, cell.row);
-}
-
 bool fitsOrder(const brixo::BoardGrid& grid, int col, int row, int code)
 {
     if (code == brixo::kWildTile) return true;
@@ -25,15 +20,6 @@ bool fitsOrder(const brixo::BoardGrid& grid, int col, int row, int code)
         if (right != brixo::kNoTile && right != brixo::kWildTile && brixo::ordernumber(right) < mine) return false;
     }
     return true;
-}
-
-Completion completionFromMode(char mode)
-{
-    switch (mode) {
-    case 's': return Completion::Run;
-    case 'c': return Completion::Group;
-    default: return Completion::None;
-    }
 }
 
 namespace {

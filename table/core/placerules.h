@@ -23,9 +23,6 @@ struct PressCell {
 // bottom-most 6 pixels of the board give column 23 or row 13.
 PressCell cellOfPress(int x, int y);
 
-// Only cells of the grid (columns 0..22, rows 0..12) take or give tiles.
-bool onGrid(PressCell cell);
-
 // Whether the tile `code` fits at (col, row) between its neighbours on the
 // board: a tile on its left may not be higher and a tile on its right may
 // not be lower (equal numbers make a group; a King counts 13). Wild tiles
@@ -34,9 +31,6 @@ bool fitsOrder(const brixo::BoardGrid& grid, int col, int row, int code);
 
 // How the selected rack tile completes itself once placed.
 enum class Completion { None, Run, Group };
-
-// "s" chooses a run, "c" a group, anything else none.
-Completion completionFromMode(char mode);
 
 // The two rack slots that complete the tile `placed` (code), scanning the
 // rack places from the left: for a run the next two tiles of its colour,

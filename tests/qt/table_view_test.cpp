@@ -118,7 +118,7 @@ TEST(TableView, TheBoardAndItsMarksAndTheRacksPicturesFollowTheMirror)
 
     for (int c = 3; c <= 5; ++c) t.feed(msg::placehistile({2, red(c), c, 2}));
     t.feed(msg::movedtiles({2, 12, 12, {{3, 2, red(3)}, {4, 2, red(4)}, {5, 2, red(5)}}}));
-    BoardView* board = t.table->boardView();
+    BoardView* board = t.table->board;
     EXPECT_EQ(board->shownTile(4, 2), red(4));
     EXPECT_TRUE(board->showsMark(4, 2));
     EXPECT_EQ(caption(t, "label_score2"), "+12");
