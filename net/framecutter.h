@@ -21,7 +21,9 @@ public:
 
     // Appends bytes and moves every complete message (terminator removed)
     // to `out`, in order. Returns false once the unterminated tail exceeds
-    // the cap; the cutter then stays refused and keeps nothing.
+    // the cap: the messages completed before it are in `out` all the same,
+    // and the caller hands them on before closing. The cutter then stays
+    // refused and keeps nothing.
     bool feed(std::string_view bytes, std::vector<std::string>& out);
 
     bool refused() const { return m_refused; }

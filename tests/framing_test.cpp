@@ -58,6 +58,13 @@ TEST(FrameCutter, TwoTerminatorsGiveAnEmptyMessage)
 
 TEST(FrameCutter, AnUnterminatedFloodIsRefused)
 {
+    {
+        // The messages cut before the flood in the same read still come out.
+        FrameCutter cutter;
+        std::vector<std::string> out;
+        EXPECT_FALSE(cutter.feed("CMD_a+1" + FF + "CMD_b+" + FF + std::string(FrameCutter::kMaxPending + 1, 'x'), out));
+        EXPECT_EQ(out, (std::vector<std::string>{"CMD_a+1", "CMD_b+"}));
+    }
     FrameCutter cutter;
     std::vector<std::string> out;
     const std::string chunk(4096, 'a');

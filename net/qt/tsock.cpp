@@ -85,18 +85,18 @@ void TSock::readAll()
         const qint64 n = m_socket->read(buffer, sizeof buffer);
         if (n <= 0) break;
         taken += n;
-        if (!m_cutter.feed(std::string_view(buffer, static_cast<std::size_t>(n)), lines)) {
-            // Unterminated flood: refuse the peer.
-            m_socket->abort();
-            break;
-        }
+        if (!m_cutter.feed(std::string_view(buffer, static_cast<std::size_t>(n)), lines)) break;
     }
+    // The messages that came complete before an unterminated flood are still
+    // the peer's: they go out first, and only then is the peer refused.
     for (const std::string& line : lines) {
         if (m_closeReported) break;
         emit received(line);
     }
-    if (m_cutter.refused()) reportClosed();
-    else if (m_socket->bytesAvailable() > 0)
+    if (m_cutter.refused()) {
+        m_socket->abort();
+        reportClosed();
+    } else if (m_socket->bytesAvailable() > 0)
         QMetaObject::invokeMethod(this, &TSock::readAll, Qt::QueuedConnection);
 }
 
