@@ -9,9 +9,10 @@
 // computer timer fired. A message is attributed to the slot whose
 // connection it arrived on; a slot or seat number in the message that names
 // anybody else gets it dropped (the host, slot 1, may name any seat when
-// asking a seat to just watch). Every number is range-checked before it
-// indexes anything, and a message that does not fit the state is dropped
-// without a reply.
+// asking a seat to just watch), and so do the moves of a seat whose owner
+// just watches, since the computer plays it. Every number is range-checked
+// before it indexes anything, and a message that does not fit the state is
+// dropped without a reply.
 //
 // Inputs are handled one at a time: one that arrives while another is
 // being handled (a host that reports a close from inside send(), say) waits

@@ -56,6 +56,9 @@ TEST_F(ServerLifecycle, TilesAreDealtOneAtATimeRoundThePlayingSeats)
     EXPECT_EQ(args(1, "CMD_yourtiles"), Strings{"1+1,1+2,3+3,5+4,7+5,9+6,11+7,13+8,15+9,17+10,19"});
     EXPECT_EQ(msg::argumentText(msg::yourtiles(2, seat(2).rack.items())), "2+1,2+2,4+3,6+4,8+5,10+6,12+7,14+8,16+9,18+10,20");
     EXPECT_EQ(seat(3).tilecount() + seat(4).tilecount(), 0);
+    // The computer player's view: no seat stands in for a number that is none.
+    EXPECT_EQ(server.rack(1).tilecount(), 10);
+    EXPECT_EQ(server.rack(0).tilecount() + server.rack(5).tilecount(), 0);
     EXPECT_EQ(args(1, "CMD_nextplayer"), Strings{"1+86+1+0+10+2+0+10+3+0+0+4+0+0"});
     EXPECT_EQ(tilesInPlay(), 106);
 }
