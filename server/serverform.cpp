@@ -23,11 +23,11 @@ std::optional<int> leadingNumber(std::string_view args)
 
 TServer::TServer(ServerHost& host, RandomSource& random) : m_host(host), m_random(random) {}
 
-const TPlayerRecord& TServer::seatRecord(int seat) const
+const Rack& TServer::rack(int seat) const
 {
-    static const TPlayerRecord nobody;
+    static const Rack none;
     const TPlayerRecord* record = m_slots.seat(seat);
-    return record ? *record : nobody;
+    return record ? record->rack : none;
 }
 
 bool TServer::turnRunning() const

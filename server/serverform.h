@@ -57,7 +57,8 @@ public:
 
     // ---- the computer player's view (also the table's move handlers) -----
     const BoardGrid& grid() const override { return m_grid; }
-    const Rack& rack(int seat) const override { return seatRecord(seat).rack; }
+    // An empty rack for a number that is no seat.
+    const Rack& rack(int seat) const override;
     RandomSource& random() override { return m_random; }
     void placemytile(std::string_view body) override;
     void swaptiles(std::string_view body) override;
@@ -66,8 +67,6 @@ public:
 
     // ---- read access -----------------------------------------------------
     const SlotTable& slotTable() const { return m_slots; }
-    // The record of seat 1..4; an empty record for any other number.
-    const TPlayerRecord& seatRecord(int seat) const;
     const GameState& state() const { return m_state; }
     const Pool& pool() const { return m_pool; }
     const BoardGrid& snapshot() const { return m_snapshot; }
