@@ -61,16 +61,15 @@ void TableMirror::putDownOrBack(const std::string& soundName)
 // on another cell.
 void TableMirror::pickUpBoardTile(int col, int row)
 {
-    const int tile = board().at(col, row);
-    if (tile == kNoTile) return;
-    setHand(Hand::fromBoard(col, row, tile));
+    if (!mayPickUp(col, row)) return;
+    setHand(Hand::fromBoard(col, row, board().at(col, row)));
     sound("clickcard");
 }
 
 void TableMirror::moveBoardTile(int col, int row)
 {
+    if (!mayPutDown(col, row)) return;
     const Hand held = m_hand;
-    if (board().at(col, row) != kNoTile || !placerules::fitsOrder(board(), col, row, held.tile)) return;
     send(msg::swaptilesRequest({m_mySeat, col, row, held.col, held.row}));
     m_pending.push_back({PendingMove::Kind::Move, held.tile, col, row, 0, held.col, held.row});
     putDownOrBack("placecard");
@@ -78,8 +77,8 @@ void TableMirror::moveBoardTile(int col, int row)
 
 void TableMirror::placeRackTile(int col, int row)
 {
+    if (!mayPutDown(col, row)) return;
     const Hand held = m_hand;
-    if (board().at(col, row) != kNoTile || !placerules::fitsOrder(board(), col, row, held.tile)) return;
     placeFromRack(held.slot, held.tile, col, row);
     setHand({});
     const bool roomRight = col + 2 < BoardGrid::kColumns && board().at(col + 1, row) == kNoTile &&

@@ -182,6 +182,17 @@ bool TableMirror::mayPlay() const
            !m_seats[m_mySeat].watching;
 }
 
+bool TableMirror::mayPickUp(int col, int row) const
+{
+    return mayPlay() && m_hand.empty() && BoardGrid::inside(col, row) && board().at(col, row) != kNoTile;
+}
+
+bool TableMirror::mayPutDown(int col, int row) const
+{
+    return mayPlay() && !m_hand.empty() && BoardGrid::inside(col, row) && board().at(col, row) == kNoTile &&
+           placerules::fitsOrder(board(), col, row, m_hand.tile);
+}
+
 bool TableMirror::mayRemove(int seat) const
 {
     return m_host && seatName(seat) != seatwords::kWaiting;

@@ -177,6 +177,11 @@ public:
     int turnSeat() const { return m_turnSeat; }
     // It is this seat's turn and its person plays it.
     bool mayPlay() const;
+    // With an empty hand, a press on the cell would lift its tile.
+    bool mayPickUp(int col, int row) const;
+    // The tile in the hand may go on the cell: it is free and the tile's
+    // number fits between its neighbours.
+    bool mayPutDown(int col, int row) const;
     int tilesLeft() const { return m_tilesLeft; }
     const TurnClock& clock() const { return m_clock; }
     bool clockRunning() const { return m_clockRunning; }
