@@ -200,10 +200,18 @@ TEST(MirrorGame, TheWinnerIsShownAndOnlyTheHostMayStartAgain)
 {
     MirrorFeed joiner;
     joiner.login(2, "Cy");
-    joiner.feed(msg::winner("You"));
+    joiner.feed(msg::existingplayers(1, "You"));
+    TableUpdate ended = joiner.t.receive(std::string_view("CMD_winner+You+"));
     EXPECT_EQ(joiner.t.winnerText(), "You have won the game!");
     EXPECT_FALSE(joiner.t.startOffered());
-    EXPECT_EQ(joiner.sounds, std::vector<std::string>{"winner"});
+    EXPECT_EQ(ended.sounds, std::vector<std::string>{"winner"});
+    EXPECT_EQ(ended.tallyResult, "You"); // somebody else's win, whatever the words say
+    ended = joiner.t.receive(std::string_view("CMD_winner+Cy+"));
+    EXPECT_EQ(ended.tallyResult, "addtomine");
+
+    MirrorFeed spy;
+    spy.login(6, "Eve");
+    EXPECT_TRUE(spy.t.receive(std::string_view("CMD_winner+Cy+")).tallyResult.empty());
 
     MirrorFeed host;
     host.login(1, "You", true);

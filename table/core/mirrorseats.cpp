@@ -203,6 +203,8 @@ void TableMirror::winner(std::string_view args)
     m_winnerText = seatwords::winnerText(name);
     notice(m_winnerText);
     if (m_host) m_startOffered = true;
+    // Spectators keep no tally of games they did not sit in.
+    if (seatAt(m_mySeat)) m_update.tallyResult = seatName(m_mySeat) == name ? "addtomine" : name;
 }
 
 // ---- turns ---------------------------------------------------------------------

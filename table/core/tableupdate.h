@@ -15,6 +15,9 @@ struct TableUpdate {
     // This table has just arrived: its settings are read now (the host's
     // also tells the server its computer players' speed).
     bool settingsDue = false;
+    // A game this seat played has ended, for the tally: "addtomine" when
+    // this table's player won, else the winner's name. Empty otherwise.
+    std::string tallyResult;
 };
 
 } // namespace brixo

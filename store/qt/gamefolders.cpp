@@ -1,0 +1,45 @@
+#include "store/qt/gamefolders.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace gamefolders {
+
+namespace {
+
+// The folder a file of this kind goes to, made if it is missing.
+QString folderFor(QStandardPaths::StandardLocation userFolder)
+{
+    const QString chosen = qEnvironmentVariable("BRIXO_FILES_DIR");
+    if (!chosen.isEmpty()) {
+        QDir().mkpath(chosen);
+        return chosen;
+    }
+    const QString beside = programFolder();
+    if (QFileInfo(beside).isWritable()) return beside;
+    QString folder = QStandardPaths::writableLocation(userFolder);
+    if (userFolder == QStandardPaths::GenericConfigLocation) folder += QStringLiteral("/brixo");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+} // namespace
+
+QString programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString settingsFile(const QString& name)
+{
+    return folderFor(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + name;
+}
+
+QString dataFile(const QString& name)
+{
+    return folderFor(QStandardPaths::AppDataLocation) + QLatin1Char('/') + name;
+}
+
+} // namespace gamefolders
