@@ -1,0 +1,112 @@
+#include "store/settings.h"
+
+#include "net/fieldreader.h"
+
+namespace brixo {
+
+namespace {
+
+int readInt(const IniFile& file, const std::string& section, const char* key, int fallback)
+{
+    const auto text = file.value(section, key);
+    if (!text) return fallback;
+    return parseInt(*text).value_or(fallback);
+}
+
+std::optional<int> readOptionalInt(const IniFile& file, const std::string& section, const char* key)
+{
+    const auto text = file.value(section, key);
+    return text ? parseInt(*text) : std::nullopt;
+}
+
+Colour readColourKey(const IniFile& file, const std::string& section, const char* key)
+{
+    return readColour(file.value(section, key, "clblack")).value_or(kBlack);
+}
+
+std::string phraseKey(int n)
+{
+    return "Phrase" + std::to_string(n);
+}
+
+// At most `count` characters of UTF-8 text, never cutting one in two.
+std::string firstChars(const std::string& text, int count)
+{
+    std::size_t end = 0;
+    for (int n = 0; n < count && end < text.size(); ++n) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    }
+    return text.substr(0, end);
+}
+
+} // namespace
+
+std::string settingsSection(const IniFile& file)
+{
+    return file.hasSection(kOldSettingsSection) ? kOldSettingsSection : kSettingsSection;
+}
+
+TableSettings readSettings(const IniFile& file, const std::string& section)
+{
+    TableSettings s;
+    s.top = readInt(file, section, "Top", s.top);
+    s.left = readInt(file, section, "Left", s.left);
+    s.width = readInt(file, section, "Width", s.width);
+    s.height = readInt(file, section, "Height", s.height);
+    s.textsize = readInt(file, section, "Textsize", s.textsize);
+    s.textcolor = readColourKey(file, section, "Textcolor");
+    s.actioncolor = readColourKey(file, section, "Actioncolor");
+    for (int n = 1; n <= kPhraseCount; ++n)
+        s.phrases[n - 1] = firstChars(file.value(section, phraseKey(n), ""), kPhraseLength);
+    s.playsounds = file.value(section, "Playsounds", "true") != "false";
+    s.sortBySuits = file.value(section, "Sortby", "1") != "1";
+    // A missing game-start option keeps the dialog's own (500, 60, 14):
+    // the older defaults would give a new player a 30-point game of
+    // 20-second turns.
+    s.playtoscore = readOptionalInt(file, section, "Playtoscore");
+    s.timeperturn = readOptionalInt(file, section, "Timeperturn");
+    s.tilestostart = readOptionalInt(file, section, "Tilestostart");
+    s.timepenalty = file.value(section, "Timepenalty", "t") != "f";
+    s.newTurnSound = file.value(section, "Turnsound", "0") == "1";
+    const std::string speed = file.value(section, "Botspeed", "1000");
+    s.botspeed = speed == "2000" ? 2000 : speed == "500" ? 500 : 1000;
+    s.tiles = file.value(kSettingsSection, "Tiles", "");
+    return s;
+}
+
+void saveinifile(IniFile& file, const std::string& section, const TableSettings& s)
+{
+    file.setValue(section, "Top", std::to_string(s.top));
+    file.setValue(section, "Left", std::to_string(s.left));
+    file.setValue(section, "Width", std::to_string(s.width));
+    file.setValue(section, "Height", std::to_string(s.height));
+    file.setValue(section, "Textsize", std::to_string(s.textsize));
+    file.setValue(section, "Textcolor", writeColour(s.textcolor));
+    file.setValue(section, "Actioncolor", writeColour(s.actioncolor));
+    file.setValue(section, "Playsounds", s.playsounds ? "true" : "false");
+    file.setValue(section, "Sortby", s.sortBySuits ? "2" : "1");
+    if (s.playtoscore) file.setValue(section, "Playtoscore", std::to_string(*s.playtoscore));
+    if (s.timeperturn) file.setValue(section, "Timeperturn", std::to_string(*s.timeperturn));
+    if (s.tilestostart) file.setValue(section, "Tilestostart", std::to_string(*s.tilestostart));
+    file.setValue(section, "Botspeed", std::to_string(s.botspeed));
+    file.setValue(section, "Turnsound", s.newTurnSound ? "1" : "0");
+    file.setValue(section, "Timepenalty", s.timepenalty ? "t" : "f");
+    file.setValue(kSettingsSection, "Tiles", s.tiles);
+}
+
+void savePhrases(IniFile& file, const std::string& section, const std::array<std::string, kPhraseCount>& phrases)
+{
+    for (int n = 1; n <= kPhraseCount; ++n)
+        file.setValue(section, phraseKey(n), firstChars(phrases[n - 1], kPhraseLength));
+}
+
+void moveOldSettings(IniFile& file, const TableSettings& settings,
+                     const std::array<std::string, kPhraseCount>& phrases)
+{
+    file.eraseSection(kOldSettingsSection);
+    saveinifile(file, kSettingsSection, settings);
+    savePhrases(file, kSettingsSection, phrases);
+}
+
+} // namespace brixo

@@ -1,0 +1,66 @@
+// The table's preferences as the settings file "quorvinlobby.ini" keeps
+// them: window place and size, chat text size and colours, the ten
+// phrases, sounds, rack order, the computer players' speed, the last
+// game-start options and the tile set. Reading never fails: a missing or
+// unreadable key gives its default.
+#pragma once
+
+#include "net/colourtext.h"
+#include "store/inifile.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace brixo {
+
+inline constexpr const char* kSettingsFileName = "quorvinlobby.ini";
+// The table's own section, where "Tiles" always lives.
+inline constexpr const char* kSettingsSection = "brixo";
+// The section an older lobby wrote; it is read instead, then moved.
+inline constexpr const char* kOldSettingsSection = "agame";
+inline constexpr int kPhraseCount = 10;
+inline constexpr int kPhraseLength = 50;
+
+struct TableSettings {
+    int top = 3;
+    int left = 3;
+    int width = 775;
+    int height = 580;
+    int textsize = 8;
+    Colour textcolor = kBlack;
+    Colour actioncolor = kBlack;
+    // Empty: the button keeps its own phrase.
+    std::array<std::string, kPhraseCount> phrases{};
+    bool playsounds = true;
+    bool sortBySuits = false;
+    // The game-start dialog's last options; nothing keeps what the dialog shows.
+    std::optional<int> playtoscore;
+    std::optional<int> timeperturn;
+    std::optional<int> tilestostart;
+    bool timepenalty = true;
+    bool newTurnSound = false;
+    int botspeed = 1000; // 2000, 1000 or 500 milliseconds
+    std::string tiles;   // the tile set's name; empty for the built-in pictures
+
+    bool operator==(const TableSettings&) const = default;
+};
+
+// The section the settings are read from: the older lobby's while it is
+// in the file, else the table's own.
+std::string settingsSection(const IniFile& file);
+
+TableSettings readSettings(const IniFile& file, const std::string& section);
+
+// Every setting but the phrases, into the section; "Tiles" into the
+// table's own section.
+void saveinifile(IniFile& file, const std::string& section, const TableSettings& settings);
+// The ten phrases as "Phrase1".."Phrase10".
+void savePhrases(IniFile& file, const std::string& section, const std::array<std::string, kPhraseCount>& phrases);
+
+// Moves the older lobby's settings into the table's own section and drops
+// the old section. The phrases are the ones the buttons show.
+void moveOldSettings(IniFile& file, const TableSettings& settings,
+                     const std::array<std::string, kPhraseCount>& phrases);
+
+} // namespace brixo

@@ -1,0 +1,95 @@
+// The settings file: values kept raw, names matched in any letter case,
+// what the game does not know of left alone, defaults for what is missing,
+// and the older lobby's section moved into the table's own.
+#include "store/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+using namespace brixo;
+
+TEST(IniFile, ValuesStayAsWrittenAndEverythingElseIsKept)
+{
+    IniFile file("; the lobby's file\r\n[Lobby]\r\nServer=lobby.example, 7000\r\n\r\n[BRIXO]\r\nphrase10 = /me waves "
+                 "\"Good-Bye\"\r\nOther=1\n");
+    EXPECT_EQ(file.value("brixo", "Phrase10"), "/me waves \"Good-Bye\"");
+    EXPECT_EQ(file.value("lobby", "server"), "lobby.example, 7000");
+    EXPECT_FALSE(file.value("brixo", "Missing"));
+    EXPECT_EQ(file.value("nosuch", "Phrase10", "dflt"), "dflt");
+
+    file.setValue("brixo", "PHRASE10", "Hello, \"world\"");
+    file.setValue("brixo", "Tiles", "Contrast");
+    file.setValue("agame", "Top", "9");
+    const IniFile again(file.text());
+    EXPECT_EQ(again.value("Brixo", "Phrase10"), "Hello, \"world\"");
+    EXPECT_EQ(again.value("brixo", "Tiles"), "Contrast");
+    EXPECT_EQ(again.value("brixo", "Other"), "1");
+    EXPECT_EQ(again.value("Lobby", "Server"), "lobby.example, 7000");
+    EXPECT_NE(again.text().find("; the lobby's file\r\n"), std::string::npos);
+    // The lobby's section keeps its blank line before the next section.
+    EXPECT_NE(again.text().find("7000\r\n\r\n[BRIXO]"), std::string::npos);
+
+    file.eraseSection("AGAME");
+    EXPECT_FALSE(file.hasSection("agame"));
+    EXPECT_TRUE(file.hasSection("brixo"));
+}
+
+TEST(IniFile, AMissingFileReadsEmptyAndIsMadeAtTheFirstSave)
+{
+    const std::string path = (std::filesystem::temp_directory_path() / "brixo_settings_test.ini").string();
+    std::remove(path.c_str());
+    IniFile file;
+    EXPECT_FALSE(file.load(path));
+    EXPECT_EQ(readSettings(file, settingsSection(file)), TableSettings());
+    saveinifile(file, kSettingsSection, TableSettings());
+    ASSERT_TRUE(file.save(path));
+    IniFile back;
+    ASSERT_TRUE(back.load(path));
+    EXPECT_EQ(back.value("brixo", "Width"), "775");
+    std::remove(path.c_str());
+}
+
+TEST(Settings, DefaultsFallbacksAndTheGameStartOptionsOfANewPlayer)
+{
+    const IniFile file("[brixo]\nTop=x\nTextsize=12\nTextcolor=$00FF0000\nActioncolor=nonsense\nPlaysounds=no\n"
+                       "Sortby=2\nBotspeed=750\nTurnsound=1\nTimepenalty=f\nTimeperturn=abc\n");
+    const TableSettings s = readSettings(file, "brixo");
+    EXPECT_EQ(s.top, 3); // unreadable: the default
+    EXPECT_EQ(s.textsize, 12);
+    EXPECT_EQ(s.textcolor, 0xFF0000u);
+    EXPECT_EQ(s.actioncolor, kBlack); // unreadable colour: black
+    EXPECT_TRUE(s.playsounds);        // anything but "false"
+    EXPECT_TRUE(s.sortBySuits);
+    EXPECT_EQ(s.botspeed, 1000); // 750 is no speed: Normal
+    EXPECT_TRUE(s.newTurnSound);
+    EXPECT_FALSE(s.timepenalty);
+    // Missing or unreadable game-start options leave the dialog as it is.
+    EXPECT_FALSE(s.playtoscore);
+    EXPECT_FALSE(s.timeperturn);
+
+    IniFile out;
+    saveinifile(out, "brixo", s);
+    EXPECT_EQ(out.value("brixo", "Botspeed"), "1000");
+    EXPECT_EQ(out.value("brixo", "Textcolor"), "clBlue");
+    EXPECT_FALSE(out.value("brixo", "Playtoscore"));
+    EXPECT_EQ(readSettings(out, "brixo"), s);
+}
+
+TEST(Settings, TheOlderLobbysSectionIsReadThenMovedWithThePhrases)
+{
+    IniFile file("[agame]\nWidth=900\nPhrase3=Nice, \"really\"\nTiles=ignored\n[brixo]\nTiles=Contrast\n");
+    ASSERT_EQ(settingsSection(file), "agame");
+    TableSettings s = readSettings(file, "agame");
+    EXPECT_EQ(s.width, 900);
+    EXPECT_EQ(s.phrases[2], "Nice, \"really\"");
+    EXPECT_EQ(s.tiles, "Contrast"); // "Tiles" always lives in the table's own section
+    std::array<std::string, kPhraseCount> shown{};
+    shown[2] = s.phrases[2];
+    moveOldSettings(file, s, shown);
+    EXPECT_FALSE(file.hasSection("agame"));
+    EXPECT_EQ(settingsSection(file), "brixo");
+    EXPECT_EQ(readSettings(file, "brixo").width, 900);
+    EXPECT_EQ(file.value("brixo", "Phrase3"), "Nice, \"really\"");
+}
