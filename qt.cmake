@@ -19,6 +19,15 @@ target_link_libraries(brixo_app PUBLIC brixo_core
 
 add_executable(brixo main.cpp)
 target_link_libraries(brixo PRIVATE brixo_app)
+# The shipped tile sets go beside the program, where the menu finds them.
+add_custom_command(TARGET brixo POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_directory ${CMAKE_CURRENT_SOURCE_DIR}/resources/brixotiles
+          $<TARGET_FILE_DIR:brixo>/brixotiles)
+
+# Draws a tile set bitmap with the game's own pictures (the shipped
+# resources/brixotiles/Contrast.bmp comes from it).
+add_executable(make_tileset scripts/make-tileset.cpp)
+target_link_libraries(make_tileset PRIVATE brixo_app)
 
 # Tests that need an event loop, sockets or widgets. Their main() creates
 # the application object and draws offscreen unless told otherwise.

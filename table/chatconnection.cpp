@@ -9,15 +9,10 @@
 #include "net/qt/messagepump.h"
 #include "net/qt/tsock.h"
 #include "server/qt/qtserverhost.h"
-#include "table/colourtext.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTextCursor>
-#include <QTextEdit>
 
 namespace {
 const QString kLocalHost = QStringLiteral("127.0.0.1");
@@ -117,14 +112,6 @@ void Tchat::dispatch(std::string_view command, std::string_view args)
     }
 }
 
-// The settings file is read here once connected; until it exists the
-// window keeps its defaults, and the host only tells the server its
-// computer players' speed.
-void Tchat::loadinifile()
-{
-    if (m_mirror.mySeat() == 1 && m_mirror.loggedIn()) send(brixo::msg::botspeed(1, botSpeed()));
-}
-
 void Tchat::gameIsFull()
 {
     m_closing = true;
@@ -137,50 +124,4 @@ void Tchat::sockInfoClosed()
     // Without its connection the table has nothing left to show.
     m_closing = true;
     close();
-}
-
-void Tchat::addlinetochat(const QString& line, const QColor& colour)
-{
-    QScrollBar* bar = mainchat->verticalScrollBar();
-    QTextCursor cursor(mainchat->document());
-    cursor.movePosition(QTextCursor::End);
-    if (!mainchat->document()->isEmpty()) cursor.insertBlock();
-    QTextCharFormat plain;
-    plain.setForeground(colour);
-    plain.setFontWeight(QFont::Normal);
-    const int colon = line.indexOf(QLatin1Char(':'));
-    if (colon >= 0) {
-        QTextCharFormat bold = plain;
-        bold.setFontWeight(QFont::Bold);
-        cursor.insertText(line.left(colon + 1), bold);
-        cursor.insertText(line.mid(colon + 1), plain);
-    } else {
-        cursor.insertText(line, plain);
-    }
-    bar->setValue(bar->maximum());
-}
-
-void Tchat::chatrecieved(const QString& text)
-{
-    const int bar = text.indexOf(QLatin1Char('|'));
-    if (bar < 0) {
-        addlinetochat(text, QColor(255, 0, 0));
-        return;
-    }
-    const auto colour = colourtext::read(text.mid(bar + 1));
-    addlinetochat(text.left(bar), colour.value_or(QColor(255, 0, 0)));
-}
-
-void Tchat::sendit()
-{
-    if (!m_mirror.loggedIn()) return;
-    const QString line = mychat->text();
-    if (line.isEmpty()) return;
-    const QString colour = colourtext::write(Qt::black);
-    if (!line.startsWith(QLatin1Char('/'))) {
-        send(brixo::msg::chat(m_mirror.mySeat(), (line + QLatin1Char('|') + colour).toStdString()));
-    } else if (line.left(3) == QStringLiteral("/me")) {
-        send(brixo::msg::action(m_mirror.mySeat(), (line.mid(4) + QLatin1Char('|') + colour).toStdString()));
-    }
-    mychat->clear();
 }

@@ -2,6 +2,7 @@
 #include "table/chatform.h"
 
 #include "dialogs/gamestartform.h"
+#include "dialogs/phrasesform.h"
 #include "dialogs/spylistform.h"
 #include "net/qt/messagepump.h"
 #include "table/artwork.h"
@@ -23,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QCloseEvent>
+#include <QDesktopServices>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTextEdit>
@@ -101,12 +103,20 @@ Tchat::Tchat(QStringList params, QWidget* parent)
 
     // The side windows, in the order the program creates them.
     m_gamestart = new Tgamestart(this);
+    m_phrases = new Tphrases(this);
     m_spylist = new Tspylist(this);
     connect(m_gamestart, &Tgamestart::startRequested, this, [this](const std::string& frame) {
         if (m_mirror.loggedIn()) send(frame);
+        // The dialog's options are kept for the next game.
+        saveinifile();
     });
+    connect(m_phrases, &Tphrases::phrasesDone, this, &Tchat::phrasesDone);
     connect(m_spylist, &Tspylist::kickRequested, this, &Tchat::kicking);
+    connect(this, &Tchat::settingsChanged, this, &Tchat::saveinifile);
+    m_linkOpener = [](const QUrl& url) { QDesktopServices::openUrl(url); };
 
+    showTextSize();
+    showTextColour();
     render();
 }
 
@@ -292,16 +302,32 @@ void Tchat::buildSortButtons(QWidget* parent, int left)
 
 void Tchat::buildChat()
 {
+    buildPhraseButtons(panel_board, QRect(kSideLeft, 277, kSideWidth, 20));
     mainchat = new QTextEdit(panel_board);
     mainchat->setObjectName(QStringLiteral("mainchat"));
     mainchat->setReadOnly(true);
-    mainchat->setGeometry(kSideLeft, 277, kSideWidth, 120);
+    mainchat->setGeometry(kSideLeft, 299, kSideWidth, 98);
     mainchat->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    mainchat->viewport()->setMouseTracking(true);
+    mainchat->viewport()->installEventFilter(this);
     mychat = new QLineEdit(QStringLiteral("<Enter Chat Here>"), panel_board);
     mychat->setObjectName(QStringLiteral("mychat"));
     mychat->setGeometry(kSideLeft, 399, kSideWidth, 22);
     connect(mychat, &QLineEdit::returnPressed, this, &Tchat::sendit);
     mychat->installEventFilter(this);
+}
+
+// Ten small buttons in a row, each sending its phrase (its tooltip).
+void Tchat::buildPhraseButtons(QWidget* parent, const QRect& row)
+{
+    const int width = row.width() / brixo::kPhraseCount;
+    for (int n = 1; n <= brixo::kPhraseCount; ++n) {
+        b_phrase[n] = makeButton(parent, QStringLiteral("b_phrase%1").arg(n), QString::number(n),
+                                 QRect(row.x() + (n - 1) * width, row.y(), width - 2, row.height()));
+        b_phrase[n]->setProperty("phrase", true);
+        setPhrase(n, m_buttonPhrases.value(n - 1));
+        connect(b_phrase[n], &QPushButton::clicked, this, [this, n] { b_phrase1Click(n); });
+    }
 }
 
 void Tchat::buildOverlays()
@@ -398,7 +424,7 @@ void Tchat::buildMenus()
     PlaySounds1->setObjectName(QStringLiteral("PlaySounds1"));
     PlaySounds1->setCheckable(true);
     PlaySounds1->setChecked(true);
-    connect(PlaySounds1, &QAction::toggled, m_sounds, &SoundPlayer::setEnabled);
+    connect(PlaySounds1, &QAction::triggered, this, &Tchat::PlaySounds1Click);
 
     QMenu* turnSound = options->addMenu(QStringLiteral("Turn Sound"));
     TurnSound1 = turnSound->menuAction();
@@ -414,10 +440,7 @@ void Tchat::buildMenus()
     for (QAction* a : {Classic1, New1}) {
         a->setCheckable(true);
         turnGroup->addAction(a);
-        connect(a, &QAction::triggered, this, [this, a] {
-            TurnSound1->setData(a->data());
-            m_mirror.setNewTurnSound(a == New1);
-        });
+        connect(a, &QAction::triggered, this, [this, a] { New1Click(a == New1); });
     }
     Classic1->setChecked(true);
 
@@ -438,12 +461,85 @@ void Tchat::buildMenus()
     for (QAction* a : {Slow1, Normal1, Fast1}) {
         a->setCheckable(true);
         speedGroup->addAction(a);
-        connect(a, &QAction::triggered, this, [this, a] {
-            BotSpeed1->setData(a->data());
-            m_botSpeed = a->data().toInt();
-        });
+        connect(a, &QAction::triggered, this, [this, a] { Fast1Click(a->data().toInt()); });
     }
     Normal1->setChecked(true);
+
+    options->addSeparator();
+    buildChatMenus();
+    options->addMenu(TextSize1);
+    options->addAction(TextColor1);
+    options->addAction(ActionColor1);
+    options->addAction(ScrollChatOff1);
+    options->addAction(ClearMainChat1);
+    options->addAction(PrhaseList1);
+    options->addSeparator();
+    TileSets1 = options->addMenu(QStringLiteral("Tile Sets"));
+    TileSets1->setObjectName(QStringLiteral("TileSets1"));
+    createtilemenu();
+}
+
+// The chat's menu items; the display and the input have their own menus.
+void Tchat::buildChatMenus()
+{
+    const auto item = [this](const QString& caption, const char* name) {
+        auto* action = new QAction(caption, this);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    TextSize1 = new QMenu(QStringLiteral("Text Size"), this);
+    TextSize1->setObjectName(QStringLiteral("TextSize1"));
+    auto* sizes = new QActionGroup(this);
+    for (int size : {8, 10, 12, 14}) {
+        QAction* n = TextSize1->addAction(QString::number(size));
+        n->setObjectName(QStringLiteral("N%1").arg(size));
+        n->setCheckable(true);
+        n->setData(size);
+        sizes->addAction(n);
+        connect(n, &QAction::triggered, this, [this, size] { N14Click(size); });
+    }
+    TextColor1 = item(QStringLiteral("Text Color"), "TextColor1");
+    connect(TextColor1, &QAction::triggered, this, &Tchat::TextColor1Click);
+    ActionColor1 = item(QStringLiteral("Action Color"), "ActionColor1");
+    connect(ActionColor1, &QAction::triggered, this, &Tchat::ActionColor1Click);
+    ScrollChatOff1 = item(QStringLiteral("Scroll Chat Off"), "ScrollChatOff1");
+    ScrollChatOff2 = item(QStringLiteral("Scroll Chat Off"), "ScrollChatOff2");
+    for (QAction* off : {ScrollChatOff1, ScrollChatOff2}) {
+        off->setCheckable(true);
+        off->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+        connect(off, &QAction::triggered, this, &Tchat::ScrollChatOff1Click);
+    }
+    ScrollChatOff2->setShortcutContext(Qt::WidgetShortcut);
+    ClearMainChat1 = item(QStringLiteral("Clear Main Chat"), "ClearMainChat1");
+    connect(ClearMainChat1, &QAction::triggered, this, &Tchat::ClearMainChat1Click);
+    PrhaseList1 = item(QStringLiteral("Phrase List"), "PrhaseList1");
+    connect(PrhaseList1, &QAction::triggered, this, &Tchat::PrhaseList1Click);
+
+    Copy1 = item(QStringLiteral("Copy"), "Copy1");
+    Copy1->setShortcut(QKeySequence::Copy);
+    Copy1->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(Copy1, &QAction::triggered, this, &Tchat::Copy1Click);
+    mainchat->addAction(Copy1);
+    mainchat->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(mainchat, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu;
+        menu.addAction(Copy1);
+        menu.addAction(ScrollChatOff2);
+        menu.addAction(ClearMainChat1);
+        menu.exec(mainchat->mapToGlobal(at));
+    });
+
+    Paste1 = item(QStringLiteral("Paste"), "Paste1");
+    Paste1->setShortcut(QKeySequence::Paste);
+    Paste1->setShortcutContext(Qt::WidgetShortcut);
+    connect(Paste1, &QAction::triggered, this, &Tchat::Paste1Click);
+    mychat->addAction(Paste1);
+    mychat->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(mychat, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu;
+        menu.addAction(Paste1);
+        menu.exec(mychat->mapToGlobal(at));
+    });
 }
 
 void Tchat::applyStyle()
@@ -491,8 +587,9 @@ QLabel[heading="true"] { font-weight: bold; font-size: 13px; }
 QLabel#label_sitout { background: rgba(250,246,232,235); color: #2a2010; border: 2px solid #c9a23a;
                 border-radius: 10px; font-weight: bold; padding: 6px; }
 QLabel#image_cover { background: rgba(10,20,25,170); }
-#mainchat { background: #eff0ca; color: #000000; border: 1px solid #0f181d; border-radius: 4px; font-size: 11px; }
-#mychat { background: #ffffff; color: #000000; border: 1px solid #0f181d; border-radius: 4px; padding: 1px 4px; }
+#mainchat { background: #eff0ca; color: #000000; border: 1px solid #0f181d; border-radius: 4px; }
+#mychat { background: #ffffff; border: 1px solid #0f181d; border-radius: 4px; padding: 1px 4px; }
+QPushButton[phrase="true"] { font-size: 10px; padding: 0; border-radius: 4px; }
 #memo_log { background: #ffffff; color: #202020; border: 1px solid #c9b98a; }
 #panel_cards { background: #5a3216; border-radius: 4px; }
 )"));
@@ -525,14 +622,17 @@ void Tchat::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (m_shownOnce) return;
     m_shownOnce = true;
+    m_savedBounds = bounds();
     // Start-up runs once every window exists and the table is on screen.
     QTimer::singleShot(0, this, &Tchat::processparams);
 }
 
 void Tchat::closeEvent(QCloseEvent* event)
 {
+    saveBoundsOnClose();
     // The side windows go with the table, so closing it ends the program.
     m_gamestart->close();
+    m_phrases->close();
     m_spylist->close();
     QMainWindow::closeEvent(event);
 }
@@ -548,5 +648,15 @@ bool Tchat::eventFilter(QObject* watched, QEvent* event)
     if (watched == mychat && event->type() == QEvent::MouseButtonPress &&
         mychat->text() == QStringLiteral("<Enter Chat Here>"))
         mychat->clear();
+    if (watched == mainchat->viewport()) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (event->type() == QEvent::MouseMove) mainchatMouseMove(mouse->position().toPoint());
+        // A press on a link keeps the link selected.
+        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton &&
+            mainchatMouseDown(mouse->position().toPoint()))
+            return true;
+        // Reading done, typing goes on.
+        if (event->type() == QEvent::MouseButtonRelease) mychat->setFocus();
+    }
     return QMainWindow::eventFilter(watched, event);
 }

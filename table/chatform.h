@@ -9,6 +9,8 @@
 // arrival order, one at a time, as soon as the event loop is free.
 #pragma once
 
+#include "store/settings.h"
+#include "table/core/chatrules.h"
 #include "table/core/tablemirror.h"
 #include "table/tilepictures.h"
 
@@ -19,6 +21,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +31,7 @@ class BoardView;
 class CardImage;
 class MessagePump;
 class QAction;
+class QActionGroup;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -37,10 +41,12 @@ class QPushButton;
 class QScrollArea;
 class QTextEdit;
 class QTimer;
+class QUrl;
 class QtServerHost;
 class SoundPlayer;
 class TSock;
 class Tgamestart;
+class Tphrases;
 class Tspylist;
 
 class Tchat : public QMainWindow {
@@ -69,10 +75,42 @@ public:
     // Handles everything queued now.
     void processsocktimer();
 
-    // ---- chat ----
+    // ---- chat (chatlines.cpp) ----
     void addlinetochat(const QString& line, const QColor& colour);
     void chatrecieved(const QString& text);
     void sendit();
+    void b_phrase1Click(int n);
+    void PrhaseList1Click();
+    void phrasesDone(const QStringList& phrases);
+    void Copy1Click();
+    void Paste1Click();
+    void ClearMainChat1Click();
+    void ScrollChatOff1Click(bool on);
+    void TextColor1Click();
+    void ActionColor1Click();
+    // A "Text Size" item: the chat's font size in points.
+    void N14Click(int size);
+    void mainchatMouseMove(const QPoint& point);
+    // True when the press was on a link (selected, and opened when safe).
+    bool mainchatMouseDown(const QPoint& point);
+    // Who opens a link a player clicked (the desktop's handler by default).
+    void setLinkOpener(std::function<void(const QUrl&)> opener);
+    // The phrase of button n (1..10).
+    QString phrase(int n) const;
+    static const QStringList& defaultPhrases();
+
+    // ---- preferences and tile sets (chatsettings.cpp) ----
+    void loadinifile();
+    void saveinifile();
+    const brixo::TableSettings& settings() const { return m_settings; }
+    void PlaySounds1Click(bool on);
+    void New1Click(bool newSound);
+    void Fast1Click(int milliseconds);
+    // Loads a tile set by name; false (nothing changes) when its bitmap is
+    // missing or unusable.
+    bool loadtile(const QString& name);
+    void tilemenuClick(const QString& name);
+    QString loadedTileSet() const { return m_loadedSet; }
 
     // ---- sounds ----
     void playsounds(const QString& name);
@@ -88,7 +126,8 @@ public:
     Tspylist* spylist() const { return m_spylist; }
     QString chatText() const;
     QString logText() const;
-    int botSpeed() const { return m_botSpeed; }
+    int botSpeed() const { return m_settings.botspeed; }
+    Tphrases* phrasesDialog() const { return m_phrases; }
 
     // ---- seat management and menus ----
     void label_playername1ContextPopup(int seat);
@@ -180,6 +219,7 @@ public:
     QPushButton* button_start;
     QTextEdit* mainchat;
     QLineEdit* mychat;
+    std::array<QPushButton*, brixo::kPhraseCount + 1> b_phrase{}; // [1] .. [10]
     QMenu* popup_kick;
     QAction* StartGame1;
     QAction* JustWatch1;
@@ -197,6 +237,16 @@ public:
     QAction* SettoJustWatch1;
     QAction* UnsetJustWatch1;
     QAction* ResetScreenLocation1;
+    QMenu* TextSize1;
+    QAction* TextColor1;
+    QAction* ActionColor1;
+    QAction* ScrollChatOff1; // in the Options menu
+    QAction* ScrollChatOff2; // in the chat's own menu, kept equal
+    QAction* ClearMainChat1;
+    QAction* PrhaseList1;
+    QAction* Copy1;
+    QAction* Paste1;
+    QMenu* TileSets1;
     QTimer* turntime;
 
 protected:
@@ -217,7 +267,9 @@ private:
     void buildSortButtons(QWidget* parent, int left);
     void buildOverlays();
     void buildChat();
+    void buildPhraseButtons(QWidget* parent, const QRect& row);
     void buildMenus();
+    void buildChatMenus();
     void applyStyle();
     void showLog(bool on);
 
@@ -227,7 +279,6 @@ private:
     void dispatch(std::string_view command, std::string_view args);
     void sockInfoClosed();
     void gameIsFull();
-    void loadinifile();
 
     // showing the mirror (chatview.cpp)
     // Sends, plays and says what the mirror asks for, then shows its state.
@@ -244,6 +295,25 @@ private:
     void setSortChoice(SortChoice choice);
     void showDragImageAt(const QPoint& inPanel);
 
+    // chat (chatlines.cpp)
+    void setPhrase(int n, const QString& text);
+    void showTextSize();
+    void showTextColour();
+    int chatCharacterAt(const QPoint& point) const;
+    std::optional<QString> chatLinkAt(const QPoint& point, int* start = nullptr) const;
+
+    // preferences (chatsettings.cpp)
+    QRect bounds() const;
+    void placeWindow(const QRect& wanted);
+    void saveBoundsOnClose();
+    void savePhrasesToFile();
+    std::array<std::string, brixo::kPhraseCount> phrasesForFile() const;
+    void collectSettings();
+    void applySettings();
+    void createtilemenu();
+    void showLoadedSet();
+    void redrawTiles();
+
     QStringList m_params;
     std::function<bool(QString*)> m_serverSwitch;
     QtServerHost* m_server = nullptr;
@@ -258,9 +328,16 @@ private:
     QString m_hostAddress;
     int m_popupSeat = 0; // popup_kick's tag
 
-    // Preferences: the menus and buttons show them.
+    // Preferences: the menus, buttons and dialogs show them.
     SortChoice m_sortChoice = SortChoice::ByNumber;
-    int m_botSpeed = 1000;
+    brixo::TableSettings m_settings;
+    std::string m_settingsSection = brixo::kSettingsSection;
+    QRect m_savedBounds; // the window's place when last read or written
+    QStringList m_buttonPhrases = defaultPhrases();
+    brixo::chatrules::PhraseLock m_phraseLock;
+    std::function<void(const QUrl&)> m_linkOpener;
+    QActionGroup* m_tileSetGroup = nullptr;
+    QString m_loadedSet;
 
     // What the window last drew, so it only touches what changed.
     QHash<int, CardImage*> m_cards; // by rack slot
@@ -272,5 +349,6 @@ private:
     TilePictures m_pictures;
     SoundPlayer* m_sounds;
     Tgamestart* m_gamestart;
+    Tphrases* m_phrases;
     Tspylist* m_spylist;
 };

@@ -25,6 +25,19 @@ const QColor kInk[5] = {
     QColor(0xd0, 0x1f, 0x2e), // Red
     QColor(0x1b, 0x1f, 0x3b), // Black
 };
+// The contrast set: full colours on a paler face.
+const QColor kStrongInk[5] = {
+    QColor(0, 0, 0),
+    QColor(0x00, 0x80, 0x10), // Green
+    QColor(0xe0, 0x5a, 0x00), // Orange
+    QColor(0xc8, 0x00, 0x00), // Red
+    QColor(0x00, 0x00, 0x00), // Black
+};
+
+const QColor& ink(int colour, TilePictures::Style style)
+{
+    return style == TilePictures::Style::Contrast ? kStrongInk[colour] : kInk[colour];
+}
 
 QPixmap canvas(int width, int height, qreal scale)
 {
@@ -34,11 +47,19 @@ QPixmap canvas(int width, int height, qreal scale)
     return pixmap;
 }
 
-// Cream face with a soft shadow to the lower right and a thin border.
-void drawFace(QPainter& p, int width, int height)
+// Cream face with a soft shadow to the lower right and a thin border; the
+// contrast face is a flat near-white (never pure white, which a tile set
+// takes for transparent) with a dark border.
+void drawFace(QPainter& p, int width, int height, TilePictures::Style style)
 {
     const qreal radius = width * 0.16;
     const QRectF face(0.5, 0.5, width - 2.0, height - 2.0);
+    if (style == TilePictures::Style::Contrast) {
+        p.setBrush(QColor(0xfa, 0xfa, 0xf4));
+        p.setPen(QPen(QColor(0x20, 0x20, 0x20), width >= 40 ? 1.6 : 1.0));
+        p.drawRoundedRect(face, radius, radius);
+        return;
+    }
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 70));
     p.drawRoundedRect(face.translated(1.2, 1.2), radius, radius);
@@ -56,11 +77,12 @@ QString faceText(int code)
     return QString::number(brixo::facenumber(code));
 }
 
-void drawNumber(QPainter& p, int code, int width, int height)
+void drawNumber(QPainter& p, int code, int width, int height, TilePictures::Style style)
 {
     const QString text = faceText(code);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
+    if (style == TilePictures::Style::Contrast) font.setWeight(QFont::Black);
     font.setStyleStrategy(QFont::PreferAntialias);
     // Two digits need a narrower font to stay inside the face.
     const qreal size = text.size() > 1 ? width * 0.50 : width * 0.62;
@@ -68,18 +90,18 @@ void drawNumber(QPainter& p, int code, int width, int height)
     if (text.size() > 1) font.setStretch(width >= 40 ? 88 : 80);
     p.setFont(font);
     const QRectF area(0, height * 0.06, width - 1.0, height * 0.70);
-    p.setPen(kInk[brixo::getsuit(code)]);
+    p.setPen(ink(brixo::getsuit(code), style));
     p.drawText(area, Qt::AlignCenter, text);
 
     // A dot of the colour under the number helps tell the colours apart.
     const qreal dot = width >= 40 ? 4.0 : 2.4;
     p.setPen(Qt::NoPen);
-    p.setBrush(kInk[brixo::getsuit(code)]);
+    p.setBrush(ink(brixo::getsuit(code), style));
     p.drawEllipse(QPointF((width - 1.0) / 2.0, height * 0.80), dot, dot);
 }
 
 // The wild tile: a four-coloured star with a smiling jester's face.
-void drawWild(QPainter& p, int width, int height)
+void drawWild(QPainter& p, int width, int height, TilePictures::Style style)
 {
     const QPointF centre((width - 1.0) / 2.0, (height - 1.0) * 0.47);
     const qreal outer = width * 0.42;
@@ -95,7 +117,7 @@ void drawWild(QPainter& p, int width, int height)
         point.lineTo(centre + QPointF(std::cos(a2) * inner, std::sin(a2) * inner));
         point.closeSubpath();
         p.setPen(Qt::NoPen);
-        p.setBrush(kInk[i % 4 + 1]);
+        p.setBrush(ink(i % 4 + 1, style));
         p.drawPath(point);
     }
     const qreal head = outer * 0.42;
@@ -150,17 +172,67 @@ const QPixmap& TilePictures::big(int index) const
     return index >= 0 && index < imagelist_bigcards.size() ? imagelist_bigcards[index] : m_emptyBig;
 }
 
-QPixmap TilePictures::drawTile(int code, int width, int height, qreal scale)
+QPixmap TilePictures::drawTile(int code, int width, int height, qreal scale, Style style)
 {
     QPixmap pixmap = canvas(width, height, scale);
     if (!brixo::isTile(code)) return pixmap;
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    drawFace(p, width, height);
-    if (code == brixo::kWildTile) drawWild(p, width, height);
-    else drawNumber(p, code, width, height);
+    drawFace(p, width, height, style);
+    if (code == brixo::kWildTile) drawWild(p, width, height, style);
+    else drawNumber(p, code, width, height, style);
     return pixmap;
+}
+
+namespace {
+
+// White becomes transparent, as a tile set's bitmap asks.
+QPixmap withoutWhite(QImage picture)
+{
+    picture = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < picture.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < picture.width(); ++x)
+            if ((line[x] & 0xFFFFFF) == 0xFFFFFF) line[x] = 0;
+    }
+    return QPixmap::fromImage(picture);
+}
+
+} // namespace
+
+bool TilePictures::loadSet(const QImage& bitmap)
+{
+    if (bitmap.width() < kSetMinWidth || bitmap.height() < kSetMinHeight) return false;
+    QVector<QPixmap> small;
+    QVector<QPixmap> big;
+    for (int i = 0; i < kSmallCount; ++i)
+        small.append(withoutWhite(bitmap.copy(i * kSmallWidth, 0, kSmallWidth, kSmallHeight)));
+    for (int i = 0; i < kBigCount; ++i) {
+        const QImage cut = bitmap.copy(i * kBigWidth, kBigBandTop, kBigWidth, kBigBandHeight);
+        big.append(withoutWhite(cut.scaled(kBigWidth, kBigHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    }
+    imagelist_smallcards = small;
+    imagelist_bigcards = big;
+    return true;
+}
+
+QImage TilePictures::drawSet(Style style)
+{
+    QImage set(kBigCount * kBigWidth, kBigBandTop + kBigBandHeight, QImage::Format_RGB32);
+    set.fill(Qt::white);
+    QPainter p(&set);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (int i = 1; i < kSmallCount; ++i)
+        if (i != kMark) p.drawPixmap(i * kSmallWidth, 0, drawTile(i, kSmallWidth, kSmallHeight, 1.0, style));
+    for (int i = 1; i < kBigCount; ++i)
+        if (i != kMark) p.drawPixmap(i * kBigWidth, kBigBandTop, drawTile(i, kBigWidth, kBigBandHeight, 1.0, style));
+    // A bitmap has no translucency: the mark is a frame whose inside is
+    // white, so the tile under it shows through.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0xff, 0xcc, 0x00), 2.0));
+    p.drawRoundedRect(QRectF(kMark * kSmallWidth + 1.0, 1.0, kSmallWidth - 3.0, kSmallHeight - 3.0), 3, 3);
+    return set;
 }
 
 // A translucent yellow frame with a faint wash, laid over a tile.

@@ -5,6 +5,7 @@
 #include "table/core/racksort.h"
 #include "table/core/seatwords.h"
 #include "table/core/turnclock.h"
+#include "table/core/windowplace.h"
 #include "tests/tilecodes.h"
 
 #include <gtest/gtest.h>
@@ -320,4 +321,14 @@ TEST(SeatWords, WinnerAndRoundEnd)
     EXPECT_EQ(seatwords::roundOver(0, 1, ""), "The Round Ended in a Draw.");
     EXPECT_EQ(seatwords::roundOver(2, 2, "Ann"), " You are out of tiles! The Round is Over.");
     EXPECT_EQ(seatwords::roundOver(2, 1, "Klot"), "Klot is out of tiles! The Round is Over.");
+}
+
+TEST(WindowPlace, APlaceOffEveryScreenIsPulledBackOntoTheOneItMostlyCovers)
+{
+    const std::vector<Place> screens{{0, 0, 1920, 1050}, {1920, 0, 1280, 1000}};
+    EXPECT_EQ(fitOnScreens({3, 3, 775, 580}, screens), (Place{3, 3, 775, 580}));
+    EXPECT_EQ(fitOnScreens({5000, 4000, 775, 580}, screens), (Place{1145, 470, 775, 580}));
+    EXPECT_EQ(fitOnScreens({-900, 100, 775, 580}, screens), (Place{0, 100, 775, 580}));
+    EXPECT_EQ(fitOnScreens({2900, 10, 775, 580}, screens), (Place{2425, 10, 775, 580}));
+    EXPECT_EQ(fitOnScreens({100, 100, 4000, 3000}, screens), (Place{0, 0, 1920, 1050}));
 }

@@ -17,15 +17,20 @@ QString folderFor(QStandardPaths::StandardLocation userFolder)
         QDir().mkpath(chosen);
         return chosen;
     }
-    const QString beside = programFolder();
-    if (QFileInfo(beside).isWritable()) return beside;
     QString folder = QStandardPaths::writableLocation(userFolder);
     if (userFolder == QStandardPaths::GenericConfigLocation) folder += QStringLiteral("/brixo");
-    QDir().mkpath(folder);
-    return folder;
+    return pickFolder(programFolder(), folder);
 }
 
 } // namespace
+
+QString pickFolder(const QString& besideProgram, const QString& userFolder)
+{
+    const QFileInfo beside(besideProgram);
+    if (beside.isDir() && beside.isWritable()) return besideProgram;
+    QDir().mkpath(userFolder);
+    return userFolder;
+}
 
 QString programFolder()
 {

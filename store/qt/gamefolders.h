@@ -13,8 +13,11 @@ namespace gamefolders {
 QString settingsFile(const QString& name);
 // The full path for a data file of this name ("brixotally.tld").
 QString dataFile(const QString& name);
-// The folder beside the program that holds the tile sets ("brixotiles");
-// tile sets are read only, so they are looked for beside the program.
+// The program's own folder (where the tile sets are looked for).
 QString programFolder();
+
+// The folder beside the program when it can be written there, else the
+// user's folder (made when missing).
+QString pickFolder(const QString& besideProgram, const QString& userFolder);
 
 } // namespace gamefolders

@@ -218,3 +218,17 @@ TEST(TableWindow, TheBoardPanelAlwaysFitsAndResetRestoresTheDefaultPlace)
     EXPECT_EQ(t.table->size(), QSize(775, 580));
     EXPECT_EQ(t.table->pos(), QPoint(3, 3));
 }
+
+TEST(TableChatSends, APhraseGoesOnceEveryTwoSecondsAndTypedSlashesFollowTheRules)
+{
+    PlayTable p;
+    p.table.b_phrase[1]->click();
+    p.table.b_phrase[2]->click(); // too soon after the first
+    p.table.mychat->setText("/help");
+    p.table.sendit();
+    EXPECT_TRUE(p.table.mychat->text().isEmpty());
+    p.table.mychat->setText("/me waves");
+    p.table.sendit();
+    EXPECT_EQ(p.sent(), (std::vector<std::string>{line(msg::action(1, "says: Way To Go!|clBlack")),
+                                                  line(msg::action(1, "waves|clBlack"))}));
+}

@@ -1,0 +1,56 @@
+#include "dialogs/phrasesform.h"
+
+#include "table/artwork.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QPushButton>
+
+Tphrases::Tphrases(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("phrases"));
+    setWindowTitle(QStringLiteral("Brixo - Phrase Buttons "));
+    // The table's felt behind the dialog.
+    QPalette felt = palette();
+    felt.setBrush(QPalette::Window, QBrush(artwork::felt()));
+    felt.setColor(QPalette::WindowText, Qt::white);
+    setPalette(felt);
+    setAutoFillBackground(true);
+
+    auto* grid = new QGridLayout(this);
+    auto* note = new QLabel(QStringLiteral("Buttons can only be used once every 2 seconds"), this);
+    note->setObjectName(QStringLiteral("label_note"));
+    grid->addWidget(note, 0, 0, 1, 2);
+    for (int n = 1; n <= kPhrases; ++n) {
+        grid->addWidget(new QLabel(QStringLiteral("Phrase Button %1:").arg(n), this), n, 0);
+        phrase[n] = new QLineEdit(this);
+        phrase[n]->setObjectName(QStringLiteral("phrase%1").arg(n));
+        phrase[n]->setMaxLength(50);
+        phrase[n]->setMinimumWidth(260);
+        grid->addWidget(phrase[n], n, 1);
+    }
+    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    done->setObjectName(QStringLiteral("button_done"));
+    grid->addWidget(done, kPhrases + 1, 1, Qt::AlignRight);
+    connect(done, &QPushButton::clicked, this, &Tphrases::pressdone);
+}
+
+void Tphrases::setPhrases(const QStringList& phrases)
+{
+    for (int n = 1; n <= kPhrases; ++n) phrase[n]->setText(phrases.value(n - 1));
+}
+
+QStringList Tphrases::phrases() const
+{
+    QStringList list;
+    for (int n = 1; n <= kPhrases; ++n) list << phrase[n]->text();
+    return list;
+}
+
+void Tphrases::pressdone()
+{
+    emit phrasesDone(phrases());
+    hide();
+}

@@ -1,0 +1,186 @@
+// The table's preferences in its settings file, the tile sets, and the
+// chat's display: links, the reader's place and the phrase buttons.
+#include "tests/qt/tablefeed.h"
+#include "tests/qt/testports.h"
+
+#include "dialogs/gamestartform.h"
+#include "dialogs/phrasesform.h"
+#include "dialogs/updown.h"
+#include "net/catalogue.h"
+#include "store/inifile.h"
+#include "store/qt/gamefolders.h"
+#include "table/tilepictures.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+using namespace brixo;
+
+namespace {
+
+// The game's files in a folder of the test's own while it lasts.
+struct FilesHere {
+    QTemporaryDir dir;
+    QByteArray before = qgetenv("BRIXO_FILES_DIR");
+    FilesHere() { qputenv("BRIXO_FILES_DIR", dir.path().toLocal8Bit()); }
+    ~FilesHere() { qputenv("BRIXO_FILES_DIR", before); }
+    std::string ini() const { return (dir.path() + "/quorvinlobby.ini").toStdString(); }
+    void write(const std::string& text) const
+    {
+        QFile file(QString::fromStdString(ini()));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.data(), qint64(text.size()));
+    }
+    IniFile read() const
+    {
+        IniFile file;
+        file.load(ini());
+        return file;
+    }
+};
+
+} // namespace
+
+TEST(TablePrefs, TheSettingsAreReadOnArrivalAndWrittenBackRawAtEveryChange)
+{
+    FilesHere files;
+    files.write("[lobby]\r\nServer=x, y\r\n[brixo]\r\nTextsize=12\r\nTextcolor=clBlue\r\nPhrase2=Well, \"done\"\r\n"
+                "Sortby=2\r\nPlaytoscore=300\r\nTimeperturn=180\r\nTilestostart=10\r\nBotspeed=500\r\nTurnsound=1\r\n"
+                "Playsounds=false\r\n");
+    TableFeed t;
+    t.login(1);
+    Tchat& table = *t.table;
+    EXPECT_EQ(table.mainchat->font().pointSize(), 12);
+    EXPECT_TRUE(table.findChild<QAction*>("N12")->isChecked());
+    EXPECT_EQ(table.phrase(2), "Well, \"done\"");
+    EXPECT_EQ(table.phrase(1), "Way To Go!");
+    EXPECT_EQ(table.b_phrase[2]->toolTip(), "Well, \"done\"");
+    EXPECT_TRUE(table.button_bysuit->isChecked());
+    EXPECT_EQ(table.gamestart()->UpDown1->position(), 300);
+    EXPECT_EQ(table.gamestart()->UpDown2->position(), 180);
+    EXPECT_EQ(table.gamestart()->UpDown3->position(), 10);
+    EXPECT_EQ(table.botSpeed(), 500);
+    EXPECT_TRUE(table.Fast1->isChecked());
+    EXPECT_TRUE(table.New1->isChecked());
+    EXPECT_FALSE(table.PlaySounds1->isChecked());
+
+    table.N14Click(14);
+    table.PrhaseList1Click();
+    table.phrasesDialog()->phrase[10]->setText("/me waves \"Bye\", all");
+    table.phrasesDialog()->pressdone();
+    table.Slow1->trigger();
+    const IniFile after = files.read();
+    EXPECT_EQ(after.value("brixo", "Textsize"), "14");
+    EXPECT_EQ(after.value("brixo", "Textcolor"), "clBlue");
+    EXPECT_EQ(after.value("brixo", "Phrase10"), "/me waves \"Bye\", all");
+    EXPECT_EQ(after.value("brixo", "Phrase2"), "Well, \"done\"");
+    EXPECT_EQ(after.value("brixo", "Sortby"), "2");
+    EXPECT_EQ(after.value("brixo", "Botspeed"), "2000");
+    EXPECT_EQ(after.value("lobby", "Server"), "x, y");
+}
+
+TEST(TablePrefs, TheOlderLobbysSectionMovesIntoTheTablesOwn)
+{
+    FilesHere files;
+    files.write("[agame]\nTextsize=10\nPhrase1=Hi!\n");
+    TableFeed t;
+    t.login(2, "Cy");
+    EXPECT_EQ(t.table->mainchat->font().pointSize(), 10);
+    const IniFile after = files.read();
+    EXPECT_FALSE(after.hasSection("agame"));
+    EXPECT_EQ(after.value("brixo", "Textsize"), "10");
+    EXPECT_EQ(after.value("brixo", "Phrase1"), "Hi!");
+    EXPECT_EQ(after.value("brixo", "Phrase9"), "Good Game Everyone!");
+}
+
+TEST(TablePrefs, AnUnwritableProgramFolderSendsTheFilesToTheUsersFolder)
+{
+    QTemporaryDir user;
+    EXPECT_EQ(gamefolders::pickFolder(user.path(), "/nowhere"), user.path());
+    const QString fallback = user.path() + "/config/brixo";
+    EXPECT_EQ(gamefolders::pickFolder("/proc/no/such/folder", fallback), fallback);
+    EXPECT_TRUE(QDir(fallback).exists());
+}
+
+TEST(TileSets, ASetIsCutFromItsBitmapWithWhiteTransparent)
+{
+    QImage set(2200, 90, QImage::Format_RGB32);
+    set.fill(Qt::white);
+    set.setPixel(5 * 20 + 10, 15, qRgb(200, 0, 0));
+    for (int x = 7 * 40; x < 8 * 40; ++x)
+        for (int y = 31; y < 90; ++y) set.setPixel(x, y, qRgb(0, 0, 180));
+    TilePictures pictures;
+    ASSERT_TRUE(pictures.loadSet(set));
+    const QImage small5 = pictures.small(5).toImage();
+    EXPECT_EQ(small5.size(), QSize(20, 30));
+    EXPECT_EQ(QColor(small5.pixel(10, 15)), QColor(200, 0, 0));
+    EXPECT_EQ(qAlpha(small5.pixel(0, 0)), 0); // white: transparent
+    const QImage big7 = pictures.big(7).toImage();
+    EXPECT_EQ(big7.size(), QSize(40, 60)); // 59 rows stretched to 60
+    EXPECT_EQ(QColor(big7.pixel(20, 59)), QColor(0, 0, 180));
+
+    // A bitmap too small for a set changes nothing.
+    EXPECT_FALSE(pictures.loadSet(QImage(1000, 90, QImage::Format_RGB32)));
+    EXPECT_EQ(pictures.small(5).toImage(), small5);
+}
+
+TEST(TileSets, AMissingSetChangesNoPictureButItsNameIsKept)
+{
+    FilesHere files;
+    TableFeed t;
+    t.login(1);
+    const QImage before = t.table->pictures().big(3).toImage();
+    EXPECT_FALSE(t.table->loadtile("NoSuchSet"));
+    t.table->tilemenuClick("NoSuchSet");
+    EXPECT_EQ(t.table->pictures().big(3).toImage(), before);
+    EXPECT_TRUE(t.table->loadedTileSet().isEmpty());
+    EXPECT_EQ(files.read().value("brixo", "Tiles"), "NoSuchSet");
+}
+
+TEST(TableChat, LinksOpenOnlyForTheWebAndMailAndTheReaderKeepsHisPlace)
+{
+    // Shown, so the chat's text is laid out; connected to nothing.
+    qputenv("BRIXO_PORT", QByteArray::number(freePort()));
+    TableFeed t;
+    t.table->setServerSwitch([](QString*) { return true; });
+    t.table->show();
+    QList<QUrl> opened;
+    t.table->setLinkOpener([&](const QUrl& url) { opened << url; });
+    QTextEdit* chat = t.table->mainchat;
+    t.table->addlinetochat("Bob chats: see www.example.com. now", Qt::black);
+    t.table->addlinetochat("Eve chats: file://etc/passwd", Qt::black);
+    const auto pressOn = [&](const QString& word) {
+        QTextCursor at(chat->document());
+        at.setPosition(chat->toPlainText().indexOf(word) + 2);
+        QTest::mouseClick(chat->viewport(), Qt::LeftButton, {}, chat->cursorRect(at).center());
+    };
+    pressOn("www.example");
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened[0], QUrl("http://www.example.com"));
+    EXPECT_EQ(chat->textCursor().selectedText(), "www.example.com");
+    pressOn("file://");
+    EXPECT_EQ(opened.size(), 1);
+    pressOn("now");
+    EXPECT_EQ(opened.size(), 1);
+
+    for (int i = 0; i < 60; ++i) t.table->addlinetochat(QString("line %1").arg(i), Qt::black);
+    QScrollBar* bar = chat->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 10);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    t.table->ScrollChatOff1->trigger();
+    EXPECT_TRUE(t.table->ScrollChatOff2->isChecked());
+    bar->setValue(10);
+    t.table->addlinetochat("a new line", Qt::black);
+    EXPECT_EQ(bar->value(), 10);
+    qunsetenv("BRIXO_PORT");
+}
