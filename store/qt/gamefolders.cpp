@@ -17,9 +17,7 @@ QString folderFor(QStandardPaths::StandardLocation userFolder)
         QDir().mkpath(chosen);
         return chosen;
     }
-    QString folder = QStandardPaths::writableLocation(userFolder);
-    if (userFolder == QStandardPaths::GenericConfigLocation) folder += QStringLiteral("/brixo");
-    return pickFolder(programFolder(), folder);
+    return pickFolder(programFolder(), QStandardPaths::writableLocation(userFolder) + QStringLiteral("/brixo"));
 }
 
 } // namespace
@@ -44,7 +42,7 @@ QString settingsFile(const QString& name)
 
 QString dataFile(const QString& name)
 {
-    return folderFor(QStandardPaths::AppDataLocation) + QLatin1Char('/') + name;
+    return folderFor(QStandardPaths::GenericDataLocation) + QLatin1Char('/') + name;
 }
 
 } // namespace gamefolders
