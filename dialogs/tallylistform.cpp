@@ -1,0 +1,308 @@
+#include "dialogs/tallylistform.h"
+
+#include "store/qt/gamefolders.h"
+#include "table/core/seatwords.h"
+#include "table/core/tablemirror.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <filesystem>
+
+namespace {
+
+std::filesystem::path dataPath(const char* name)
+{
+    return std::filesystem::path(gamefolders::dataFile(QString::fromLatin1(name)).toStdU16String());
+}
+
+std::string nameOf(const QListWidgetItem* item)
+{
+    return item->data(Qt::UserRole).toByteArray().toStdString();
+}
+
+QString text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& caption)
+{
+    auto* label = new QLabel(caption, parent);
+    if (!name.isEmpty()) label->setObjectName(name);
+    // Player names come from the network: shown as they are, never as markup.
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QListWidget* makeList(QWidget* parent, const QString& name)
+{
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setMinimumSize(150, 120);
+    return list;
+}
+
+// The name as the network gave it rides along, so nothing is read back
+// from the shown text.
+QListWidgetItem* checkableItem(const std::string& name, bool checked)
+{
+    auto* item = new QListWidgetItem(QString::fromStdString(name));
+    item->setData(Qt::UserRole, QByteArray::fromStdString(name));
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+    item->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    return item;
+}
+
+const QString kNoPlayerTop = QStringLiteral("Player's Tally");
+const QString kNoPlayerWins = QStringLiteral("Player Wins:");
+
+} // namespace
+
+Ttallylist::Ttallylist(const brixo::TableMirror& table, QWidget* parent)
+    : QDialog(parent), m_table(table), m_file(dataPath("brixotally.tld"), dataPath("agametally.tld"))
+{
+    setObjectName(QStringLiteral("tallylist"));
+    setWindowTitle(QStringLiteral("Brixo - Tally List"));
+    setModal(false);
+    m_ask = [this](const QString& question) {
+        return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No) ==
+               QMessageBox::Yes;
+    };
+
+    auto* heading = makeLabel(this, QStringLiteral("tally_heading"), QStringLiteral("Your Tally"));
+    QFont big = heading->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    heading->setFont(big);
+
+    auto* mine = new QGridLayout;
+    mine->setHorizontalSpacing(10);
+    const QString myCaptions[] = {{}, QStringLiteral("Total Games:"), QStringLiteral("Your Wins"),
+                                  QStringLiteral("Var3:"), QStringLiteral("Var4:")};
+    for (int n = 1; n <= 4; ++n) {
+        auto* caption = makeLabel(this, QString(), myCaptions[n]);
+        mylabel[n] = makeLabel(this, QStringLiteral("mylabel_") + QString::number(n), QStringLiteral("0"));
+        QFont bold = mylabel[n]->font();
+        bold.setBold(true);
+        mylabel[n]->setFont(bold);
+        mine->addWidget(caption, 0, (n - 1) * 2);
+        mine->addWidget(mylabel[n], 0, (n - 1) * 2 + 1);
+        // The spare counts are kept, never shown.
+        caption->setVisible(n <= 2);
+        mylabel[n]->setVisible(n <= 2);
+    }
+    mine->setColumnStretch(8, 1);
+
+    listbox_tally = makeList(this, QStringLiteral("listbox_tally"));
+    checklist = makeList(this, QStringLiteral("checklist"));
+    listbox_tally->setToolTip(QStringLiteral("Click a name to see its tally; untick it to stop keeping it"));
+    checklist->setToolTip(QStringLiteral("Tick a player to keep a tally of your games with them"));
+    auto* lists = new QGridLayout;
+    lists->addWidget(makeLabel(this, QStringLiteral("caption_tally"), QStringLiteral("Players Being Tallied")), 0, 0);
+    lists->addWidget(makeLabel(this, QStringLiteral("caption_checklist"), QStringLiteral("Players In Current Game")), 0,
+                     1);
+    lists->addWidget(listbox_tally, 1, 0);
+    lists->addWidget(checklist, 1, 1);
+
+    // The selected player's counts: all time and this session.
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("panel_his"));
+    panel->setFrameShape(QFrame::StyledPanel);
+    auto* his = new QGridLayout(panel);
+    his->setHorizontalSpacing(14);
+    label_hisnametop = makeLabel(panel, QStringLiteral("label_hisnametop"), kNoPlayerTop);
+    QFont bold = label_hisnametop->font();
+    bold.setBold(true);
+    label_hisnametop->setFont(bold);
+    his->addWidget(label_hisnametop, 0, 0);
+    his->addWidget(makeLabel(panel, QString(), QStringLiteral("Total")), 0, 1, Qt::AlignRight);
+    his->addWidget(makeLabel(panel, QString(), QStringLiteral("Session")), 0, 2, Qt::AlignRight);
+    label_hisname = makeLabel(panel, QStringLiteral("label_hisname"), kNoPlayerWins);
+    QLabel* rowCaptions[] = {makeLabel(panel, QString(), QStringLiteral("Number of Games")), label_hisname,
+                             makeLabel(panel, QString(), QStringLiteral("Your Wins:")),
+                             makeLabel(panel, QString(), QStringLiteral("Neither Won:"))};
+    for (int r = 0; r < 4; ++r) {
+        his->addWidget(rowCaptions[r], r + 1, 0);
+        for (int session = 0; session < 2; ++session) {
+            const int n = r + 1 + session * brixo::Tally::kSession;
+            label[n] = makeLabel(panel, QStringLiteral("label_") + QString::number(n), QStringLiteral("0"));
+            label[n]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            his->addWidget(label[n], r + 1, 1 + session);
+        }
+    }
+
+    button_reset = new QPushButton(QStringLiteral("Reset Tally"), this);
+    button_reset->setObjectName(QStringLiteral("button_reset"));
+    button_done = new QPushButton(QStringLiteral("Done"), this);
+    button_done->setObjectName(QStringLiteral("button_done"));
+    button_done->setDefault(true);
+    for (QPushButton* b : {button_reset, button_done}) b->setMinimumSize(96, 30);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(button_reset);
+    buttons->addStretch();
+    buttons->addWidget(button_done);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 14, 18, 14);
+    layout->addWidget(heading);
+    layout->addLayout(mine);
+    layout->addSpacing(6);
+    layout->addLayout(lists);
+    layout->addSpacing(6);
+    layout->addWidget(panel);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    setStyleSheet(QStringLiteral("#panel_his { background: rgba(0,0,0,12); border-radius: 6px; }"));
+    setFixedSize(sizeHint().expandedTo(QSize(360, 0)));
+
+    connect(button_done, &QPushButton::clicked, this, &QDialog::hide);
+    connect(button_reset, &QPushButton::clicked, this, &Ttallylist::button_resetClick);
+    connect(checklist, &QListWidget::itemChanged, this, &Ttallylist::checklistClickCheck);
+    connect(listbox_tally, &QListWidget::itemChanged, this, &Ttallylist::listbox_tallyClickCheck);
+    connect(listbox_tally, &QListWidget::currentRowChanged, this, [this](int row) { showPlayer(row + 1); });
+
+    brixo::TallyFile::Loaded loaded = m_file.load();
+    stringgrid_scores = std::move(loaded.tally);
+    m_loadProblem = text(loaded.problem);
+    loadtally();
+    if (!m_loadProblem.isEmpty()) {
+        // Told once the table is up, without holding up the start.
+        QTimer::singleShot(0, this, [this] {
+            auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), m_loadProblem, QMessageBox::Ok,
+                                        parentWidget());
+            box->setObjectName(QStringLiteral("tally_problem"));
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->setTextFormat(Qt::PlainText);
+            box->show();
+        });
+    }
+}
+
+Ttallylist::~Ttallylist()
+{
+    // The last change could not be written: one more try at program end.
+    if (m_unsaved) m_file.save(stringgrid_scores);
+}
+
+void Ttallylist::loadtally()
+{
+    showOwner();
+    m_filling = true;
+    listbox_tally->clear();
+    for (const std::string& name : stringgrid_scores.followed()) listbox_tally->addItem(checkableItem(name, true));
+    m_filling = false;
+}
+
+void Ttallylist::showOwner()
+{
+    for (int n = 1; n <= 4; ++n) mylabel[n]->setText(text(stringgrid_scores.cell(n, 0)));
+}
+
+void Ttallylist::showPlayer(int row)
+{
+    if (row < 1 || row >= stringgrid_scores.rowCount()) {
+        label_hisnametop->setText(kNoPlayerTop);
+        label_hisname->setText(kNoPlayerWins);
+        for (int n = 1; n <= 8; ++n) label[n]->setText(QStringLiteral("0"));
+        return;
+    }
+    const QString name = text(stringgrid_scores.cell(0, row));
+    label_hisname->setText(name + QStringLiteral(" Wins:"));
+    label_hisnametop->setText(name + QStringLiteral("'s Tally"));
+    for (int n = 1; n <= 8; ++n) label[n]->setText(text(stringgrid_scores.cell(n, row)));
+}
+
+void Ttallylist::ViewTally1Click()
+{
+    loadchecklist();
+    show();
+    raise();
+    activateWindow();
+}
+
+std::vector<std::string> Ttallylist::playersAtTable() const
+{
+    std::vector<std::string> names;
+    for (int seat = 1; seat <= brixo::TableMirror::kSeatCount; ++seat) {
+        if (seat == m_table.mySeat()) continue;
+        std::string name = m_table.seatName(seat);
+        if (!name.empty() && name != brixo::seatwords::kWaiting) names.push_back(std::move(name));
+    }
+    return names;
+}
+
+void Ttallylist::loadchecklist()
+{
+    m_filling = true;
+    checklist->clear();
+    for (const std::string& name : playersAtTable())
+        checklist->addItem(checkableItem(name, stringgrid_scores.rowOf(name) != 0));
+    m_filling = false;
+}
+
+void Ttallylist::checklistClickCheck(QListWidgetItem* item)
+{
+    if (m_filling) return;
+    const std::string name = nameOf(item);
+    m_filling = true;
+    if (item->checkState() == Qt::Checked && stringgrid_scores.follow(name)) {
+        listbox_tally->addItem(checkableItem(name, true));
+        tallyChanged();
+    }
+    // The tick always tells whether the name is followed.
+    item->setCheckState(stringgrid_scores.rowOf(name) != 0 ? Qt::Checked : Qt::Unchecked);
+    m_filling = false;
+}
+
+void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item)
+{
+    if (m_filling || item->checkState() == Qt::Checked) return;
+    const QString name = item->text();
+    const int row = listbox_tally->row(item) + 1;
+    if (!m_ask(QStringLiteral("This will delete ") + name + QStringLiteral("'s Tally, Are you want to delete it?"))) {
+        m_filling = true;
+        item->setCheckState(Qt::Checked);
+        m_filling = false;
+        return;
+    }
+    stringgrid_scores.moverow(row);
+    m_filling = true;
+    delete listbox_tally->takeItem(row - 1);
+    m_filling = false;
+    showPlayer(listbox_tally->currentRow() + 1);
+    loadchecklist();
+    tallyChanged();
+}
+
+void Ttallylist::addgame(const std::string& result)
+{
+    loadchecklist();
+    stringgrid_scores.addgame(result, playersAtTable());
+    showOwner();
+    showPlayer(listbox_tally->currentRow() + 1);
+    tallyChanged();
+}
+
+void Ttallylist::button_resetClick()
+{
+    if (!m_ask(QStringLiteral("Are you sure you want to reset the Tally?"))) return;
+    stringgrid_scores.reset();
+    loadtally();
+    showPlayer(0);
+    loadchecklist();
+    tallyChanged();
+}
+
+void Ttallylist::tallyChanged()
+{
+    // Written at once, so a crash or a killed program loses no game.
+    m_unsaved = !m_file.save(stringgrid_scores);
+}
