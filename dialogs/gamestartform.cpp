@@ -1,5 +1,6 @@
 #include "dialogs/gamestartform.h"
 
+#include "dialogs/dialogstyle.h"
 #include "dialogs/updown.h"
 #include "model/gameoptions.h"
 
@@ -14,6 +15,7 @@ Tgamestart::Tgamestart(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("gamestart"));
     setWindowTitle(QStringLiteral("Brixo - Game Start"));
+    useTableBackground(this);
     setModal(false);
 
     UpDown1 = new UpDown(brixo::kPlayToRange.low, brixo::kPlayToRange.high, brixo::kPlayToRange.step,

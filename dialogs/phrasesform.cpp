@@ -1,23 +1,17 @@
 #include "dialogs/phrasesform.h"
 
-#include "table/artwork.h"
+#include "dialogs/dialogstyle.h"
 
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPushButton>
 
 Tphrases::Tphrases(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("phrases"));
     setWindowTitle(QStringLiteral("Brixo - Phrase Buttons "));
-    // The table's felt behind the dialog.
-    QPalette felt = palette();
-    felt.setBrush(QPalette::Window, QBrush(artwork::felt()));
-    felt.setColor(QPalette::WindowText, Qt::white);
-    setPalette(felt);
-    setAutoFillBackground(true);
+    useTableBackground(this);
 
     auto* grid = new QGridLayout(this);
     auto* note = new QLabel(QStringLiteral("Buttons can only be used once every 2 seconds"), this);

@@ -1,5 +1,7 @@
 #include "dialogs/spylistform.h"
 
+#include "dialogs/dialogstyle.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QListWidget>
@@ -12,6 +14,7 @@ Tspylist::Tspylist(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("spylist"));
     setWindowTitle(QStringLiteral("Brixo - Spys"));
     setWindowFlag(Qt::WindowStaysOnTopHint);
+    useTableBackground(this);
 
     listbox_spys = new QListWidget(this);
     listbox_spys->setObjectName(QStringLiteral("listbox_spys"));

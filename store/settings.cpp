@@ -72,6 +72,7 @@ TableSettings readSettings(const IniFile& file, const std::string& section)
     const std::string speed = file.value(section, "Botspeed", "1000");
     s.botspeed = speed == "2000" ? 2000 : speed == "500" ? 500 : 1000;
     s.tiles = file.value(kSettingsSection, "Tiles", "");
+    s.lobbyDownload = file.value(kSettingsSection, "Lobbydownload", s.lobbyDownload);
     return s;
 }
 
@@ -93,6 +94,7 @@ void saveinifile(IniFile& file, const std::string& section, const TableSettings&
     file.setValue(section, "Turnsound", s.newTurnSound ? "1" : "0");
     file.setValue(section, "Timepenalty", s.timepenalty ? "t" : "f");
     file.setValue(kSettingsSection, "Tiles", s.tiles);
+    file.setValue(kSettingsSection, "Lobbydownload", s.lobbyDownload);
 }
 
 void savePhrases(IniFile& file, const std::string& section, const std::array<std::string, kPhraseCount>& phrases)

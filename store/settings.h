@@ -42,6 +42,8 @@ struct TableSettings {
     bool newTurnSound = false;
     int botspeed = 1000; // 2000, 1000 or 500 milliseconds
     std::string tiles;   // the tile set's name; empty for the built-in pictures
+    // Where the lobby's installer is downloaded from.
+    std::string lobbyDownload = "https://www.quorvin.com/download/QuorvinLobbySetup.exe";
 
     bool operator==(const TableSettings&) const = default;
 };

@@ -2,6 +2,7 @@
 // and the dispatch of every message the server sends.
 #include "table/chatform.h"
 
+#include "dialogs/downloadform.h"
 #include "dialogs/gamestartform.h"
 #include "dialogs/spylistform.h"
 #include "net/catalogue.h"
@@ -9,8 +10,11 @@
 #include "net/qt/messagepump.h"
 #include "net/qt/tsock.h"
 #include "server/qt/qtserverhost.h"
+#include "store/qt/gamefolders.h"
 
 #include <QAction>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -24,6 +28,7 @@ void Tchat::processparams()
 
     if (m_params.isEmpty()) {
         addlinetochat(QStringLiteral("Loading Solo Game..Please wait."), kNoticeColour);
+        offerLobby();
         m_hostAddress = kLocalHost;
         m_playerName = QStringLiteral("You");
         hostpress();
@@ -40,6 +45,19 @@ void Tchat::processparams()
     m_sock11 = new TSock(this);
     m_sock11->setObjectName(QStringLiteral("Sock11"));
     m_sock11->open(kLocalHost, brixo::kLobbyPort);
+}
+
+// A solo player is offered the lobby that finds games with others, in a
+// window beside the table.
+void Tchat::offerLobby()
+{
+    m_download->setFolder(QFileInfo(gamefolders::dataFile(QStringLiteral("lobby"))).absolutePath());
+    QString lobby = QStandardPaths::findExecutable(QStringLiteral("quorvinlobby"));
+    if (lobby.isEmpty() && QFileInfo::exists(QStringLiteral("/opt/quorvin/quorvinlobby")))
+        lobby = QStringLiteral("/opt/quorvin/quorvinlobby");
+    m_download->setLobbyProgram(lobby);
+    m_download->move(frameGeometry().right() + 8, y());
+    m_download->show();
 }
 
 void Tchat::hostpress()

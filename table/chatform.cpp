@@ -1,9 +1,13 @@
 // The table window: its parts, their places and the menus.
 #include "table/chatform.h"
 
+#include "dialogs/aboutform.h"
+#include "dialogs/downloadform.h"
 #include "dialogs/gamestartform.h"
+#include "dialogs/helpform.h"
 #include "dialogs/phrasesform.h"
 #include "dialogs/spylistform.h"
+#include "store/qt/gamefolders.h"
 #include "net/qt/messagepump.h"
 #include "table/artwork.h"
 #include "table/blinksign.h"
@@ -102,9 +106,14 @@ Tchat::Tchat(QStringList params, QWidget* parent)
     connect(turntime, &QTimer::timeout, this, &Tchat::turntimeTimer);
 
     // The side windows, in the order the program creates them.
+    m_about = new Tabout(this);
     m_gamestart = new Tgamestart(this);
+    m_help = new Thelp(this);
     m_phrases = new Tphrases(this);
     m_spylist = new Tspylist(this);
+    m_download = new Tdownload(this);
+    connect(m_help, &Thelp::aboutRequested, this, [this] { showDialog(m_about); });
+    connect(m_download, &Tdownload::exitRequested, this, &QWidget::close);
     connect(m_gamestart, &Tgamestart::startRequested, this, [this](const std::string& frame) {
         if (m_mirror.loggedIn()) send(frame);
         // The dialog's options are kept for the next game.
@@ -420,6 +429,12 @@ void Tchat::buildMenus()
     connect(GameLog1, &QAction::triggered, this, [this] { showLog(!panel_log->isVisible()); });
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    Content1 = help->addAction(QStringLiteral("Content"), this, [this] { showDialog(m_help); });
+    Content1->setObjectName(QStringLiteral("Content1"));
+    Content1->setShortcut(QKeySequence(Qt::Key_F1));
+    About1 = help->addAction(QStringLiteral("About"), this, [this] { showDialog(m_about); });
+    About1->setObjectName(QStringLiteral("About1"));
     PlaySounds1 = options->addAction(QStringLiteral("Play Sounds"));
     PlaySounds1->setObjectName(QStringLiteral("PlaySounds1"));
     PlaySounds1->setCheckable(true);
@@ -595,6 +610,13 @@ QPushButton[phrase="true"] { font-size: 10px; padding: 0; border-radius: 4px; }
 )"));
 }
 
+void Tchat::showDialog(QDialog* dialog)
+{
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
 void Tchat::showLog(bool on)
 {
     panel_log->setVisible(on);
@@ -631,9 +653,10 @@ void Tchat::closeEvent(QCloseEvent* event)
 {
     saveBoundsOnClose();
     // The side windows go with the table, so closing it ends the program.
-    m_gamestart->close();
-    m_phrases->close();
-    m_spylist->close();
+    for (QDialog* side : {static_cast<QDialog*>(m_about), static_cast<QDialog*>(m_gamestart),
+                          static_cast<QDialog*>(m_help), static_cast<QDialog*>(m_phrases),
+                          static_cast<QDialog*>(m_spylist), static_cast<QDialog*>(m_download)})
+        side->close();
     QMainWindow::closeEvent(event);
 }
 

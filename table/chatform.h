@@ -32,6 +32,7 @@ class CardImage;
 class MessagePump;
 class QAction;
 class QActionGroup;
+class QDialog;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -45,7 +46,10 @@ class QUrl;
 class QtServerHost;
 class SoundPlayer;
 class TSock;
+class Tabout;
+class Tdownload;
 class Tgamestart;
+class Thelp;
 class Tphrases;
 class Tspylist;
 
@@ -128,6 +132,9 @@ public:
     QString logText() const;
     int botSpeed() const { return m_settings.botspeed; }
     Tphrases* phrasesDialog() const { return m_phrases; }
+    Thelp* help() const { return m_help; }
+    Tabout* about() const { return m_about; }
+    Tdownload* download() const { return m_download; }
 
     // ---- seat management and menus ----
     void label_playername1ContextPopup(int seat);
@@ -247,6 +254,8 @@ public:
     QAction* Copy1;
     QAction* Paste1;
     QMenu* TileSets1;
+    QAction* Content1;
+    QAction* About1;
     QTimer* turntime;
 
 protected:
@@ -272,6 +281,7 @@ private:
     void buildChatMenus();
     void applyStyle();
     void showLog(bool on);
+    void showDialog(QDialog* dialog);
 
     // connection (chatconnection.cpp)
     void openConnection(const QString& host);
@@ -279,6 +289,7 @@ private:
     void dispatch(std::string_view command, std::string_view args);
     void sockInfoClosed();
     void gameIsFull();
+    void offerLobby();
 
     // showing the mirror (chatview.cpp)
     // Sends, plays and says what the mirror asks for, then shows its state.
@@ -348,7 +359,10 @@ private:
 
     TilePictures m_pictures;
     SoundPlayer* m_sounds;
+    Tabout* m_about;
     Tgamestart* m_gamestart;
+    Thelp* m_help;
     Tphrases* m_phrases;
     Tspylist* m_spylist;
+    Tdownload* m_download;
 };

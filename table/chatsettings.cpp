@@ -3,6 +3,7 @@
 // changes; the tile sets; the window's place and size.
 #include "table/chatform.h"
 
+#include "dialogs/downloadform.h"
 #include "dialogs/gamestartform.h"
 #include "dialogs/updown.h"
 #include "net/catalogue.h"
@@ -121,6 +122,7 @@ void Tchat::applySettings()
     m_mirror.setNewTurnSound(m_settings.newTurnSound);
     for (QAction* speed : {Slow1, Normal1, Fast1}) speed->setChecked(speed->data().toInt() == m_settings.botspeed);
     BotSpeed1->setData(m_settings.botspeed);
+    m_download->setAddress(QUrl(QString::fromStdString(m_settings.lobbyDownload)));
 }
 
 // ---- the window's place ----------------------------------------------------------------

@@ -1,0 +1,6 @@
+// The side windows wear the table's felt, with light text on it.
+#pragma once
+
+class QWidget;
+
+void useTableBackground(QWidget* window);

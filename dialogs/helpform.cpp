@@ -1,0 +1,91 @@
+#include "dialogs/helpform.h"
+
+#include "dialogs/dialogstyle.h"
+
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace {
+
+struct PageOf {
+    const char* caption;
+    const char* file;
+};
+constexpr PageOf kPageOf[Thelp::kPages + 1] = {
+    {"", ""},
+    {"Overview", ":/help/overview.md"},
+    {"Connecting", ":/help/connecting.md"},
+    {"Game Play", ":/help/gameplay.md"},
+    {"Scoring", ":/help/scoring.md"},
+    {"Documentation", ":/help/documentation.md"},
+    {"License", ":/help/license.md"},
+};
+
+QString pageText(const char* file)
+{
+    QFile page(QString::fromLatin1(file));
+    return page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
+}
+
+} // namespace
+
+Thelp::Thelp(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("help"));
+    setWindowTitle(QStringLiteral("Brixo - Help File"));
+    useTableBackground(this);
+    resize(720, 520);
+
+    auto* side = new QVBoxLayout;
+    m_stack = new QStackedWidget(this);
+    for (int tag = 1; tag <= kPages; ++tag) {
+        pages[tag] = new QPushButton(QString::fromLatin1(kPageOf[tag].caption), this);
+        pages[tag]->setObjectName(QStringLiteral("button_page%1").arg(tag));
+        pages[tag]->setProperty("tag", tag);
+        pages[tag]->setMinimumWidth(120);
+        connect(pages[tag], &QPushButton::clicked, this, [this, tag] { showPage(tag); });
+        side->addWidget(pages[tag]);
+
+        memo[tag] = new QTextBrowser(this);
+        memo[tag]->setObjectName(QStringLiteral("memo%1").arg(tag));
+        memo[tag]->setOpenExternalLinks(true);
+        memo[tag]->setMarkdown(pageText(kPageOf[tag].file));
+        m_stack->addWidget(memo[tag]);
+    }
+    side->addStretch();
+    button_about = new QPushButton(QStringLiteral("About"), this);
+    button_about->setObjectName(QStringLiteral("button_about"));
+    button_done = new QPushButton(QStringLiteral("Done"), this);
+    button_done->setObjectName(QStringLiteral("button_done"));
+    side->addWidget(button_about);
+    side->addWidget(button_done);
+    connect(button_about, &QPushButton::clicked, this, &Thelp::aboutRequested);
+    connect(button_done, &QPushButton::clicked, this, &QDialog::hide);
+
+    label_caption = new QLabel(this);
+    label_caption->setObjectName(QStringLiteral("label_caption"));
+    QFont big = label_caption->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    label_caption->setFont(big);
+    auto* right = new QVBoxLayout;
+    right->addWidget(label_caption);
+    right->addWidget(m_stack, 1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(side);
+    layout->addLayout(right, 1);
+    showPage(1);
+}
+
+void Thelp::showPage(int tag)
+{
+    if (tag < 1 || tag > kPages) return;
+    m_page = tag;
+    m_stack->setCurrentWidget(memo[tag]);
+    label_caption->setText(QString::fromLatin1(kPageOf[tag].caption));
+}
