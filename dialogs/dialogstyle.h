@@ -1,4 +1,4 @@
-// The side windows wear the table's felt, with light text on it.
+// The side windows wear the table's cloth, with light text on it.
 #pragma once
 
 class QWidget;

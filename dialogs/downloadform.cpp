@@ -87,10 +87,21 @@ Tdownload::Tdownload(QWidget* parent)
     others->addWidget(button_others);
 
     auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(10);
     layout->addWidget(getPanel);
     layout->addWidget(soloPanel);
     layout->addWidget(othersPanel);
-    setFixedWidth(360);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    for (QGroupBox* panel : {getPanel, soloPanel, othersPanel}) panel->setFixedWidth(360);
+    // Wrapped texts get the height their lines need at the panels' width.
+    for (QLabel* text : findChildren<QLabel*>()) {
+        text->ensurePolished();
+        if (text->wordWrap()) text->setMinimumHeight(text->heightForWidth(330));
+    }
+    setStyleSheet(styleSheet() + QStringLiteral("QGroupBox { background: rgba(0,0,0,70); border: 1px solid rgba(255,255,255,60);"
+                                 " border-radius: 8px; padding: 6px; }"
+                                 "QGroupBox QLabel { color: #f2f4f0; }"
+                                 "QLabel#label_status1 { color: #ffd970; font-weight: bold; }"));
 
     connect(getbutton, &QPushButton::clicked, this, &Tdownload::getbuttonClick);
     connect(abortbutton, &QPushButton::clicked, this, &Tdownload::abortbuttonClick);

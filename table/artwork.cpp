@@ -61,6 +61,24 @@ QPixmap felt()
     return pixmap;
 }
 
+QPixmap cloth()
+{
+    constexpr int kSide = 256;
+    QPixmap pixmap = canvas(kSide, kSide);
+    QPainter p(&pixmap);
+    p.fillRect(QRectF(0, 0, kSide, kSide), QColor(0x22, 0x63, 0x3f));
+    // Fibres that cross an edge come back at the other, so the tiles meet.
+    QRandomGenerator fibres(20240612);
+    for (int i = 0; i < 3500; ++i) {
+        const qreal x = fibres.bounded(kSide * 10) / 10.0;
+        const qreal y = fibres.bounded(kSide * 10) / 10.0;
+        p.setPen(QPen(fibres.bounded(2) ? QColor(255, 255, 255, 10) : QColor(0, 0, 0, 16), 0.5));
+        for (const qreal dx : {0.0, -qreal(kSide)})
+            for (const qreal dy : {0.0, -qreal(kSide)}) p.drawLine(QPointF(x + dx, y + dy), QPointF(x + dx + 1.2, y + dy + 0.4));
+    }
+    return pixmap;
+}
+
 QPixmap rackWood(int width, int height)
 {
     QPixmap pixmap = canvas(width, height);

@@ -10,6 +10,9 @@ namespace artwork {
 // The board background, 460 x 380; cell (col, row) lies at
 // (col * 20 - 10, row * 30 - 20) in it.
 QPixmap felt();
+// The same cloth without the board's grid and rim, as a small picture that
+// tiles without seams: the side windows' background.
+QPixmap cloth();
 // The rack's wood, tiled along the rack.
 QPixmap rackWood(int width, int height);
 // Open eyes: the seat's owner just watches.
