@@ -7,6 +7,7 @@
 #include "dialogs/helpform.h"
 #include "dialogs/phrasesform.h"
 #include "dialogs/spylistform.h"
+#include "dialogs/tallylistform.h"
 #include "store/qt/gamefolders.h"
 #include "net/qt/messagepump.h"
 #include "table/artwork.h"
@@ -106,6 +107,7 @@ Tchat::Tchat(QStringList params, QWidget* parent)
     connect(turntime, &QTimer::timeout, this, &Tchat::turntimeTimer);
 
     // The side windows, in the order the program creates them.
+    m_tally = new Ttallylist(m_mirror, this);
     m_about = new Tabout(this);
     m_gamestart = new Tgamestart(this);
     m_help = new Thelp(this);
@@ -416,6 +418,8 @@ void Tchat::buildMenus()
         m_spylist->raise();
     });
     SpyList1->setObjectName(QStringLiteral("SpyList1"));
+    ViewTally1 = game->addAction(QStringLiteral("View Tally"), this, [this] { m_tally->ViewTally1Click(); });
+    ViewTally1->setObjectName(QStringLiteral("ViewTally1"));
     game->addSeparator();
     ResetScreenLocation1 =
         game->addAction(QStringLiteral("Reset Screen Location"), this, &Tchat::ResetScreenLocation1Click);
@@ -655,7 +659,8 @@ void Tchat::closeEvent(QCloseEvent* event)
     // The side windows go with the table, so closing it ends the program.
     for (QDialog* side : {static_cast<QDialog*>(m_about), static_cast<QDialog*>(m_gamestart),
                           static_cast<QDialog*>(m_help), static_cast<QDialog*>(m_phrases),
-                          static_cast<QDialog*>(m_spylist), static_cast<QDialog*>(m_download)})
+                          static_cast<QDialog*>(m_spylist), static_cast<QDialog*>(m_download),
+                          static_cast<QDialog*>(m_tally)})
         side->close();
     QMainWindow::closeEvent(event);
 }

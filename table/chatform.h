@@ -52,6 +52,7 @@ class Tgamestart;
 class Thelp;
 class Tphrases;
 class Tspylist;
+class Ttallylist;
 
 class Tchat : public QMainWindow {
     Q_OBJECT
@@ -128,6 +129,7 @@ public:
     const TilePictures& pictures() const { return m_pictures; }
     Tgamestart* gamestart() const { return m_gamestart; }
     Tspylist* spylist() const { return m_spylist; }
+    Ttallylist* tallylist() const { return m_tally; }
     QString chatText() const;
     QString logText() const;
     int botSpeed() const { return m_settings.botspeed; }
@@ -231,6 +233,7 @@ public:
     QAction* StartGame1;
     QAction* JustWatch1;
     QAction* SpyList1;
+    QAction* ViewTally1;
     QAction* GameLog1;
     QAction* PlaySounds1;
     QAction* TurnSound1;
@@ -364,5 +367,6 @@ private:
     Thelp* m_help;
     Tphrases* m_phrases;
     Tspylist* m_spylist;
+    Ttallylist* m_tally;
     Tdownload* m_download;
 };

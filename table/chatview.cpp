@@ -4,6 +4,7 @@
 #include "table/chatform.h"
 
 #include "dialogs/spylistform.h"
+#include "dialogs/tallylistform.h"
 #include "table/blinksign.h"
 #include "table/boardview.h"
 #include "table/cardimage.h"
@@ -37,6 +38,7 @@ void Tchat::apply(const brixo::TableUpdate& update)
     for (const std::string& notice : update.notices) addlinetochat(text(notice), kNoticeColour);
     if (update.settingsDue) loadinifile();
     for (const std::string& name : update.sounds) playsounds(text(name));
+    if (!update.tallyResult.empty()) m_tally->addgame(update.tallyResult);
     render();
 }
 
