@@ -159,6 +159,7 @@ private:
     void startComputerTimer(int) override { m_computerTimer = true; }
     void stopComputerTimer() override { m_computerTimer = false; }
     int botSpeed() override { return 0; }
+    void expectLogin(ConnectionId, int) override {} // every table here logs in at once
 
     // Connection `id` lands in slot `id`, the lowest free one, and logs in.
     void join(ConnectionId id, const char* name)

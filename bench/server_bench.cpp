@@ -249,6 +249,7 @@ public:
     void startComputerTimer(int) override {}
     void stopComputerTimer() override {}
     int botSpeed() override { return 0; }
+    void expectLogin(brixo::ConnectionId, int) override {}
     long bytes = 0;
 };
 

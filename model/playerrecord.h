@@ -19,7 +19,11 @@ inline constexpr ConnectionId kNoConnection = 0;
 struct TPlayerRecord {
     std::string name;                // as given at login; empty when no person holds the slot
     std::string lastname;            // the name of the person who last left the slot
+    // During a game, the name of the person who left this seat: it waits
+    // for them (the computer plays it meanwhile) and no stranger takes it.
+    std::string keptFor;
     bool connected = false;          // a live connection belongs to this record
+    bool loggedin = false;           // its connection has logged in (once only)
     ConnectionId sock = kNoConnection; // the connection messages for this record go out on
     int score = 0;                   // game score, carried from round to round
     int partner = 0;                 // team partner seat (1<->3, 2<->4)

@@ -2,6 +2,7 @@
 #include "server/serverform.h"
 
 #include "bot/computerplayer.h"
+#include "model/playername.h"
 #include "net/catalogue.h"
 
 namespace brixo {
@@ -10,10 +11,24 @@ void TServer::receivedlogininfo(int slot, std::string_view body)
 {
     const auto login = msg::parseLogininfo(body);
     if (!login) return;
+    // A player coming back to the game gets the seat kept for them.
+    const int kept = seatKeptFor(cleanName(login->name, slot));
+    if (kept != 0 && kept != slot) {
+        returnToSeat(slot, kept);
+        return;
+    }
     TPlayerRecord& record = m_slots[slot];
-    record.name = login->name;
+    record.name = uniqueName(login->name, slot);
+    record.loggedin = true;
+    record.keptFor.clear();
 
     broadcast(msg::newplayerinfo(slot, record.name));
+    // A seat set to just watch while nobody held it plays again for the
+    // person who sits down.
+    if (isSeat(slot) && record.watching) {
+        record.watching = false;
+        broadcast(msg::justwatching(slot, "2"));
+    }
     for (int other = 1; other <= m_slots.playercount; ++other)
         if (other != slot && m_slots[other].connected)
             sendTo(slot, msg::existingplayers(other, m_slots[other].name));
@@ -31,6 +46,43 @@ void TServer::receivedlogininfo(int slot, std::string_view body)
     // clock.
     if (slot == m_state.currentseat && turnRunning() && m_computerTimerArmed && !record.computerDriven())
         announceTurn();
+}
+
+std::string TServer::uniqueName(std::string_view raw, int slot) const
+{
+    const std::string base = cleanName(raw, slot);
+    const auto taken = [&](const std::string& name) {
+        for (int other = 1; other <= kMaxSlots; ++other)
+            if (other != slot && m_slots[other].loggedin && sameName(m_slots[other].name, name)) return true;
+        return false;
+    };
+    std::string name = base;
+    for (int n = 2; taken(name); ++n) {
+        const std::string number = std::to_string(n);
+        name = cleanName(base.substr(0, std::max<std::size_t>(1, kNameLength - number.size())), slot) + number;
+    }
+    return name;
+}
+
+int TServer::seatKeptFor(const std::string& name) const
+{
+    if (!m_state.gamerunning) return 0;
+    for (int seat = 1; seat <= kSeats; ++seat)
+        if (!m_slots[seat].keptFor.empty() && sameName(m_slots[seat].keptFor, name)) return seat;
+    return 0;
+}
+
+// The table learns its new slot as it learned its first: it is asked to log
+// in from there, and only that login is announced.
+void TServer::returnToSeat(int from, int seat)
+{
+    const ConnectionId connection = m_slots[from].sock;
+    dropUnannounced(from);
+    TPlayerRecord& record = m_slots[seat];
+    record.connected = true;
+    record.sock = connection;
+    record.loggedin = false;
+    sendTo(seat, msg::sendlogininfo(seat));
 }
 
 // Brings a table that logs in during a game up to date: options, scores and
@@ -67,16 +119,22 @@ void TServer::catchUp(int slot)
 // and the seat keeps its rack and score so that the computer plays it on.
 // If it was that seat's turn, the computer takes the turn at once, except
 // for seat 1 unless so set, whose turn then runs out on the clock.
-void TServer::departure(int slot)
+void TServer::departure(int slot, bool kept)
 {
     TPlayerRecord& record = m_slots[slot];
     for (int other = 1; other <= m_slots.playercount; ++other)
         if (other != slot) sendTo(other, msg::playerdisconnected(slot, record.name));
+    // During a game the seat waits for its player to come back.
+    if (kept && m_state.gamerunning && isSeat(slot) && !record.name.empty()) record.keptFor = record.name;
     record.connected = false;
     record.sock = kNoConnection;
+    record.loggedin = false;
     if (!record.name.empty()) record.lastname = record.name;
     record.name.clear();
     record.watching = false;
+    // Only seat 1 and the turn seat may lift a pause: when one of them
+    // leaves, the pause ends so the game cannot stand still for ever.
+    if (m_state.paused && (slot == 1 || slot == m_state.currentseat)) liftPause();
     const bool takesOver = slot != 1 || m_computerTakesSeatOne;
     if (takesOver && slot == m_state.currentseat && turnRunning()) computerTakesOver(slot);
 }
@@ -99,7 +157,8 @@ void TServer::disconnectsock(int slot)
 {
     if (!isSlot(slot) || !m_slots[slot].connected) return;
     const ConnectionId connection = m_slots[slot].sock;
-    departure(slot);
+    // A player who was removed has no seat kept for them.
+    departure(slot, false);
     m_host.close(connection);
 }
 

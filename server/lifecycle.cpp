@@ -23,7 +23,7 @@ void TServer::startgame(std::string_view body)
     options = options.clamped();
 
     m_state.gamerunning = true;
-    m_state.paused = false;
+    forgetKeptSeats();
     m_state.playto = options.playto;
     m_state.turntime = options.turntime;
     m_state.timepenalty = options.timepenalty;
@@ -127,7 +127,7 @@ void TServer::announceTurn()
     for (int s = 1; s <= kSeats; ++s) next.seats.push_back({s, m_slots[s].score, m_slots[s].tilecount()});
     broadcast(msg::nextplayer(next));
 
-    m_state.paused = false;
+    endPause();
     startClock(ClockPhase::Turn, m_state.turntime + 4);
     scheduleComputer();
 }
@@ -185,11 +185,29 @@ void TServer::pause(std::string_view body)
         stopClock();
         broadcast(msg::gamepause(1));
     } else if (request->mode == 0 && m_state.paused) {
-        m_state.paused = false;
-        m_clockRunning = true;
-        m_host.startClock();
-        broadcast(msg::gamepause(0));
+        liftPause();
     }
+}
+
+// Whenever the clock runs again after a pause, every table hears of it.
+void TServer::endPause()
+{
+    if (!m_state.paused) return;
+    m_state.paused = false;
+    broadcast(msg::gamepause(0));
+}
+
+void TServer::liftPause()
+{
+    if (!m_state.paused) return;
+    endPause();
+    m_clockRunning = true;
+    m_host.startClock();
+}
+
+void TServer::forgetKeptSeats()
+{
+    for (int seat = 1; seat <= kSeats; ++seat) m_slots[seat].keptFor.clear();
 }
 
 } // namespace brixo

@@ -16,7 +16,7 @@ void TServer::endround(int seat)
 {
     stopClock();
     stopComputerTimer();
-    m_state.paused = false;
+    endPause();
     for (int s = 1; s <= kSeats; ++s) m_slots[s].points = s == seat ? 0 : m_slots[s].rack.value();
 
     if (m_state.teamgame) {
@@ -92,6 +92,7 @@ bool TServer::checkforwin()
 
     broadcast(msg::winner(winnerName(best)));
     m_state.gamerunning = false;
+    forgetKeptSeats();
     return true;
 }
 

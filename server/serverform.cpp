@@ -68,6 +68,8 @@ void TServer::dispatch(ConnectionId from, std::string_view command, std::string_
     serialized([this, from, command = std::string(command), args = std::string(args)] {
         const int slot = slotOf(from);
         if (slot == 0) return; // the connection no longer holds a slot
+        // A connection logs in once, and does nothing else before it has.
+        if (command == "CMD_logininfo" ? m_slots[slot].loggedin : !m_slots[slot].loggedin) return;
         const std::optional<int> named = leadingNumber(args);
         // Every table message names its sender first; anyone else's number
         // gets the message dropped.
@@ -113,10 +115,11 @@ void TServer::dispatch(ConnectionId from, std::string_view command, std::string_
 void TServer::connectionAccepted(ConnectionId connection)
 {
     serialized([this, connection] {
-        // Lowest free slot among those handed out so far, else a new one.
+        // Lowest free slot among those handed out so far, else a new one;
+        // a seat kept for a player who left during the game is not free.
         int slot = 0;
         for (int n = 1; n <= m_slots.playercount; ++n) {
-            if (!m_slots[n].connected) {
+            if (!m_slots[n].connected && m_slots[n].keptFor.empty()) {
                 slot = n;
                 break;
             }
@@ -130,15 +133,39 @@ void TServer::connectionAccepted(ConnectionId connection)
         TPlayerRecord& record = m_slots[slot];
         record.connected = true;
         record.sock = connection;
+        record.loggedin = false;
         sendTo(slot, msg::sendlogininfo(slot));
+        m_host.expectLogin(connection, kLoginMilliseconds);
     });
 }
 
 void TServer::connectionClosed(ConnectionId connection)
 {
     serialized([this, connection] {
-        if (const int slot = slotOf(connection)) departure(slot);
+        const int slot = slotOf(connection);
+        if (slot == 0) return;
+        // Nobody was told of a table that never logged in.
+        if (m_slots[slot].loggedin) departure(slot);
+        else dropUnannounced(slot);
     });
+}
+
+void TServer::loginDeadline(ConnectionId connection)
+{
+    serialized([this, connection] {
+        const int slot = slotOf(connection);
+        if (slot == 0 || m_slots[slot].loggedin) return;
+        dropUnannounced(slot);
+        m_host.close(connection);
+    });
+}
+
+void TServer::dropUnannounced(int slot)
+{
+    TPlayerRecord& record = m_slots[slot];
+    record.connected = false;
+    record.sock = kNoConnection;
+    record.loggedin = false;
 }
 
 void TServer::timer1Timer()

@@ -47,6 +47,11 @@ public:
     void connectionClosed(ConnectionId connection);
     void timer1Timer();
     void computertimerTimer();
+    // The connection's time to log in is up.
+    void loginDeadline(ConnectionId connection);
+
+    // A connection must log in within this time, or its slot goes to others.
+    static constexpr int kLoginMilliseconds = 10000;
 
     // Whether the computer takes over seat 1's turn when its table leaves
     // during it, as it does for every other seat. Off by default: where a
@@ -78,10 +83,22 @@ public:
 private:
     // Connections, login, departures, chat (connections.cpp).
     void receivedlogininfo(int slot, std::string_view body);
+    // A name nobody else at the table goes by: the cleaned name, with a
+    // number added when another connected table has it.
+    std::string uniqueName(std::string_view raw, int slot) const;
+    // The seat kept for this name during the game, or 0.
+    int seatKeptFor(const std::string& name) const;
+    // Moves a connection that logged in elsewhere into the seat kept for it;
+    // its table is asked to log in again from there.
+    void returnToSeat(int from, int seat);
     void catchUp(int slot);
     void kickhim(std::string_view body);
     void disconnectsock(int slot);
-    void departure(int slot);
+    // `kept`: the seat waits for the person during the game (not for a
+    // person who was removed).
+    void departure(int slot, bool kept = true);
+    // Frees a slot that never logged in, without a word to the others.
+    void dropUnannounced(int slot);
     void computerTakesOver(int seat);
     void justwatch(std::string_view body);
     void chat(int slot, std::string_view body);
@@ -99,6 +116,11 @@ private:
     int dealSeats() const;
     void startClock(ClockPhase phase, int seconds);
     void stopClock();
+    // Ends a pause, telling every table; liftPause also runs the turn's
+    // clock again.
+    void endPause();
+    void liftPause();
+    void forgetKeptSeats();
     void scheduleComputer();
     void stopComputerTimer();
 

@@ -35,6 +35,10 @@ public:
     // Delay before a computer turn, in milliseconds, read at every turn
     // change that schedules one.
     virtual int botSpeed() = 0;
+
+    // One TServer::loginDeadline(connection) after `milliseconds`: a
+    // connection that has not logged in by then loses its slot.
+    virtual void expectLogin(ConnectionId connection, int milliseconds) = 0;
 };
 
 } // namespace brixo

@@ -43,6 +43,11 @@ public:
     }
     void stopComputerTimer() override { computerTimer = false; }
     int botSpeed() override { return speed; }
+    void expectLogin(ConnectionId connection, int milliseconds) override
+    {
+        loginDeadlines.push_back(connection);
+        loginMilliseconds = milliseconds;
+    }
 
     std::map<ConnectionId, std::vector<std::string>> sent;
     std::vector<ConnectionId> closed;
@@ -51,6 +56,8 @@ public:
     bool computerTimer = false;
     int computerDelay = -1;
     int speed = 1000;
+    std::vector<ConnectionId> loginDeadlines;
+    int loginMilliseconds = 0;
 };
 
 // Answers the shuffle so that the pool comes out in a given order; after
@@ -113,9 +120,21 @@ protected:
     int join(ConnectionId id, const std::string& name, std::string_view version = msg::kVersion)
     {
         server.connectionAccepted(id);
-        const auto slot = msg::parseSendlogininfo(splitCommand(lines(id).back())->args);
+        auto slot = msg::parseSendlogininfo(splitCommand(lines(id).back())->args);
         EXPECT_TRUE(slot.has_value());
         send(id, msg::logininfo(*slot, version, name));
+        // A player coming back is asked to log in again from the seat kept
+        // for them.
+        const auto& heard = lines(id);
+        for (auto line = heard.rbegin(); line != heard.rend(); ++line) {
+            if (line->rfind("CMD_sendlogininfo+", 0) != 0) continue;
+            const auto again = msg::parseSendlogininfo(splitCommand(*line)->args);
+            if (again && again != slot) {
+                slot = again;
+                send(id, msg::logininfo(*slot, version, name));
+            }
+            break;
+        }
         return *slot;
     }
     void send(ConnectionId id, const std::string& frame)

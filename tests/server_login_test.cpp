@@ -49,10 +49,12 @@ TEST_F(ServerLogin, LoginAnnouncesTheNewcomerAndListsTheOthersToHim)
     forget();
     server.connectionAccepted(3);
     EXPECT_EQ(lines(3), Strings{"CMD_sendlogininfo+3"});
-    send(3, msg::logininfo(3, msg::kVersion, "Cy+the+Third"));
-    EXPECT_EQ(seat(3).name, "Cy+the+Third");
-    EXPECT_EQ(lines(1), Strings{"CMD_newplayerinfo+3+Cy+the+Third"});
-    EXPECT_EQ(lines(3), (Strings{"CMD_sendlogininfo+3", "CMD_newplayerinfo+3+Cy+the+Third",
+    // The name comes cleaned: trimmed, no control characters, blanks for
+    // the characters that separate fields.
+    send(3, msg::logininfo(3, msg::kVersion, "  Cy+the\tThird|  "));
+    EXPECT_EQ(seat(3).name, "Cy theThird");
+    EXPECT_EQ(lines(1), Strings{"CMD_newplayerinfo+3+Cy theThird"});
+    EXPECT_EQ(lines(3), (Strings{"CMD_sendlogininfo+3", "CMD_newplayerinfo+3+Cy theThird",
                                  "CMD_existingplayers+1+Ann", "CMD_existingplayers+2+Bob"}));
     EXPECT_TRUE(args(3, "CMD_loadstats").empty()); // no game yet
 }
@@ -95,7 +97,8 @@ TEST_F(ServerLogin, ALateJoinerIsBroughtUpToDate)
     EXPECT_EQ(args(6, "CMD_loadboard"), Strings{"3+5+6+" + std::to_string(tile)});
     EXPECT_EQ(args(6, "CMD_yourtiles"), Strings{rack});
     // In order: announcement, the others, then the catch-up.
-    EXPECT_EQ(commands(6), (Strings{"CMD_sendlogininfo", "CMD_newplayerinfo", "CMD_existingplayers",
+    // Cy first lands in a free slot, then is sent back to the seat kept for him.
+    EXPECT_EQ(commands(6), (Strings{"CMD_sendlogininfo", "CMD_sendlogininfo", "CMD_newplayerinfo", "CMD_existingplayers",
                                     "CMD_existingplayers", "CMD_existingplayers", "CMD_loadstats", "CMD_loadboard",
                                     "CMD_yourtiles"}));
 

@@ -137,13 +137,13 @@ TEST_F(ServerScoring, ASeatOneNobodyHoldsWinsUnderItsLastPlayersName)
     EXPECT_EQ(args(2, "CMD_winner"), Strings{"Ann+"});
 }
 
-TEST_F(ServerScoring, AWinnerWithoutAnyNameIsCalledByItsSeat)
+TEST_F(ServerScoring, AWinnerWhoGaveNoNameIsCalledPlayerAndTheSeat)
 {
-    server.connectionAccepted(1); // a host table that never logs in
+    join(1, " \t ");
     join(2, "Bob");
     random.stackPool(dealOrder({run(green, 1, 10), run(orange, 1, 10)}));
     startgame(0, 60, true, false, 10);
     lay(1, 1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 2);
     send(1, msg::finish(1));
-    EXPECT_EQ(args(2, "CMD_winner"), Strings{"Seat 1+"});
+    EXPECT_EQ(args(2, "CMD_winner"), Strings{"Player1+"});
 }

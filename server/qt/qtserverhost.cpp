@@ -154,3 +154,8 @@ int QtServerHost::botSpeed()
 {
     return m_botSpeed();
 }
+
+void QtServerHost::expectLogin(brixo::ConnectionId connection, int milliseconds)
+{
+    QTimer::singleShot(milliseconds, this, [this, connection] { m_server.loginDeadline(connection); });
+}

@@ -58,6 +58,7 @@ private:
     void startComputerTimer(int milliseconds) override;
     void stopComputerTimer() override;
     int botSpeed() override;
+    void expectLogin(brixo::ConnectionId connection, int milliseconds) override;
 
     void accept(TSock* connection);
     void closed(brixo::ConnectionId connection);
