@@ -1,5 +1,6 @@
 #include "dialogs/tallylistform.h"
 
+#include "dialogs/dialogstyle.h"
 #include "store/qt/gamefolders.h"
 #include "table/core/seatwords.h"
 #include "table/core/tablemirror.h"
@@ -72,6 +73,7 @@ Ttallylist::Ttallylist(const brixo::TableMirror& table, QWidget* parent)
     setObjectName(QStringLiteral("tallylist"));
     setWindowTitle(QStringLiteral("Brixo - Tally List"));
     setModal(false);
+    useTableBackground(this);
     m_ask = [this](const QString& question) {
         return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No) ==
                QMessageBox::Yes;
@@ -90,9 +92,6 @@ Ttallylist::Ttallylist(const brixo::TableMirror& table, QWidget* parent)
     for (int n = 1; n <= 4; ++n) {
         auto* caption = makeLabel(this, QString(), myCaptions[n]);
         mylabel[n] = makeLabel(this, QStringLiteral("mylabel_") + QString::number(n), QStringLiteral("0"));
-        QFont bold = mylabel[n]->font();
-        bold.setBold(true);
-        mylabel[n]->setFont(bold);
         mine->addWidget(caption, 0, (n - 1) * 2);
         mine->addWidget(mylabel[n], 0, (n - 1) * 2 + 1);
         // The spare counts are kept, never shown.
@@ -115,7 +114,6 @@ Ttallylist::Ttallylist(const brixo::TableMirror& table, QWidget* parent)
     // The selected player's counts: all time and this session.
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("panel_his"));
-    panel->setFrameShape(QFrame::StyledPanel);
     auto* his = new QGridLayout(panel);
     his->setHorizontalSpacing(14);
     label_hisnametop = makeLabel(panel, QStringLiteral("label_hisnametop"), kNoPlayerTop);
@@ -135,6 +133,7 @@ Ttallylist::Ttallylist(const brixo::TableMirror& table, QWidget* parent)
             const int n = r + 1 + session * brixo::Tally::kSession;
             label[n] = makeLabel(panel, QStringLiteral("label_") + QString::number(n), QStringLiteral("0"));
             label[n]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            label[n]->setProperty("count", true);
             his->addWidget(label[n], r + 1, 1 + session);
         }
     }
@@ -160,7 +159,14 @@ Ttallylist::Ttallylist(const brixo::TableMirror& table, QWidget* parent)
     layout->addWidget(panel);
     layout->addSpacing(8);
     layout->addLayout(buttons);
-    setStyleSheet(QStringLiteral("#panel_his { background: rgba(0,0,0,12); border-radius: 6px; }"));
+    // The counts sit on a darker panel, as the other side windows' groups do;
+    // the owner's and the selected player's counts in the table's gold.
+    setStyleSheet(styleSheet() +
+                  QStringLiteral("#panel_his { background: rgba(0,0,0,70); border: 1px solid rgba(255,255,255,60);"
+                                 " border-radius: 8px; }"
+                                 "#panel_his QLabel { color: #f2f4f0; }"
+                                 "QLabel#mylabel_1, QLabel#mylabel_2, #panel_his QLabel[count=\"true\"] {"
+                                 " color: #ffd970; font-weight: bold; }"));
     setFixedSize(sizeHint().expandedTo(QSize(360, 0)));
 
     connect(button_done, &QPushButton::clicked, this, &QDialog::hide);

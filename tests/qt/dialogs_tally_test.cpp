@@ -3,6 +3,9 @@
 #include "dialogs/tallylistform.h"
 #include "net/catalogue.h"
 #include "table/core/tablemirror.h"
+#include "tests/qt/tablefeed.h"
+
+#include <QAction>
 
 #include <QLabel>
 #include <QListWidget>
@@ -111,4 +114,27 @@ TEST(TallyWindow, TicksFollowAndDropPlayersAndTheCountsShowTheirGames)
         EXPECT_EQ(tally.label[1]->text(), "0");
     }
     EXPECT_EQ(Ttallylist(table).stringgrid_scores.rowCount(), 1);
+}
+
+TEST(TallyWindow, TheTableRecordsTheGamesItsSeatPlayedOnly)
+{
+    FilesHere files;
+    TableFeed seat;
+    seat.login(2, "Ann");
+    seat.feed(brixo::msg::newplayerinfo(1, "Host"));
+    seat.find<QAction>("ViewTally1")->trigger();
+    Ttallylist* tally = seat.table->tallylist();
+    ASSERT_EQ(texts(tally->checklist), (QStringList{"Host"}));
+    tally->checklist->item(0)->setCheckState(Qt::Checked);
+    seat.feed(brixo::msg::winner("Host"));
+    seat.feed(brixo::msg::winner("Ann"));
+    EXPECT_EQ(tally->mylabel[1]->text(), "2");
+    EXPECT_EQ(tally->mylabel[2]->text(), "1");
+    EXPECT_EQ(tally->stringgrid_scores.count(brixo::Tally::kHisWins, 1), 1);
+    EXPECT_EQ(tally->stringgrid_scores.count(brixo::Tally::kMyWins, 1), 1);
+
+    TableFeed spectator;
+    spectator.login(6, "Eve");
+    spectator.feed(brixo::msg::winner("Host"));
+    EXPECT_EQ(spectator.table->tallylist()->stringgrid_scores.count(1, 0), 2); // the same file, untouched
 }
