@@ -75,8 +75,12 @@ Ttallylist::Ttallylist(const brixo::TableMirror& table, QWidget* parent)
     setModal(false);
     useTableBackground(this);
     m_ask = [this](const QString& question) {
-        return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No) ==
-               QMessageBox::Yes;
+        QMessageBox box(QMessageBox::Question, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, this);
+        // A player's name is in the question: plain text. The box wears the
+        // cloth too, or the light words it inherits would not show.
+        box.setTextFormat(Qt::PlainText);
+        useTableBackground(&box);
+        return box.exec() == QMessageBox::Yes;
     };
 
     auto* heading = makeLabel(this, QStringLiteral("tally_heading"), QStringLiteral("Your Tally"));
