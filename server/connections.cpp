@@ -1,7 +1,6 @@
 // Login, departures, removing a participant, just-watch and the chat relays.
 #include "server/serverform.h"
 
-#include "bot/computerplayer.h"
 #include "model/playername.h"
 #include "net/catalogue.h"
 
@@ -145,7 +144,7 @@ void TServer::departure(int slot, bool kept)
 void TServer::computerTakesOver(int seat)
 {
     undo(seat);
-    computerplay(*this, seat);
+    playcomputer(seat);
 }
 
 void TServer::kickhim(std::string_view body)

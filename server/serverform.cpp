@@ -1,6 +1,6 @@
 #include "server/serverform.h"
 
-#include "bot/computerplayer.h"
+#include "bot/botlevel.h"
 #include "net/catalogue.h"
 #include "net/fieldreader.h"
 #include "net/receivequeue.h"
@@ -28,6 +28,17 @@ const Rack& TServer::rack(int seat) const
     static const Rack none;
     const TPlayerRecord* record = m_slots.seat(seat);
     return record ? record->rack : none;
+}
+
+int TServer::laiddown(int seat) const
+{
+    const TPlayerRecord* record = m_slots.seat(seat);
+    return record ? record->laiddown : 0;
+}
+
+void TServer::playcomputer(int seat)
+{
+    playcomputerturn(*this, seat, m_host.botLevel(seat));
 }
 
 bool TServer::turnRunning() const
@@ -192,7 +203,7 @@ void TServer::computertimerTimer()
         if (!m_computerTimerArmed) return;
         m_computerTimerArmed = false;
         const TPlayerRecord* seat = m_slots.seat(m_state.currentseat);
-        if (turnRunning() && seat->computerDriven()) computerplay(*this, m_state.currentseat);
+        if (turnRunning() && seat->computerDriven()) playcomputer(m_state.currentseat);
     });
 }
 

@@ -64,6 +64,7 @@ public:
     const BoardGrid& grid() const override { return m_grid; }
     // An empty rack for a number that is no seat.
     const Rack& rack(int seat) const override;
+    int laiddown(int seat) const override;
     RandomSource& random() override { return m_random; }
     void placemytile(std::string_view body) override;
     void swaptiles(std::string_view body) override;
@@ -100,6 +101,8 @@ private:
     // Frees a slot that never logged in, without a word to the others.
     void dropUnannounced(int slot);
     void computerTakesOver(int seat);
+    // The computer plays the seat's turn at the level the host sets now.
+    void playcomputer(int seat);
     void justwatch(std::string_view body);
     void chat(int slot, std::string_view body);
     void action(int slot, std::string_view body);

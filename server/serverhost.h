@@ -5,6 +5,7 @@
 // and fire the timers themselves.
 #pragma once
 
+#include "bot/botlevel.h"
 #include "model/playerrecord.h"
 
 #include <string>
@@ -35,6 +36,11 @@ public:
     // Delay before a computer turn, in milliseconds, read at every turn
     // change that schedules one.
     virtual int botSpeed() = 0;
+
+    // How well the computer plays the seat's turn, read as the turn starts.
+    // A host offers one level for all its computer seats; self-play may
+    // set each seat apart.
+    virtual BotLevel botLevel(int /*seat*/) { return BotLevel::Normal; }
 
     // One TServer::loginDeadline(connection) after `milliseconds`: a
     // connection that has not logged in by then loses its slot.

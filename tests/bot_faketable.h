@@ -65,6 +65,7 @@ public:
         static const Rack none;
         return seat >= 1 && seat <= 4 ? seats[seat].rack : none;
     }
+    int laiddown(int seat) const override { return seat >= 1 && seat <= 4 ? seats[seat].laiddown : 0; }
     RandomSource& random() override { return m_random; }
 
     void placemytile(std::string_view body) override

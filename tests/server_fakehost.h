@@ -43,6 +43,7 @@ public:
     }
     void stopComputerTimer() override { computerTimer = false; }
     int botSpeed() override { return speed; }
+    BotLevel botLevel(int) override { return level; }
     void expectLogin(ConnectionId connection, int milliseconds) override
     {
         loginDeadlines.push_back(connection);
@@ -56,6 +57,7 @@ public:
     bool computerTimer = false;
     int computerDelay = -1;
     int speed = 1000;
+    BotLevel level = BotLevel::Normal;
     std::vector<ConnectionId> loginDeadlines;
     int loginMilliseconds = 0;
 };

@@ -1,0 +1,23 @@
+// How well the computer plays. "Normal" is the game's own computer player,
+// which only adds to the board; "Expert" plays the best play the rules
+// allow. The host chooses one for every computer seat of its game.
+#pragma once
+
+#include "bot/bottable.h"
+
+#include <optional>
+#include <string_view>
+
+namespace brixo {
+
+enum class BotLevel { Normal, Expert };
+
+// "normal" or "expert", as the settings file and the command line write it.
+std::string_view botlevelname(BotLevel level);
+// Those words in any case; nullopt for anything else.
+std::optional<BotLevel> parsebotlevel(std::string_view text);
+
+// One whole computer turn for the seat at that level.
+void playcomputerturn(BotTable& table, int seat, BotLevel level);
+
+} // namespace brixo

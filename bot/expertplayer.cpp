@@ -1,0 +1,114 @@
+#include "bot/expertplayer.h"
+
+#include "bot/botmoves.h"
+#include "bot/botturn.h"
+#include "model/gameoptions.h"
+#include "model/setrules.h"
+#include "model/slottable.h"
+#include "net/catalogue.h"
+
+#include <algorithm>
+
+namespace brixo {
+
+namespace {
+
+std::vector<int> tilesOf(const BoardGrid& board)
+{
+    std::vector<int> tiles;
+    for (int col = 0; col < BoardGrid::kColumns; ++col)
+        for (int row = 0; row < BoardGrid::kRows; ++row)
+            if (!board.isEmpty(col, row)) tiles.push_back(board.at(col, row));
+    return tiles;
+}
+
+std::vector<int> tilesOf(const Rack& rack)
+{
+    std::vector<int> tiles;
+    for (const RackItem& item : rack.items()) tiles.push_back(item.tile);
+    return tiles;
+}
+
+// The stretches of the board as they lie.
+std::vector<std::vector<int>> stretchesOf(const BoardGrid& board)
+{
+    std::vector<std::vector<int>> out;
+    for (int row = 0; row < BoardGrid::kRows; ++row) {
+        for (int col = 0; col < BoardGrid::kColumns; ++col) {
+            if (board.isEmpty(col, row)) continue;
+            out.emplace_back();
+            while (col < BoardGrid::kColumns && !board.isEmpty(col, row)) out.back().push_back(board.at(col++, row));
+        }
+    }
+    return out;
+}
+
+int valueOf(const std::vector<int>& tiles)
+{
+    int value = 0;
+    for (const int t : tiles) value += tilevalue(t);
+    return value;
+}
+
+// The board stays as it lies and the rack's own best sets go on free
+// cells; the least valuable sets are left out until the rest fit.
+ExpertDecision besideTheBoard(const BoardGrid& board, const Rack& rack, bool laidDown, const PlayLimits& limits)
+{
+    ExpertDecision decision;
+    decision.fellBack = true;
+    const Play own = bestplay({}, tilesOf(rack), laidDown, limits);
+    if (!own.found) return decision;
+    std::vector<std::vector<int>> sets = own.sets;
+    std::stable_sort(sets.begin(), sets.end(),
+                     [](const auto& a, const auto& b) { return valueOf(a) > valueOf(b); });
+    const std::vector<std::vector<int>> lying = stretchesOf(board);
+    for (; !sets.empty(); sets.pop_back()) {
+        std::vector<int> laid;
+        for (const auto& set : sets) laid.insert(laid.end(), set.begin(), set.end());
+        const int value = valueOf(laid);
+        if (!laidDown && value < kFirstLayDown) continue;
+        std::vector<std::vector<int>> all = lying;
+        all.insert(all.end(), sets.begin(), sets.end());
+        Layout layout = planlayout(board, rack, all);
+        if (!layout.reached) continue;
+        decision.play.found = true;
+        decision.play.sets = std::move(all);
+        decision.play.laid = std::move(laid);
+        decision.play.value = value;
+        decision.play.limited = own.limited;
+        decision.layout = std::move(layout);
+        return decision;
+    }
+    return decision;
+}
+
+} // namespace
+
+ExpertDecision expertdecision(const BoardGrid& board, const Rack& rack, bool laidDown, const PlayLimits& limits)
+{
+    ExpertDecision decision;
+    decision.play = bestplay(tilesOf(board), tilesOf(rack), laidDown, limits);
+    if (!decision.play.found) return decision;
+    decision.layout = planlayout(board, rack, decision.play.sets);
+    if (decision.layout.reached) return decision;
+    return besideTheBoard(board, rack, laidDown, limits);
+}
+
+void expertplay(BotTable& table, int seat)
+{
+    if (!isSeat(seat)) return;
+    const ExpertDecision decision = expertdecision(table.grid(), table.rack(seat), table.laiddown(seat) > 0);
+    bool played = decision.play.found;
+    BotTurn turn(seat);
+    for (const BoardMove& move : decision.layout.moves) {
+        if (!played) break;
+        played = move.kind == BoardMove::Kind::Place ? laytile(table, turn, move.slot, move.to)
+                                                      : movetile(table, seat, move.to, move.from);
+    }
+    // A refused move leaves the board as nobody planned it: drawing takes
+    // the turn's moves back.
+    if (played && boardok(table.grid())) table.finish(msg::argumentText(msg::finish(seat)));
+    else table.drawcard(msg::argumentText(msg::drawcard(seat)));
+}
+
+} // namespace brixo

@@ -1,0 +1,217 @@
+// The Expert computer player: where its sets go on the board, that every
+// move it makes is legal when made, and whole turns against the server.
+#include "bot/expertplayer.h"
+#include "model/randomsource.h"
+#include "model/setrules.h"
+#include "tests/server_fakehost.h"
+#include "tests/tilecodes.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+using namespace brixo;
+using namespace brixo::test;
+
+namespace {
+
+using Tiles = std::vector<int>;
+
+void put(BoardGrid& board, int col, int row, const Tiles& tiles)
+{
+    for (const int t : tiles) board.set(col++, row, t);
+}
+
+Rack rackOf(const Tiles& tiles)
+{
+    Rack rack;
+    int slot = 1;
+    for (const int t : tiles) rack.set(slot++, t);
+    return rack;
+}
+
+// Plays the moves on a copy of the board: each must go to an empty cell
+// (from a full one, or from a rack slot that still holds its tile), and
+// the board must end as the layout says and hold only valid sets.
+::testing::AssertionResult playsThrough(const BoardGrid& board, const Rack& rack, const Layout& layout)
+{
+    if (!layout.reached) return ::testing::AssertionFailure() << "no layout";
+    BoardGrid now = board;
+    Rack left = rack;
+    for (const BoardMove& m : layout.moves) {
+        if (!now.isEmpty(m.to.col, m.to.row) || !BoardGrid::inside(m.to.col, m.to.row))
+            return ::testing::AssertionFailure() << "a move onto a full cell";
+        if (m.kind == BoardMove::Kind::Place) {
+            if (left.at(m.slot) == kNoTile) return ::testing::AssertionFailure() << "an empty rack slot";
+            now.set(m.to.col, m.to.row, left.at(m.slot));
+            left.set(m.slot, kNoTile);
+        } else {
+            if (now.isEmpty(m.from.col, m.from.row)) return ::testing::AssertionFailure() << "a move from nothing";
+            now.set(m.to.col, m.to.row, now.at(m.from.col, m.from.row));
+            now.set(m.from.col, m.from.row, kNoTile);
+        }
+    }
+    if (!(now == layout.board)) return ::testing::AssertionFailure() << "the moves end elsewhere";
+    if (!boardok(now)) return ::testing::AssertionFailure() << "the board ends invalid";
+    for (int col = 0; col < BoardGrid::kColumns; ++col)
+        for (int row = 0; row < BoardGrid::kRows; ++row)
+            if (!now.isEmpty(col, row) && (col == 0 || row == 0) && board.at(col, row) != now.at(col, row))
+                return ::testing::AssertionFailure() << "a tile put outside the shown area";
+    return ::testing::AssertionSuccess();
+}
+
+int shifts(const Layout& layout)
+{
+    return int(std::count_if(layout.moves.begin(), layout.moves.end(),
+                             [](const BoardMove& m) { return m.kind == BoardMove::Kind::Shift; }));
+}
+
+// A board dealt full of valid sets at random places, and a rack of what
+// is left; about `tiles` tiles on the board.
+struct Crowded {
+    BoardGrid board;
+    Rack rack;
+};
+
+Crowded crowdedPosition(SeededRandom& random, int tiles)
+{
+    std::array<int, kHighestTile + 1> left{};
+    left.fill(2);
+    left[0] = 0;
+    Crowded p;
+    int laid = 0;
+    for (int attempt = 0; attempt < 400 && laid < tiles; ++attempt) {
+        Tiles set;
+        const int colour = random.below(4);
+        const int number = 1 + random.below(13);
+        if (random.below(2) == 0) {
+            const int length = 3 + random.below(4);
+            for (int n = number; n < number + length && n <= 13; ++n) set.push_back(colour * 13 + n);
+        } else {
+            for (int c = 0; c < 3 + random.below(2); ++c) set.push_back((colour + c) % 4 * 13 + number);
+        }
+        if (random.below(8) == 0 && set.size() > 3) set[std::size_t(random.below(int(set.size())))] = W;
+        if (!validset(set)) continue;
+        std::array<int, kHighestTile + 1> need{};
+        bool enough = true;
+        for (const int t : set) enough = enough && ++need[std::size_t(t)] <= left[std::size_t(t)];
+        if (!enough) continue;
+        const int row = 1 + random.below(12);
+        const int col = 1 + random.below(22 - int(set.size()) + 1);
+        bool room = true;
+        for (int c = col - 1; c <= col + int(set.size()); ++c) room = room && p.board.isEmpty(c, row);
+        if (!room) continue;
+        put(p.board, col, row, set);
+        for (const int t : set) --left[std::size_t(t)];
+        laid += int(set.size());
+    }
+    Tiles rest;
+    for (int t = 1; t <= kHighestTile; ++t)
+        for (int copy = 0; copy < left[std::size_t(t)]; ++copy) rest.push_back(t);
+    for (int slot = 1; slot <= 14 && !rest.empty(); ++slot) {
+        const std::size_t pick = std::size_t(random.below(int(rest.size())));
+        p.rack.set(slot, rest[pick]);
+        rest.erase(rest.begin() + std::ptrdiff_t(pick));
+    }
+    return p;
+}
+
+} // namespace
+
+TEST(ExpertLayout, SetsThatStayLieStillAndNewTilesJoinInPlace)
+{
+    BoardGrid board;
+    put(board, 1, 2, {red(1), red(2), red(3)});
+    put(board, 5, 5, {green(7), orange(7), black(7)});
+    put(board, 10, 5, {green(11), green(12), green(13)});
+    const Rack rack = rackOf({red(4), red(7), black(1)});
+    const ExpertDecision d = expertdecision(board, rack, true);
+    ASSERT_TRUE(d.play.found);
+    EXPECT_EQ(d.play.value, 11);
+    EXPECT_TRUE(playsThrough(board, rack, d.layout));
+    EXPECT_EQ(shifts(d.layout), 0);
+    EXPECT_EQ(d.layout.moves.size(), 2u);
+    EXPECT_EQ(d.layout.board.at(4, 2), red(4));
+    for (int col = 10; col <= 12; ++col) EXPECT_EQ(d.layout.board.at(col, 5), board.at(col, 5));
+}
+
+// The run cannot grow where it lies: the cheaper of the two sets moves.
+TEST(ExpertLayout, MovesTheSmallerSetWhenThereIsNoRoomToGrow)
+{
+    BoardGrid board;
+    put(board, 3, 3, {red(4), red(5), red(6)});
+    put(board, 7, 3, {green(9), orange(9), red(9), black(9)});
+    const Rack rack = rackOf({red(7)});
+    const ExpertDecision d = expertdecision(board, rack, true);
+    ASSERT_TRUE(d.play.found);
+    EXPECT_TRUE(playsThrough(board, rack, d.layout));
+    EXPECT_EQ(shifts(d.layout), 3);
+    for (int col = 7; col <= 10; ++col) EXPECT_EQ(d.layout.board.at(col, 3), board.at(col, 3));
+}
+
+TEST(ExpertLayout, EveryMoveIsLegalOnCrowdedBoards)
+{
+    SeededRandom random(77);
+    int moved = 0;
+    for (int i = 0; i < 60; ++i) {
+        const Crowded p = crowdedPosition(random, 40 + i);
+        const ExpertDecision d = expertdecision(p.board, p.rack, true);
+        if (!d.play.found) continue;
+        ASSERT_TRUE(playsThrough(p.board, p.rack, d.layout)) << "position " << i;
+        moved += shifts(d.layout) > 0;
+    }
+    EXPECT_GT(moved, 20);
+}
+
+using ExpertTurn = ServerFixture;
+
+// Ann lays a run and a group of four; the Expert's first lay-down takes
+// the red 7 from the group for a run of its own, adds the King to Ann's
+// run and lays a run of black: 63 points, every move accepted.
+TEST_F(ExpertTurn, RearrangesTheBoardThroughTheServersMoves)
+{
+    join(1, "Ann"); // seat 2 is the computer's
+    host.level = BotLevel::Expert;
+    const Tiles ann{red(10), red(11), red(12), green(7), orange(7), red(7), black(7), green(2), green(3), orange(5)};
+    const Tiles expert{red(8), red(9), red(13), black(10), black(11), black(12), green(1), orange(3), black(5),
+                       green(11)};
+    random.stackPool(dealOrder({ann, expert}));
+    startgame(500, 60, true, false, 10);
+    lay(1, 1, {1, 2, 3}, 2);
+    lay(1, 1, {4, 5, 6, 7}, 4);
+    send(1, msg::finish(1));
+    ASSERT_EQ(server.state().currentseat, 2);
+    forget();
+
+    server.computertimerTimer();
+    EXPECT_EQ(args(1, "CMD_placehistile").size(), 6u);
+    EXPECT_GE(args(1, "CMD_swaptiles").size(), 1u);
+    ASSERT_EQ(args(1, "CMD_movedtiles").size(), 1u);
+    EXPECT_EQ(seat(2).laiddown, 63);
+    EXPECT_TRUE(boardok(server.grid()));
+    EXPECT_EQ(server.snapshot(), server.grid());
+    Tiles left;
+    for (const RackItem& item : seat(2).rack.items()) left.push_back(item.tile);
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (Tiles{green(1), green(11), orange(3), black(5)}));
+    EXPECT_EQ(server.state().currentseat, 1);
+}
+
+TEST_F(ExpertTurn, DrawsWhenNothingIsWorthThirty)
+{
+    join(1, "Ann");
+    host.level = BotLevel::Expert;
+    const Tiles ann{red(10), red(11), red(12), green(7), orange(7), red(7), black(7), green(2), green(3), orange(5)};
+    const Tiles expert{green(2), green(3), green(4), green(5), orange(5), red(5), black(5), black(1), orange(9),
+                       red(13)};
+    random.stackPool(dealOrder({ann, expert}, {orange(1), orange(2)}));
+    startgame(500, 60, true, false, 10);
+    send(1, msg::drawcard(1));
+    forget();
+    server.computertimerTimer();
+    EXPECT_TRUE(args(1, "CMD_placehistile").empty());
+    EXPECT_EQ(seat(2).tilecount(), 11);
+    EXPECT_EQ(server.state().currentseat, 1);
+}
