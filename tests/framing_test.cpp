@@ -163,3 +163,24 @@ TEST(FieldReader, FieldsRestAndMissingFields)
     bad.integer();
     EXPECT_FALSE(bad.ok());
 }
+
+TEST(ReceiveQueue, AFloodingConnectionWaitsItsTurnAndItsBytesAreCounted)
+{
+    ReceiveQueue queue;
+    for (int i = 0; i < 1000; ++i) queue.push(1, "CMD_flood+");
+    queue.push(2, "CMD_chat+2+hi");
+    EXPECT_EQ(queue.queuedBytes(1), 10000u);
+    std::vector<ConnectionId> order;
+    const auto note = [&](ConnectionId from, std::string_view, std::string_view) { order.push_back(from); };
+    EXPECT_TRUE(queue.drainPass(note, 8));
+    // The quiet connection is served within the first pass.
+    ASSERT_EQ(order.size(), 9u);
+    EXPECT_EQ(order.back(), 2u);
+    EXPECT_EQ(queue.queuedBytes(1), 9920u);
+    EXPECT_EQ(queue.queuedBytes(2), 0u);
+    // Before a connection's departure, all it sent is handled.
+    queue.drainFrom(1, note);
+    EXPECT_TRUE(queue.empty());
+    EXPECT_EQ(order.size(), 1001u);
+    EXPECT_EQ(queue.queuedBytes(), 0u);
+}

@@ -2,13 +2,15 @@
 
 #include <QMetaEnum>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <vector>
 
 namespace {
-// Each readyRead takes at most this much, so one flooding peer cannot hold
-// the UI thread for long; the rest is read on the next notification.
+// Each read takes at most this much, so one flooding peer cannot hold the
+// UI thread for long; the rest is read on the next turn of the event loop.
 constexpr qint64 kReadChunk = 32768;
+constexpr int kChunksPerRead = 2;
 } // namespace
 
 TSock::TSock(QObject* parent) : QObject(parent), m_socket(new QTcpSocket(this))
@@ -33,6 +35,7 @@ TSock::~TSock()
 
 void TSock::attach()
 {
+    m_socket->setReadBufferSize(kReadAhead);
     m_socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
     connect(m_socket, &QTcpSocket::connected, this, [this] {
         m_wasConnected = true;
@@ -40,13 +43,19 @@ void TSock::attach()
         emit connected();
     });
     connect(m_socket, &QTcpSocket::readyRead, this, &TSock::readAll);
-    connect(m_socket, &QTcpSocket::disconnected, this, &TSock::reportClosed);
+    connect(m_socket, &QTcpSocket::disconnected, this, &TSock::peerGone);
     connect(m_socket, &QTcpSocket::errorOccurred, this, [this](QAbstractSocket::SocketError error) {
         const char* name = QMetaEnum::fromType<QAbstractSocket::SocketError>().valueToKey(error);
         emit errorReported(QStringLiteral("Error #%1 (%2)").arg(int(error)).arg(name ? name : "UNKNOWN ERROR"));
         // A peer that vanishes mid-connection may not give disconnected().
-        if (m_wasConnected && m_socket->state() == QAbstractSocket::UnconnectedState) reportClosed();
+        if (m_wasConnected && m_socket->state() == QAbstractSocket::UnconnectedState) peerGone();
     });
+}
+
+void TSock::peerGone()
+{
+    m_peerGone = true;
+    readAll();
 }
 
 void TSock::open(const QString& hostName, quint16 port)
@@ -69,6 +78,33 @@ void TSock::close()
         return;
     }
     m_socket->disconnectFromHost();
+    // A peer that does not read would hold the connection open for ever.
+    QTimer::singleShot(kCloseGrace, this, [this] {
+        if (m_socket->state() != QAbstractSocket::UnconnectedState) drop();
+    });
+}
+
+void TSock::drop()
+{
+    m_socket->abort();
+    reportClosed();
+}
+
+void TSock::setReadingPaused(bool paused)
+{
+    if (m_paused == paused) return;
+    m_paused = paused;
+    if (!paused) QMetaObject::invokeMethod(this, &TSock::readAll, Qt::QueuedConnection);
+}
+
+qint64 TSock::bytesToWrite() const
+{
+    return m_socket->bytesToWrite();
+}
+
+qint64 TSock::bytesReadAhead() const
+{
+    return m_socket->bytesAvailable() + qint64(m_cutter.pending());
 }
 
 bool TSock::isConnected() const
@@ -78,10 +114,11 @@ bool TSock::isConnected() const
 
 void TSock::readAll()
 {
+    if (m_closeReported || m_paused) return;
     std::vector<std::string> lines;
     char buffer[kReadChunk];
     qint64 taken = 0;
-    while (taken < kReadChunk * 8 && m_socket->bytesAvailable() > 0) {
+    while (taken < kReadChunk * kChunksPerRead && m_socket->bytesAvailable() > 0) {
         const qint64 n = m_socket->read(buffer, sizeof buffer);
         if (n <= 0) break;
         taken += n;
@@ -91,13 +128,18 @@ void TSock::readAll()
     // the peer's: they go out first, and only then is the peer refused.
     for (const std::string& line : lines) {
         if (m_closeReported) break;
-        emit received(line);
+        // An empty message says nothing; a flood of terminators is not
+        // worth a signal each.
+        if (!line.empty()) emit received(line);
     }
     if (m_cutter.refused()) {
-        m_socket->abort();
-        reportClosed();
-    } else if (m_socket->bytesAvailable() > 0)
+        drop();
+    } else if (m_socket->bytesAvailable() > 0) {
         QMetaObject::invokeMethod(this, &TSock::readAll, Qt::QueuedConnection);
+    } else if (m_peerGone) {
+        // All the peer sent before it went has been passed on.
+        reportClosed();
+    }
 }
 
 void TSock::reportClosed()

@@ -1,5 +1,11 @@
 // One game connection over TCP: cuts what arrives into messages, sends
-// frames in order, and reports its close exactly once.
+// frames in order, and reports its close exactly once, after every
+// message that arrived before it.
+//
+// What it holds is bounded: the socket reads ahead at most kReadAhead
+// bytes, and its owner may pause reading altogether (the peer's sends then
+// wait in the network, which slows the peer, not the owner). A close waits
+// for what was sent to go out, but never longer than kCloseGrace.
 //
 // All signals arrive on the thread that owns the object (the UI thread),
 // between other events, never inside a handler.
@@ -29,14 +35,27 @@ public:
     // Queues a whole frame; bytes of successive sends never interleave.
     // Does nothing unless connected.
     void send(std::string_view frame);
-    // Closes after what was sent has gone out; closed() follows once.
+    // Closes after what was sent has gone out (or the grace is over);
+    // closed() follows once.
     void close();
+    // Drops the connection at once, unsent bytes and all; closed() follows.
+    void drop();
+    // While paused, nothing is read; what arrives waits in the network.
+    void setReadingPaused(bool paused);
+    bool readingPaused() const { return m_paused; }
+    // Bytes written and not yet taken by the network, and bytes read ahead.
+    qint64 bytesToWrite() const;
+    qint64 bytesReadAhead() const;
 
     bool isConnected() const;
 
+    static constexpr qint64 kReadAhead = 64 * 1024;
+    static constexpr int kCloseGrace = 2000; // milliseconds
+
 signals:
     void connected();
-    // One complete message, terminator removed (may be empty).
+    // One complete message, terminator removed; empty messages are not
+    // passed on.
     void received(const std::string& line);
     // The connection is gone ("Socket Closed"); emitted once, and only for a
     // connection that was up.
@@ -50,8 +69,13 @@ private:
     void readAll();
     void reportClosed();
 
+    // The peer is gone; the close is told once what it sent is read.
+    void peerGone();
+
     QTcpSocket* m_socket;
     brixo::FrameCutter m_cutter;
     bool m_wasConnected = false;
     bool m_closeReported = false;
+    bool m_peerGone = false;
+    bool m_paused = false;
 };

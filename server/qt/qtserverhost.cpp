@@ -36,6 +36,7 @@ QtServerHost::QtServerHost(brixo::SeededRandom random, QObject* parent)
     m_computertimer->setObjectName(QStringLiteral("computertimer"));
     m_computertimer->setSingleShot(true);
     connect(m_listener, &TSockListener::accepted, this, &QtServerHost::accept);
+    m_pump->setAfterPass([this] { resumeReading(); });
     connect(m_timer1, &QTimer::timeout, this, [this] { m_server.timer1Timer(); });
     connect(m_computertimer, &QTimer::timeout, this, [this] { m_server.computertimerTimer(); });
 }
@@ -72,7 +73,7 @@ void QtServerHost::accept(TSock* connection)
     const brixo::ConnectionId id = m_nextConnection++;
     connection->setParent(this);
     m_connections[id] = connection;
-    connect(connection, &TSock::received, this, [this, id](const std::string& line) { m_pump->push(id, line); });
+    connect(connection, &TSock::received, this, [this, id](const std::string& line) { received(id, line); });
     // The close may be reported from inside a send; it is handled later,
     // after the lines already queued.
     connect(connection, &TSock::closed, this, [this, id] {
@@ -81,9 +82,34 @@ void QtServerHost::accept(TSock* connection)
     m_server.connectionAccepted(id);
 }
 
+void QtServerHost::received(brixo::ConnectionId id, const std::string& line)
+{
+    // A line without a command says nothing and is not kept.
+    if (!brixo::splitCommand(line)) return;
+    m_pump->push(id, line);
+    if (m_pump->queuedBytes(id) > kQueueLimit) m_connections.at(id)->setReadingPaused(true);
+}
+
+// A connection whose queue has come down to half the limit is read again.
+void QtServerHost::resumeReading()
+{
+    for (auto& [id, connection] : m_connections)
+        if (connection->readingPaused() && m_pump->queuedBytes(id) < kQueueLimit / 2)
+            connection->setReadingPaused(false);
+}
+
+qint64 QtServerHost::bufferedBytes() const
+{
+    qint64 bytes = qint64(m_pump->queuedBytes());
+    for (const auto& [id, pending] : m_outgoing) bytes += qint64(pending.size());
+    for (const auto& [id, connection] : m_connections)
+        bytes += connection->bytesToWrite() + connection->bytesReadAhead();
+    return bytes;
+}
+
 void QtServerHost::closed(brixo::ConnectionId id)
 {
-    m_pump->drain();
+    m_pump->drainFrom(id);
     m_server.connectionClosed(id);
     m_outgoing.erase(id);
     const auto found = m_connections.find(id);
@@ -95,8 +121,16 @@ void QtServerHost::closed(brixo::ConnectionId id)
 
 void QtServerHost::send(brixo::ConnectionId connection, const std::string& frame)
 {
-    if (!m_connections.count(connection)) return;
+    const auto found = m_connections.find(connection);
+    if (found == m_connections.end() || !found->second->isConnected()) return;
     std::string& pending = m_outgoing[connection];
+    if (qint64(pending.size() + frame.size()) + found->second->bytesToWrite() > kOutputLimit) {
+        // A table that does not take what is sent to it is let go; its
+        // departure is handled after the message being handled now.
+        pending.clear();
+        found->second->drop();
+        return;
+    }
     if (pending.empty()) m_waitingToWrite.push_back(connection);
     pending += frame;
     if (!m_flushScheduled) {

@@ -3,11 +3,16 @@
 // the one-second turn clock `timer1` and the one-shot `computertimer`.
 //
 // Everything runs on the thread that owns the object. Received lines are
-// queued and dispatched one at a time; a close is handled after the lines
-// that arrived before it, so a table's last words are not lost. Frames for
-// one connection are gathered while the event loop is busy and written
-// together when it is free: one write per connection instead of one per
-// frame, in the same order.
+// queued and dispatched one at a time, a fair share of each connection's at
+// a time; a close is handled after the lines that arrived before it, so a
+// table's last words are not lost. Frames for one connection are gathered
+// while the event loop is busy and written together when it is free: one
+// write per connection instead of one per frame, in the same order.
+//
+// Memory stays bounded whatever a table does: a connection with more than
+// kQueueLimit bytes waiting to be handled is not read from until its queue
+// has shrunk, and a table with more than kOutputLimit bytes waiting to be
+// sent to it (one that does not read) is dropped like any departure.
 #pragma once
 
 #include "model/randomsource.h"
@@ -48,6 +53,13 @@ public:
 
     brixo::TServer& server() { return m_server; }
 
+    // What the server holds for its connections: messages received and not
+    // yet handled, and bytes read ahead or waiting to be sent.
+    qint64 bufferedBytes() const;
+
+    static constexpr std::size_t kQueueLimit = 256 * 1024;
+    static constexpr qint64 kOutputLimit = 1024 * 1024;
+
 private:
     QtServerHost(brixo::SeededRandom random, QObject* parent);
 
@@ -61,6 +73,8 @@ private:
     void expectLogin(brixo::ConnectionId connection, int milliseconds) override;
 
     void accept(TSock* connection);
+    void received(brixo::ConnectionId connection, const std::string& line);
+    void resumeReading();
     void closed(brixo::ConnectionId connection);
     void flushOutgoing();
     void flush(brixo::ConnectionId connection);

@@ -79,7 +79,8 @@ TEST(ServerTables, ALateJoinerAtASeatOrAsSpectatorIsBroughtUpToDate)
     ASSERT_TRUE(waitFor([&] { return ann.count("CMD_playerdisconnected+3+Cy") == 1; }));
     const std::string rack = brixo::msg::argumentText(brixo::msg::yourtiles(3, game.host.server().slotTable()[3].rack.items()));
 
-    ScriptedTable& back = game.join("Cy again");
+    // The seat waits for Cy: he comes back into it under his name.
+    ScriptedTable& back = game.join("Cy");
     EXPECT_EQ(back.slot(), 3);
     ASSERT_TRUE(waitFor([&] { return back.count("CMD_yourtiles") == 1; }));
     EXPECT_EQ(back.args("CMD_loadstats"), Strings{"3+1+500+60+t+f+1+0+13+f+f+2+0+14+f+f+3+0+14+f+f+4+0+0+f+t"});
