@@ -1,13 +1,13 @@
 // The headless server's memory under two floods, measured on a separate
 // `brixo --server` process from its resident size (/proc/PID/status).
 //
-//   flood_bench BRIXO [megabytes]        (default 200)
+//   flood_bench BRIXO [megabytes] [seconds]     (defaults 200 and 10)
 //
 // 1. One table sends MEGABYTES of bare terminators (empty messages) as fast
 //    as the server takes them, while another table's chat goes round.
 // 2. One table logs in and never reads; another sends chat lines of 1 KiB
-//    for ten seconds (the server relays each to both), and the time its own
-//    lines take to come back is noted.
+//    for SECONDS (the server relays each to both), and counts its own lines
+//    coming back.
 // It prints the server's resident memory before, at its peak and after.
 #include "net/catalogue.h"
 
@@ -136,6 +136,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const long megabytes = argc > 2 ? std::atol(argv[2]) : 200;
+    const int seconds = argc > 3 ? std::atoi(argv[3]) : 10;
     QProcess server;
     server.start(QString::fromLocal8Bit(argv[1]), {"--server", "--port", "0"});
     if (!server.waitForStarted() || !server.waitForReadyRead(5000)) return 1;
@@ -159,11 +160,11 @@ int main(int argc, char** argv)
         host.write(brixo::msg::chat(1, "during the flood|clBlack"));
         const long heard = host.countLines("CMD_chat+Host chats: during", 3000);
         flood.join();
-        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+        const double took = std::chrono::duration<double>(Clock::now() - start).count();
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         std::printf("flood of %ld MiB of terminators: %.1f s; server resident %ld KiB before, peak %ld KiB, after %ld "
                     "KiB; the host's chat came back %s\n",
-                    megabytes, seconds, before, peak.kib.load(), residentKiB(pid), heard ? "during it" : "NOT");
+                    megabytes, took, before, peak.kib.load(), residentKiB(pid), heard ? "during it" : "NOT");
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     {
@@ -177,7 +178,7 @@ int main(int argc, char** argv)
         std::atomic<bool> done{false};
         long sent = 0;
         std::thread chat([&] {
-            const auto until = Clock::now() + std::chrono::seconds(10);
+            const auto until = Clock::now() + std::chrono::seconds(seconds);
             std::string burst;
             for (int i = 0; i < 64; ++i) burst += line;
             while (Clock::now() < until && talker.write(burst)) sent += 64;
@@ -187,9 +188,9 @@ int main(int argc, char** argv)
         while (!done) back += talker.countLines("CMD_chat+Talker chats: ", 100);
         chat.join();
         back += talker.countLines("CMD_chat+Talker chats: ", 2000);
-        std::printf("chat flood for 10 s towards a table that does not read: %ld lines sent, %ld came back; server "
+        std::printf("chat flood for %d s towards a table that does not read: %ld lines sent, %ld came back; server "
                     "resident %ld KiB before, peak %ld KiB, after %ld KiB\n",
-                    sent, back, before, peak.kib.load(), residentKiB(pid));
+                    seconds, sent, back, before, peak.kib.load(), residentKiB(pid));
     }
     server.terminate();
     server.waitForFinished(5000);

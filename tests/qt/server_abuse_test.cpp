@@ -1,0 +1,113 @@
+// A whole game on a real server while tables misbehave around it: a tenth
+// connection, garbage, half messages, a line of a mebibyte, spoofed seats,
+// moves out of turn, a table that stops reading, a chat flood, and a
+// player who vanishes in the middle of a turn and comes back. The game
+// still reaches its winner, every tile is where it should be all along,
+// and the server holds little.
+#include "bench/selfplaychecks.h"
+#include "tests/qt/server_scriptedtable.h"
+#include "tests/qt/waitfor.h"
+
+#include <QTcpSocket>
+
+#include <gtest/gtest.h>
+
+using namespace brixo;
+using namespace brixo::test;
+
+namespace {
+
+// A misbehaving connection on a Qt socket.
+struct Rogue {
+    QTcpSocket socket;
+    int slot = 0;
+    QByteArray heard;
+    // A reader that stops reading gets a small window, so what the server
+    // sends it piles up at the server, not in the network.
+    explicit Rogue(quint16 port, bool smallWindow = false)
+    {
+        if (smallWindow) socket.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 4096);
+        socket.connectToHost(QStringLiteral("127.0.0.1"), port);
+    }
+    bool loginAs(const std::string& name)
+    {
+        if (!waitFor([&] { return (heard += socket.readAll()).contains('\xFF'); })) return false;
+        slot = heard.mid(heard.indexOf('+') + 1).split('\xFF').first().toInt();
+        write(msg::logininfo(slot, msg::kVersion, name));
+        return true;
+    }
+    void write(const std::string& bytes) { socket.write(bytes.data(), qint64(bytes.size())); }
+    void write(const char* bytes) { write(std::string(bytes)); }
+    bool gone() const { return socket.state() == QAbstractSocket::UnconnectedState; }
+};
+
+} // namespace
+
+TEST(ServerAbuse, AGameReachesItsWinnerWhileTablesMisbehave)
+{
+    LoopbackGame game(3);
+    ScriptedTable& ann = game.join("Ann", true);
+    game.join("Bob", true);
+    ScriptedTable& cy = game.join("Cy"); // plays by hand below
+    game.join("Dee", true);
+    game.join("Spy");
+    Rogue garbage(game.host.port()), spoofer(game.host.port()), sleeper(game.host.port(), true),
+        flooder(game.host.port());
+    ASSERT_TRUE(garbage.loginAs("Garbage") && spoofer.loginAs("Spoof") && sleeper.loginAs("Sleeper") &&
+                flooder.loginAs("Flood"));
+    ASSERT_TRUE(waitFor([&] { return ann.count("CMD_newplayerinfo+9+Flood") == 1; }));
+    Rogue tenth(game.host.port());
+    ASSERT_TRUE(waitFor([&] { return (tenth.heard += tenth.socket.readAll()).startsWith("CMD_full+"); }));
+
+    qint64 peak = 0;
+    bool conserved = true;
+    TServer& server = game.host.server();
+    // Every tile in one place at every moment the event loop is free.
+    const auto watch = [&](const std::function<bool()>& done, int milliseconds = 20000) {
+        return waitFor(
+            [&] {
+                peak = std::max(peak, game.host.bufferedBytes());
+                if (server.state().gamerunning && server.pool().at(1) != kNoTile)
+                    conserved = conserved && selfplay::tilesConserved(server.grid(), server.slotTable(), server.pool());
+                return done();
+            },
+            milliseconds);
+    };
+
+    ann.send(msg::startgame({"Ann", 0, 60, "t", "f", 14}));
+    ASSERT_TRUE(watch([&] { return cy.rack().tilecount() == 14; }));
+
+    // Garbage, half messages and a line that never ends.
+    garbage.write("nonsense\xFF+\xFF\xFF" "CMD_placemytile+x+y+\xFF" "CMD_chat+" + std::to_string(garbage.slot) + "+half");
+    garbage.write(" a line|clRed\xFF");
+    garbage.write(std::string(1 << 20, 'g'));
+    // Spoofed seats, a removal only the host may ask for, moves out of turn.
+    spoofer.write(msg::placemytile({1, 1, 5, 5}) + msg::finish(2) + msg::kickhim(1, 2) + msg::drawcard(3));
+    spoofer.write(msg::justwatch(1, "1"));
+    // A table stops reading while another floods the chat.
+    sleeper.socket.setReadBufferSize(1);
+    for (int i = 0; i < 8000; ++i) flooder.write(msg::chat(flooder.slot, std::string(1000, 'f') + "|clBlack"));
+    const std::string sleeperGone = "CMD_playerdisconnected+" + std::to_string(sleeper.slot) + "+Sleeper";
+    ASSERT_TRUE(watch([&] { return garbage.gone() && ann.count(sleeperGone) == 1; }))
+        << garbage.gone() << " " << ann.count(sleeperGone) << " " << ann.count("CMD_chat+Flood");
+    EXPECT_EQ(ann.count("CMD_chat+Garbage chats: half a line"), 1);
+    EXPECT_EQ(ann.count("CMD_playerdisconnected+2"), 0); // nobody was removed
+    EXPECT_EQ(ann.count("CMD_justwatching"), 0);
+
+    // Cy lays a tile in his turn and vanishes; the computer plays it.
+    ASSERT_TRUE(watch([&] { return cy.table().mayPlay(); }, 30000));
+    const int slotWithTile = cy.rack().firstEmptySlot() == 1 ? 2 : 1;
+    cy.send(msg::placemytile({3, slotWithTile, 20, 12}));
+    ASSERT_TRUE(watch([&] { return cy.count("CMD_freecard+3+") == 1; }));
+    cy.close();
+    ASSERT_TRUE(watch([&] { return ann.count("CMD_playerdisconnected+3+Cy") == 1; }));
+    // He comes back under his name into his seat, with his rack.
+    ScriptedTable& back = game.join("Cy", true);
+    EXPECT_EQ(back.slot(), 3);
+    ASSERT_TRUE(watch([&] { return back.rack().tilecount() == server.slotTable()[3].rack.tilecount(); }));
+    EXPECT_EQ(back.rack().items(), server.slotTable()[3].rack.items());
+
+    ASSERT_TRUE(watch([&] { return !ann.winner().empty(); }, 60000)) << ann.count("CMD_endround") << " rounds";
+    EXPECT_TRUE(conserved);
+    EXPECT_LT(peak, 3 * 1024 * 1024) << "bytes the server held at most";
+}
