@@ -21,6 +21,10 @@ constexpr int kMaxWilds = 2;
 constexpr int kCopies = 2;
 // States per step of the first, narrow pass.
 constexpr std::size_t kNarrowStates = 1500;
+// Where a step must drop states, each tile a state still owes to a run
+// too short to stand weighs like 40 points laid: a state that owes little
+// is far likelier to end with every board tile placed.
+constexpr long long kShortRunCharge = 40;
 
 // A play's worth as one integer, so that the order "value, then tiles,
 // then fewer wild tiles" is a plain sum over the tiles laid: a tile adds
@@ -86,7 +90,8 @@ Key withGroups(Key key, int a, int b)
 // many of length 3+ take a wild tile (the others end), how many runs start
 // with a real tile and with a wild tile, how many real tiles go to the
 // number's groups, and at the King which run goes on past it with wild
-// tiles. A group step: the wild tiles added to the number's groups.
+// tiles. The last colour of a number also settles the number's groups and
+// the wild tiles they take.
 
 enum Beyond : int {
     kNoBeyond = 0,
@@ -103,10 +108,12 @@ constexpr int beyondWilds(int beyond) { return beyond == kNoBeyond ? 0 : (beyond
 
 struct ColourChoice {
     int r1 = 0, r2 = 0, r3 = 0, w3 = 0, nr = 0, nw = 0, g = 0, beyond = 0;
+    int groupWilds = 0; // the last colour of a number: wild tiles added to its groups
 
     std::uint32_t pack() const
     {
-        return std::uint32_t(r1 | r2 << 3 | r3 << 6 | w3 << 9 | nr << 12 | nw << 14 | g << 16 | beyond << 18);
+        return std::uint32_t(r1 | r2 << 3 | r3 << 6 | w3 << 9 | nr << 12 | nw << 14 | g << 16 | beyond << 18 |
+                             groupWilds << 21);
     }
     static ColourChoice unpack(std::uint32_t v)
     {
@@ -119,6 +126,7 @@ struct ColourChoice {
         c.nw = int(v >> 14 & 3);
         c.g = int(v >> 16 & 3);
         c.beyond = int(v >> 18 & 7);
+        c.groupWilds = int(v >> 21 & 3);
         return c;
     }
 };
@@ -197,48 +205,64 @@ const GroupTable& groupTable()
 
 // ---- the search -------------------------------------------------------------------------
 
-// A hash index from a state to its place in the step being built.
+// A hash index from a state to its place in the step being built: open
+// addressing on the top bits of a multiplicative hash, keys kept in the
+// table so that a probe touches one cache line.
 class StateIndex {
 public:
     void reset(std::size_t expected)
     {
-        std::size_t size = 1024;
-        while (size < expected * 2) size *= 2;
-        if (m_slots.size() != size) m_slots.assign(size, -1);
-        else std::fill(m_slots.begin(), m_slots.end(), -1);
+        int bits = 10;
+        while ((std::size_t(1) << bits) < expected * 2) ++bits;
+        if (bits != m_bits) {
+            m_bits = bits;
+            m_slots.assign(std::size_t(1) << bits, Slot{});
+        } else {
+            std::fill(m_slots.begin(), m_slots.end(), Slot{});
+        }
         m_count = 0;
     }
-    // The place of `key`, or -1 after reserving its slot for `index`.
-    int findOrInsert(Key key, int index, const std::vector<Key>& keys)
+    // The place of `key`, or -1 after recording `index` as its place.
+    int findOrInsert(Key key, int index)
     {
-        if ((m_count + 1) * 2 > m_slots.size()) grow(keys);
-        std::size_t mask = m_slots.size() - 1;
-        std::size_t h = std::size_t((key * 0x9E3779B97F4A7C15ULL) >> 20) & mask;
-        while (m_slots[h] >= 0) {
-            if (keys[std::size_t(m_slots[h])] == key) return m_slots[h];
-            h = (h + 1) & mask;
+        if ((m_count + 1) * 2 > m_slots.size()) grow();
+        const std::size_t mask = m_slots.size() - 1;
+        for (std::size_t h = slotOf(key);; h = (h + 1) & mask) {
+            Slot& slot = m_slots[h];
+            if (slot.index < 0) {
+                slot = {key, index};
+                ++m_count;
+                return -1;
+            }
+            if (slot.key == key) return slot.index;
         }
-        m_slots[h] = index;
-        ++m_count;
-        return -1;
     }
 
 private:
-    void grow(const std::vector<Key>& keys)
+    struct Slot {
+        Key key = 0;
+        int index = -1;
+    };
+
+    std::size_t slotOf(Key key) const { return std::size_t((key * 0x9E3779B97F4A7C15ULL) >> (64 - m_bits)); }
+
+    void grow()
     {
-        std::vector<int> old;
+        std::vector<Slot> old;
         old.swap(m_slots);
-        m_slots.assign(old.size() * 2, -1);
+        ++m_bits;
+        m_slots.assign(std::size_t(1) << m_bits, Slot{});
         const std::size_t mask = m_slots.size() - 1;
-        for (const int index : old) {
-            if (index < 0) continue;
-            std::size_t h = std::size_t((keys[std::size_t(index)] * 0x9E3779B97F4A7C15ULL) >> 20) & mask;
-            while (m_slots[h] >= 0) h = (h + 1) & mask;
-            m_slots[h] = index;
+        for (const Slot& s : old) {
+            if (s.index < 0) continue;
+            std::size_t h = slotOf(s.key);
+            while (m_slots[h].index >= 0) h = (h + 1) & mask;
+            m_slots[h] = s;
         }
     }
 
-    std::vector<int> m_slots;
+    std::vector<Slot> m_slots;
+    int m_bits = 0;
     std::size_t m_count = 0;
 };
 
@@ -337,10 +361,8 @@ private:
     {
         Step& step = m_steps.back();
         const int index = int(m_nextKeys.size());
-        m_nextKeys.push_back(key);
-        const int found = m_index.findOrInsert(key, index, m_nextKeys);
+        const int found = m_index.findOrInsert(key, index);
         if (found >= 0) {
-            m_nextKeys.pop_back();
             if (score > m_nextScores[std::size_t(found)]) {
                 m_nextScores[std::size_t(found)] = score;
                 step.parents[std::size_t(found)] = parent;
@@ -348,11 +370,23 @@ private:
             }
             return;
         }
+        m_nextKeys.push_back(key);
         m_nextScores.push_back(score);
         step.parents.push_back(parent);
         step.choices.push_back(choice);
     }
     void endStep();
+    // What a state owes: each run that still needs two more tiles counts
+    // twice, one that needs one more once.
+    static long long shortCharge(Key key)
+    {
+        long long owed = 0;
+        for (int c = 0; c < kColours; ++c) {
+            const Open o = openRuns(key, c);
+            owed += 2 * (o.wildStart + o.one) + o.two;
+        }
+        return owed * kShortRunCharge * kValueUnit;
+    }
     // Whether a state after (n, c) with `used` wild tiles spent and `score`
     // could still reach the floor.
     bool hopeful(int n, int c, int used, int score) const
@@ -363,7 +397,6 @@ private:
 
     int sweep(std::size_t cap, int floor);
     void colourStep(int n, int c);
-    void groupStep(int n);
     Play rebuild(int finalIndex, bool laidDown) const;
     bool accounted(const Play& play) const;
 
@@ -394,22 +427,26 @@ void Search::endStep()
 {
     const std::size_t cap = m_cap;
     if (m_nextKeys.size() > cap) {
-        // Over the limit: the best-scoring states go on.
+        // Over the limit: the best states go on, by points laid less a
+        // charge for every run still too short to stand, since those are
+        // the states that die when later board tiles find no place.
         m_limited = true;
-        std::vector<int> sorted = m_nextScores;
-        std::nth_element(sorted.begin(), sorted.begin() + std::ptrdiff_t(cap - 1), sorted.end(), std::greater<int>());
-        const int threshold = sorted[cap - 1];
+        std::vector<long long> merit(m_nextKeys.size());
+        for (std::size_t i = 0; i < merit.size(); ++i) merit[i] = m_nextScores[i] - shortCharge(m_nextKeys[i]);
+        std::vector<long long> sorted = merit;
+        std::nth_element(sorted.begin(), sorted.begin() + std::ptrdiff_t(cap - 1), sorted.end(), std::greater<long long>());
+        const long long threshold = sorted[cap - 1];
         std::size_t above = 0;
-        for (const int s : m_nextScores) above += s > threshold;
+        for (const long long m : merit) above += m > threshold;
         std::size_t tiesLeft = cap - above;
         Step& step = m_steps.back();
         std::size_t kept = 0;
         for (std::size_t i = 0; i < m_nextKeys.size(); ++i) {
-            const int s = m_nextScores[i];
-            if (s < threshold || (s == threshold && tiesLeft == 0)) continue;
-            if (s == threshold) --tiesLeft;
+            const long long m = merit[i];
+            if (m < threshold || (m == threshold && tiesLeft == 0)) continue;
+            if (m == threshold) --tiesLeft;
             m_nextKeys[kept] = m_nextKeys[i];
-            m_nextScores[kept] = s;
+            m_nextScores[kept] = m_nextScores[i];
             step.parents[kept] = step.parents[i];
             step.choices[kept] = step.choices[i];
             ++kept;
@@ -426,6 +463,23 @@ void Search::endStep()
 void Search::colourStep(int n, int c)
 {
     beginStep();
+    const GroupTable& groups = groupTable();
+    // Offers the state a choice leads to; after the last colour, once for
+    // every number of wild tiles that lets the number's groups stand.
+    auto emit = [&](Key key, std::size_t parent, int score, int used, int k, int a, int b, ColourChoice choice) {
+        if (c + 1 < kColours) {
+            score += wildGain(used, k);
+            if (hopeful(n, c, used + k, score)) offer(withGroups(withUsed(key, used + k), a, b), score, int(parent), choice.pack());
+            return;
+        }
+        for (int kg = 0; used + k + kg <= m_wilds; ++kg) {
+            if (!groups.feasible[std::size_t(a)][std::size_t(b)][std::size_t(kg)]) continue;
+            const int total = score + wildGain(used, k + kg);
+            if (!hopeful(n, c, used + k + kg, total)) continue;
+            choice.groupWilds = kg;
+            offer(withGroups(withUsed(key, used + k + kg), 0, 0), total, int(parent), choice.pack());
+        }
+    };
     const int must = boardAt(c, n);
     const int avail = availAt(c, n);
     const bool last = n == kNumbers;
@@ -470,10 +524,7 @@ void Search::colourStep(int n, int c)
                                         const int shortRuns = next.wildStart + next.one + next.two;
                                         if (next.wildStart > nextAvail || shortRuns > nextAvail + spare - k) continue;
                                         choice.nw = nw;
-                                        const int nextScore = score + realScore + wildGain(used, k);
-                                        if (!hopeful(n, c, used + k, nextScore)) continue;
-                                        Key nextKey = withGroups(withUsed(withOpen(key, c, next), used + k), a, b);
-                                        offer(nextKey, nextScore, int(i), choice.pack());
+                                        emit(withOpen(key, c, next), i, score + realScore, used, k, a, b, choice);
                                     }
                                     continue;
                                 }
@@ -496,10 +547,7 @@ void Search::colourStep(int n, int c)
                                     const int k = runWilds + beyondWilds(options[std::size_t(j)]);
                                     if (k > spare) continue;
                                     choice.beyond = options[std::size_t(j)];
-                                    const int nextScore = score + realScore + wildGain(used, k);
-                                    if (!hopeful(n, c, used + k, nextScore)) continue;
-                                    Key nextKey = withGroups(withUsed(withOpen(key, c, Open{}), used + k), a, b);
-                                    offer(nextKey, nextScore, int(i), choice.pack());
+                                    emit(withOpen(key, c, Open{}), i, score + realScore, used, k, a, b, choice);
                                 }
                             }
                         }
@@ -511,26 +559,7 @@ void Search::colourStep(int n, int c)
     endStep();
 }
 
-void Search::groupStep(int n)
-{
-    beginStep();
-    const GroupTable& table = groupTable();
-    for (std::size_t i = 0; i < m_keys.size(); ++i) {
-        const Key key = m_keys[i];
-        const int used = wildsUsed(key);
-        const int a = singles(key);
-        const int b = pairs(key);
-        for (int k = 0; used + k <= m_wilds; ++k) {
-            if (!table.feasible[std::size_t(a)][std::size_t(b)][std::size_t(k)]) continue;
-            const int score = m_scores[i] + wildGain(used, k);
-            if (!hopeful(n, kColours, used + k, score)) continue;
-            offer(withGroups(withUsed(key, used + k), 0, 0), score, int(i), std::uint32_t(k));
-        }
-    }
-    endStep();
-}
-
-// One pass of the search over all 65 steps. States that cannot reach
+// One pass of the search over all 52 steps. States that cannot reach
 // `floor` even by laying every rack tile still to come are dropped; beyond
 // `cap` states a step keeps only its best. Answers the final state with the
 // best score, or -1.
@@ -544,7 +573,6 @@ int Search::sweep(std::size_t cap, int floor)
     m_steps.clear();
     for (int n = 1; n <= kNumbers; ++n) {
         for (int c = 0; c < kColours; ++c) colourStep(n, c);
-        groupStep(n);
     }
     int best = -1;
     for (std::size_t i = 0; i < m_keys.size(); ++i) {
@@ -602,6 +630,7 @@ Play Search::rebuild(int finalIndex, bool laidDown) const
     Play play;
     std::vector<int> groupReals;
     int wilds = 0;
+    int groupWilds = 0;
 
     std::size_t s = 0;
     for (int n = 1; n <= kNumbers; ++n) {
@@ -654,9 +683,10 @@ Play Search::rebuild(int finalIndex, bool laidDown) const
                 next.clear();
             }
             open[std::size_t(c)] = std::move(next);
+            groupWilds = ch.groupWilds;
         }
         // The groups of this number.
-        const int k = int(path[s++]);
+        const int k = groupWilds;
         wilds += k;
         auto groups = splitgroups(groupReals, k);
         if (!groups) return {};

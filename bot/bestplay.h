@@ -19,6 +19,14 @@
 // of the transitions: no wild tile stands before a 1, a wild tile may open
 // a run only before a real tile, and after a King a run goes on only with
 // two wild tiles, or with one when the King's place is itself wild.
+//
+// A narrow pass, which keeps the most promising states of each step, first
+// finds a good play. When it had to drop states, a second pass looks for a
+// better one and keeps only the states that could still beat it (the rack
+// tiles to come are the bound), so it is usually small. When neither pass
+// had to drop anything, the play is proven best; a position large enough to
+// fill a step past the limit gets the best play found within it, and says
+// so.
 #pragma once
 
 #include <vector>
@@ -26,9 +34,9 @@
 namespace brixo {
 
 struct PlayLimits {
-    // States kept per step of the search. Beyond it only the best-scoring
-    // states so far go on and the answer is the best found among them.
-    int statesPerStep = 60000;
+    // States kept per step of the search. Beyond it only the most promising
+    // states go on, and the answer is the best play found among them.
+    int statesPerStep = 5000;
 };
 
 struct Play {

@@ -88,6 +88,13 @@ ExpertDecision expertdecision(const BoardGrid& board, const Rack& rack, bool lai
 {
     ExpertDecision decision;
     decision.play = bestplay(tilesOf(board), tilesOf(rack), laidDown, limits);
+    // A search cut short may have found nothing where the rack's own sets
+    // would do.
+    if (!decision.play.found && decision.play.limited) {
+        decision = besideTheBoard(board, rack, laidDown, limits);
+        decision.play.limited = true;
+        return decision;
+    }
     if (!decision.play.found) return decision;
     decision.layout = planlayout(board, rack, decision.play.sets);
     if (decision.layout.reached) return decision;
