@@ -4,6 +4,7 @@
 //
 //   selfplay [--games N] [--seats 2..4] [--team] [--playto P] [--seed S]
 //            [--turntime T] [--tiles K] [--rounds R] [--each]
+//            [--levels L1,L2,...]
 //
 // Game i (counting from 0) is played with seed S + i, so any single game can
 // be replayed alone with --games 1 --seed S+i. A game not won after R
@@ -12,10 +13,17 @@
 // checks, to tell the game's own speed from the checking's; a replay that
 // differs from its checked game counts as a violation. The program exits
 // with 1 when any check failed.
+//
+// --levels sets how well the computer plays each seat, in seat order
+// ("expert,normal": seat 1 Expert, seat 2 Normal); it also sets the number
+// of seats. The summary then tells the wins, the rounds gone out and the
+// winning margin by level.
 #include "bench/selfplaygame.h"
 #include "net/fieldreader.h"
 
+#include <array>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -30,8 +38,23 @@ using namespace brixo::selfplay;
 struct Options {
     long games = 1000;
     bool each = false;
+    bool levelsGiven = false;
     GameSetup setup;
 };
+
+// "expert,normal,..." into seats 1, 2, ...; the number of seats given.
+int parseLevels(std::string_view text, std::array<BotLevel, kSeats + 1>& levels)
+{
+    int seat = 0;
+    while (!text.empty()) {
+        const std::size_t comma = text.find(',');
+        const auto level = parsebotlevel(text.substr(0, comma));
+        if (!level || ++seat > kSeats) return 0;
+        levels[std::size_t(seat)] = *level;
+        text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
+    }
+    return seat;
+}
 
 std::optional<std::uint64_t> parseSeed(std::string_view text)
 {
@@ -60,6 +83,14 @@ std::optional<Options> parseOptions(int argc, char** argv)
         }
         if (i + 1 >= argc) return std::nullopt;
         const std::string_view text = argv[++i];
+        if (name == "--levels") {
+            const int seats = parseLevels(text, options.setup.levels);
+            if (seats < 2) return std::nullopt;
+            if (seatsGiven && seats != options.setup.seats) return std::nullopt;
+            options.setup.seats = seats;
+            seatsGiven = options.levelsGiven = true;
+            continue;
+        }
         if (name == "--seed") {
             const auto seed = parseSeed(text);
             if (!seed) return std::nullopt;
@@ -70,7 +101,8 @@ std::optional<Options> parseOptions(int argc, char** argv)
         if (!value) return std::nullopt;
         if (name == "--games" && *value >= 1) {
             options.games = *value;
-        } else if (name == "--seats" && *value >= 2 && *value <= kSeats) {
+        } else if (name == "--seats" && *value >= 2 && *value <= kSeats &&
+                   (!options.levelsGiven || *value == options.setup.seats)) {
             options.setup.seats = *value;
             seatsGiven = true;
         } else if (name == "--playto" && *value >= kPlayToRange.low && *value <= kPlayToRange.high) {
@@ -114,9 +146,29 @@ struct Totals {
     long unfinishedSeatRounds = 0;
     long unfinishedScoreChange = 0;
     long unfinishedLeaders = 0;
+    // By level (Normal, Expert): games won, rounds ended by going out; and
+    // the winners' margins over the next best seat.
+    std::array<long, 2> wins{};
+    std::array<long, 2> wentOut{};
+    long margins = 0;
 
-    void add(const GameResult& game)
+    void add(const GameResult& game, const GameSetup& setup)
     {
+        const auto& levels = setup.levels;
+        for (int seat = 1; seat <= game.seats; ++seat)
+            wentOut[std::size_t(levels[std::size_t(seat)])] += game.wentOut[std::size_t(seat)];
+        if (game.finished) {
+            // The winner is the highest score, the lowest seat among equals.
+            int winner = 1;
+            for (int seat = 2; seat <= game.seats; ++seat)
+                if (game.scores[std::size_t(seat - 1)] > game.scores[std::size_t(winner - 1)]) winner = seat;
+            int next = INT_MIN;
+            for (int seat = 1; seat <= game.seats; ++seat)
+                if (seat != winner && (!setup.team || seat % 2 != winner % 2))
+                    next = std::max(next, game.scores[std::size_t(seat - 1)]);
+            ++wins[std::size_t(levels[std::size_t(winner)])];
+            margins += game.scores[std::size_t(winner - 1)] - next;
+        }
         if (games == 0 || game.rounds < fewestRounds) fewestRounds = game.rounds;
         if (game.rounds > mostRounds) mostRounds = game.rounds;
         ++games;
@@ -157,6 +209,15 @@ void printGame(const GameResult& game)
                 game.scores[3], game.frames, game.violations.total());
 }
 
+void reportLevels(const Totals& t)
+{
+    std::printf("  wins by level         expert %ld, normal %ld\n", t.wins[1], t.wins[0]);
+    std::printf("  rounds gone out by    expert %ld (%.1f%% of rounds), normal %ld (%.1f%%)\n", t.wentOut[1],
+                100 * ratio(t.wentOut[1], t.rounds), t.wentOut[0], 100 * ratio(t.wentOut[0], t.rounds));
+    std::printf("  mean score margin     %+.1f  (the winner over the next best seat)\n",
+                ratio(t.margins, t.wins[0] + t.wins[1]));
+}
+
 void report(const Options& options, const Totals& t, double wallSeconds, double uncheckedSeconds)
 {
     const GameSetup& s = options.setup;
@@ -183,6 +244,7 @@ void report(const Options& options, const Totals& t, double wallSeconds, double 
                     ratio(t.unfinishedScoreChange, t.unfinishedSeatRounds),
                     ratio(t.unfinishedLeaders, t.unfinishedRounds));
     }
+    if (options.levelsGiven) reportLevels(t);
     const Violations& v = t.violations;
     std::printf("  invariant violations  %ld  (tiles %ld, board vs snapshot and log %ld, committed boards %ld, "
                 "table mirror %ld, stalls %ld)\n",
@@ -202,7 +264,8 @@ int main(int argc, char** argv)
     if (!options) {
         std::fprintf(stderr,
                      "usage: %s [--games N] [--seats 2..4] [--team] [--playto 0..1500] [--seed S]\n"
-                     "          [--turntime 20..180] [--tiles 10..48] [--rounds R] [--each]\n",
+                     "          [--turntime 20..180] [--tiles 10..48] [--rounds R] [--each]\n"
+                     "          [--levels normal|expert,...]\n",
                      argv[0]);
         return 2;
     }
@@ -214,7 +277,7 @@ int main(int argc, char** argv)
         setup.seed = options->setup.seed + std::uint64_t(game);
         const GameResult result = playgame(setup);
         if (options->each) printGame(result);
-        totals.add(result);
+        totals.add(result, setup);
         digests.push_back(result.digest);
     }
     const std::chrono::duration<double> checked = std::chrono::steady_clock::now() - start;

@@ -31,6 +31,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,6 +49,10 @@ struct GameSetup {
     int roundLimit = 100;  // a game not won after this many rounds is stopped
     bool keepTranscript = false;
     bool checks = true;    // check the game after every event and turn end
+    // How well the computer plays each seat (index 1..4).
+    std::array<BotLevel, kSeats + 1> levels{};
+    // Shown the server just before each computer turn starts, if set.
+    std::function<void(const TServer&)> beforeComputerTurn;
 };
 
 // Failed checks, by kind; each check that fails counts once.
@@ -77,6 +82,7 @@ struct GameResult {
     std::array<int, kSeats> scores{};
     int rounds = 0;
     int roundsOut = 0;         // somebody went out
+    std::array<int, kSeats + 1> wentOut{}; // rounds each seat ended by going out
     int roundsExhausted = 0;   // the pool ran out for everybody
     long turns = 0;
     long finishes = 0;         // turns that ended with the board committed
@@ -124,6 +130,7 @@ public:
             }
             if (m_computerTimer) {
                 m_computerTimer = false;
+                if (m_setup.beforeComputerTurn) m_setup.beforeComputerTurn(m_server);
                 m_server.computertimerTimer();
             } else if (m_clock) {
                 ++m_result.seconds;
@@ -159,6 +166,7 @@ private:
     void startComputerTimer(int) override { m_computerTimer = true; }
     void stopComputerTimer() override { m_computerTimer = false; }
     int botSpeed() override { return 0; }
+    BotLevel botLevel(int seat) override { return isSeat(seat) ? m_setup.levels[std::size_t(seat)] : BotLevel::Normal; }
     void expectLogin(ConnectionId, int) override {} // every table here logs in at once
 
     // Connection `id` lands in slot `id`, the lowest free one, and logs in.
@@ -207,6 +215,7 @@ private:
             if (!m) return mirrorFailed();
             if (m->winner == 0) ++m_result.roundsExhausted;
             else ++m_result.roundsOut;
+            if (isSeat(m->winner)) ++m_result.wentOut[std::size_t(m->winner)];
             // Each seat's points are what the settlement moved its score by.
             for (const msg::SeatResult& seat : m->seats) {
                 if (!isSeat(seat.seat)) return mirrorFailed();

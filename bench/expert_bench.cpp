@@ -1,0 +1,100 @@
+// How long the Expert takes to decide: every position an Expert seat meets
+// in whole self-play games (seed S + i for game i, Expert at seat 1 and
+// Normal at the others), decided again under the clock.
+//
+//   expert_bench [games] [seats] [seed]
+//
+// It prints the decision time (the best play and its layout) over all
+// positions: median, mean, 99th percentile and worst; how often the search
+// met its limit and answered with the best play found within it; how often
+// the best play found no room and the rack's own sets were laid instead;
+// and the position that took longest.
+#include "bench/selfplaygame.h"
+#include "bot/expertplayer.h"
+#include "net/fieldreader.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+using namespace brixo;
+
+struct Position {
+    BoardGrid board;
+    Rack rack;
+    bool laidDown = false;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const auto number = [&](int i, long fallback) -> long {
+        if (argc <= i) return fallback;
+        const auto v = parseInt(argv[i]);
+        return v ? *v : -1;
+    };
+    const long games = number(1, 1000);
+    const long seats = number(2, 2);
+    const long seed = number(3, 1);
+    if (games < 1 || seats < 2 || seats > kSeats || seed < 0) {
+        std::fprintf(stderr, "usage: %s [games] [seats 2..4] [seed]\n", argv[0]);
+        return 2;
+    }
+
+    std::vector<Position> positions;
+    for (long game = 0; game < games; ++game) {
+        selfplay::GameSetup setup;
+        setup.seats = int(seats);
+        setup.seed = std::uint64_t(seed + game);
+        setup.checks = false;
+        setup.levels[1] = BotLevel::Expert;
+        setup.beforeComputerTurn = [&](const TServer& server) {
+            const int seat = server.state().currentseat;
+            if (seat != 1 || !server.turnRunning()) return;
+            positions.push_back({server.grid(), server.rack(seat), server.laiddown(seat) > 0});
+        };
+        selfplay::playgame(setup);
+    }
+
+    std::vector<double> ms;
+    long limited = 0;
+    long fellBack = 0;
+    long plays = 0;
+    std::size_t slowest = 0;
+    for (const Position& p : positions) {
+        const auto start = std::chrono::steady_clock::now();
+        const ExpertDecision d = expertdecision(p.board, p.rack, p.laidDown);
+        const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+        if (!ms.empty() && took.count() > ms[slowest]) slowest = ms.size();
+        ms.push_back(took.count());
+        limited += d.play.limited;
+        fellBack += d.fellBack;
+        plays += d.play.found;
+    }
+    if (ms.empty()) {
+        std::printf("Expert decisions: no positions\n");
+        return 1;
+    }
+    std::vector<double> sorted = ms;
+    std::sort(sorted.begin(), sorted.end());
+    double total = 0;
+    for (const double t : ms) total += t;
+    const auto at = [&](double q) { return sorted[std::min(sorted.size() - 1, std::size_t(q * double(sorted.size())))]; };
+
+    std::printf("Expert decisions: %zu positions from %ld games, %ld seats, seeds %ld..%ld\n", ms.size(), games, seats,
+                seed, seed + games - 1);
+    std::printf("  time per decision     median %.2f ms, mean %.2f ms, 99th percentile %.2f ms, worst %.2f ms\n",
+                at(0.5), total / double(ms.size()), at(0.99), sorted.back());
+    std::printf("  plays found           %ld (%.1f%%), draws %ld\n", plays, 100.0 * double(plays) / double(ms.size()),
+                long(ms.size()) - plays);
+    std::printf("  search limit reached  %ld times (the best play found within it was made)\n", limited);
+    std::printf("  no room for the best  %ld times (the rack's own sets were laid beside the board)\n", fellBack);
+    const Position& worst = positions[slowest];
+    std::printf("  slowest position      %d board tiles, %d rack tiles, %s\n", worst.board.tileCount(),
+                worst.rack.tilecount(), worst.laidDown ? "laid down" : "first lay-down to come");
+    return 0;
+}
