@@ -1,5 +1,6 @@
 #include "server/qt/headlessserver.h"
 
+#include "bot/botlevel.h"
 #include "net/fieldreader.h"
 #include "net/gameport.h"
 #include "server/qt/qtserverhost.h"
@@ -24,6 +25,7 @@ namespace {
 struct Options {
     int port = gamePort();
     int botspeed = 1000;
+    BotLevel level = BotLevel::Normal;
     std::optional<std::uint64_t> seed;
 };
 
@@ -50,6 +52,10 @@ std::optional<Options> parseOptions(int argc, char** argv)
             const auto ms = parseInt(value);
             if (!ms || *ms < 0) return std::nullopt;
             options.botspeed = *ms;
+        } else if (name == "--level") {
+            const auto level = parsebotlevel(value);
+            if (!level) return std::nullopt;
+            options.level = *level;
         } else if (name == "--seed") {
             options.seed = parseSeed(value);
             if (!options.seed) return std::nullopt;
@@ -76,7 +82,7 @@ int runHeadlessServer(int argc, char** argv)
 {
     const std::optional<Options> options = parseOptions(argc, argv);
     if (!options) {
-        std::fprintf(stderr, "usage: %s --server [--port N] [--botspeed MS] [--seed S]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s --server [--port N] [--botspeed MS] [--level normal|expert] [--seed S]\n", argv[0]);
         return 2;
     }
     QCoreApplication app(argc, argv);
@@ -104,6 +110,8 @@ int runHeadlessServer(int argc, char** argv)
                                         : std::make_unique<QtServerHost>();
         const int botspeed = options->botspeed;
         host->setBotSpeedSource([botspeed] { return botspeed; });
+        const BotLevel level = options->level;
+        host->setBotLevelSource([level] { return level; });
         // Seat 1 is only the first table to connect here: when it leaves
         // during its turn, the computer plays the turn as for any seat.
         host->server().setComputerTakesSeatOne(true);

@@ -1,4 +1,5 @@
-// `brixo --server [--port N] [--botspeed MS] [--seed S]`: the game server
+// `brixo --server [--port N] [--botspeed MS] [--level normal|expert]
+// [--seed S]`: the game server
 // alone, without a window, for LAN games and tests. It prints one line once
 // it listens and runs until Ctrl+C or SIGTERM.
 #pragma once

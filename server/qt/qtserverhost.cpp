@@ -63,6 +63,11 @@ quint16 QtServerHost::port() const
     return m_listener->port();
 }
 
+void QtServerHost::setBotLevelSource(std::function<brixo::BotLevel()> source)
+{
+    m_botLevel = std::move(source);
+}
+
 void QtServerHost::setBotSpeedSource(std::function<int()> source)
 {
     m_botSpeed = source ? std::move(source) : [] { return kDefaultBotSpeed; };
@@ -187,6 +192,11 @@ void QtServerHost::stopComputerTimer()
 int QtServerHost::botSpeed()
 {
     return m_botSpeed();
+}
+
+brixo::BotLevel QtServerHost::botLevel(int)
+{
+    return m_botLevel ? m_botLevel() : brixo::BotLevel::Normal;
 }
 
 void QtServerHost::expectLogin(brixo::ConnectionId connection, int milliseconds)

@@ -50,6 +50,9 @@ public:
     // Where the delay before a computer turn comes from (milliseconds);
     // 1000 until set.
     void setBotSpeedSource(std::function<int()> source);
+    // Where the computer's level comes from, read as each computer turn
+    // starts; Normal until set.
+    void setBotLevelSource(std::function<brixo::BotLevel()> source);
 
     brixo::TServer& server() { return m_server; }
 
@@ -70,6 +73,7 @@ private:
     void startComputerTimer(int milliseconds) override;
     void stopComputerTimer() override;
     int botSpeed() override;
+    brixo::BotLevel botLevel(int seat) override;
     void expectLogin(brixo::ConnectionId connection, int milliseconds) override;
 
     void accept(TSock* connection);
@@ -91,4 +95,5 @@ private:
     bool m_flushScheduled = false;
     brixo::ConnectionId m_nextConnection = 1;
     std::function<int()> m_botSpeed;
+    std::function<brixo::BotLevel()> m_botLevel;
 };

@@ -108,9 +108,10 @@ void expectASoundGame(const std::vector<std::string>& lines, bool team)
     }
 }
 
-selfplay::GameResult coreGame(bool team)
+selfplay::GameResult coreGame(bool team, BotLevel level = BotLevel::Normal)
 {
     selfplay::GameSetup setup;
+    setup.levels.fill(level);
     setup.seats = kSeats;
     setup.team = team;
     setup.playto = kPlayTo;
@@ -146,6 +147,32 @@ TEST(ServerBotGame, FourComputerPlayersOnTheHeadlessServerPlayATeamGameToAWinner
     server.terminate();
     ASSERT_TRUE(server.waitForFinished(5000));
     EXPECT_EQ(server.exitCode(), 0);
+}
+
+// The level reaches the computer players through the command line: Expert
+// computers play the very game the core plays at that level.
+TEST(ServerBotGame, ExpertComputersOnTheHeadlessServerPlayTheCoresGame)
+{
+    QProcess server;
+    const quint16 port =
+        startHeadlessServer(server, {"--botspeed", "0", "--seed", QString::number(kSeed), "--level", "expert"});
+    ASSERT_NE(port, 0);
+
+    ScriptedTable host("Host");
+    host.connectTo(port);
+    ASSERT_TRUE(waitFor([&] { return host.loggedIn(); }));
+    host.send(startgameFrame(true));
+    host.send(msg::justwatch(1, "1"));
+    ASSERT_TRUE(waitFor([&] { return !host.winner().empty(); }, kGameMilliseconds));
+
+    expectASoundGame(host.lines(), true);
+    const selfplay::GameResult core = coreGame(true, BotLevel::Expert);
+    EXPECT_EQ(core.violations.total(), 0);
+    EXPECT_EQ(core.roundsOut, core.rounds);
+    expectSameLines(host.lines(), core.transcript);
+
+    server.terminate();
+    ASSERT_TRUE(server.waitForFinished(5000));
 }
 
 // Four seats without teams: seats 3 and 4 take part only with a person
