@@ -5,6 +5,7 @@
 #include "table/core/tablemirror.h"
 
 #include "model/setrules.h"
+#include "model/slottable.h"
 #include "net/catalogue.h"
 
 #include <algorithm>
@@ -155,6 +156,7 @@ void TableMirror::movedtiles(std::string_view args)
     const auto m = msg::parseMovedtiles(args);
     if (!m) return;
     clearthisturn();
+    if (mine(m->seat) || (m_options.team && mine(partnerOf(m->seat)))) m_laidDown = true;
     if (SeatState* s = seatAt(m->seat)) {
         s->score = m->score;
         s->scoreFromTurn = true;

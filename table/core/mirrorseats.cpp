@@ -137,6 +137,7 @@ void TableMirror::startround(std::string_view args)
     }
     for (int seat = 3; seat <= 4; ++seat) m_seats[seat].sittingOut = m_seats[seat].occupant == Occupant::Empty;
     m_waitingForRound = false;
+    m_laidDown = false;
     takeBackTurn();
     m_turnSeat = 0;
     clearthisturn();

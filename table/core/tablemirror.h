@@ -199,6 +199,10 @@ public:
     // "This round has already started...": this seat waits for the next round.
     bool waitingForRound() const { return m_waitingForRound; }
     const std::string& winnerText() const { return m_winnerText; }
+    // This seat (or, in a team game, its partner) has finished a turn with
+    // tiles laid this round, so its first lay-down is made. A table that
+    // joined during the round cannot tell and answers false.
+    bool laidDown() const { return m_laidDown; }
     // The host may start a game now.
     bool startOffered() const { return m_startOffered; }
 
@@ -304,6 +308,7 @@ private:
     bool m_waitingForRound = false;
     std::string m_winnerText;
     bool m_startOffered = false;
+    bool m_laidDown = false;
 
     // board and rack
     BoardGrid m_board;
