@@ -71,6 +71,7 @@ TableSettings readSettings(const IniFile& file, const std::string& section)
     s.newTurnSound = file.value(section, "Turnsound", "0") == "1";
     const std::string speed = file.value(section, "Botspeed", "1000");
     s.botspeed = speed == "2000" ? 2000 : speed == "500" ? 500 : 1000;
+    s.botlevel = parsebotlevel(file.value(section, "Botlevel", "normal")).value_or(BotLevel::Normal);
     s.tiles = file.value(kSettingsSection, "Tiles", "");
     s.lobbyDownload = file.value(kSettingsSection, "Lobbydownload", s.lobbyDownload);
     return s;
@@ -91,6 +92,7 @@ void saveinifile(IniFile& file, const std::string& section, const TableSettings&
     if (s.timeperturn) file.setValue(section, "Timeperturn", std::to_string(*s.timeperturn));
     if (s.tilestostart) file.setValue(section, "Tilestostart", std::to_string(*s.tilestostart));
     file.setValue(section, "Botspeed", std::to_string(s.botspeed));
+    file.setValue(section, "Botlevel", std::string(botlevelname(s.botlevel)));
     file.setValue(section, "Turnsound", s.newTurnSound ? "1" : "0");
     file.setValue(section, "Timepenalty", s.timepenalty ? "t" : "f");
     file.setValue(kSettingsSection, "Tiles", s.tiles);

@@ -1,10 +1,11 @@
 // The table's preferences as the settings file "quorvinlobby.ini" keeps
 // them: window place and size, chat text size and colours, the ten
-// phrases, sounds, rack order, the computer players' speed, the last
+// phrases, sounds, rack order, the computer players' speed and level, the last
 // game-start options and the tile set. Reading never fails: a missing or
 // unreadable key gives its default.
 #pragma once
 
+#include "bot/botlevel.h"
 #include "net/colourtext.h"
 #include "store/inifile.h"
 
@@ -41,6 +42,7 @@ struct TableSettings {
     bool timepenalty = true;
     bool newTurnSound = false;
     int botspeed = 1000; // 2000, 1000 or 500 milliseconds
+    BotLevel botlevel = BotLevel::Normal; // "Botlevel": "normal" or "expert"
     std::string tiles;   // the tile set's name; empty for the built-in pictures
     // Where the lobby's installer is downloaded from.
     std::string lobbyDownload = "https://www.quorvin.com/download/QuorvinLobbySetup.exe";

@@ -54,7 +54,7 @@ TEST(IniFile, AMissingFileReadsEmptyAndIsMadeAtTheFirstSave)
 TEST(Settings, DefaultsFallbacksAndTheGameStartOptionsOfANewPlayer)
 {
     const IniFile file("[brixo]\nTop=x\nTextsize=12\nTextcolor=$00FF0000\nActioncolor=nonsense\nPlaysounds=no\n"
-                       "Sortby=2\nBotspeed=750\nTurnsound=1\nTimepenalty=f\nTimeperturn=abc\n");
+                       "Sortby=2\nBotspeed=750\nBotlevel=hard\nTurnsound=1\nTimepenalty=f\nTimeperturn=abc\n");
     const TableSettings s = readSettings(file, "brixo");
     EXPECT_EQ(s.top, 3); // unreadable: the default
     EXPECT_EQ(s.textsize, 12);
@@ -63,6 +63,7 @@ TEST(Settings, DefaultsFallbacksAndTheGameStartOptionsOfANewPlayer)
     EXPECT_TRUE(s.playsounds);        // anything but "false"
     EXPECT_TRUE(s.sortBySuits);
     EXPECT_EQ(s.botspeed, 1000); // 750 is no speed: Normal
+    EXPECT_EQ(s.botlevel, BotLevel::Normal); // no level either
     EXPECT_TRUE(s.newTurnSound);
     EXPECT_FALSE(s.timepenalty);
     // Missing or unreadable game-start options leave the dialog as it is.
@@ -72,6 +73,8 @@ TEST(Settings, DefaultsFallbacksAndTheGameStartOptionsOfANewPlayer)
     IniFile out;
     saveinifile(out, "brixo", s);
     EXPECT_EQ(out.value("brixo", "Botspeed"), "1000");
+    EXPECT_EQ(out.value("brixo", "Botlevel"), "normal");
+    EXPECT_EQ(readSettings(IniFile("[brixo]\nBotlevel=Expert\n"), "brixo").botlevel, BotLevel::Expert);
     EXPECT_EQ(out.value("brixo", "Textcolor"), "clBlue");
     EXPECT_FALSE(out.value("brixo", "Playtoscore"));
     EXPECT_EQ(readSettings(out, "brixo"), s);
