@@ -21,6 +21,9 @@ TSock::TSock(QObject* parent) : QObject(parent), m_socket(new QTcpSocket(this))
 TSock::TSock(QTcpSocket* accepted, QObject* parent) : QObject(parent), m_socket(accepted)
 {
     m_socket->setParent(this);
+    // What waits for a slow table waits here, where it is counted and
+    // bounded, rather than in the network's buffers.
+    m_socket->setSocketOption(QAbstractSocket::SendBufferSizeSocketOption, kSendWindow);
     m_wasConnected = m_socket->state() == QAbstractSocket::ConnectedState;
     attach();
     // Bytes may already be waiting; take them once the owner is wired up.

@@ -50,6 +50,7 @@ public:
     bool isConnected() const;
 
     static constexpr qint64 kReadAhead = 64 * 1024;
+    static constexpr int kSendWindow = 64 * 1024; // an accepted connection's network send buffer
     static constexpr int kCloseGrace = 2000; // milliseconds
 
 signals:

@@ -25,9 +25,15 @@ namespace {
 // that it can push far more than the server takes; it reads only when told.
 class RawPeer {
 public:
-    RawPeer(quint16 port, const std::string& name)
+    // A small window keeps what is sent to a peer that does not read at the
+    // server rather than in the network.
+    RawPeer(quint16 port, const std::string& name, bool smallWindow = false)
     {
         m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        if (smallWindow) {
+            const int bytes = 4096;
+            ::setsockopt(m_fd, SOL_SOCKET, SO_RCVBUF, &bytes, sizeof bytes);
+        }
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_port = htons(port);
@@ -198,12 +204,14 @@ TEST(ServerLimits, ARemovedTableThatDoesNotReadIsClosedSoon)
 {
     LoopbackGame game;
     ScriptedTable& ann = game.join("Ann");
-    RawPeer sleeper(game.host.port(), "Zed");
+    RawPeer sleeper(game.host.port(), "Zed", true);
     sleeper.login();
     ASSERT_TRUE(waitFor([&] { return ann.count("CMD_newplayerinfo+2+Zed") == 1; }));
-    // Fill the way to it first, so a polite close would wait for ever.
-    for (int i = 0; i < 300; ++i) ann.send(msg::chat(1, std::string(1000, 'c') + "|clBlack"));
-    ASSERT_TRUE(waitFor([&] { return ann.count("CMD_chat+") == 300; }));
+    // Fill the way to it first (not so far that it is let go), so that a
+    // polite close would wait for ever.
+    for (int i = 0; i < 700; ++i) ann.send(msg::chat(1, std::string(1000, 'c') + "|clBlack"));
+    ASSERT_TRUE(waitFor([&] { return ann.count("CMD_chat+") == 700; }));
+    ASSERT_GT(game.host.bufferedBytes(), 100'000) << "the way to it should be full";
     ann.send(msg::kickhim(1, 2));
     EXPECT_TRUE(waitFor([&] { return sleeper.closedByServer(); }, 4000));
 }
