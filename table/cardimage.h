@@ -1,6 +1,7 @@
 // One tile of the player's rack: a 40 x 60 picture named "card" + its rack
 // slot, resting at top 8 or raised to top 4 while selected. Its tag is the
-// rack slot; its tooltip names the tile.
+// rack slot; its tooltip names the tile. A tile a hint names to lay wears a
+// gold frame.
 #pragma once
 
 #include <QLabel>
@@ -17,6 +18,8 @@ public:
 
     int tag() const { return m_slot; }
     int tile() const { return m_tile; }
+    void setMarked(bool marked);
+    bool marked() const { return m_marked; }
 
     static QString nameFor(int slot) { return QStringLiteral("card") + QString::number(slot); }
 
@@ -25,8 +28,10 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int m_slot;
     int m_tile;
+    bool m_marked = false;
 };

@@ -69,8 +69,9 @@ void Tchat::hostpress()
     } else {
         if (!m_server) {
             m_server = new QtServerHost(this);
-            // The computer players keep the pace this table's menu sets.
+            // The computer players keep the pace and level this table's menu sets.
             m_server->setBotSpeedSource([this] { return botSpeed(); });
+            m_server->setBotLevelSource([this] { return botLevel(); });
         }
         listening = m_server->listen(static_cast<quint16>(brixo::gamePort()), &error);
     }

@@ -413,6 +413,9 @@ void Tchat::buildMenus()
     JustWatch1 = game->addAction(QStringLiteral("Just Watch"), this, &Tchat::JustWatch1Click);
     JustWatch1->setObjectName(QStringLiteral("JustWatch1"));
     JustWatch1->setCheckable(true);
+    Hint1 = game->addAction(QStringLiteral("Hint"), this, &Tchat::Hint1Click);
+    Hint1->setObjectName(QStringLiteral("Hint1"));
+    Hint1->setShortcut(QKeySequence(Qt::Key_H));
     SpyList1 = game->addAction(QStringLiteral("Spy List"), this, [this] {
         m_spylist->show();
         m_spylist->raise();
@@ -483,6 +486,25 @@ void Tchat::buildMenus()
         connect(a, &QAction::triggered, this, [this, a] { Fast1Click(a->data().toInt()); });
     }
     Normal1->setChecked(true);
+
+    // How well the computer plays, read by this process's server as each
+    // computer turn starts.
+    QMenu* level = options->addMenu(QStringLiteral("Level"));
+    Level1 = level->menuAction();
+    Level1->setObjectName(QStringLiteral("Level1"));
+    auto* levelGroup = new QActionGroup(this);
+    NormalLevel1 = level->addAction(QStringLiteral("Normal"));
+    ExpertLevel1 = level->addAction(QStringLiteral("Expert"));
+    NormalLevel1->setObjectName(QStringLiteral("NormalLevel1"));
+    ExpertLevel1->setObjectName(QStringLiteral("ExpertLevel1"));
+    for (QAction* a : {NormalLevel1, ExpertLevel1}) {
+        a->setCheckable(true);
+        levelGroup->addAction(a);
+        connect(a, &QAction::triggered, this, [this, a] {
+            Level1Click(a == ExpertLevel1 ? brixo::BotLevel::Expert : brixo::BotLevel::Normal);
+        });
+    }
+    NormalLevel1->setChecked(true);
 
     options->addSeparator();
     buildChatMenus();

@@ -111,6 +111,7 @@ public:
     void PlaySounds1Click(bool on);
     void New1Click(bool newSound);
     void Fast1Click(int milliseconds);
+    void Level1Click(brixo::BotLevel level);
     // Loads a tile set by name; false (nothing changes) when its bitmap is
     // missing or unusable.
     bool loadtile(const QString& name);
@@ -133,6 +134,7 @@ public:
     QString chatText() const;
     QString logText() const;
     int botSpeed() const { return m_settings.botspeed; }
+    brixo::BotLevel botLevel() const { return m_settings.botlevel; }
     Tphrases* phrasesDialog() const { return m_phrases; }
     Thelp* help() const { return m_help; }
     Tabout* about() const { return m_about; }
@@ -145,6 +147,9 @@ public:
     void SettoJustWatch1Click();
     void UnsetJustWatch1Click();
     void JustWatch1Click();
+    // The best play for this seat, told in the chat with its rack tiles
+    // marked; nothing moves.
+    void Hint1Click();
     void StartGame1Click();
 
     // ---- playing with the mouse (chatinput.cpp) ----
@@ -243,6 +248,10 @@ public:
     QAction* Slow1;
     QAction* Normal1;
     QAction* Fast1;
+    QAction* Level1;
+    QAction* NormalLevel1;
+    QAction* ExpertLevel1;
+    QAction* Hint1;
     QAction* RemoveFromGame1;
     QAction* SettoJustWatch1;
     QAction* UnsetJustWatch1;
@@ -352,6 +361,10 @@ private:
     std::function<void(const QUrl&)> m_linkOpener;
     QActionGroup* m_tileSetGroup = nullptr;
     QString m_loadedSet;
+    // The rack slots the last hint marked, while the turn it was asked in
+    // lasts.
+    std::vector<int> m_hintSlots;
+    int m_hintTurn = 0;
 
     // What the window last drew, so it only touches what changed.
     QHash<int, CardImage*> m_cards; // by rack slot

@@ -6,6 +6,7 @@
 #include "dialogs/gamestartform.h"
 #include "table/boardview.h"
 #include "table/cardimage.h"
+#include "table/core/tablehint.h"
 
 #include <QAction>
 #include <QLabel>
@@ -180,6 +181,16 @@ void Tchat::JustWatch1Click()
     // The menu ticks itself when clicked; showing the mirror puts the mark
     // back, since it follows the server's answer, not the click.
     apply(m_mirror.JustWatch1Click());
+}
+
+void Tchat::Hint1Click()
+{
+    if (!brixo::mayhint(m_mirror)) return;
+    const brixo::TableHint hint = brixo::tablehint(m_mirror);
+    m_hintSlots = hint.rackSlots;
+    m_hintTurn = m_mirror.turnSeat();
+    addlinetochat(QString::fromStdString(hint.text), kNoticeColour);
+    renderRack();
 }
 
 void Tchat::StartGame1Click()

@@ -122,6 +122,7 @@ void Tchat::applySettings()
     m_mirror.setNewTurnSound(m_settings.newTurnSound);
     for (QAction* speed : {Slow1, Normal1, Fast1}) speed->setChecked(speed->data().toInt() == m_settings.botspeed);
     BotSpeed1->setData(m_settings.botspeed);
+    (m_settings.botlevel == brixo::BotLevel::Expert ? ExpertLevel1 : NormalLevel1)->setChecked(true);
     m_download->setAddress(QUrl(QString::fromStdString(m_settings.lobbyDownload)));
 }
 
@@ -149,7 +150,7 @@ void Tchat::saveBoundsOnClose()
     saveinifile();
 }
 
-// ---- sounds and the computer players' speed ------------------------------------------------
+// ---- sounds and the computer players' speed and level ------------------------------------
 
 void Tchat::PlaySounds1Click(bool on)
 {
@@ -170,6 +171,12 @@ void Tchat::Fast1Click(int milliseconds)
 {
     m_settings.botspeed = milliseconds;
     BotSpeed1->setData(milliseconds);
+    saveinifile();
+}
+
+void Tchat::Level1Click(brixo::BotLevel level)
+{
+    m_settings.botlevel = level;
     saveinifile();
 }
 

@@ -9,6 +9,7 @@
 #include "table/boardview.h"
 #include "table/cardimage.h"
 #include "table/core/seatwords.h"
+#include "table/core/tablehint.h"
 #include "table/fittext.h"
 
 #include <QAction>
@@ -17,6 +18,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
 
 using brixo::TableMirror;
 
@@ -49,6 +52,9 @@ void Tchat::render()
     renderTurn();
     renderLog();
     board->sync();
+    // A hint holds for the turn it was asked in.
+    if (m_mirror.turnSeat() != m_hintTurn) m_hintSlots.clear();
+    Hint1->setEnabled(brixo::mayhint(m_mirror));
     renderRack();
     renderHand();
     QStringList spies;
@@ -180,6 +186,7 @@ void Tchat::renderRack()
         const bool raised = m_mirror.hand().holdsSlot(slot);
         card->move((p - 1) * CardImage::kWidth, raised ? CardImage::kRaisedTop : CardImage::kRestingTop);
         card->setVisible(!m_mirror.awaitingFree(slot));
+        card->setMarked(std::find(m_hintSlots.begin(), m_hintSlots.end(), slot) != m_hintSlots.end());
         kept.insert(slot, card);
         order.push_back(slot);
     }

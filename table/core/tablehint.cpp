@@ -26,7 +26,7 @@ TableHint tablehint(const TableMirror& mirror)
         // In the order they would be laid: along the rows of the board.
         for (const BoardMove& move : decision.layout.moves) {
             if (move.kind != BoardMove::Kind::Place) continue;
-            hint.slots.push_back(move.slot);
+            hint.rackSlots.push_back(move.slot);
             tiles.push_back(rack.at(move.slot));
         }
         hint.value = decision.play.value;

@@ -12,7 +12,7 @@
 namespace brixo {
 
 struct TableHint {
-    std::vector<int> slots; // the rack slots whose tiles to lay; none: draw
+    std::vector<int> rackSlots; // the rack slots whose tiles to lay; none: draw
     int value = 0;
     std::string text;       // the notice for the chat
 };

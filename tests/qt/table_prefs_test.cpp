@@ -55,7 +55,8 @@ TEST(TablePrefs, TheSettingsAreReadOnArrivalAndWrittenBackRawAtEveryChange)
 {
     FilesHere files;
     files.write("[lobby]\r\nServer=x, y\r\n[brixo]\r\nTextsize=12\r\nTextcolor=clBlue\r\nPhrase2=Well, \"done\"\r\n"
-                "Sortby=2\r\nPlaytoscore=300\r\nTimeperturn=180\r\nTilestostart=10\r\nBotspeed=500\r\nTurnsound=1\r\n"
+                "Sortby=2\r\nPlaytoscore=300\r\nTimeperturn=180\r\nTilestostart=10\r\nBotspeed=500\r\nBotlevel=expert\r\n"
+                "Turnsound=1\r\n"
                 "Playsounds=false\r\n");
     TableFeed t;
     t.login(1);
@@ -71,6 +72,8 @@ TEST(TablePrefs, TheSettingsAreReadOnArrivalAndWrittenBackRawAtEveryChange)
     EXPECT_EQ(table.gamestart()->UpDown3->position(), 10);
     EXPECT_EQ(table.botSpeed(), 500);
     EXPECT_TRUE(table.Fast1->isChecked());
+    EXPECT_TRUE(table.ExpertLevel1->isChecked());
+    EXPECT_EQ(table.botLevel(), BotLevel::Expert);
     EXPECT_TRUE(table.New1->isChecked());
     EXPECT_FALSE(table.PlaySounds1->isChecked());
 
@@ -79,6 +82,7 @@ TEST(TablePrefs, TheSettingsAreReadOnArrivalAndWrittenBackRawAtEveryChange)
     table.phrasesDialog()->phrase[10]->setText("/me waves \"Bye\", all");
     table.phrasesDialog()->pressdone();
     table.Slow1->trigger();
+    table.NormalLevel1->trigger();
     const IniFile after = files.read();
     EXPECT_EQ(after.value("brixo", "Textsize"), "14");
     EXPECT_EQ(after.value("brixo", "Textcolor"), "clBlue");
@@ -86,6 +90,7 @@ TEST(TablePrefs, TheSettingsAreReadOnArrivalAndWrittenBackRawAtEveryChange)
     EXPECT_EQ(after.value("brixo", "Phrase2"), "Well, \"done\"");
     EXPECT_EQ(after.value("brixo", "Sortby"), "2");
     EXPECT_EQ(after.value("brixo", "Botspeed"), "2000");
+    EXPECT_EQ(after.value("brixo", "Botlevel"), "normal");
     EXPECT_EQ(after.value("lobby", "Server"), "x, y");
 }
 

@@ -131,6 +131,29 @@ TEST(TableView, TheBoardAndItsMarksAndTheRacksPicturesFollowTheMirror)
     EXPECT_TRUE(t.table->findChildren<CardImage*>().isEmpty());
 }
 
+// Hint (H) marks the rack tiles of the best play and says it in the chat,
+// until the turn passes; a table that only watches has no hint.
+TEST(TableView, TheHintMarksTheTilesToLayAndSaysThePlay)
+{
+    TableFeed t;
+    t.login(1);
+    t.feed(msg::existingplayers(2, "Cy"));
+    t.feed(msg::startgame({"You", 500, 60, "t", "f", 14}));
+    t.feed(msg::yourtiles(1, {{1, red(10)}, {2, green(1)}, {3, red(11)}, {4, red(12)}}));
+    t.feed(msg::nextplayer({1, 70, {}}));
+    EXPECT_EQ(t.table->Hint1->shortcut(), QKeySequence(Qt::Key_H));
+    t.table->Hint1->trigger();
+    for (const int slot : {1, 3, 4}) EXPECT_TRUE(t.table->card(slot)->marked()) << slot;
+    EXPECT_FALSE(t.table->card(2)->marked());
+    EXPECT_TRUE(t.table->chatText().contains("Lay Red 10, Red Jack, Red Queen for 33 points."));
+    EXPECT_EQ(t.table->mirror().board().tileCount(), 0);
+
+    t.feed(msg::nextplayer({2, 70, {}}));
+    EXPECT_FALSE(t.table->card(1)->marked());
+    t.feed(msg::justwatching(1, "1"));
+    EXPECT_FALSE(t.table->Hint1->isEnabled());
+}
+
 TEST(TableView, TextFromTheNetworkIsShownAsPlainText)
 {
     const std::string hostile = "<span style=\"font-size:28px;color:red\">EVE</span><img src=\"/x.png\">";
