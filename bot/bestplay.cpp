@@ -137,13 +137,13 @@ bool fillGroups(const std::vector<int>& reals, std::size_t next, std::vector<std
                 int groupCount, int wilds)
 {
     if (next == reals.size()) {
-        int short_ = 0;
+        int missing = 0;
         for (const auto& g : groups) {
             if (g.empty()) return false;
-            short_ += std::max(0, 3 - int(g.size()));
+            missing += std::max(0, 3 - int(g.size()));
         }
-        if (short_ > wilds) return false;
-        int spare = wilds - short_;
+        if (missing > wilds) return false;
+        int spare = wilds - missing;
         for (auto& g : groups) {
             while (g.size() < 3) g.push_back(kWildTile);
             for (; spare > 0; --spare) g.push_back(kWildTile);

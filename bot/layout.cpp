@@ -77,7 +77,10 @@ std::vector<std::vector<int>> runOrders(const std::vector<int>& set)
 {
     std::vector<int> reals;
     int wilds = 0;
-    for (const int t : set) (t == kWildTile ? ++wilds : (reals.push_back(t), 0));
+    for (const int t : set) {
+        if (t == kWildTile) ++wilds;
+        else reals.push_back(t);
+    }
     std::sort(reals.begin(), reals.end());
     std::vector<std::vector<int>> orders;
     auto consider = [&](const std::vector<int>& order) {
