@@ -3,25 +3,53 @@
 // multi-player game, with anything else as the third parameter it joins
 // the host at that address. "brixo --server" runs the game server alone,
 // without a window; "brixo --compress IN OUT" and "--decompress IN OUT"
-// run the tally's compressor on whole files.
+// run the tally's compressor on whole files; "--help" and "--version"
+// print and exit. The command line is read before any window exists.
+#include "commandline.h"
+#include "net/gameport.h"
 #include "server/qt/headlessserver.h"
 #include "store/lzrw1command.h"
 #include "table/chatform.h"
 #include "table/singleinstance.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <iostream>
 #include <string_view>
+#include <vector>
 
 int main(int argc, char** argv)
 {
-    if (argc > 1 && std::string_view(argv[1]) == "--server") return brixo::runHeadlessServer(argc, argv);
-    if (brixo::isLzrw1Command(argc, argv)) return brixo::runLzrw1Command(argc, argv, std::cerr);
+    const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const brixo::CommandLine line = brixo::parseCommandLine(args, brixo::gamePort());
+    switch (line.launch) {
+    case brixo::Launch::Help:
+        std::cout << brixo::usage();
+        return 0;
+    case brixo::Launch::Version:
+        std::cout << brixo::versionLine() << '\n';
+        return 0;
+    case brixo::Launch::BadUsage:
+        std::cerr << "brixo: " << line.error << "\n\n" << brixo::usage();
+        return 2;
+    case brixo::Launch::Server:
+        return brixo::runHeadlessServer(line.server, argc, argv);
+    case brixo::Launch::TallyFile:
+        return brixo::runLzrw1Command(argc, argv, std::cerr);
+    case brixo::Launch::Table:
+        break;
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brixo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Brixo"));
+    // The desktop entry's name, so a desktop shows the window under its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("brixo"));
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/brixo-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
 
     SingleInstance guard;
     if (!guard.claim()) return 0;

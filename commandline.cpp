@@ -1,0 +1,109 @@
+#include "commandline.h"
+
+#include "net/catalogue.h"
+#include "net/fieldreader.h"
+
+#include <charconv>
+
+namespace brixo {
+
+namespace {
+
+CommandLine bad(std::string error)
+{
+    CommandLine line;
+    line.launch = Launch::BadUsage;
+    line.error = std::move(error);
+    return line;
+}
+
+std::optional<std::uint64_t> parseSeed(std::string_view text)
+{
+    std::uint64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+// The options after "--server", each followed by its value. Port 0 takes
+// any free port (tests); a bot speed of 0 lets the computer play at once.
+CommandLine parseServer(const std::vector<std::string_view>& args, int defaultPort)
+{
+    CommandLine line;
+    line.launch = Launch::Server;
+    line.server.port = defaultPort;
+    for (std::size_t i = 1; i < args.size(); i += 2) {
+        const std::string_view name = args[i];
+        if (name != "--port" && name != "--botspeed" && name != "--level" && name != "--seed")
+            return bad("unknown server option '" + std::string(name) + "'");
+        if (i + 1 >= args.size()) return bad(std::string(name) + " needs a value");
+        const std::string_view value = args[i + 1];
+        const std::string wrong = "bad value '" + std::string(value) + "' for " + std::string(name);
+        if (name == "--port") {
+            const auto port = parseInt(value);
+            if (!port || *port < 0 || *port > 65535) return bad(wrong + " (0 to 65535)");
+            line.server.port = *port;
+        } else if (name == "--botspeed") {
+            const auto ms = parseInt(value);
+            if (!ms || *ms < 0) return bad(wrong + " (milliseconds)");
+            line.server.botspeed = *ms;
+        } else if (name == "--level") {
+            const auto level = parsebotlevel(value);
+            if (!level) return bad(wrong + " (normal or expert)");
+            line.server.level = *level;
+        } else {
+            line.server.seed = parseSeed(value);
+            if (!line.server.seed) return bad(wrong);
+        }
+    }
+    return line;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const std::vector<std::string_view>& args, int defaultPort)
+{
+    CommandLine line;
+    if (args.empty()) return line;
+    const std::string_view first = args[0];
+    // A single "-h" can be no game: the network forms take three arguments.
+    if (first == "-h" && args.size() == 1) line.launch = Launch::Help;
+    if (line.launch == Launch::Help || !first.starts_with("--")) return line;
+
+    if (first == "--server") return parseServer(args, defaultPort);
+    // The compressor checks its own two file names.
+    if (first == "--compress" || first == "--decompress") {
+        line.launch = Launch::TallyFile;
+        return line;
+    }
+    if (first == "--help" || first == "--version") {
+        if (args.size() > 1) return bad(std::string(first) + " takes no arguments");
+        line.launch = first == "--help" ? Launch::Help : Launch::Version;
+        return line;
+    }
+    return bad("unknown option '" + std::string(first) + "'");
+}
+
+std::string usage()
+{
+    return "Usage:\n"
+           "  brixo                      play a solo game against the computer\n"
+           "  brixo NAME HOST true       host a network game as NAME; HOST is this machine's address\n"
+           "  brixo NAME HOST false      join the game hosted at HOST as NAME\n"
+           "  brixo --server [--port N] [--botspeed MS] [--level normal|expert] [--seed S]\n"
+           "                             run the game server alone, without a window\n"
+           "  brixo --compress IN OUT    compress a file as the tally is kept\n"
+           "  brixo --decompress IN OUT  turn a tally file back into text\n"
+           "  brixo --help               print this help\n"
+           "  brixo --version            print the version\n"
+           "\n"
+           "Environment: BRIXO_PORT (the game port, 7772), BRIXO_FILES_DIR (where settings\n"
+           "and tally go), BRIXO_NO_GUARD=1 (allow several tables for one user).\n";
+}
+
+std::string versionLine()
+{
+    return "brixo " + std::string(msg::kVersion);
+}
+
+} // namespace brixo

@@ -1,0 +1,85 @@
+// The command line: the game's own forms reach the table unchanged, the
+// options are read before any window, and mistakes are refused.
+#include "commandline.h"
+
+#include "net/catalogue.h"
+
+#include <gtest/gtest.h>
+
+using namespace brixo;
+
+namespace {
+
+CommandLine parse(std::vector<std::string_view> args)
+{
+    return parseCommandLine(args, 7772);
+}
+
+} // namespace
+
+TEST(CommandLine, TheGamesOwnFormsGoToTheTable)
+{
+    EXPECT_EQ(parse({}).launch, Launch::Table);
+    EXPECT_EQ(parse({"Ann", "192.168.1.5", "true"}).launch, Launch::Table);
+    // A name may begin with a dash, even two further on.
+    EXPECT_EQ(parse({"-Ann-", "192.168.1.5", "false"}).launch, Launch::Table);
+    EXPECT_EQ(parse({"-h", "192.168.1.5", "false"}).launch, Launch::Table);
+    EXPECT_EQ(parse({"Ann", "--help", "true"}).launch, Launch::Table);
+}
+
+TEST(CommandLine, HelpAndVersion)
+{
+    EXPECT_EQ(parse({"--help"}).launch, Launch::Help);
+    EXPECT_EQ(parse({"-h"}).launch, Launch::Help);
+    EXPECT_EQ(parse({"--version"}).launch, Launch::Version);
+    EXPECT_EQ(parse({"--version", "now"}).launch, Launch::BadUsage);
+    EXPECT_EQ(versionLine(), "brixo " + std::string(msg::kVersion));
+    // The package carries the version a table logs in with.
+    EXPECT_EQ(std::string(msg::kVersion), BRIXO_PROJECT_VERSION);
+    for (const char* form : {"NAME HOST true", "--server", "--port", "--botspeed", "--level", "--seed", "--compress",
+                             "--decompress", "--version"})
+        EXPECT_NE(usage().find(form), std::string::npos) << form;
+}
+
+TEST(CommandLine, AnUnknownOptionIsRefusedWithItsName)
+{
+    const CommandLine line = parse({"--fullscreen"});
+    EXPECT_EQ(line.launch, Launch::BadUsage);
+    EXPECT_NE(line.error.find("--fullscreen"), std::string::npos);
+    EXPECT_EQ(parse({"--"}).launch, Launch::BadUsage);
+    EXPECT_EQ(parse({"--compress", "a", "b"}).launch, Launch::TallyFile);
+}
+
+TEST(CommandLine, ServerOptions)
+{
+    const CommandLine plain = parseCommandLine({"--server"}, 7001);
+    ASSERT_EQ(plain.launch, Launch::Server);
+    EXPECT_EQ(plain.server.port, 7001);
+    EXPECT_EQ(plain.server.botspeed, 1000);
+    EXPECT_EQ(plain.server.level, BotLevel::Normal);
+    EXPECT_FALSE(plain.server.seed);
+
+    const CommandLine full =
+        parse({"--server", "--port", "0", "--botspeed", "0", "--level", "Expert", "--seed", "18446744073709551615"});
+    ASSERT_EQ(full.launch, Launch::Server);
+    EXPECT_EQ(full.server.port, 0);
+    EXPECT_EQ(full.server.botspeed, 0);
+    EXPECT_EQ(full.server.level, BotLevel::Expert);
+    EXPECT_EQ(full.server.seed, 18446744073709551615ull);
+}
+
+TEST(CommandLine, BadServerOptionsAreRefused)
+{
+    const std::vector<std::vector<std::string_view>> bad = {
+        {"--server", "--port", "65536"},   {"--server", "--port", "-1"},      {"--server", "--port", "seventy"},
+        {"--server", "--port", "80x"},     {"--server", "--port", ""},        {"--server", "--port"},
+        {"--server", "--botspeed", "-5"},  {"--server", "--level", "master"}, {"--server", "--seed", "-1"},
+        {"--server", "--colour", "red"},   {"--server", "7772"},
+    };
+    for (const auto& args : bad) {
+        const CommandLine line = parse(args);
+        EXPECT_EQ(line.launch, Launch::BadUsage) << args.back();
+        EXPECT_FALSE(line.error.empty());
+    }
+    EXPECT_NE(parse({"--server", "--port", "70000"}).error.find("70000"), std::string::npos);
+}
