@@ -9,7 +9,17 @@ namespace tilesets {
 
 QString folder()
 {
-    return gamefolders::programFolder() + QStringLiteral("/brixotiles");
+    return folderFor(gamefolders::programFolder());
+}
+
+QString folderFor(const QString& programFolder)
+{
+    const QString beside = programFolder + QStringLiteral("/brixotiles");
+    if (QFileInfo(beside).isDir()) return beside;
+    const QString installed = gamefolders::installedFolder(programFolder);
+    if (!installed.isEmpty() && QFileInfo(installed + QStringLiteral("/brixotiles")).isDir())
+        return installed + QStringLiteral("/brixotiles");
+    return beside;
 }
 
 QStringList names()

@@ -1,6 +1,7 @@
 // The tile sets a player can choose: the bitmaps in the folder
-// "brixotiles" beside the program, each named by its file name up to the
-// first ".".
+// "brixotiles" beside the program (a build, a portable copy) or, when there
+// is none, in the installed share/brixo/brixotiles; each named by its file
+// name up to the first ".".
 #pragma once
 
 #include <QString>
@@ -9,6 +10,8 @@
 namespace tilesets {
 
 QString folder();
+// The folder for a program in that folder.
+QString folderFor(const QString& programFolder);
 // The sets found, in the order the folder lists them.
 QStringList names();
 // The bitmap of a set (which may be missing).

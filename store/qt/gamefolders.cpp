@@ -25,7 +25,7 @@ QString folderFor(QStandardPaths::StandardLocation userFolder)
 QString pickFolder(const QString& besideProgram, const QString& userFolder)
 {
     const QFileInfo beside(besideProgram);
-    if (beside.isDir() && beside.isWritable()) return besideProgram;
+    if (beside.isDir() && beside.isWritable() && installedFolder(besideProgram).isEmpty()) return besideProgram;
     QDir().mkpath(userFolder);
     return userFolder;
 }
@@ -33,6 +33,12 @@ QString pickFolder(const QString& besideProgram, const QString& userFolder)
 QString programFolder()
 {
     return QCoreApplication::applicationDirPath();
+}
+
+QString installedFolder(const QString& programFolder)
+{
+    const QString folder = QDir::cleanPath(programFolder + QStringLiteral("/../share/brixo"));
+    return QFileInfo(folder).isDir() ? folder : QString();
 }
 
 QString settingsFile(const QString& name)

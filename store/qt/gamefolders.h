@@ -1,8 +1,10 @@
 // Where the game keeps its files. As the game always has, beside the
-// program when that folder can be written; an installed program's folder
-// cannot be, and then the settings go to the user's configuration folder
-// and the tally to the user's data folder. BRIXO_FILES_DIR, when set, puts
-// every file in that folder instead (tests, a portable copy).
+// program when that folder can be written; when it cannot, or when the
+// program is installed (its shipped files in <bin>/../share/brixo, so even
+// a root user keeps nothing in /usr/bin), the settings go to the user's
+// configuration folder and the tally to the user's data folder.
+// BRIXO_FILES_DIR, when set, puts every file in that folder instead (tests,
+// a portable copy).
 #pragma once
 
 #include <QString>
@@ -13,11 +15,15 @@ namespace gamefolders {
 QString settingsFile(const QString& name);
 // The full path for a data file of this name ("brixotally.tld").
 QString dataFile(const QString& name);
-// The program's own folder (where the tile sets are looked for).
+// The program's own folder (where the tile sets are looked for first).
 QString programFolder();
+// The folder an install puts the shipped files in, found relative to the
+// program's folder so that a moved or DESTDIR install finds its own:
+// <programFolder>/../share/brixo, or empty when there is none.
+QString installedFolder(const QString& programFolder);
 
-// The folder beside the program when it can be written there, else the
-// user's folder (made when missing).
+// The folder beside the program when it can be written there and the
+// program is not installed, else the user's folder (made when missing).
 QString pickFolder(const QString& besideProgram, const QString& userFolder);
 
 } // namespace gamefolders
