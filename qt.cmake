@@ -28,6 +28,9 @@ add_custom_command(TARGET brixo POST_BUILD
 # resources/brixotiles/Contrast.bmp comes from it).
 add_executable(make_tileset scripts/make-tileset.cpp)
 target_link_libraries(make_tileset PRIVATE brixo_app)
+# Draws the program's icon at every size (resources/icons/ comes from it).
+add_executable(make_icon scripts/make-icon.cpp)
+target_link_libraries(make_icon PRIVATE brixo_app)
 
 # Tests that need an event loop, sockets or widgets. Their main() creates
 # the application object and draws offscreen unless told otherwise.

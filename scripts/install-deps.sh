@@ -8,6 +8,7 @@ packages=(
   libgtest-dev
   qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  desktop-file-utils appstream
 )
 
 missing=()
