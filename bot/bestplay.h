@@ -36,7 +36,7 @@ namespace brixo {
 struct PlayLimits {
     // States kept per step of the search. Beyond it only the most promising
     // states go on, and the answer is the best play found among them.
-    int statesPerStep = 5000;
+    int statesPerStep = 4000;
 };
 
 struct Play {

@@ -55,7 +55,6 @@ int valueOf(const std::vector<int>& tiles)
 ExpertDecision besideTheBoard(const BoardGrid& board, const Rack& rack, bool laidDown, const PlayLimits& limits)
 {
     ExpertDecision decision;
-    decision.fellBack = true;
     const Play own = bestplay({}, tilesOf(rack), laidDown, limits);
     if (!own.found) return decision;
     std::vector<std::vector<int>> sets = own.sets;
@@ -98,7 +97,9 @@ ExpertDecision expertdecision(const BoardGrid& board, const Rack& rack, bool lai
     if (!decision.play.found) return decision;
     decision.layout = planlayout(board, rack, decision.play.sets);
     if (decision.layout.reached) return decision;
-    return besideTheBoard(board, rack, laidDown, limits);
+    decision = besideTheBoard(board, rack, laidDown, limits);
+    decision.fellBack = true;
+    return decision;
 }
 
 void expertplay(BotTable& table, int seat)

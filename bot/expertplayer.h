@@ -17,7 +17,8 @@ struct ExpertDecision {
     // How the board gets there; reached whenever the play was found.
     Layout layout;
     // The best play found no room on the board, and the rack's own sets
-    // were laid beside the board's instead (or fewer of them).
+    // are laid beside the board's instead (or fewer of them). A search cut
+    // short that found nothing tries the same, told by play.limited.
     bool fellBack = false;
 };
 
