@@ -67,8 +67,11 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& args, int defa
     if (args.empty()) return line;
     const std::string_view first = args[0];
     // A single "-h" can be no game: the network forms take three arguments.
-    if (first == "-h" && args.size() == 1) line.launch = Launch::Help;
-    if (line.launch == Launch::Help || !first.starts_with("--")) return line;
+    if (first == "-h" && args.size() == 1) {
+        line.launch = Launch::Help;
+        return line;
+    }
+    if (!first.starts_with("--")) return line;
 
     if (first == "--server") return parseServer(args, defaultPort);
     // The compressor checks its own two file names.
