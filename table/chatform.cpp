@@ -699,14 +699,15 @@ bool Tchat::eventFilter(QObject* watched, QEvent* event)
         mychat->text() == QStringLiteral("<Enter Chat Here>"))
         mychat->clear();
     if (watched == mainchat->viewport()) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (event->type() == QEvent::MouseMove) mainchatMouseMove(mouse->position().toPoint());
+        const QEvent::Type type = event->type();
+        if (type == QEvent::MouseMove) mainchatMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
         // A press on a link keeps the link selected.
-        if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton &&
-            mainchatMouseDown(mouse->position().toPoint()))
-            return true;
+        if (type == QEvent::MouseButtonPress) {
+            const auto* press = static_cast<QMouseEvent*>(event);
+            if (press->button() == Qt::LeftButton && mainchatMouseDown(press->position().toPoint())) return true;
+        }
         // Reading done, typing goes on.
-        if (event->type() == QEvent::MouseButtonRelease) mychat->setFocus();
+        if (type == QEvent::MouseButtonRelease) mychat->setFocus();
     }
     return QMainWindow::eventFilter(watched, event);
 }
