@@ -2,6 +2,8 @@
 
 #include "net/fieldreader.h"
 
+#include <algorithm>
+
 namespace brixo {
 
 namespace {
@@ -22,6 +24,13 @@ std::optional<int> readOptionalInt(const IniFile& file, const std::string& secti
 Colour readColourKey(const IniFile& file, const std::string& section, const char* key)
 {
     return readColour(file.value(section, key, "clblack")).value_or(kBlack);
+}
+
+// "1" or "0"; anything else keeps the default.
+bool readFlag(const IniFile& file, const std::string& section, const char* key, bool fallback)
+{
+    const std::string text = file.value(section, key, "");
+    return text == "1" ? true : text == "0" ? false : fallback;
 }
 
 std::string phraseKey(int n)
@@ -72,6 +81,10 @@ TableSettings readSettings(const IniFile& file, const std::string& section)
     const std::string speed = file.value(section, "Botspeed", "1000");
     s.botspeed = speed == "2000" ? 2000 : speed == "500" ? 500 : 1000;
     s.botlevel = parsebotlevel(file.value(section, "Botlevel", "normal")).value_or(BotLevel::Normal);
+    s.symbols = readFlag(file, section, "Symbols", s.symbols);
+    s.highContrast = readFlag(file, section, "HighContrast", s.highContrast);
+    const int size = readInt(file, section, "TableSize", s.tableSize);
+    if (std::find(kTableSizes.begin(), kTableSizes.end(), size) != kTableSizes.end()) s.tableSize = size;
     s.tiles = file.value(kSettingsSection, "Tiles", "");
     s.lobbyDownload = file.value(kSettingsSection, "Lobbydownload", s.lobbyDownload);
     return s;
@@ -95,6 +108,9 @@ void saveinifile(IniFile& file, const std::string& section, const TableSettings&
     file.setValue(section, "Botlevel", std::string(botlevelname(s.botlevel)));
     file.setValue(section, "Turnsound", s.newTurnSound ? "1" : "0");
     file.setValue(section, "Timepenalty", s.timepenalty ? "t" : "f");
+    file.setValue(section, "Symbols", s.symbols ? "1" : "0");
+    file.setValue(section, "HighContrast", s.highContrast ? "1" : "0");
+    file.setValue(section, "TableSize", std::to_string(s.tableSize));
     file.setValue(kSettingsSection, "Tiles", s.tiles);
     file.setValue(kSettingsSection, "Lobbydownload", s.lobbyDownload);
 }

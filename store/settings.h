@@ -1,7 +1,8 @@
 // The table's preferences as the settings file "quorvinlobby.ini" keeps
 // them: window place and size, chat text size and colours, the ten
 // phrases, sounds, rack order, the computer players' speed and level, the last
-// game-start options and the tile set. Reading never fails: a missing or
+// game-start options, the tile set and the table's look (colour symbols,
+// high contrast, size). Reading never fails: a missing or
 // unreadable key gives its default.
 #pragma once
 
@@ -22,6 +23,9 @@ inline constexpr const char* kSettingsSection = "brixo";
 inline constexpr const char* kOldSettingsSection = "agame";
 inline constexpr int kPhraseCount = 10;
 inline constexpr int kPhraseLength = 50;
+// The sizes "TableSize" may hold; 0 fits the table to the window.
+inline constexpr int kTableSizeFit = 0;
+inline constexpr std::array<int, 4> kTableSizes{100, 150, 200, kTableSizeFit};
 
 struct TableSettings {
     int top = 3;
@@ -44,6 +48,14 @@ struct TableSettings {
     int botspeed = 1000; // 2000, 1000 or 500 milliseconds
     BotLevel botlevel = BotLevel::Normal; // "Botlevel": "normal" or "expert"
     std::string tiles;   // the tile set's name; empty for the built-in pictures
+    // "Symbols": each colour's own shape on its tiles, for players who
+    // cannot tell the colours apart; "1" or "0".
+    bool symbols = true;
+    // "HighContrast": strong colour-blind-safe tile colours and a darker board.
+    bool highContrast = false;
+    // "TableSize": the board and rack drawn at this percent, or 0 to fit the
+    // window (kTableSizeFit).
+    int tableSize = 100;
     // Where the lobby's installer is downloaded from.
     std::string lobbyDownload = "https://www.quorvin.com/download/QuorvinLobbySetup.exe";
 

@@ -54,7 +54,8 @@ TEST(IniFile, AMissingFileReadsEmptyAndIsMadeAtTheFirstSave)
 TEST(Settings, DefaultsFallbacksAndTheGameStartOptionsOfANewPlayer)
 {
     const IniFile file("[brixo]\nTop=x\nTextsize=12\nTextcolor=$00FF0000\nActioncolor=nonsense\nPlaysounds=no\n"
-                       "Sortby=2\nBotspeed=750\nBotlevel=hard\nTurnsound=1\nTimepenalty=f\nTimeperturn=abc\n");
+                       "Sortby=2\nBotspeed=750\nBotlevel=hard\nTurnsound=1\nTimepenalty=f\nTimeperturn=abc\n"
+                       "Symbols=yes\nHighContrast=1\nTableSize=120\n");
     const TableSettings s = readSettings(file, "brixo");
     EXPECT_EQ(s.top, 3); // unreadable: the default
     EXPECT_EQ(s.textsize, 12);
@@ -69,6 +70,9 @@ TEST(Settings, DefaultsFallbacksAndTheGameStartOptionsOfANewPlayer)
     // Missing or unreadable game-start options leave the dialog as it is.
     EXPECT_FALSE(s.playtoscore);
     EXPECT_FALSE(s.timeperturn);
+    EXPECT_TRUE(s.symbols);          // neither "1" nor "0": the default
+    EXPECT_TRUE(s.highContrast);
+    EXPECT_EQ(s.tableSize, 100);     // no size the table offers
 
     IniFile out;
     saveinifile(out, "brixo", s);
@@ -78,6 +82,18 @@ TEST(Settings, DefaultsFallbacksAndTheGameStartOptionsOfANewPlayer)
     EXPECT_EQ(out.value("brixo", "Textcolor"), "clBlue");
     EXPECT_FALSE(out.value("brixo", "Playtoscore"));
     EXPECT_EQ(readSettings(out, "brixo"), s);
+
+    // Every size and both flags survive a save.
+    for (const int size : kTableSizes) {
+        TableSettings look;
+        look.symbols = false;
+        look.highContrast = size != 150;
+        look.tableSize = size;
+        IniFile again;
+        saveinifile(again, "brixo", look);
+        EXPECT_EQ(readSettings(again, "brixo"), look) << size;
+    }
+    EXPECT_EQ(out.value("brixo", "TableSize"), "100");
 }
 
 TEST(Settings, TheOlderLobbysSectionIsReadThenMovedWithThePhrases)
