@@ -1,9 +1,12 @@
 #include "table/core/turnclock.h"
 
-void TurnClock::setTimePerTurn(int seconds)
+#include <algorithm>
+
+int TurnClock::barWidth() const
 {
-    m_timePerTurn = seconds;
     // A turn time of 0 (never offered by the game-start dialog) leaves the
     // bar empty instead of dividing by zero.
-    m_pixelsPerSecond = seconds > 0 ? kBarWidth / seconds : 0;
+    if (!running() || m_timePerTurn <= 0) return 0;
+    const int left = std::min(m_secondsLeft, m_timePerTurn);
+    return (kBarWidth * left + m_timePerTurn - 1) / m_timePerTurn;
 }

@@ -1,9 +1,9 @@
 // The turn clock a player sees: the seconds left of the turn, the bar that
-// shrinks by a fixed number of pixels a second (184 pixels for the whole
-// turn, in whole pixels a second), red in the last 20 seconds, with a tick
-// sound at 20, 15 and each of the last ten seconds. The server keeps the
-// real clock; this one only shows it and gives up on a server that stays
-// silent three seconds past the end.
+// shrinks from its whole width (184 pixels) at the turn's start to nothing
+// at its end, red in the last 20 seconds, with a tick sound at 20, 15 and
+// each of the last ten seconds. The server keeps the real clock; this one
+// only shows it and gives up on a server that stays silent three seconds
+// past the end.
 #pragma once
 
 class TurnClock {
@@ -13,9 +13,8 @@ public:
     static constexpr int kSilentServerTicks = -3;
 
     // A turn of this many seconds (0 leaves the bar empty).
-    void setTimePerTurn(int seconds);
+    void setTimePerTurn(int seconds) { m_timePerTurn = seconds; }
     int timePerTurn() const { return m_timePerTurn; }
-    int pixelsPerSecond() const { return m_pixelsPerSecond; }
 
     // A new turn starts with the whole time.
     void restart() { m_secondsLeft = m_timePerTurn; }
@@ -26,7 +25,9 @@ public:
 
     int secondsLeft() const { return m_secondsLeft; }
     bool running() const { return m_secondsLeft >= 1; }
-    int barWidth() const { return running() ? m_pixelsPerSecond * m_secondsLeft : 0; }
+    // The bar's width in proportion to the time left, rounded up so that it
+    // empties only when the time is out.
+    int barWidth() const;
     bool red() const { return m_secondsLeft < kRedBelow; }
     bool ticksAloud() const
     {
@@ -37,6 +38,5 @@ public:
 
 private:
     int m_timePerTurn = 0;
-    int m_pixelsPerSecond = 0;
     int m_secondsLeft = 0;
 };
