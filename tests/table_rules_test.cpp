@@ -2,6 +2,7 @@
 // of completing tiles, the rack places and their sort, the turn clock and
 // the words shown for seats and turns.
 #include "table/core/placerules.h"
+#include "table/core/racklayout.h"
 #include "table/core/racksort.h"
 #include "table/core/seatwords.h"
 #include "table/core/turnclock.h"
@@ -297,6 +298,37 @@ TEST(RackPlaces, SixtyPlacesAtMostAndTheLastOneLeavesCleanly)
     EXPECT_EQ(rack.slotAt(58), 2);
     rack.clearallcards();
     EXPECT_EQ(rack.count(), 0);
+}
+
+TEST(RackLayout, EveryTileOfAnyRackShowsInsideTheAreaInPlaceOrder)
+{
+    using racklayout::Spot;
+    // Up to 18 tiles: one row of whole tiles as the rack always had.
+    EXPECT_EQ(racklayout::spots(18).back(), (Spot{17 * 40, 8, 40, 60, 4}));
+    EXPECT_EQ(racklayout::spots(19).front().width, 30);
+    EXPECT_TRUE(racklayout::spots(0).empty());
+    EXPECT_EQ(racklayout::spots(61).size(), 60u);
+
+    for (int n = 1; n <= 60; ++n) {
+        const std::vector<Spot> spots = racklayout::spots(n);
+        ASSERT_EQ(spots.size(), static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            const Spot& s = spots[i];
+            EXPECT_TRUE(s.x >= 0 && s.x + s.width <= racklayout::kAreaWidth) << n << " tiles, place " << i + 1;
+            EXPECT_TRUE(s.y - s.raise >= 0 && s.y + s.height <= racklayout::kAreaHeight) << n << ", " << i + 1;
+            if (i == 0) continue;
+            const Spot& before = spots[i - 1];
+            if (s.y == before.y) {
+                // The same row, left to right; the tile in front leaves at
+                // least 12 pixels of the one behind it.
+                EXPECT_GE(s.x - before.x, 12) << n << " tiles, place " << i + 1;
+            } else {
+                // The next row, below the whole of the last one.
+                EXPECT_GE(s.y, before.y + before.height) << n << " tiles, place " << i + 1;
+                EXPECT_EQ(s.x, 0);
+            }
+        }
+    }
 }
 
 TEST(SeatWords, TurnTimesAndTheClockShowMinutesAndTwoDigitSeconds)
