@@ -1,5 +1,6 @@
 #include "model/setrules.h"
 
+#include <algorithm>
 #include <array>
 
 namespace brixo {
@@ -13,20 +14,25 @@ bool boardok(const BoardGrid& grid)
 
 bool checkrow(const BoardGrid& grid, int row)
 {
-    int col = 0;
-    while (col < BoardGrid::kColumns) {
-        if (grid.isEmpty(col, row)) {
-            ++col;
-            continue;
-        }
-        const int start = col;
-        while (col + 1 < BoardGrid::kColumns && !grid.isEmpty(col + 1, row)) ++col;
-        const int end = col;
-        if (end - start < 2) return false;
-        if (!checkforsuit(grid, row, start, end) && !checkfornumber(grid, row, start, end)) return false;
-        col = end + 1;
-    }
+    for (auto set = nextSet(grid, row, 0); set; set = nextSet(grid, row, set->end + 1))
+        if (!setok(grid, *set)) return false;
     return true;
+}
+
+std::optional<RowSet> nextSet(const BoardGrid& grid, int row, int from)
+{
+    int col = std::max(from, 0);
+    while (col < BoardGrid::kColumns && grid.isEmpty(col, row)) ++col;
+    if (col >= BoardGrid::kColumns) return std::nullopt;
+    const int start = col;
+    while (col + 1 < BoardGrid::kColumns && !grid.isEmpty(col + 1, row)) ++col;
+    return RowSet{row, start, col};
+}
+
+bool setok(const BoardGrid& grid, const RowSet& set)
+{
+    if (set.size() < 3) return false;
+    return checkforsuit(grid, set.row, set.start, set.end) || checkfornumber(grid, set.row, set.start, set.end);
 }
 
 // Wild tiles stand for whatever their place needs, with three limits that
