@@ -38,12 +38,19 @@ TEST(TablePlay, ARackTileGoesOnlyWhereItsNeighboursAllowAndWaitsHiddenForTheServ
 
     f.card(1);
     EXPECT_EQ(f.t.hand().handSlot(), 1);
-    f.board(9, 3);  // right of a 6
+    f.board(9, 3); // right of a 6
+    EXPECT_EQ(f.t.refusal(), "A 5 cannot go after a 6.");
     f.board(11, 3); // left of a 4
+    EXPECT_EQ(f.t.refusal(), "A 5 cannot go before a 4.");
+    f.board(5, 2);
+    EXPECT_EQ(f.t.refusal(), "That cell is taken.");
     f.board(23, 3); // the column past the board
+    EXPECT_EQ(f.t.refusal(), "");
     EXPECT_EQ(f.t.hand().handSlot(), 1);
     EXPECT_TRUE(f.sent.empty());
+    f.board(11, 3);
     f.board(4, 2); // between a 3 and a 7
+    EXPECT_EQ(f.t.refusal(), "");
     EXPECT_EQ(f.t.board().at(4, 2), green(5));
     EXPECT_TRUE(f.t.hand().empty());
     EXPECT_TRUE(f.t.awaitingFree(1));
@@ -137,6 +144,12 @@ TEST(TablePlay, ABoardTileLiftedAndPutBackSendsNothingAndMovedSendsOneSwap)
     EXPECT_TRUE(f.t.pending().empty());
     EXPECT_EQ(f.t.confirmedBoard().at(10, 6), red(9));
     EXPECT_EQ(f.t.confirmedBoard().at(6, 6), kNoTile);
+
+    f.board(10, 6);
+    f.board(7, 6);
+    EXPECT_EQ(f.t.refusal(), "That cell is taken.");
+    f.feed(msg::nextplayer({2, 70, {}})); // the turn is over: so is the refusal
+    EXPECT_EQ(f.t.refusal(), "");
 }
 
 TEST(TablePlay, ARightPressAsksForATileBackAndChangesNothingHere)

@@ -108,6 +108,14 @@ TEST(OrderCheck, ATileGoesOnlyWhereItsNeighboursAllowItsNumber)
     grid.set(21, 5, green(2));
     EXPECT_TRUE(placerules::fitsOrder(grid, 22, 5, green(3)));
     EXPECT_FALSE(placerules::fitsOrder(grid, 22, 5, green(1)));
+
+    // Why not, in words: the taken cell first, then the neighbour in the way.
+    using placerules::whyNotHere;
+    EXPECT_EQ(whyNotHere(grid, 3, 2, green(7)), "That cell is taken.");
+    EXPECT_EQ(whyNotHere(grid, 11, 3, black(12)), "A Queen cannot go after a King.");
+    EXPECT_EQ(whyNotHere(grid, 7, 2, green(8)), "An 8 cannot go before a 4.");
+    EXPECT_EQ(whyNotHere(grid, 22, 5, green(1)), "A 1 cannot go after a 2.");
+    EXPECT_EQ(whyNotHere(grid, 9, 3, black(12)), "");
 }
 
 TEST(Completion, ARunTakesTheNextTwoOfItsColourFromTheLeft)

@@ -21,6 +21,7 @@ TableUpdate TableMirror::boardMouseDown(Press press, int col, int row)
     // with "Edit".
     const bool askedPenalty = m_controls.penaltyPanel;
     m_controls.penaltyPanel = m_controls.laydownPanel = false;
+    m_refusal.clear();
     if (!mayPlay()) return done();
     if (askedPenalty) m_controls.clear = m_controls.finish = true;
 
@@ -66,9 +67,17 @@ void TableMirror::pickUpBoardTile(int col, int row)
     sound("clickcard");
 }
 
+void TableMirror::refusePutDown(int col, int row)
+{
+    m_refusal = placerules::whyNotHere(board(), col, row, m_hand.tile);
+}
+
 void TableMirror::moveBoardTile(int col, int row)
 {
-    if (!mayPutDown(col, row)) return;
+    if (!mayPutDown(col, row)) {
+        refusePutDown(col, row);
+        return;
+    }
     const Hand held = m_hand;
     send(msg::swaptilesRequest({m_mySeat, col, row, held.col, held.row}));
     m_pending.push_back({PendingMove::Kind::Move, held.tile, col, row, 0, held.col, held.row});
@@ -77,7 +86,10 @@ void TableMirror::moveBoardTile(int col, int row)
 
 void TableMirror::placeRackTile(int col, int row)
 {
-    if (!mayPutDown(col, row)) return;
+    if (!mayPutDown(col, row)) {
+        refusePutDown(col, row);
+        return;
+    }
     const Hand held = m_hand;
     placeFromRack(held.slot, held.tile, col, row);
     setHand({});
@@ -114,6 +126,7 @@ void TableMirror::complete(int placedTile, Completion completion, int col, int r
 TableUpdate TableMirror::cardimagesMouseDown(int slot, Press press, Completion completion)
 {
     if (offeredTile(slot) == kNoTile) return done(); // no tile, or placed and waiting
+    m_refusal.clear();
     if (press == Press::Right) {
         sortthem();
         sound("sort");

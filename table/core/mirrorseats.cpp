@@ -267,6 +267,7 @@ void TableMirror::takeBackTurn()
 {
     setHand({});
     rollBack();
+    m_refusal.clear();
 }
 
 void TableMirror::gamepause(std::string_view args)

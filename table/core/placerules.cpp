@@ -11,15 +11,50 @@ PressCell cellOfPress(int x, int y)
 
 bool fitsOrder(const brixo::BoardGrid& grid, int col, int row, int code)
 {
-    if (code == brixo::kWildTile) return true;
+    return !orderClash(grid, col, row, code);
+}
+
+std::optional<OrderClash> orderClash(const brixo::BoardGrid& grid, int col, int row, int code)
+{
+    if (code == brixo::kWildTile) return std::nullopt;
     const int mine = brixo::ordernumber(code);
     const int left = grid.at(col - 1, row);
-    if (left != brixo::kNoTile && left != brixo::kWildTile && brixo::ordernumber(left) > mine) return false;
+    if (left != brixo::kNoTile && left != brixo::kWildTile && brixo::ordernumber(left) > mine)
+        return OrderClash{left, true};
     if (col + 1 < brixo::BoardGrid::kColumns) {
         const int right = grid.at(col + 1, row);
-        if (right != brixo::kNoTile && right != brixo::kWildTile && brixo::ordernumber(right) < mine) return false;
+        if (right != brixo::kNoTile && right != brixo::kWildTile && brixo::ordernumber(right) < mine)
+            return OrderClash{right, false};
     }
-    return true;
+    return std::nullopt;
+}
+
+namespace {
+
+// "7", "Jack", "King": the number as the tile names say it.
+std::string numberWord(int code)
+{
+    const std::string name = brixo::gettilename(code);
+    return name.substr(name.find(' ') + 1);
+}
+
+// "a 7", "an 8".
+std::string withArticle(int code)
+{
+    return (brixo::ordernumber(code) == 8 ? "an " : "a ") + numberWord(code);
+}
+
+} // namespace
+
+std::string whyNotHere(const brixo::BoardGrid& grid, int col, int row, int code)
+{
+    if (!brixo::BoardGrid::inside(col, row)) return "That is not a cell of the board.";
+    if (grid.at(col, row) != brixo::kNoTile) return "That cell is taken.";
+    const auto clash = orderClash(grid, col, row, code);
+    if (!clash) return {};
+    std::string words = withArticle(code);
+    words[0] = static_cast<char>(words[0] - 'a' + 'A');
+    return words + (clash->onLeft ? " cannot go after " : " cannot go before ") + withArticle(clash->neighbour) + ".";
 }
 
 namespace {

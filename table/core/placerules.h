@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <string>
 
 namespace placerules {
 
@@ -28,6 +29,20 @@ PressCell cellOfPress(int x, int y);
 // not be lower (equal numbers make a group; a King counts 13). Wild tiles
 // on either side, and a wild tile in the hand, always fit.
 bool fitsOrder(const brixo::BoardGrid& grid, int col, int row, int code);
+
+// The neighbour that keeps the tile off the cell by that rule: a higher
+// tile on its left or a lower one on its right (the left one when both do).
+struct OrderClash {
+    int neighbour = 0; // its tile code
+    bool onLeft = false;
+    bool operator==(const OrderClash&) const = default;
+};
+std::optional<OrderClash> orderClash(const brixo::BoardGrid& grid, int col, int row, int code);
+
+// Why the tile `code` may not be put on the cell, in one short sentence for
+// the status line ("That cell is taken.", "A 7 cannot go after a 9."); empty
+// when it may.
+std::string whyNotHere(const brixo::BoardGrid& grid, int col, int row, int code);
 
 // How the selected rack tile completes itself once placed.
 enum class Completion { None, Run, Group };

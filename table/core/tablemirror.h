@@ -191,6 +191,10 @@ public:
     const TableOptions& options() const { return m_options; }
     const TurnControls& controls() const { return m_controls; }
     const std::string& status() const { return m_status; }
+    // Why the last press could not put the held tile down ("That cell is
+    // taken."); empty after a press that did something and when a turn
+    // begins or ends.
+    const std::string& refusal() const { return m_refusal; }
     const std::string& lastAction() const { return m_lastAction; }
     const std::vector<std::string>& log() const { return m_log; }
     // Counts the times the log was emptied, so a view can tell a fresh log
@@ -272,6 +276,8 @@ private:
     void pickUpBoardTile(int col, int row);
     void moveBoardTile(int col, int row);
     void placeRackTile(int col, int row);
+    // Says why the tile in the hand cannot go on the cell.
+    void refusePutDown(int col, int row);
     void placeFromRack(int slot, int tile, int col, int row);
     void complete(int placedTile, placerules::Completion completion, int col, int row);
     void exchangeCards(int pressedSlot, placerules::Completion completion);
@@ -302,6 +308,7 @@ private:
     bool m_paused = false;
     TurnControls m_controls;
     std::string m_status;
+    std::string m_refusal;
     std::string m_lastAction;
     std::vector<std::string> m_log;
     int m_logGeneration = 0;
