@@ -35,20 +35,21 @@ void TableMirror::serverSet(int col, int row, int tile, bool ours)
     }
 }
 
-bool TableMirror::confirm(const PendingMove& echo)
+std::optional<PendingMove> TableMirror::confirm(const PendingMove& echo)
 {
     const auto answered = std::find_if(m_pending.begin(), m_pending.end(), [&](const PendingMove& p) {
         if (p.kind != echo.kind || p.tile != echo.tile || p.col != echo.col || p.row != echo.row) return false;
         return p.kind == PendingMove::Kind::Place || (p.fromcol == echo.fromcol && p.fromrow == echo.fromrow);
     });
-    if (answered == m_pending.end()) return false;
+    if (answered == m_pending.end()) return std::nullopt;
+    const PendingMove move = *answered;
     // The server takes moves in the order they were sent; those sent before
     // this one were answered by now or refused.
     const auto earlier = answered - m_pending.begin();
     for (auto i = earlier; i > 0; --i) refuse(0);
     m_pending.erase(m_pending.begin());
     m_shownStale = true;
-    return true;
+    return move;
 }
 
 void TableMirror::refuse(std::size_t index)
@@ -97,7 +98,9 @@ void TableMirror::placehistile(std::string_view args)
     }
     if (!BoardGrid::inside(m->col, m->row) || m->tile < kNoTile || m->tile > kHighestTile) return;
     const int shownBefore = board().at(m->col, m->row);
-    const bool ours = mine(m->seat) && confirm({PendingMove::Kind::Place, m->tile, m->col, m->row});
+    const auto answered = mine(m->seat) ? confirm({PendingMove::Kind::Place, m->tile, m->col, m->row}) : std::nullopt;
+    const bool ours = answered.has_value();
+    if (ours) m_laid.push_back({answered->slot, answered->tile});
     serverSet(m->col, m->row, m->tile, ours);
     // Our own tile is already on show, and was heard when it was put down.
     if (shownBefore == m->tile) return;
@@ -114,7 +117,8 @@ void TableMirror::swaptiles(std::string_view args)
     const bool known = BoardGrid::inside(m->tocol, m->torow) && m->tile >= kNoTile && m->tile <= kHighestTile;
     const int shownBefore = board().at(m->tocol, m->torow);
     const bool ours = mine(m->seat) && confirm({PendingMove::Kind::Move, m->tile, m->tocol, m->torow, 0,
-                                                 m->fromcol, m->fromrow});
+                                                 m->fromcol, m->fromrow})
+                                           .has_value();
     if (known && m_board.at(m->tocol, m->torow) != m->tile) serverSet(m->tocol, m->torow, m->tile, ours);
     // The source empties only when the tile really arrived.
     if (m_board.at(m->tocol, m->torow) != kNoTile) serverSet(m->fromcol, m->fromrow, kNoTile);
@@ -188,7 +192,13 @@ void TableMirror::yourtiles(std::string_view args)
 {
     const auto m = msg::parseYourtiles(args);
     if (!m || !mine(m->seat)) return;
-    for (const RackItem& item : m->items) newcard(item);
+    for (const RackItem& item : m->items) {
+        // A tile laid this turn coming back to its slot (a take-back or the
+        // turn undone) no longer counts as laid.
+        const auto laid = std::find(m_laid.begin(), m_laid.end(), item);
+        if (laid != m_laid.end()) m_laid.erase(laid);
+        newcard(item);
+    }
     sound("getcard");
 }
 

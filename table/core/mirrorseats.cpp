@@ -80,6 +80,7 @@ void TableMirror::clearall()
 {
     clearallcards();
     cleartheboard();
+    m_laid.clear();
     for (int seat = 1; seat <= kSeatCount; ++seat) {
         SeatState& s = m_seats[seat];
         s.score = 0;
@@ -139,6 +140,7 @@ void TableMirror::startround(std::string_view args)
     m_waitingForRound = false;
     m_laidDown = false;
     takeBackTurn();
+    m_laid.clear();
     m_turnSeat = 0;
     clearthisturn();
     clearallcards();
@@ -176,6 +178,7 @@ void TableMirror::endround(std::string_view args)
     const auto m = msg::parseEndround(args);
     if (!m) return;
     takeBackTurn();
+    m_laid.clear();
     hideTurnControls();
     m_clock.stopAt(0);
     m_turnSeat = 0;
@@ -215,6 +218,7 @@ void TableMirror::getnextplayer(std::string_view args)
     const auto m = msg::parseNextplayer(args);
     if (!m) return;
     takeBackTurn();
+    m_laid.clear();
     m_turnSeat = m->turnseat;
     m_tilesLeft = m->tilesleft;
     for (const msg::SeatCount& count : m->seats) {

@@ -1,5 +1,6 @@
 #include "table/core/seatwords.h"
 
+#include "model/gameoptions.h"
 #include "model/slottable.h"
 
 #include <algorithm>
@@ -57,6 +58,11 @@ std::string winnerText(const std::string& name)
 {
     if (name == "You") return "You have won the game!";
     return name + " has Won the Game!";
+}
+
+std::string layDownProgress(int points)
+{
+    return std::to_string(points) + " of " + std::to_string(kFirstLayDown);
 }
 
 std::string roundOver(int winner, int mySeat, const std::string& winnerName)

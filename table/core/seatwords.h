@@ -27,6 +27,8 @@ std::string clockText(int seconds);
 std::string tilesLeft(int tiles);
 // "You have won the game!" for the name "You", else name + " has Won the Game!".
 std::string winnerText(const std::string& name);
+// "22 of 30": the points laid toward the first lay-down.
+std::string layDownProgress(int points);
 // The status line at a round's end.
 std::string roundOver(int winner, int mySeat, const std::string& winnerName);
 

@@ -193,6 +193,16 @@ bool TableMirror::mayPutDown(int col, int row) const
            placerules::fitsOrder(board(), col, row, m_hand.tile);
 }
 
+std::optional<int> TableMirror::layDownPoints() const
+{
+    if (m_laidDown || !mayPlay()) return std::nullopt;
+    int points = 0;
+    for (const RackItem& laid : m_laid) points += tilevalue(laid.tile);
+    for (const PendingMove& move : m_pending)
+        if (move.kind == PendingMove::Kind::Place) points += tilevalue(move.tile);
+    return points;
+}
+
 bool TableMirror::mayRemove(int seat) const
 {
     return m_host && seatName(seat) != seatwords::kWaiting;

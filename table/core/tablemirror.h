@@ -24,6 +24,7 @@
 #include "table/core/turnclock.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -207,6 +208,11 @@ public:
     // tiles laid this round, so its first lay-down is made. A table that
     // joined during the round cannot tell and answers false.
     bool laidDown() const { return m_laidDown; }
+    // While this seat plays its turn and its first lay-down is still to be
+    // made: the points of the tiles it has laid from its rack this turn,
+    // counted as the server counts them for the first lay-down (a wild tile
+    // 30). Nothing otherwise.
+    std::optional<int> layDownPoints() const;
     // The host may start a game now.
     bool startOffered() const { return m_startOffered; }
 
@@ -266,7 +272,7 @@ private:
     void serverSet(int col, int row, int tile, bool ours = false);
     // The echo of a pending move: moves sent before it that were not
     // echoed were refused. False when the echo answers no pending move.
-    bool confirm(const PendingMove& echo);
+    std::optional<PendingMove> confirm(const PendingMove& echo);
     void refuse(std::size_t index);
     void rollBack();
     void setHand(const Hand& hand);
@@ -320,6 +326,9 @@ private:
     // board and rack
     BoardGrid m_board;
     std::vector<PendingMove> m_pending;
+    // The tiles this seat laid from its rack this turn that the server
+    // confirmed, with the slots they left; a tile coming back leaves the list.
+    std::vector<RackItem> m_laid;
     // The cells the last finished turn changed, marked until the next change.
     std::array<bool, BoardGrid::kColumns * BoardGrid::kRows> m_marks{};
     Rack m_rack;

@@ -1,0 +1,111 @@
+// Tables playing whole turns against the game server: each table's state
+// hears exactly what the server sends it, and what a table sends reaches
+// the server, so a table's view can be checked against the server's own.
+#include "table/core/seatwords.h"
+#include "tests/server_fakehost.h"
+#include "tests/tablemirrorfeed.h"
+#include "tests/tilecodes.h"
+
+#include <map>
+
+using namespace brixo;
+using namespace brixo::test;
+
+namespace {
+
+// Seat 1's rack: Red 2 3 4, Red 10 Jack Queen, Green/Orange/Black 7, wild.
+const std::vector<int> kSeat1{red(2), red(3), red(4), red(10), red(11), red(12), green(7), orange(7), black(7), W};
+const std::vector<int> kSeat2{green(1), green(2), green(3), orange(1), orange(2), orange(3),
+                              black(1), black(2), black(3), black(4)};
+// The first tiles the pool gives after the deal.
+const std::vector<int> kDraws{green(9), orange(9), black(9), red(9), green(10)};
+
+class TableTurn : public ServerFixture {
+protected:
+    // Tables by connection; connection n takes slot n.
+    std::map<ConnectionId, MirrorFeed> tables;
+    std::map<ConnectionId, std::size_t> heard;
+    std::map<ConnectionId, std::size_t> forwarded;
+
+    void sit(ConnectionId id, const std::string& name)
+    {
+        MirrorFeed& table = tables[id];
+        if (id == 1) table.t.beginHosting(name);
+        else table.t.beginJoining(name);
+        server.connectionAccepted(id);
+        pump();
+    }
+    // Two tables, seat 1's turn with the racks above.
+    void startTwo()
+    {
+        sit(1, "Ann");
+        sit(2, "Bob");
+        random.stackPool(dealOrder({kSeat1, kSeat2}, kDraws));
+        startgame(500, 60, true, false, 10);
+        pump();
+    }
+    // Until neither side has anything left to hear.
+    void pump()
+    {
+        for (bool more = true; more;) {
+            more = false;
+            for (auto& [id, table] : tables) {
+                const std::vector<std::string>& lines = host.sent[id];
+                for (std::size_t& n = heard[id]; n < lines.size(); more = true) table.take(table.t.receive(lines[n++]));
+                for (std::size_t& n = forwarded[id]; n < table.sent.size(); more = true) send(id, table.sent[n++]);
+            }
+        }
+    }
+    MirrorFeed& table(ConnectionId id) { return tables.at(id); }
+    void act(ConnectionId id, const TableUpdate& update)
+    {
+        table(id).take(update);
+        pump();
+    }
+    // Picks the rack tile of a slot and puts it on a cell.
+    void lay(ConnectionId id, int slot, int col, int row)
+    {
+        table(id).card(slot);
+        table(id).board(col, row);
+        pump();
+    }
+    // The slot of the first rack tile with this code.
+    int slotOf(ConnectionId id, int code)
+    {
+        for (const RackItem& item : table(id).t.rack().items())
+            if (item.tile == code && !table(id).t.awaitingFree(item.slot)) return item.slot;
+        return 0;
+    }
+};
+
+} // namespace
+
+TEST_F(TableTurn, TheFirstLayDownIsCountedAsTheServerCountsIt)
+{
+    startTwo();
+    MirrorFeed& ann = table(1);
+    EXPECT_EQ(ann.t.layDownPoints(), 0);
+    EXPECT_EQ(table(2).t.layDownPoints(), std::nullopt); // not Bob's turn
+
+    lay(1, slotOf(1, red(2)), 3, 2);
+    lay(1, slotOf(1, red(3)), 4, 2);
+    lay(1, slotOf(1, red(4)), 5, 2);
+    lay(1, slotOf(1, W), 6, 2);
+    EXPECT_EQ(ann.t.layDownPoints(), 39); // the wild tile counts 30
+    ann.board(6, 2, Press::Right);        // the wild tile back to the rack
+    pump();
+    EXPECT_EQ(ann.t.layDownPoints(), 9);
+    EXPECT_EQ(seatwords::layDownProgress(*ann.t.layDownPoints()), "9 of 30");
+    act(1, ann.t.button_finishClick());
+    EXPECT_EQ(ann.t.status(), "Your first lay down must equal at least 30 points");
+
+    act(1, ann.t.image_edit2Click());
+    lay(1, slotOf(1, red(10)), 3, 4);
+    lay(1, slotOf(1, red(11)), 4, 4);
+    EXPECT_EQ(ann.t.layDownPoints(), 30);
+    lay(1, slotOf(1, red(12)), 5, 4);
+    act(1, ann.t.button_finishClick());
+    EXPECT_EQ(server.state().currentseat, 2); // the server took the 42 points
+    EXPECT_TRUE(ann.t.laidDown());
+    EXPECT_EQ(ann.t.layDownPoints(), std::nullopt);
+}
