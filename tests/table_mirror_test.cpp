@@ -376,7 +376,7 @@ TEST(MirrorBoard, RemovedTilesAreNamedAfterTheTurnSeatAndRecheckTheBoard)
     f.feed(msg::removetile(4, 1));
     EXPECT_EQ(f.t.board().at(4, 1), 0);
     EXPECT_EQ(f.t.lastAction(), "You removed a Green 4.");
-    EXPECT_FALSE(f.logged("You removed a Green 4."));
+    EXPECT_TRUE(f.logged("You removed a Green 4."));
     EXPECT_FALSE(f.t.controls().signBlinking);
     f.feed(msg::removetile(3, 1)); // two tiles left: not a set
     EXPECT_TRUE(f.t.controls().signBlinking);
@@ -398,7 +398,7 @@ TEST(MirrorBoard, UndoRestoresTheCellsAndOffersTheDrawAgain)
     EXPECT_FALSE(f.t.controls().clear || f.t.controls().finish);
     EXPECT_EQ(f.sounds, std::vector<std::string>{"clear"});
     EXPECT_EQ(f.t.lastAction(), "You cleared tiles.");
-    EXPECT_FALSE(f.logged("You cleared tiles."));
+    EXPECT_TRUE(f.logged("You cleared tiles."));
 }
 
 TEST(MirrorBoard, MarksShowTheLastTurnUntilTheNextChange)

@@ -70,7 +70,8 @@ TEST(TablePlay, ARackTileGoesOnlyWhereItsNeighboursAllowAndWaitsHiddenForTheServ
     f.feed(msg::freecard(1, 1));
     EXPECT_EQ(f.t.pending().size(), 2u);
     EXPECT_EQ(f.t.rack().at(1), 0);
-    EXPECT_FALSE(f.logged("You played a Green 5.")); // already on show when it was put down
+    EXPECT_TRUE(f.logged("You played a Green 5.")); // logged, but heard only when it was put down
+    EXPECT_EQ(std::count(f.sounds.begin(), f.sounds.end(), "placecard"), 3);
 }
 
 TEST(TablePlay, ShiftCompletesARunAndCtrlAGroupOnlyWithBothPartnersAndRoom)

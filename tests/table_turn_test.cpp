@@ -109,3 +109,59 @@ TEST_F(TableTurn, TheFirstLayDownIsCountedAsTheServerCountsIt)
     EXPECT_TRUE(ann.t.laidDown());
     EXPECT_EQ(ann.t.layDownPoints(), std::nullopt);
 }
+
+TEST_F(TableTurn, EveryPlayAndDrawIsLoggedAtEveryTable)
+{
+    startTwo();
+    MirrorFeed& ann = table(1);
+    MirrorFeed& bob = table(2);
+    lay(1, slotOf(1, red(2)), 3, 2);
+    EXPECT_EQ(ann.t.lastAction(), "You played a Red 2.");
+    EXPECT_EQ(bob.t.lastAction(), "Ann played a Red 2.");
+    act(1, ann.t.button_drawClick()); // the Red 2 comes back, and a tile is drawn
+    EXPECT_TRUE(ann.logged("You cleared tiles."));
+    EXPECT_EQ(ann.t.lastAction(), "You drew a tile.");
+    EXPECT_EQ(bob.t.lastAction(), "Ann drew a tile.");
+    EXPECT_TRUE(ann.logged("You played a Red 2.") && bob.logged("Ann cleared tiles."));
+
+    act(2, bob.t.button_drawClick());
+    EXPECT_EQ(ann.t.lastAction(), "Bob drew a tile.");
+
+    // Ann lays down enough but leaves a lone tile, is asked, and takes the
+    // penalty.
+    for (int code : {red(10), red(11), red(12)}) lay(1, slotOf(1, code), 2 + code - red(10), 4);
+    lay(1, slotOf(1, red(2)), 10, 10);
+    act(1, ann.t.button_finishClick());
+    ASSERT_TRUE(ann.t.controls().penaltyPanel);
+    act(1, ann.t.button_yesClick());
+    EXPECT_EQ(ann.t.lastAction(), "You drew 3 tiles (penalty).");
+    EXPECT_EQ(bob.t.lastAction(), "Ann drew 3 tiles (penalty).");
+    EXPECT_EQ(std::count(bob.t.log().begin(), bob.t.log().end(), "Ann drew 3 tiles (penalty)."), 1);
+    EXPECT_EQ(seat(1).tilecount(), 14);
+}
+
+TEST_F(TableTurn, ARoundEndsWithEachSeatsResultAndTheNextStartsClean)
+{
+    startTwo();
+    MirrorFeed& ann = table(1);
+    MirrorFeed& bob = table(2);
+    int col = 1;
+    for (int code : kSeat1) {
+        if (code == green(7) || code == red(10)) ++col; // a gap before each new set
+        lay(1, slotOf(1, code), col++, 3);
+    }
+    act(1, ann.t.button_finishClick()); // Ann goes out; Bob holds 22 points
+    const std::vector<RoundLine> result{{1, "Ann", 0, 22}, {2, "Bob", 10, -22}};
+    EXPECT_EQ(ann.t.roundSummary(), result);
+    EXPECT_EQ(bob.t.roundSummary(), result);
+    EXPECT_TRUE(bob.logged("Ann: 0 tiles left, +22 points."));
+    EXPECT_TRUE(bob.logged("You: 10 tiles left, -22 points."));
+    EXPECT_EQ(bob.t.status(), "Ann is out of tiles! The Round is Over.");
+    for (const std::string& line : bob.t.log()) EXPECT_EQ(line.find(" drew "), std::string::npos) << line;
+
+    ticks(20); // the pause between rounds
+    pump();
+    EXPECT_TRUE(bob.t.roundSummary().empty());
+    EXPECT_EQ(bob.t.lastAction(), "");
+    EXPECT_EQ(bob.t.status(), "Your Turn.");
+}

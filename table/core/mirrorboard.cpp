@@ -7,6 +7,7 @@
 #include "model/setrules.h"
 #include "model/slottable.h"
 #include "net/catalogue.h"
+#include "table/core/seatwords.h"
 
 #include <algorithm>
 
@@ -103,9 +104,8 @@ void TableMirror::placehistile(std::string_view args)
     if (ours) m_laid.push_back({answered->slot, answered->tile});
     serverSet(m->col, m->row, m->tile, ours);
     // Our own tile is already on show, and was heard when it was put down.
-    if (shownBefore == m->tile) return;
-    sound("placecard");
-    if (isTile(m->tile)) played(seatName(m->seat) + " played a " + gettilename(m->tile) + ".", true);
+    if (shownBefore != m->tile) sound("placecard");
+    if (isTile(m->tile)) played(who(m->seat) + " played a " + gettilename(m->tile) + ".");
 }
 
 void TableMirror::swaptiles(std::string_view args)
@@ -123,7 +123,7 @@ void TableMirror::swaptiles(std::string_view args)
     // The source empties only when the tile really arrived.
     if (m_board.at(m->tocol, m->torow) != kNoTile) serverSet(m->fromcol, m->fromrow, kNoTile);
     if (known && shownBefore != m->tile) sound("placecard");
-    if (isTile(m->tile)) played(seatName(m->seat) + " moved a " + gettilename(m->tile) + ".", !mine(m->seat));
+    if (isTile(m->tile)) played(who(m->seat) + " moved a " + gettilename(m->tile) + ".");
 }
 
 void TableMirror::removetile(std::string_view args)
@@ -132,7 +132,7 @@ void TableMirror::removetile(std::string_view args)
     if (!m) return;
     const int tile = board().at(m->col, m->row);
     if (isTile(tile))
-        played(seatName(m_turnSeat) + " removed a " + gettilename(tile) + ".", !mine(m_turnSeat));
+        played(who(m_turnSeat) + " removed a " + gettilename(tile) + ".");
     serverSet(m->col, m->row, kNoTile);
     if (mine(m_turnSeat)) updateIncomplete();
     sound("clearcard");
@@ -152,7 +152,7 @@ void TableMirror::undothem(std::string_view args)
     // The sign follows the board as the undo left it.
     if (mine(m->number)) updateIncomplete();
     sound("clear");
-    played(seatName(m->number) + " cleared tiles.", !mine(m->number));
+    played(who(m->number) + " cleared tiles.");
 }
 
 void TableMirror::movedtiles(std::string_view args)
@@ -161,6 +161,7 @@ void TableMirror::movedtiles(std::string_view args)
     if (!m) return;
     clearthisturn();
     if (mine(m->seat) || (m_options.team && mine(partnerOf(m->seat)))) m_laidDown = true;
+    if (m->seat == m_turnSeat) m_turn.finished = true;
     if (SeatState* s = seatAt(m->seat)) {
         s->score = m->score;
         s->scoreFromTurn = true;
@@ -192,13 +193,18 @@ void TableMirror::yourtiles(std::string_view args)
 {
     const auto m = msg::parseYourtiles(args);
     if (!m || !mine(m->seat)) return;
+    // Tiles that come in the seat's own turn, watched from its start, and
+    // are not tiles laid this turn coming back to their slots (a take-back
+    // or the turn undone) were drawn. The deal comes before any turn, a
+    // catch-up's whole rack before a watched turn.
+    int drawn = 0;
     for (const RackItem& item : m->items) {
-        // A tile laid this turn coming back to its slot (a take-back or the
-        // turn undone) no longer counts as laid.
         const auto laid = std::find(m_laid.begin(), m_laid.end(), item);
         if (laid != m_laid.end()) m_laid.erase(laid);
+        else if (m_turn.watched && mine(m_turnSeat) && isTile(item.tile)) ++drawn;
         newcard(item);
     }
+    if (drawn > 0) played(seatwords::drew("You", drawn));
     sound("getcard");
 }
 

@@ -109,6 +109,7 @@ void TableMirror::startthegame(std::string_view args)
     m_paused = false;
     m_startOffered = false;
     m_winnerText.clear();
+    forgetRound();
     hideTurnControls();
     m_log.clear();
     ++m_logGeneration;
@@ -139,6 +140,7 @@ void TableMirror::startround(std::string_view args)
     for (int seat = 3; seat <= 4; ++seat) m_seats[seat].sittingOut = m_seats[seat].occupant == Occupant::Empty;
     m_waitingForRound = false;
     m_laidDown = false;
+    forgetRound();
     takeBackTurn();
     m_laid.clear();
     m_turnSeat = 0;
@@ -151,6 +153,8 @@ void TableMirror::loadstats(std::string_view args)
 {
     const auto m = msg::parseLoadstats(args);
     if (!m) return;
+    m_catchingUp = true;
+    m_turn = {};
     m_turnSeat = m->turnseat;
     m_options.known = true;
     m_options.playto = m->playto;
@@ -181,6 +185,10 @@ void TableMirror::endround(std::string_view args)
     m_laid.clear();
     hideTurnControls();
     m_clock.stopAt(0);
+    std::optional<int> turnSeatTiles;
+    for (const msg::SeatResult& result : m->seats)
+        if (result.seat == m_turnSeat) turnSeatTiles = result.count;
+    turnOver(turnSeatTiles);
     m_turnSeat = 0;
     // A round that ends while the clock is stopped leaves nothing paused.
     m_paused = false;
@@ -196,6 +204,15 @@ void TableMirror::endround(std::string_view args)
         s->tiles = result.count;
     }
     m_status = seatwords::roundOver(m->winner, m_mySeat, seatName(m->winner));
+    logline("");
+    logline(m_status);
+    m_roundSummary.clear();
+    for (const msg::SeatResult& result : m->seats) {
+        const SeatState* s = seatAt(result.seat);
+        if (!s || s->sittingOut) continue;
+        m_roundSummary.push_back({result.seat, seatName(result.seat), result.count, result.points});
+        logline(seatwords::roundLine(who(result.seat), result.count, result.points));
+    }
     sound("roundover");
 }
 
@@ -219,6 +236,16 @@ void TableMirror::getnextplayer(std::string_view args)
     if (!m) return;
     takeBackTurn();
     m_laid.clear();
+    std::optional<int> lastSeatTiles;
+    std::optional<int> nextSeatTiles;
+    for (const msg::SeatCount& count : m->seats) {
+        if (count.seat == m_turnSeat) lastSeatTiles = count.count;
+        if (count.seat == m->turnseat) nextSeatTiles = count.count;
+    }
+    turnOver(lastSeatTiles);
+    // A turn running when this table caught up was not seen from its start.
+    if (nextSeatTiles && !m_catchingUp) m_turn = {true, *nextSeatTiles, false};
+    m_catchingUp = false;
     m_turnSeat = m->turnseat;
     m_tilesLeft = m->tilesleft;
     for (const msg::SeatCount& count : m->seats) {
@@ -265,6 +292,28 @@ void TableMirror::hideTurnControls()
     m_controls.draw = m_controls.clear = m_controls.finish = false;
     m_controls.sign = false;
     m_controls.penaltyPanel = m_controls.laydownPanel = false;
+}
+
+void TableMirror::turnOver(std::optional<int> tilesNow)
+{
+    // A turn that laid nothing down and left the seat more tiles than it
+    // began with drew them. This table's own draws were told as the tiles
+    // came.
+    if (m_turn.watched && !m_turn.finished && tilesNow && seatAt(m_turnSeat) && !mine(m_turnSeat)) {
+        const int drawn = *tilesNow - m_turn.startTiles;
+        if (drawn > 0) played(seatwords::drew(seatName(m_turnSeat), drawn));
+    }
+    m_turn = {};
+}
+
+// What told of the last round or game goes when a new one starts.
+void TableMirror::forgetRound()
+{
+    m_status.clear();
+    m_lastAction.clear();
+    m_roundSummary.clear();
+    m_catchingUp = false;
+    m_turn = {};
 }
 
 void TableMirror::takeBackTurn()

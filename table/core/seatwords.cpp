@@ -60,6 +60,18 @@ std::string winnerText(const std::string& name)
     return name + " has Won the Game!";
 }
 
+std::string drew(const std::string& who, int tiles)
+{
+    if (tiles == 1) return who + " drew a tile.";
+    return who + " drew " + std::to_string(tiles) + " tiles (penalty).";
+}
+
+std::string roundLine(const std::string& who, int tiles, int points)
+{
+    return who + ": " + std::to_string(tiles) + (tiles == 1 ? " tile left, " : " tiles left, ") +
+           (points > 0 ? "+" : "") + std::to_string(points) + (points == 1 || points == -1 ? " point." : " points.");
+}
+
 std::string layDownProgress(int points)
 {
     return std::to_string(points) + " of " + std::to_string(kFirstLayDown);

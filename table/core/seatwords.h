@@ -27,6 +27,11 @@ std::string clockText(int seconds);
 std::string tilesLeft(int tiles);
 // "You have won the game!" for the name "You", else name + " has Won the Game!".
 std::string winnerText(const std::string& name);
+// "Klot drew a tile.", "You drew 3 tiles (penalty).": one tile is a draw,
+// more can only be a penalty.
+std::string drew(const std::string& who, int tiles);
+// "Klot: 3 tiles left, -15 points." for a seat at a round's end.
+std::string roundLine(const std::string& who, int tiles, int points);
 // "22 of 30": the points laid toward the first lay-down.
 std::string layDownProgress(int points);
 // The status line at a round's end.

@@ -104,10 +104,15 @@ void TableMirror::sendloginfo(std::string_view args)
     send(msg::logininfo(m_mySeat, msg::kVersion, m_loginText));
 }
 
-void TableMirror::played(std::string line, bool logged)
+void TableMirror::played(std::string line)
 {
-    if (logged) logline(line);
+    logline(line);
     m_lastAction = std::move(line);
+}
+
+std::string TableMirror::who(int seat) const
+{
+    return mine(seat) ? "You" : seatName(seat);
 }
 
 // ---- reading -----------------------------------------------------------------

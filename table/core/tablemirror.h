@@ -90,6 +90,15 @@ struct PendingMove {
 
 enum class Press { Left, Right, Other };
 
+// A seat's part in a round that ended.
+struct RoundLine {
+    int seat = 0;
+    std::string name; // as the seat shows it
+    int tiles = 0;    // left in its rack
+    int points = 0;   // what the round added to or took from its score
+    bool operator==(const RoundLine&) const = default;
+};
+
 class TableMirror {
 public:
     static constexpr int kSeatCount = 4;
@@ -204,6 +213,10 @@ public:
     // "This round has already started...": this seat waits for the next round.
     bool waitingForRound() const { return m_waitingForRound; }
     const std::string& winnerText() const { return m_winnerText; }
+    // The last round's result for each seat that took part in it, in seat
+    // order, from its end until the next round or game starts; also in the
+    // log ("Klot: 3 tiles left, -15 points.").
+    const std::vector<RoundLine>& roundSummary() const { return m_roundSummary; }
     // This seat (or, in a team game, its partner) has finished a turn with
     // tiles laid this round, so its first lay-down is made. A table that
     // joined during the round cannot tell and answers false.
@@ -223,7 +236,10 @@ private:
     void sound(std::string name) { m_update.sounds.push_back(std::move(name)); }
     void notice(std::string line) { m_update.notices.push_back(std::move(line)); }
     void logline(std::string line) { m_log.push_back(std::move(line)); }
-    void played(std::string line, bool logged);
+    // A move or a draw: logged, and the last action shown.
+    void played(std::string line);
+    // "You" for this table's seat, else the seat's name.
+    std::string who(int seat) const;
     TableUpdate done();
     SeatState* seatAt(int seat) { return seat >= 1 && seat <= kSeatCount ? &m_seats[seat] : nullptr; }
 
@@ -249,6 +265,10 @@ private:
     // gone: the hand goes back and the pending moves are taken back. Done
     // whenever the turn is lost or undone.
     void takeBackTurn();
+    // The turn of the turn seat is over and the seat now holds `tilesNow`
+    // tiles (nothing when the server did not say).
+    void turnOver(std::optional<int> tilesNow);
+    void forgetRound();
 
     // board and rack (mirrorboard.cpp)
     void loadboard(std::string_view args);
@@ -322,6 +342,16 @@ private:
     std::string m_winnerText;
     bool m_startOffered = false;
     bool m_laidDown = false;
+    std::vector<RoundLine> m_roundSummary;
+    // The game's state came in a catch-up; the turn running then was not
+    // seen from its start.
+    bool m_catchingUp = false;
+    struct TurnSeen {
+        bool watched = false;  // seen from its start, with the seat's tiles then
+        int startTiles = 0;
+        bool finished = false; // ended with tiles laid down
+    };
+    TurnSeen m_turn;
 
     // board and rack
     BoardGrid m_board;
