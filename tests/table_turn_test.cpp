@@ -123,9 +123,13 @@ TEST_F(TableTurn, EveryPlayAndDrawIsLoggedAtEveryTable)
     EXPECT_EQ(ann.t.lastAction(), "You drew a tile.");
     EXPECT_EQ(bob.t.lastAction(), "Ann drew a tile.");
     EXPECT_TRUE(ann.logged("You played a Red 2.") && bob.logged("Ann cleared tiles."));
+    // The drawn tile is known by its slot, the Red 2 that came back is not.
+    ASSERT_EQ(ann.t.justDrawn().size(), 1u);
+    EXPECT_EQ(ann.t.rack().at(ann.t.justDrawn()[0]), kDraws[0]);
 
     act(2, bob.t.button_drawClick());
     EXPECT_EQ(ann.t.lastAction(), "Bob drew a tile.");
+    EXPECT_TRUE(ann.t.justDrawn().empty()); // Ann's turn again
 
     // Ann lays down enough but leaves a lone tile, is asked, and takes the
     // penalty.
@@ -138,6 +142,9 @@ TEST_F(TableTurn, EveryPlayAndDrawIsLoggedAtEveryTable)
     EXPECT_EQ(bob.t.lastAction(), "Ann drew 3 tiles (penalty).");
     EXPECT_EQ(std::count(bob.t.log().begin(), bob.t.log().end(), "Ann drew 3 tiles (penalty)."), 1);
     EXPECT_EQ(seat(1).tilecount(), 14);
+    std::vector<int> drawn;
+    for (int slot : ann.t.justDrawn()) drawn.push_back(ann.t.rack().at(slot));
+    EXPECT_EQ(drawn, (std::vector<int>{kDraws[2], kDraws[3], kDraws[4]}));
 }
 
 TEST_F(TableTurn, ARoundEndsWithEachSeatsResultAndTheNextStartsClean)

@@ -200,8 +200,12 @@ void TableMirror::yourtiles(std::string_view args)
     int drawn = 0;
     for (const RackItem& item : m->items) {
         const auto laid = std::find(m_laid.begin(), m_laid.end(), item);
-        if (laid != m_laid.end()) m_laid.erase(laid);
-        else if (m_turn.watched && mine(m_turnSeat) && isTile(item.tile)) ++drawn;
+        if (laid != m_laid.end()) {
+            m_laid.erase(laid);
+        } else if (m_turn.watched && mine(m_turnSeat) && Rack::validSlot(item.slot) && isTile(item.tile)) {
+            ++drawn;
+            m_justDrawn.push_back(item.slot);
+        }
         newcard(item);
     }
     if (drawn > 0) played(seatwords::drew("You", drawn));
@@ -230,6 +234,7 @@ void TableMirror::freecard(std::string_view args)
     const auto m = msg::parseFreecard(args);
     if (!m || !mine(m->seat) || !Rack::validSlot(m->rackslot)) return;
     if (m_hand.holdsSlot(m->rackslot)) setHand({});
+    std::erase(m_justDrawn, m->rackslot);
     m_rack.set(m->rackslot, kNoTile);
     m_placed[m->rackslot - 1] = false;
     movecards(m->rackslot);
@@ -245,6 +250,7 @@ void TableMirror::clearallcards()
     if (m_hand.holdsRackTile()) setHand({});
     m_positions.clearallcards();
     m_rack.clear();
+    m_justDrawn.clear();
     m_placed.fill(false);
 }
 

@@ -183,6 +183,7 @@ void TableMirror::endround(std::string_view args)
     if (!m) return;
     takeBackTurn();
     m_laid.clear();
+    m_justDrawn.clear();
     hideTurnControls();
     m_clock.stopAt(0);
     std::optional<int> turnSeatTiles;
@@ -247,6 +248,7 @@ void TableMirror::getnextplayer(std::string_view args)
     if (nextSeatTiles && !m_catchingUp) m_turn = {true, *nextSeatTiles, false};
     m_catchingUp = false;
     m_turnSeat = m->turnseat;
+    if (mine(m_turnSeat)) m_justDrawn.clear();
     m_tilesLeft = m->tilesleft;
     for (const msg::SeatCount& count : m->seats) {
         SeatState* s = seatAt(count.seat);

@@ -173,6 +173,11 @@ public:
     // empty slot or one awaiting the server.
     int offeredTile(int slot) const { return awaitingFree(slot) ? kNoTile : m_rack.at(slot); }
 
+    // The rack slots of the tiles this table drew last, from the draw until
+    // its next turn starts or the round ends; a slot leaves when its tile
+    // leaves the rack.
+    const std::vector<int>& justDrawn() const { return m_justDrawn; }
+
     const Hand& hand() const { return m_hand; }
     const std::vector<PendingMove>& pending() const { return m_pending; }
 
@@ -359,6 +364,7 @@ private:
     // The tiles this seat laid from its rack this turn that the server
     // confirmed, with the slots they left; a tile coming back leaves the list.
     std::vector<RackItem> m_laid;
+    std::vector<int> m_justDrawn;
     // The cells the last finished turn changed, marked until the next change.
     std::array<bool, BoardGrid::kColumns * BoardGrid::kRows> m_marks{};
     Rack m_rack;
