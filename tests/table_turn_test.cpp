@@ -172,3 +172,60 @@ TEST_F(TableTurn, ARoundEndsWithEachSeatsResultAndTheNextStartsClean)
     EXPECT_EQ(bob.t.lastAction(), "");
     EXPECT_EQ(bob.t.status(), "Your Turn.");
 }
+
+TEST_F(TableTurn, UndoTakesBackOneStepAtATimeAsThePressesWould)
+{
+    using placerules::Completion;
+    startTwo();
+    MirrorFeed& ann = table(1);
+    // First turn: Red 10 Jack Queen by one Shift press, the 7s by one Ctrl press.
+    ann.card(slotOf(1, red(10)), Completion::Run);
+    ann.board(2, 4);
+    ann.card(slotOf(1, green(7)), Completion::Group);
+    ann.board(2, 6);
+    pump();
+    act(1, ann.t.button_finishClick());
+    ASSERT_TRUE(ann.t.laidDown());
+    act(2, table(2).t.button_drawClick());
+    const BoardGrid before = server.grid();
+    const std::vector<RackItem> rack = server.rack(1).items();
+
+    ann.board(4, 4); // the Queen, on the board before this turn, moves
+    ann.board(8, 8);
+    ann.card(slotOf(1, red(2)), Completion::Run);
+    ann.board(2, 10);
+    lay(1, slotOf(1, W), 12, 8);
+    ASSERT_EQ(server.grid().tileCount(), before.tileCount() + 4);
+    EXPECT_TRUE(ann.t.mayUndo());
+
+    const auto undo = [&] {
+        ann.forget();
+        forwarded[1] = 0;
+        act(1, ann.t.undoLastMove());
+        EXPECT_EQ(ann.t.board(), server.grid());
+        EXPECT_EQ(tilesInPlay(), Pool::kSize);
+        return ann.sent.size();
+    };
+    EXPECT_EQ(undo(), 1u); // the wild tile back to the rack
+    EXPECT_EQ(server.grid().at(12, 8), kNoTile);
+    EXPECT_EQ(undo(), 3u); // the Red 2, 3 and 4 laid by one press
+    EXPECT_EQ(server.grid().at(2, 10), kNoTile);
+    EXPECT_EQ(undo(), 1u); // the Queen back to its cell
+    EXPECT_EQ(server.grid(), before);
+    EXPECT_EQ(server.rack(1).items(), rack);
+    EXPECT_EQ(ann.t.rack().items(), rack);
+    EXPECT_FALSE(ann.t.mayUndo());
+    EXPECT_EQ(undo(), 0u); // nothing left to take back
+
+    // A tile in the hand only goes back; a tile taken back by hand is passed by.
+    ann.card(slotOf(1, red(2)));
+    EXPECT_EQ(undo(), 0u);
+    EXPECT_TRUE(ann.t.hand().empty());
+    ann.board(2, 4);
+    ann.board(2, 8);
+    lay(1, slotOf(1, red(2)), 6, 8);
+    ann.board(6, 8, Press::Right);
+    pump();
+    EXPECT_EQ(undo(), 1u); // the Red 10 back
+    EXPECT_EQ(server.grid(), before);
+}

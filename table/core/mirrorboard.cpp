@@ -56,6 +56,12 @@ std::optional<PendingMove> TableMirror::confirm(const PendingMove& echo)
 void TableMirror::refuse(std::size_t index)
 {
     const PendingMove& move = m_pending[index];
+    for (auto made = m_history.rbegin(); made != m_history.rend(); ++made) {
+        if (made->move == move) {
+            m_history.erase(std::next(made).base());
+            break;
+        }
+    }
     // A tile that never left the rack is offered there again.
     if (move.kind == PendingMove::Kind::Place && Rack::validSlot(move.slot)) m_placed[move.slot - 1] = false;
     m_pending.erase(m_pending.begin() + static_cast<std::ptrdiff_t>(index));
@@ -133,9 +139,25 @@ void TableMirror::removetile(std::string_view args)
     const int tile = board().at(m->col, m->row);
     if (isTile(tile))
         played(who(m_turnSeat) + " removed a " + gettilename(tile) + ".");
+    if (mine(m_turnSeat)) forgetTile(m->col, m->row, tile);
     serverSet(m->col, m->row, kNoTile);
     if (mine(m_turnSeat)) updateIncomplete();
     sound("clearcard");
+}
+
+void TableMirror::forgetTile(int col, int row, int tile)
+{
+    // Back from its last cell through the moves that brought it there to
+    // the press that laid it.
+    for (auto i = m_history.size(); i-- > 0;) {
+        const PendingMove& m = m_history[i].move;
+        if (m.tile != tile || m.col != col || m.row != row) continue;
+        const bool laid = m.kind == PendingMove::Kind::Place;
+        col = m.fromcol;
+        row = m.fromrow;
+        m_history.erase(m_history.begin() + static_cast<std::ptrdiff_t>(i));
+        if (laid) break;
+    }
 }
 
 void TableMirror::undothem(std::string_view args)

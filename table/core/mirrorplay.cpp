@@ -80,7 +80,10 @@ void TableMirror::moveBoardTile(int col, int row)
     }
     const Hand held = m_hand;
     send(msg::swaptilesRequest({m_mySeat, col, row, held.col, held.row}));
-    m_pending.push_back({PendingMove::Kind::Move, held.tile, col, row, 0, held.col, held.row});
+    const PendingMove move{PendingMove::Kind::Move, held.tile, col, row, 0, held.col, held.row};
+    m_pending.push_back(move);
+    ++m_presses;
+    remember(move);
     putDownOrBack("placecard");
 }
 
@@ -91,6 +94,7 @@ void TableMirror::placeRackTile(int col, int row)
         return;
     }
     const Hand held = m_hand;
+    ++m_presses;
     placeFromRack(held.slot, held.tile, col, row);
     setHand({});
     const bool roomRight = col + 2 < BoardGrid::kColumns && board().at(col + 1, row) == kNoTile &&
@@ -105,7 +109,9 @@ void TableMirror::placeRackTile(int col, int row)
 void TableMirror::placeFromRack(int slot, int tile, int col, int row)
 {
     send(msg::placemytile({m_mySeat, slot, col, row}));
-    m_pending.push_back({PendingMove::Kind::Place, tile, col, row, slot, 0, 0});
+    const PendingMove move{PendingMove::Kind::Place, tile, col, row, slot, 0, 0};
+    m_pending.push_back(move);
+    remember(move);
     m_placed[slot - 1] = true;
     m_shownStale = true;
 }
@@ -181,6 +187,40 @@ void TableMirror::refuseNotice(std::string line)
 }
 
 // ---- the turn's buttons ---------------------------------------------------------------
+
+TableUpdate TableMirror::undoLastMove()
+{
+    if (!mayPlay()) return done();
+    m_refusal.clear();
+    if (!m_hand.empty()) {
+        putDownOrBack("clearcard");
+        return done();
+    }
+    if (m_history.empty()) return done();
+    const int press = m_history.back().press;
+    bool moved = false;
+    while (!m_history.empty() && m_history.back().press == press) {
+        const PendingMove m = m_history.back().move;
+        m_history.pop_back();
+        // Moves are taken back last first, so the tile lies where this
+        // table put it and its former cell is free; anything else would be
+        // refused by the server and is not asked.
+        if (board().at(m.col, m.row) != m.tile) continue;
+        if (m.kind == PendingMove::Kind::Place) {
+            send(msg::replacetile({m_mySeat, m.col, m.row}));
+        } else if (board().at(m.fromcol, m.fromrow) == kNoTile) {
+            send(msg::swaptilesRequest({m_mySeat, m.fromcol, m.fromrow, m.col, m.row}));
+            m_pending.push_back({PendingMove::Kind::Move, m.tile, m.fromcol, m.fromrow, 0, m.col, m.row});
+            m_shownStale = true;
+            moved = true;
+        }
+    }
+    if (moved) {
+        sound("placecard");
+        updateIncomplete();
+    }
+    return done();
+}
 
 TableUpdate TableMirror::button_clearClick()
 {

@@ -322,6 +322,7 @@ void TableMirror::takeBackTurn()
 {
     setHand({});
     rollBack();
+    m_history.clear();
     m_refusal.clear();
 }
 

@@ -131,6 +131,14 @@ public:
     // A press on the rack tile of a slot; the completion is chosen by the
     // keys held (Shift a run, Ctrl a group).
     TableUpdate cardimagesMouseDown(int slot, Press press, placerules::Completion completion);
+    // Takes back this turn's last step as the player's own presses would:
+    // a tile in the hand goes back; tiles laid from the rack by one press
+    // are asked back into the rack, as a right press on each does; a board
+    // tile moved is moved back to the cell it left. Tiles the server took
+    // back or refused in the meantime are passed by; with nothing to take
+    // back nothing happens.
+    TableUpdate undoLastMove();
+    bool mayUndo() const { return mayPlay() && (!m_hand.empty() || !m_history.empty()); }
     TableUpdate button_clearClick();
     TableUpdate button_finishClick();
     TableUpdate button_drawClick();
@@ -315,6 +323,10 @@ private:
     void selectCard(int slot, placerules::Completion completion);
     void putDownOrBack(const std::string& soundName);
     void refuseNotice(std::string line);
+    // A move sent by this table's press, for undoLastMove.
+    void remember(const PendingMove& move) { m_history.push_back({move, m_presses}); }
+    // Forgets the moves that brought a tile taken off the board there.
+    void forgetTile(int col, int row, int tile);
     void turnEnded();
 
     TableUpdate m_update;
@@ -364,6 +376,14 @@ private:
     // The tiles this seat laid from its rack this turn that the server
     // confirmed, with the slots they left; a tile coming back leaves the list.
     std::vector<RackItem> m_laid;
+    // This turn's moves sent by this table's presses, in order, each with
+    // the number of the press that made it.
+    struct MadeMove {
+        PendingMove move;
+        int press = 0;
+    };
+    std::vector<MadeMove> m_history;
+    int m_presses = 0;
     std::vector<int> m_justDrawn;
     // The cells the last finished turn changed, marked until the next change.
     std::array<bool, BoardGrid::kColumns * BoardGrid::kRows> m_marks{};
