@@ -37,14 +37,14 @@ void TServer::receivedlogininfo(int slot, std::string_view body)
         sendTo(1, msg::havewrongversion(record.name));
         sendTo(slot, msg::wrongversion());
     }
-    if (m_state.gamerunning) catchUp(slot);
-
     // A person who sits down where a computer turn still waits on its delay
     // takes the turn: the computer stands down and the turn is given afresh,
     // so every table, the newcomer's included, shows it on the same full
     // clock.
-    if (slot == m_state.currentseat && turnRunning() && m_computerTimerArmed && !record.computerDriven())
-        announceTurn();
+    const bool takesTurn =
+        slot == m_state.currentseat && turnRunning() && m_computerTimerArmed && !record.computerDriven();
+    if (m_state.gamerunning) catchUp(slot, !takesTurn);
+    if (takesTurn) announceTurn();
 }
 
 std::string TServer::uniqueName(std::string_view raw, int slot) const
@@ -85,12 +85,15 @@ void TServer::returnToSeat(int from, int seat)
 }
 
 // Brings a table that logs in during a game up to date: options, scores and
-// counts, the board, and its own rack when it sits at a seat that plays.
-void TServer::catchUp(int slot)
+// counts, the board, its own rack when it sits at a seat that plays, and
+// the turn that runs as every other table was told it (only the table's
+// clock starts afresh): the seat, its clock and, for a player back at its
+// own turn, the turn's controls. Between rounds no turn runs.
+void TServer::catchUp(int slot, bool tellTurn)
 {
     msg::LoadStats stats;
     stats.slot = slot;
-    stats.turnseat = m_state.currentseat;
+    stats.turnseat = turnRunning() ? m_state.currentseat : 0;
     stats.playto = m_state.playto;
     stats.turntime = m_state.turntime;
     stats.penalty = m_state.timepenalty;
@@ -111,6 +114,8 @@ void TServer::catchUp(int slot)
 
     const TPlayerRecord* seat = m_slots.seat(slot);
     if (seat && seat->plays && seat->tilecount() > 0) sendTo(slot, msg::yourtiles(slot, seat->rack.items()));
+    if (tellTurn && turnRunning()) sendTo(slot, msg::nextplayer(currentTurn()));
+    // After the turn, which would start the table's clock.
     if (m_state.paused) sendTo(slot, msg::gamepause(1));
 }
 

@@ -121,15 +121,20 @@ void TServer::findplayer()
 // plays gets the computer timer.
 void TServer::announceTurn()
 {
-    msg::NextPlayer next;
-    next.turnseat = m_state.currentseat;
-    next.tilesleft = m_pool.tilesLeft();
-    for (int s = 1; s <= kSeats; ++s) next.seats.push_back({s, m_slots[s].score, m_slots[s].tilecount()});
-    broadcast(msg::nextplayer(next));
+    broadcast(msg::nextplayer(currentTurn()));
 
     endPause();
     startClock(ClockPhase::Turn, m_state.turntime + 4);
     scheduleComputer();
+}
+
+msg::NextPlayer TServer::currentTurn() const
+{
+    msg::NextPlayer next;
+    next.turnseat = m_state.currentseat;
+    next.tilesleft = m_pool.tilesLeft();
+    for (int s = 1; s <= kSeats; ++s) next.seats.push_back({s, m_slots[s].score, m_slots[s].tilecount()});
+    return next;
 }
 
 void TServer::scheduleComputer()

@@ -24,6 +24,7 @@
 #include "model/gamestate.h"
 #include "model/pool.h"
 #include "model/slottable.h"
+#include "net/catalogue.h"
 #include "server/serverhost.h"
 
 #include <deque>
@@ -92,7 +93,9 @@ private:
     // Moves a connection that logged in elsewhere into the seat kept for it;
     // its table is asked to log in again from there.
     void returnToSeat(int from, int seat);
-    void catchUp(int slot);
+    // Brings a table that logs in during a game up to date; `tellTurn`:
+    // with the turn that runs, unless it is about to be given afresh.
+    void catchUp(int slot, bool tellTurn);
     void kickhim(std::string_view body);
     void disconnectsock(int slot);
     // `kept`: the seat waits for the person during the game (not for a
@@ -113,6 +116,8 @@ private:
     void givetiles();
     void findplayer();
     void announceTurn();
+    // Whose turn it is, the pool and every seat's score and tiles.
+    msg::NextPlayer currentTurn() const;
     void timeup(int seat);
     void pause(std::string_view body);
     void setPlaysFlags();

@@ -230,6 +230,7 @@ TEST_F(ServerLifecycle, TheComputerTimerIsSetFromTheBotSpeedAndAPersonCanTakeThe
     // The turn is given afresh: after the catch-up every table hears it is
     // seat 2's, on a full clock, and the computer stands down.
     EXPECT_EQ(commands(2).back(), "CMD_nextplayer");
+    EXPECT_EQ(args(2, "CMD_nextplayer").size(), 1u); // told once, by the new turn
     ASSERT_EQ(args(1, "CMD_nextplayer").size(), 1u);
     EXPECT_EQ(args(1, "CMD_nextplayer")[0].substr(0, 2), "2+");
     EXPECT_EQ(server.state().turnclock, 64);

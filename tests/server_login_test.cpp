@@ -96,11 +96,13 @@ TEST_F(ServerLogin, ALateJoinerIsBroughtUpToDate)
     EXPECT_EQ(stats[0], "3+1+500+60+t+f+1+0+13+f+f+2+0+14+f+f+3+0+14+f+f+4+0+0+f+t");
     EXPECT_EQ(args(6, "CMD_loadboard"), Strings{"3+5+6+" + std::to_string(tile)});
     EXPECT_EQ(args(6, "CMD_yourtiles"), Strings{rack});
-    // In order: announcement, the others, then the catch-up.
-    // Cy first lands in a free slot, then is sent back to the seat kept for him.
+    // In order: announcement, the others, then the catch-up, which ends with
+    // the turn that runs. Cy first lands in a free slot, then is sent back
+    // to the seat kept for him.
     EXPECT_EQ(commands(6), (Strings{"CMD_sendlogininfo", "CMD_sendlogininfo", "CMD_newplayerinfo", "CMD_existingplayers",
                                     "CMD_existingplayers", "CMD_existingplayers", "CMD_loadstats", "CMD_loadboard",
-                                    "CMD_yourtiles"}));
+                                    "CMD_yourtiles", "CMD_nextplayer"}));
+    EXPECT_EQ(args(6, "CMD_nextplayer"), Strings{"1+64+1+0+13+2+0+14+3+0+14+4+0+0"});
 
     // A spectator gets the board but never a rack.
     join(7, "Spy2");

@@ -153,7 +153,7 @@ TEST(MirrorGame, StartAnnouncesTheOptionsAndClearsTheTable)
     EXPECT_EQ(f.t.tilesText(1), "");
 }
 
-TEST(MirrorGame, ALateJoinerSeesPlainSecondsAndItsSitOut)
+TEST(MirrorGame, ALateJoinerSeesTheOptionsTheComputerSeatsAndItsSitOut)
 {
     MirrorFeed f;
     f.login(4, "Al");
@@ -162,14 +162,14 @@ TEST(MirrorGame, ALateJoinerSeesPlainSecondsAndItsSitOut)
     f.feed(msg::loadstats(stats));
     EXPECT_EQ(f.t.turnSeat(), 2);
     EXPECT_EQ(f.t.options().playto, 700);
-    EXPECT_TRUE(f.t.options().turntimePlain);
+    EXPECT_FALSE(f.t.options().turntimePlain); // minutes and seconds, as at the others
     EXPECT_TRUE(f.t.options().team);
     EXPECT_EQ(f.t.scoreText(1), "40");
     EXPECT_EQ(f.t.tilesText(2), "11");
     EXPECT_TRUE(f.t.seat(2).watching);
     EXPECT_TRUE(f.t.seat(4).sittingOut);
     EXPECT_TRUE(f.t.waitingForRound());
-    EXPECT_EQ(f.t.seatName(3), "<Waiting>"); // no computer names in a catch-up
+    EXPECT_EQ(f.t.seatName(3), "Klock"); // a team game: the computer plays the empty seat
 
     f.feed(msg::startround({40, 12, 0, 0}));
     EXPECT_FALSE(f.t.waitingForRound());

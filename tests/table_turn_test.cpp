@@ -164,6 +164,9 @@ TEST_F(TableTurn, ARoundEndsWithEachSeatsResultAndTheNextStartsClean)
     EXPECT_TRUE(bob.logged("Ann: 0 tiles left, +22 points."));
     EXPECT_TRUE(bob.logged("You: 10 tiles left, -22 points."));
     EXPECT_EQ(bob.t.status(), "Ann is out of tiles! The Round is Over.");
+    sit(3, "Cy"); // between rounds no turn runs
+    EXPECT_EQ(table(3).t.turnSeat(), 0);
+    EXPECT_FALSE(table(3).t.clockRunning());
     for (const std::string& line : bob.t.log()) EXPECT_EQ(line.find(" drew "), std::string::npos) << line;
 
     ticks(20); // the pause between rounds
@@ -228,4 +231,34 @@ TEST_F(TableTurn, UndoTakesBackOneStepAtATimeAsThePressesWould)
     pump();
     EXPECT_EQ(undo(), 1u); // the Red 10 back
     EXPECT_EQ(server.grid(), before);
+}
+
+TEST_F(TableTurn, ALateJoinerShowsTheTurnAndItsTimeAsTheOthersDo)
+{
+    startTwo();
+    lay(1, slotOf(1, red(2)), 3, 2);
+    sit(3, "Cy"); // sits this round out
+    const TableMirror& bob = table(2).t;
+    const TableMirror& cy = table(3).t;
+    EXPECT_EQ(cy.status(), "Ann's turn.");
+    EXPECT_EQ(cy.turnSeat(), 1);
+    EXPECT_TRUE(cy.clockRunning());
+    EXPECT_EQ(cy.clock().secondsLeft(), 60);
+    EXPECT_EQ(cy.options().turntimePlain, bob.options().turntimePlain);
+    EXPECT_EQ(cy.tilesLeft(), bob.tilesLeft());
+    EXPECT_EQ(cy.board(), bob.board());
+    EXPECT_TRUE(cy.waitingForRound());
+    EXPECT_EQ(cy.seatName(2), "Bob");
+
+    // Ann leaves in her turn, which the computer does not take for seat 1,
+    // and comes back to it.
+    server.connectionClosed(1);
+    sit(11, "Ann");
+    MirrorFeed& ann = table(11);
+    ASSERT_EQ(ann.t.mySeat(), 1);
+    EXPECT_EQ(ann.t.status(), "Your Turn.");
+    EXPECT_TRUE(ann.t.controls().draw);
+    act(11, ann.t.button_drawClick());
+    EXPECT_EQ(server.state().currentseat, 2);
+    EXPECT_EQ(table(3).t.status(), "Bob's turn.");
 }

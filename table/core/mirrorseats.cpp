@@ -90,19 +90,24 @@ void TableMirror::clearall()
     }
 }
 
-void TableMirror::startthegame(std::string_view args)
+// Seat 2 always has a computer player when nobody sits there, seats 3
+// and 4 only in a team game; a person keeps the seat whatever the name.
+void TableMirror::seatComputers(bool team)
 {
-    const auto m = msg::parseStartgame(args);
-    if (!m) return;
-    const bool team = m->team == "t";
-    // Seats 3 and 4 have a computer player only in a team game; a person
-    // keeps the seat whatever the name.
     for (int seat = 3; seat <= 4; ++seat) {
         Occupant& who = m_seats[seat].occupant;
         if (!team && who == Occupant::Computer) who = Occupant::Empty;
         if (team && who == Occupant::Empty) who = Occupant::Computer;
     }
     if (m_seats[2].occupant == Occupant::Empty) m_seats[2].occupant = Occupant::Computer;
+}
+
+void TableMirror::startthegame(std::string_view args)
+{
+    const auto m = msg::parseStartgame(args);
+    if (!m) return;
+    const bool team = m->team == "t";
+    seatComputers(team);
 
     takeBackTurn();
     m_turnSeat = 0;
@@ -159,10 +164,12 @@ void TableMirror::loadstats(std::string_view args)
     m_options.known = true;
     m_options.playto = m->playto;
     m_options.turntime = m->turntime;
-    m_options.turntimePlain = true;
+    m_options.turntimePlain = false;
     m_options.penalty = m->penalty;
     m_options.team = m->team;
     m_clock.setTimePerTurn(m->turntime);
+    // The seats the computer plays, known to the others since the game began.
+    seatComputers(m->team);
     for (const msg::SeatStats& stats : m->seats) {
         SeatState* s = seatAt(stats.seat);
         if (!s) continue;

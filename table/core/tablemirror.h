@@ -52,7 +52,7 @@ struct TableOptions {
     bool known = false;          // a game's options have been announced
     int playto = 0;
     int turntime = 0;            // seconds per turn
-    bool turntimePlain = false;  // shown in plain seconds (a late joiner's catch-up)
+    bool turntimePlain = false;  // shown in plain seconds: never now, a late joiner included
     bool penalty = false;
     bool team = false;
 };
@@ -260,6 +260,7 @@ private:
     void newplayerinfo(std::string_view args);
     void playerdisconnected(std::string_view args);
     void justwatching(std::string_view args);
+    void seatComputers(bool team);
     void startthegame(std::string_view args);
     void startround(std::string_view args);
     void loadstats(std::string_view args);
