@@ -23,20 +23,20 @@ QPixmap canvas(int width, int height)
 
 } // namespace
 
-QPixmap felt()
+QPixmap felt(bool highContrast)
 {
     const int width = 460, height = 380;
     QPixmap pixmap = canvas(width, height);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient cloth(QPointF(width * 0.45, height * 0.4), width * 0.8);
-    cloth.setColorAt(0.0, QColor(0x2f, 0x7d, 0x4f));
-    cloth.setColorAt(1.0, QColor(0x17, 0x4d, 0x30));
+    cloth.setColorAt(0.0, highContrast ? QColor(0x0e, 0x26, 0x18) : QColor(0x2f, 0x7d, 0x4f));
+    cloth.setColorAt(1.0, highContrast ? QColor(0x05, 0x10, 0x0a) : QColor(0x17, 0x4d, 0x30));
     p.fillRect(QRectF(0, 0, width, height), cloth);
 
     // A fixed sprinkle of lighter and darker fibres gives the cloth a nap.
     QRandomGenerator fibres(20240611);
-    for (int i = 0; i < 9000; ++i) {
+    for (int i = 0; i < (highContrast ? 0 : 9000); ++i) {
         const qreal x = fibres.bounded(width * 10) / 10.0;
         const qreal y = fibres.bounded(height * 10) / 10.0;
         const int light = fibres.bounded(2);
@@ -46,13 +46,13 @@ QPixmap felt()
 
     // The playing area: cells of columns 1..22 and rows 1..12.
     const QRectF area(10, 10, 22 * 20, 12 * 30);
-    p.setPen(QPen(QColor(255, 255, 255, 18), 0.5));
+    p.setPen(QPen(QColor(255, 255, 255, highContrast ? 60 : 18), 0.5));
     for (int c = 1; c < 22; ++c) p.drawLine(QPointF(10 + c * 20, 10), QPointF(10 + c * 20, 10 + 12 * 30));
     for (int r = 1; r < 12; ++r) p.drawLine(QPointF(10, 10 + r * 30), QPointF(10 + 22 * 20, 10 + r * 30));
     p.setPen(QPen(QColor(0, 0, 0, 60), 1.0));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(area.adjusted(-2, -2, 2, 2), 4, 4);
-    p.setPen(QPen(QColor(255, 255, 255, 30), 1.0));
+    p.setPen(QPen(QColor(255, 255, 255, highContrast ? 110 : 30), 1.0));
     p.drawRoundedRect(area.adjusted(-3, -3, 3, 3), 5, 5);
 
     // A dark rim, like the edge of a card table.

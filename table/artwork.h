@@ -8,8 +8,9 @@
 namespace artwork {
 
 // The board background, 460 x 380; cell (col, row) lies at
-// (col * 20 - 10, row * 30 - 20) in it.
-QPixmap felt();
+// (col * 20 - 10, row * 30 - 20) in it. The high contrast cloth is nearly
+// black, plain, with a clear grid, so tiles and free cells stand out.
+QPixmap felt(bool highContrast = false);
 // The same cloth without the board's grid and rim, as a small picture that
 // tiles without seams: the side windows' background.
 QPixmap cloth();

@@ -434,6 +434,7 @@ void Tchat::buildMenus()
     GameLog1->setObjectName(QStringLiteral("GameLog1"));
     GameLog1->setCheckable(true);
     connect(GameLog1, &QAction::triggered, this, [this] { showLog(!panel_log->isVisible()); });
+    buildLookMenu(view);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));

@@ -117,6 +117,9 @@ public:
     bool loadtile(const QString& name);
     void tilemenuClick(const QString& name);
     QString loadedTileSet() const { return m_loadedSet; }
+    // The tiles' colour symbols and the high contrast look (chatlook.cpp); saved.
+    void Symbols1Click(bool on);
+    void HighContrast1Click(bool on);
 
     // ---- sounds ----
     void playsounds(const QString& name);
@@ -240,6 +243,8 @@ public:
     QAction* SpyList1;
     QAction* ViewTally1;
     QAction* GameLog1;
+    QAction* Symbols1;
+    QAction* HighContrast1;
     QAction* PlaySounds1;
     QAction* TurnSound1;
     QAction* Classic1;
@@ -336,6 +341,9 @@ private:
     void createtilemenu();
     void showLoadedSet();
     void redrawTiles();
+    // the tiles' look (chatlook.cpp)
+    void buildLookMenu(QMenu* view);
+    void applyLook();
 
     QStringList m_params;
     std::function<bool(QString*)> m_serverSwitch;

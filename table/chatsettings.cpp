@@ -124,6 +124,7 @@ void Tchat::applySettings()
     BotSpeed1->setData(m_settings.botspeed);
     (m_settings.botlevel == brixo::BotLevel::Expert ? ExpertLevel1 : NormalLevel1)->setChecked(true);
     m_download->setAddress(QUrl(QString::fromStdString(m_settings.lobbyDownload)));
+    applyLook();
 }
 
 // ---- the window's place ----------------------------------------------------------------

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -31,6 +32,46 @@ int inkHue(const QPixmap& pixmap)
     for (int i = 0; i < 36; ++i)
         if (hues[i] > count) count = hues[i], best = i * 10;
     return count > 20 ? best : -1;
+}
+
+// The shape of what is drawn under a tile's number (its symbol or dot),
+// whatever its colour: the pixels more ink than face, ink being the colour
+// farthest from the face, which is the lightest colour there.
+QVector<bool> markShape(const QPixmap& pixmap)
+{
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    const QRect below(image.width() / 5, image.height() * 7 / 10, image.width() * 3 / 5, image.height() * 3 / 10 - 4);
+    const auto distance = [](QRgb a, QRgb b) {
+        return std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b));
+    };
+    QRgb face = 0;
+    for (int y = below.top(); y <= below.bottom(); ++y)
+        for (int x = below.left(); x <= below.right(); ++x)
+            if (qGray(image.pixel(x, y)) > qGray(face)) face = image.pixel(x, y);
+    int inkDistance = 1;
+    for (int y = below.top(); y <= below.bottom(); ++y)
+        for (int x = below.left(); x <= below.right(); ++x) inkDistance = qMax(inkDistance, distance(image.pixel(x, y), face));
+    QVector<bool> shape;
+    for (int y = below.top(); y <= below.bottom(); ++y)
+        for (int x = below.left(); x <= below.right(); ++x) shape.append(distance(image.pixel(x, y), face) * 2 > inkDistance);
+    return shape;
+}
+
+// The pixels that differ from another picture.
+QVector<bool> changes(const QPixmap& pixmap, const QImage& plain)
+{
+    const QImage image = pixmap.toImage();
+    QVector<bool> shape;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) shape.append(image.pixel(x, y) != plain.pixel(x, y));
+    return shape;
+}
+
+int difference(const QVector<bool>& one, const QVector<bool>& other)
+{
+    int differ = 0;
+    for (int i = 0; i < qMin(one.size(), other.size()); ++i) differ += one[i] != other[i];
+    return differ;
 }
 
 } // namespace
@@ -71,6 +112,42 @@ TEST(TilePictures, EveryTileLooksDifferentAndColoursAreTellable)
     EXPECT_EQ(inkHue(pictures.big(44)), -1);
     // The same holds on the board's small pictures.
     EXPECT_NE(inkHue(pictures.small(5)), inkHue(pictures.small(31)));
+}
+
+// A player who sees no colour still tells the four 5s apart by shape, on
+// the built-in pictures, plain or high contrast, and on a tile set's;
+// without the symbols they differ in colour only.
+TEST(TilePictures, EachColourHasItsOwnSymbol)
+{
+    const int fives[4] = {5, 18, 31, 44}; // Green, Orange, Red, Black
+    for (const auto style : {TilePictures::Style::Classic, TilePictures::Style::HighContrast}) {
+        const TilePictures on({style, true});
+        const TilePictures off({style, false});
+        for (int a = 0; a < 4; ++a)
+            for (int b = a + 1; b < 4; ++b) {
+                const int x = fives[a], y = fives[b];
+                EXPECT_GT(difference(markShape(on.small(x)), markShape(on.small(y))), 12) << x << " " << y;
+                EXPECT_GT(difference(markShape(on.big(x)), markShape(on.big(y))), 40) << x << " " << y;
+                EXPECT_LT(difference(markShape(off.small(x)), markShape(off.small(y))), 6) << x << " " << y;
+                EXPECT_LT(difference(markShape(off.big(x)), markShape(off.big(y))), 12) << x << " " << y;
+            }
+    }
+
+    // A set whose tiles are all alike gets the symbols over it, and loses
+    // them again with the choice.
+    QImage set(2200, 90, QImage::Format_RGB32);
+    set.fill(QColor(0xe0, 0xe0, 0xd8));
+    TilePictures pictures;
+    ASSERT_TRUE(pictures.loadSet(set));
+    const QImage plainSmall = pictures.small(53).toImage(), plainBig = pictures.big(53).toImage(); // wild: no symbol
+    for (int a = 0; a < 4; ++a)
+        for (int b = a + 1; b < 4; ++b) {
+            EXPECT_GT(difference(changes(pictures.small(fives[a]), plainSmall), changes(pictures.small(fives[b]), plainSmall)), 6);
+            EXPECT_GT(difference(changes(pictures.big(fives[a]), plainBig), changes(pictures.big(fives[b]), plainBig)), 12);
+        }
+    pictures.setLook({TilePictures::Style::Classic, false});
+    EXPECT_EQ(pictures.small(31).toImage(), plainSmall);
+    EXPECT_EQ(pictures.big(31).toImage(), plainBig);
 }
 
 TEST(TilePictures, TheMarkLetsTheTileShowThrough)

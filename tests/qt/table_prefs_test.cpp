@@ -56,7 +56,7 @@ TEST(TablePrefs, TheSettingsAreReadOnArrivalAndWrittenBackRawAtEveryChange)
     FilesHere files;
     files.write("[lobby]\r\nServer=x, y\r\n[brixo]\r\nTextsize=12\r\nTextcolor=clBlue\r\nPhrase2=Well, \"done\"\r\n"
                 "Sortby=2\r\nPlaytoscore=300\r\nTimeperturn=180\r\nTilestostart=10\r\nBotspeed=500\r\nBotlevel=expert\r\n"
-                "Turnsound=1\r\n"
+                "Turnsound=1\r\nSymbols=0\r\nHighContrast=1\r\n"
                 "Playsounds=false\r\n");
     TableFeed t;
     t.login(1);
@@ -76,6 +76,9 @@ TEST(TablePrefs, TheSettingsAreReadOnArrivalAndWrittenBackRawAtEveryChange)
     EXPECT_EQ(table.botLevel(), BotLevel::Expert);
     EXPECT_TRUE(table.New1->isChecked());
     EXPECT_FALSE(table.PlaySounds1->isChecked());
+    EXPECT_FALSE(table.Symbols1->isChecked());
+    EXPECT_TRUE(table.HighContrast1->isChecked());
+    EXPECT_EQ(table.pictures().look(), TilePictures::Look({TilePictures::Style::HighContrast, false}));
 
     table.N14Click(14);
     table.PrhaseList1Click();
@@ -83,6 +86,9 @@ TEST(TablePrefs, TheSettingsAreReadOnArrivalAndWrittenBackRawAtEveryChange)
     table.phrasesDialog()->pressdone();
     table.Slow1->trigger();
     table.NormalLevel1->trigger();
+    table.Symbols1->trigger();
+    table.HighContrast1->trigger();
+    EXPECT_EQ(table.pictures().look(), TilePictures::Look());
     const IniFile after = files.read();
     EXPECT_EQ(after.value("brixo", "Textsize"), "14");
     EXPECT_EQ(after.value("brixo", "Textcolor"), "clBlue");
@@ -91,6 +97,8 @@ TEST(TablePrefs, TheSettingsAreReadOnArrivalAndWrittenBackRawAtEveryChange)
     EXPECT_EQ(after.value("brixo", "Sortby"), "2");
     EXPECT_EQ(after.value("brixo", "Botspeed"), "2000");
     EXPECT_EQ(after.value("brixo", "Botlevel"), "normal");
+    EXPECT_EQ(after.value("brixo", "Symbols"), "1");
+    EXPECT_EQ(after.value("brixo", "HighContrast"), "0");
     EXPECT_EQ(after.value("lobby", "Server"), "x, y");
 }
 
