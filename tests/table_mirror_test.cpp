@@ -257,6 +257,30 @@ TEST(MirrorTurns, YourTurnGoesBySeatNotByName)
     EXPECT_EQ(f.sounds.back(), "turnnew");
 }
 
+TEST(MirrorTurns, OnlyTilesThatAreNotLaidTilesComingBackAreDrawn)
+{
+    // The computer plays the seat while its player watches: it lays a tile,
+    // takes the turn back and draws.
+    MirrorFeed f;
+    f.login(1);
+    f.myTurn({{1, green(5)}, {2, red(9)}});
+    f.feed(msg::justwatching(1, "1"));
+    f.feed(msg::placehistile({1, green(5), 4, 4}));
+    f.feed(msg::freecard(1, 1));
+    f.feed(msg::undothemNotice(1, {{4, 4, 0}}));
+    f.feed(msg::yourtiles(1, {{1, green(5)}}));
+    EXPECT_TRUE(f.t.justDrawn().empty());
+    f.feed(msg::yourtiles(1, {{3, black(2)}}));
+    EXPECT_EQ(f.t.justDrawn(), std::vector<int>{3});
+    EXPECT_EQ(f.t.lastAction(), "You drew a tile.");
+    EXPECT_EQ(std::count(f.t.log().begin(), f.t.log().end(), "You drew a tile."), 1);
+    // Kept through the other seats' turns, until this seat's next one.
+    f.feed(msg::nextplayer({2, 60, {}}));
+    EXPECT_EQ(f.t.justDrawn(), std::vector<int>{3});
+    f.feed(msg::nextplayer({1, 59, {}}));
+    EXPECT_TRUE(f.t.justDrawn().empty());
+}
+
 TEST(MirrorTurns, TheClockCountsDownAndGivesUpAfterASilentServer)
 {
     MirrorFeed f;

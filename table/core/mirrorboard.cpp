@@ -36,21 +36,20 @@ void TableMirror::serverSet(int col, int row, int tile, bool ours)
     }
 }
 
-std::optional<PendingMove> TableMirror::confirm(const PendingMove& echo)
+bool TableMirror::confirm(const PendingMove& echo)
 {
     const auto answered = std::find_if(m_pending.begin(), m_pending.end(), [&](const PendingMove& p) {
         if (p.kind != echo.kind || p.tile != echo.tile || p.col != echo.col || p.row != echo.row) return false;
         return p.kind == PendingMove::Kind::Place || (p.fromcol == echo.fromcol && p.fromrow == echo.fromrow);
     });
-    if (answered == m_pending.end()) return std::nullopt;
-    const PendingMove move = *answered;
+    if (answered == m_pending.end()) return false;
     // The server takes moves in the order they were sent; those sent before
     // this one were answered by now or refused.
     const auto earlier = answered - m_pending.begin();
     for (auto i = earlier; i > 0; --i) refuse(0);
     m_pending.erase(m_pending.begin());
     m_shownStale = true;
-    return move;
+    return true;
 }
 
 void TableMirror::refuse(std::size_t index)
@@ -105,9 +104,7 @@ void TableMirror::placehistile(std::string_view args)
     }
     if (!BoardGrid::inside(m->col, m->row) || m->tile < kNoTile || m->tile > kHighestTile) return;
     const int shownBefore = board().at(m->col, m->row);
-    const auto answered = mine(m->seat) ? confirm({PendingMove::Kind::Place, m->tile, m->col, m->row}) : std::nullopt;
-    const bool ours = answered.has_value();
-    if (ours) m_laid.push_back({answered->slot, answered->tile});
+    const bool ours = mine(m->seat) && confirm({PendingMove::Kind::Place, m->tile, m->col, m->row});
     serverSet(m->col, m->row, m->tile, ours);
     // Our own tile is already on show, and was heard when it was put down.
     if (shownBefore != m->tile) sound("placecard");
@@ -123,8 +120,7 @@ void TableMirror::swaptiles(std::string_view args)
     const bool known = BoardGrid::inside(m->tocol, m->torow) && m->tile >= kNoTile && m->tile <= kHighestTile;
     const int shownBefore = board().at(m->tocol, m->torow);
     const bool ours = mine(m->seat) && confirm({PendingMove::Kind::Move, m->tile, m->tocol, m->torow, 0,
-                                                 m->fromcol, m->fromrow})
-                                           .has_value();
+                                                 m->fromcol, m->fromrow});
     if (known && m_board.at(m->tocol, m->torow) != m->tile) serverSet(m->tocol, m->torow, m->tile, ours);
     // The source empties only when the tile really arrived.
     if (m_board.at(m->tocol, m->torow) != kNoTile) serverSet(m->fromcol, m->fromrow, kNoTile);
@@ -256,6 +252,9 @@ void TableMirror::freecard(std::string_view args)
     const auto m = msg::parseFreecard(args);
     if (!m || !mine(m->seat) || !Rack::validSlot(m->rackslot)) return;
     if (m_hand.holdsSlot(m->rackslot)) setHand({});
+    // Laid this turn, whoever laid it for the seat: this table or the
+    // computer while its player just watches.
+    if (mine(m_turnSeat) && isTile(m_rack.at(m->rackslot))) m_laid.push_back({m->rackslot, m_rack.at(m->rackslot)});
     std::erase(m_justDrawn, m->rackslot);
     m_rack.set(m->rackslot, kNoTile);
     m_placed[m->rackslot - 1] = false;

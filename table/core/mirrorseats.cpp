@@ -252,7 +252,7 @@ void TableMirror::getnextplayer(std::string_view args)
     }
     turnOver(lastSeatTiles);
     // A turn running when this table caught up was not seen from its start.
-    if (nextSeatTiles && !m_catchingUp) m_turn = {true, *nextSeatTiles, false};
+    if (!m_catchingUp) m_turn = {true, nextSeatTiles, false};
     m_catchingUp = false;
     m_turnSeat = m->turnseat;
     if (mine(m_turnSeat)) m_justDrawn.clear();
@@ -308,8 +308,9 @@ void TableMirror::turnOver(std::optional<int> tilesNow)
     // A turn that laid nothing down and left the seat more tiles than it
     // began with drew them. This table's own draws were told as the tiles
     // came.
-    if (m_turn.watched && !m_turn.finished && tilesNow && seatAt(m_turnSeat) && !mine(m_turnSeat)) {
-        const int drawn = *tilesNow - m_turn.startTiles;
+    if (m_turn.watched && !m_turn.finished && m_turn.startTiles && tilesNow && seatAt(m_turnSeat) &&
+        !mine(m_turnSeat)) {
+        const int drawn = *tilesNow - *m_turn.startTiles;
         if (drawn > 0) played(seatwords::drew(seatName(m_turnSeat), drawn));
     }
     m_turn = {};

@@ -203,8 +203,9 @@ std::optional<int> TableMirror::layDownPoints() const
     if (m_laidDown || !mayPlay()) return std::nullopt;
     int points = 0;
     for (const RackItem& laid : m_laid) points += tilevalue(laid.tile);
-    for (const PendingMove& move : m_pending)
-        if (move.kind == PendingMove::Kind::Place) points += tilevalue(move.tile);
+    // Put down and not yet off the rack, echoed or not.
+    for (int slot = 1; slot <= Rack::kSlots; ++slot)
+        if (awaitingFree(slot)) points += tilevalue(m_rack.at(slot));
     return points;
 }
 

@@ -306,7 +306,7 @@ private:
     void serverSet(int col, int row, int tile, bool ours = false);
     // The echo of a pending move: moves sent before it that were not
     // echoed were refused. False when the echo answers no pending move.
-    std::optional<PendingMove> confirm(const PendingMove& echo);
+    bool confirm(const PendingMove& echo);
     void refuse(std::size_t index);
     void rollBack();
     void setHand(const Hand& hand);
@@ -365,17 +365,17 @@ private:
     // seen from its start.
     bool m_catchingUp = false;
     struct TurnSeen {
-        bool watched = false;  // seen from its start, with the seat's tiles then
-        int startTiles = 0;
-        bool finished = false; // ended with tiles laid down
+        bool watched = false;          // seen from its start
+        std::optional<int> startTiles; // the seat's tiles then
+        bool finished = false;         // ended with tiles laid down
     };
     TurnSeen m_turn;
 
     // board and rack
     BoardGrid m_board;
     std::vector<PendingMove> m_pending;
-    // The tiles this seat laid from its rack this turn that the server
-    // confirmed, with the slots they left; a tile coming back leaves the list.
+    // The tiles this seat laid from its rack this turn that the server took
+    // off the rack, with their slots; a tile coming back leaves the list.
     std::vector<RackItem> m_laid;
     // This turn's moves sent by this table's presses, in order, each with
     // the number of the press that made it.
