@@ -1,7 +1,7 @@
-// One tile of the player's rack: a 40 x 60 picture named "card" + its rack
-// slot, resting at top 8 or raised to top 4 while selected. Its tag is the
+// One tile of the player's rack: a picture named "card" + its rack slot,
+// 40 x 60 at 100 % when the rack holds few tiles, raised while selected. Its tag is the
 // rack slot; its tooltip names the tile. A tile a hint names to lay wears a
-// gold frame.
+// gold frame; a tile just drawn, a blue band along its foot.
 #pragma once
 
 #include <QLabel>
@@ -20,18 +20,28 @@ public:
     int tile() const { return m_tile; }
     void setMarked(bool marked);
     bool marked() const { return m_marked; }
+    // The tile came with this table's last draw.
+    void setJustDrawn(bool drawn);
+    bool justDrawn() const { return m_justDrawn; }
 
     static QString nameFor(int slot) { return QStringLiteral("card") + QString::number(slot); }
 
 signals:
     void pressed(CardImage* card, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    // The pointer moved with the left button held since a press on this
+    // tile, and where the button came up: in global coordinates.
+    void dragged(const QPoint& global);
+    void released(const QPoint& global);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     int m_slot;
     int m_tile;
     bool m_marked = false;
+    bool m_justDrawn = false;
 };

@@ -17,9 +17,12 @@
 #include <QStandardPaths>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 const QString kLocalHost = QStringLiteral("127.0.0.1");
+// How long a connect may take before the host counts as unreachable.
+constexpr int kConnectWait = 10000;
 }
 
 void Tchat::processparams()
@@ -101,8 +104,39 @@ void Tchat::openConnection(const QString& host)
         m_sock->setObjectName(QStringLiteral("sock"));
         connect(m_sock, &TSock::received, this, &Tchat::receiveLine);
         connect(m_sock, &TSock::closed, this, &Tchat::sockInfoClosed);
+        connect(m_sock, &TSock::connected, this, [this] { m_connectTimer->stop(); });
+        // Only while connecting: a connection that was up and ends is told
+        // by its close.
+        connect(m_sock, &TSock::errorReported, this, [this] {
+            if (m_connectTimer->isActive()) hostUnreachable();
+        });
+        m_connectTimer = new QTimer(this);
+        m_connectTimer->setSingleShot(true);
+        m_connectTimer->setInterval(kConnectWait);
+        connect(m_connectTimer, &QTimer::timeout, this, &Tchat::hostUnreachable);
     }
+    m_connectHost = host;
     m_sock->open(host, static_cast<quint16>(brixo::gamePort()));
+    m_connectTimer->start();
+}
+
+// A host that refuses or never answers is named, and may be tried again.
+void Tchat::hostUnreachable()
+{
+    m_connectTimer->stop();
+    if (m_closing || m_sock->isConnected() || findChild<QMessageBox*>(QStringLiteral("box_unreachable"))) return;
+    m_sock->drop();
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Brixo"),
+                                QStringLiteral("Could not reach the host at %1.").arg(m_connectHost),
+                                QMessageBox::Retry | QMessageBox::Close, this);
+    box->setObjectName(QStringLiteral("box_unreachable"));
+    box->button(QMessageBox::Retry)->setText(QStringLiteral("Try Again"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this](int answer) {
+        if (answer == QMessageBox::Retry) openConnection(m_connectHost);
+        else close();
+    });
+    box->open();
 }
 
 void Tchat::send(const std::string& frame)
@@ -140,7 +174,16 @@ void Tchat::gameIsFull()
 
 void Tchat::sockInfoClosed()
 {
-    // Without its connection the table has nothing left to show.
+    // Without its connection the table has nothing left to show; it says
+    // why before it goes.
+    if (m_closing) return;
     m_closing = true;
-    close();
+    turntime->stop();
+    const QString why = m_server || m_serverSwitch ? QStringLiteral("The connection to the game was lost.")
+                                                   : QStringLiteral("The host has left the game.");
+    addlinetochat(why, kNoticeColour);
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Brixo"), why, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, &QWidget::close);
+    box->open();
 }

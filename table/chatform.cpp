@@ -26,11 +26,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QIcon>
+#include <QPainter>
+#include <QPolygonF>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <QTextEdit>
 #include <QTimer>
@@ -72,6 +74,36 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& tex
     return button;
 }
 
+// A loudspeaker: with sound waves while checked (sounds on), crossed out
+// while not.
+QIcon speakerIcon()
+{
+    QIcon icon;
+    for (bool on : {true, false}) {
+        QPixmap pixmap(36, 36);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x1f, 0x2a, 0x30));
+        p.drawPolygon(QPolygonF({QPointF(4, 13), QPointF(11, 13), QPointF(19, 5), QPointF(19, 31), QPointF(11, 23),
+                                 QPointF(4, 23)}));
+        p.setBrush(Qt::NoBrush);
+        if (on) {
+            p.setPen(QPen(QColor(0x1f, 0x2a, 0x30), 2.6, Qt::SolidLine, Qt::RoundCap));
+            p.drawArc(QRectF(14, 11, 10, 14), -60 * 16, 120 * 16);
+            p.drawArc(QRectF(14, 6, 18, 24), -60 * 16, 120 * 16);
+        } else {
+            p.setPen(QPen(QColor(0xc0, 0x20, 0x20), 3, Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(23, 12), QPointF(32, 24));
+            p.drawLine(QPointF(32, 12), QPointF(23, 24));
+        }
+        p.end();
+        icon.addPixmap(pixmap, QIcon::Normal, on ? QIcon::On : QIcon::Off);
+    }
+    return icon;
+}
+
 } // namespace
 
 Tchat::Tchat(QStringList params, QWidget* parent)
@@ -88,6 +120,9 @@ Tchat::Tchat(QStringList params, QWidget* parent)
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("central"));
+    // The table itself takes the keyboard (the turn's keys) until the chat
+    // line is clicked.
+    central->setFocusPolicy(Qt::ClickFocus);
     setCentralWidget(central);
 
     buildBoardPanel();
@@ -126,6 +161,7 @@ Tchat::Tchat(QStringList params, QWidget* parent)
     connect(this, &Tchat::settingsChanged, this, &Tchat::saveinifile);
     m_linkOpener = [](const QUrl& url) { QDesktopServices::openUrl(url); };
 
+    m_layout.capture(panel_board);
     showTextSize();
     showTextColour();
     render();
@@ -148,6 +184,7 @@ void Tchat::buildBoardPanel()
     connect(board, &BoardView::pressed, this,
             [this](Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) { boardMouseDown(button, x, y); });
     connect(board, &BoardView::moved, this, &Tchat::boardMouseMove);
+    connect(board, &BoardView::released, this, [this](int x, int y) { dropAt(board->mapToGlobal(QPoint(x, y))); });
 
     draggingimage = makeLabel(panel_board, QStringLiteral("draggingimage"), QString(), QRect(0, 0, 20, 30));
     draggingimage->setScaledContents(true);
@@ -156,19 +193,12 @@ void Tchat::buildBoardPanel()
     draggingimage->setProperty("tag", -1);
     draggingimage->hide();
 
-    panel_cards = new QScrollArea(panel_board);
-    panel_cards->setObjectName(QStringLiteral("panel_cards"));
-    panel_cards->setGeometry(5, 425, 740, 91);
-    panel_cards->setFrameShape(QFrame::NoFrame);
-    panel_cards->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    panel_cards->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    m_cardsArea = new QWidget;
-    m_cardsArea->setObjectName(QStringLiteral("cards_area"));
-    m_cardsArea->setFixedSize(RackPositions::kPositions * CardImage::kWidth, 74);
-    auto* wood = new QLabel(m_cardsArea);
-    wood->setPixmap(artwork::rackWood(m_cardsArea->width(), m_cardsArea->height()));
-    wood->setGeometry(m_cardsArea->rect());
-    panel_cards->setWidget(m_cardsArea);
+    // The rack shows every tile it holds: the tiles' places follow how many
+    // there are, so it never scrolls.
+    panel_cards = makeFrame(panel_board, QStringLiteral("panel_cards"), QRect(5, 425, 740, 91));
+    m_cardsArea = panel_cards;
+    rack_wood = makeLabel(panel_cards, QStringLiteral("rack_wood"), QString(), QRect(0, 0, 740, 91));
+    rack_wood->setPixmap(artwork::rackWood(740, 91));
 }
 
 void Tchat::buildSeats()
@@ -244,7 +274,14 @@ void Tchat::buildInfo()
     label_tilesleft = makeLabel(info, QStringLiteral("label_tilesleft"), QString(), QRect(150, 22, 120, 18));
 
     label_timer = makeLabel(info, QStringLiteral("label_timer"), QStringLiteral("Time: 0:00"), QRect(8, 60, 76, 18));
-    auto* track = makeFrame(info, QStringLiteral("timer_track"), QRect(84, 64, 184, 10));
+    auto* track = makeFrame(info, QStringLiteral("timer_track"), QRect(84, 64, 156, 10));
+    button_sound = makeButton(info, QStringLiteral("button_sound"), QString(), QRect(245, 56, 26, 24));
+    button_sound->setCheckable(true);
+    button_sound->setChecked(true);
+    button_sound->setIcon(speakerIcon());
+    button_sound->setIconSize(QSize(18, 18));
+    button_sound->setToolTip(QStringLiteral("Sounds on: click to turn them off"));
+    connect(button_sound, &QPushButton::clicked, this, [this](bool on) { PlaySounds1Click(on); });
     image_timer = makeFrame(track, QStringLiteral("image_timer"), QRect(0, 0, 0, 10));
 }
 
@@ -361,7 +398,7 @@ void Tchat::buildOverlays()
     trophy->setAlignment(Qt::AlignCenter);
     panel_winner->hide();
 
-    panel_penalty = makeFrame(panel_board, QStringLiteral("panel_penalty"), QRect(60, 110, 342, 140));
+    panel_penalty = makeFrame(panel_board, QStringLiteral("panel_penalty"), QRect(60, 110, 342, 162));
     auto* penaltyText = makeLabel(
         panel_penalty, QStringLiteral("penalty_text"),
         QStringLiteral("There are incomplete or incorrect groups on the board.\n\n"
@@ -369,8 +406,11 @@ void Tchat::buildOverlays()
         QRect(12, 10, 318, 76));
     penaltyText->setWordWrap(true);
     penaltyText->setAlignment(Qt::AlignCenter);
-    button_yes = makeButton(panel_penalty, QStringLiteral("button_yes"), QStringLiteral("Yes"), QRect(88, 94, 74, 32));
-    button_edit = makeButton(panel_penalty, QStringLiteral("button_edit"), QStringLiteral("Edit"), QRect(180, 94, 74, 32));
+    penalty_set = makeLabel(panel_penalty, QStringLiteral("penalty_set"), QString(), QRect(12, 86, 318, 34));
+    penalty_set->setWordWrap(true);
+    penalty_set->setAlignment(Qt::AlignCenter);
+    button_yes = makeButton(panel_penalty, QStringLiteral("button_yes"), QStringLiteral("Yes"), QRect(88, 122, 74, 30));
+    button_edit = makeButton(panel_penalty, QStringLiteral("button_edit"), QStringLiteral("Edit"), QRect(180, 122, 74, 30));
     connect(button_yes, &QPushButton::clicked, this, &Tchat::button_yesClick);
     connect(button_edit, &QPushButton::clicked, this, &Tchat::button_editClick);
     panel_penalty->hide();
@@ -385,6 +425,16 @@ void Tchat::buildOverlays()
     image_edit2 = makeButton(panel_laydown, QStringLiteral("image_edit2"), QStringLiteral("Edit"), QRect(134, 68, 74, 32));
     connect(image_edit2, &QPushButton::clicked, this, &Tchat::image_edit2Click);
     panel_laydown->hide();
+
+    // A round's result, over the lower board until the next round starts.
+    panel_round = makeFrame(panel_board, QStringLiteral("panel_round"), QRect(70, 226, 322, 130));
+    auto* roundTitle =
+        makeLabel(panel_round, QStringLiteral("round_title"), QStringLiteral("Round Over"), QRect(10, 6, 302, 20));
+    roundTitle->setProperty("heading", true);
+    roundTitle->setAlignment(Qt::AlignCenter);
+    round_lines = makeLabel(panel_round, QStringLiteral("round_lines"), QString(), QRect(14, 28, 294, 96));
+    round_lines->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    panel_round->hide();
 
     label_sitout = makeLabel(panel_board, QStringLiteral("label_sitout"),
                              QStringLiteral("This round has already started. You will have to wait until the next round."),
@@ -413,9 +463,6 @@ void Tchat::buildMenus()
     JustWatch1 = game->addAction(QStringLiteral("Just Watch"), this, &Tchat::JustWatch1Click);
     JustWatch1->setObjectName(QStringLiteral("JustWatch1"));
     JustWatch1->setCheckable(true);
-    Hint1 = game->addAction(QStringLiteral("Hint"), this, &Tchat::Hint1Click);
-    Hint1->setObjectName(QStringLiteral("Hint1"));
-    Hint1->setShortcut(QKeySequence(Qt::Key_H));
     SpyList1 = game->addAction(QStringLiteral("Spy List"), this, [this] {
         m_spylist->show();
         m_spylist->raise();
@@ -429,11 +476,26 @@ void Tchat::buildMenus()
     ResetScreenLocation1->setObjectName(QStringLiteral("ResetScreenLocation1"));
     game->addAction(QStringLiteral("Exit"), this, &QWidget::close);
 
+    buildTurnMenu();
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     GameLog1 = view->addAction(QStringLiteral("Game Log"));
     GameLog1->setObjectName(QStringLiteral("GameLog1"));
     GameLog1->setCheckable(true);
     connect(GameLog1, &QAction::triggered, this, [this] { showLog(!panel_log->isVisible()); });
+    TableSize1 = view->addMenu(QStringLiteral("Table Size"));
+    TableSize1->setObjectName(QStringLiteral("TableSize1"));
+    auto* sizeGroup = new QActionGroup(this);
+    for (int percent : brixo::kTableSizes) {
+        const QString caption = percent == brixo::kTableSizeFit ? QStringLiteral("Fit to Window")
+                                                                : QStringLiteral("%1%").arg(percent);
+        QAction* size = TableSize1->addAction(caption);
+        size->setObjectName(QStringLiteral("TableSize%1").arg(percent == brixo::kTableSizeFit ? QStringLiteral("Fit")
+                                                                                              : QString::number(percent)));
+        size->setCheckable(true);
+        size->setData(percent);
+        sizeGroup->addAction(size);
+        connect(size, &QAction::triggered, this, [this, percent] { TableSize1Click(percent); });
+    }
     buildLookMenu(view);
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
@@ -521,6 +583,32 @@ void Tchat::buildMenus()
     createtilemenu();
 }
 
+// The turn's buttons as menu items, each with a single key. Typing in the
+// chat takes the keys first, so the letters still reach the chat line.
+void Tchat::buildTurnMenu()
+{
+    QMenu* turn = menuBar()->addMenu(QStringLiteral("&Turn"));
+    const auto item = [this, turn](const QString& caption, const char* name, const QKeySequence& key,
+                                   auto slot) {
+        QAction* action = turn->addAction(caption, this, slot);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(key);
+        return action;
+    };
+    Draw1 = item(QStringLiteral("Draw"), "Draw1", QKeySequence(Qt::Key_D), [this] { button_drawClick(); });
+    Finish1 = item(QStringLiteral("Finish"), "Finish1", QKeySequence(Qt::Key_F), [this] { button_finishClick(); });
+    Clear1 = item(QStringLiteral("Clear"), "Clear1", QKeySequence(Qt::Key_C), [this] { button_clearClick(); });
+    Undo1 = item(QStringLiteral("Undo"), "Undo1", QKeySequence::Undo, [this] { apply(m_mirror.undoLastMove()); });
+    PutBack1 = item(QStringLiteral("Put Tile Back"), "PutBack1", QKeySequence(Qt::Key_Escape),
+                    [this] { putBackHeldTile(); });
+    turn->addSeparator();
+    Pause1 = item(QStringLiteral("Pause"), "Pause1", QKeySequence(Qt::Key_P), [this] {
+        if (m_mirror.controls().pauseEnabled) button_pauseClick();
+    });
+    Sort1 = item(QStringLiteral("Sort"), "Sort1", QKeySequence(Qt::Key_S), [this] { button_bysuitClick(); });
+    Hint1 = item(QStringLiteral("Hint"), "Hint1", QKeySequence(Qt::Key_H), [this] { Hint1Click(); });
+}
+
 // The chat's menu items; the display and the input have their own menus.
 void Tchat::buildChatMenus()
 {
@@ -586,7 +674,7 @@ void Tchat::buildChatMenus()
 
 void Tchat::applyStyle()
 {
-    setStyleSheet(QStringLiteral(R"(
+    m_baseStyle = (QStringLiteral(R"(
 #central { background: #1d2b33; }
 #panel_board { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #2a3b44, stop:1 #1d2b33);
                border: 1px solid #0f181d; border-radius: 6px; }
@@ -618,10 +706,14 @@ QPushButton:checked { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0
 #button_finish { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #8fe39f, stop:1 #3f9a55); }
 #button_draw { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #9cc8f0, stop:1 #4a84bd); }
 #button_start { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffe08a, stop:1 #e0a22a); }
+#button_draw, #button_finish, #button_clear, #button_pause, #button_start, #button_sound, #button_yes, #button_edit,
+#image_edit2 { font-size: 12px; }
 #button_log, #button_x { font-size: 10px; padding: 0; border-radius: 4px; }
-#panel_winner, #panel_penalty, #panel_laydown, #panel_log {
+#panel_winner, #panel_penalty, #panel_laydown, #panel_log, #panel_round {
     background: rgba(250,246,232,245); border: 2px solid #c9a23a; border-radius: 10px; }
-#panel_winner QLabel, #panel_penalty QLabel, #panel_laydown QLabel, #panel_log QLabel { color: #2a2010; }
+#panel_winner QLabel, #panel_penalty QLabel, #panel_laydown QLabel, #panel_log QLabel, #panel_round QLabel { color: #2a2010; }
+QLabel#penalty_set { color: #a01010; font-weight: bold; }
+QLabel#round_lines { font-size: 12px; }
 QLabel#label_winner1 { font-weight: bold; color: #b07800; }
 QLabel#label_winner2 { font-weight: bold; color: rgba(60,40,0,90); }
 QLabel#winner_note { font-size: 11px; color: #5a4a2a; }
@@ -635,6 +727,7 @@ QPushButton[phrase="true"] { font-size: 10px; padding: 0; border-radius: 4px; }
 #memo_log { background: #ffffff; color: #202020; border: 1px solid #c9b98a; }
 #panel_cards { background: #5a3216; border-radius: 4px; }
 )"));
+    setStyleSheet(ScaledLayout::scaledStyleSheet(m_baseStyle, m_scale));
 }
 
 void Tchat::showDialog(QDialog* dialog)
@@ -672,12 +765,15 @@ void Tchat::showEvent(QShowEvent* event)
     if (m_shownOnce) return;
     m_shownOnce = true;
     m_savedBounds = bounds();
+    centralWidget()->setFocus();
     // Start-up runs once every window exists and the table is on screen.
     QTimer::singleShot(0, this, &Tchat::processparams);
 }
 
 void Tchat::closeEvent(QCloseEvent* event)
 {
+    // A connection that ends from here on ends because the table goes.
+    m_closing = true;
     saveBoundsOnClose();
     // The side windows go with the table, so closing it ends the program.
     for (QDialog* side : {static_cast<QDialog*>(m_about), static_cast<QDialog*>(m_gamestart),

@@ -12,11 +12,14 @@
 #include "store/settings.h"
 #include "table/core/chatrules.h"
 #include "table/core/tablemirror.h"
+#include "table/core/tablescale.h"
+#include "table/scaledlayout.h"
 #include "table/tilepictures.h"
 
 #include <QColor>
 #include <QHash>
 #include <QMainWindow>
+#include <QPoint>
 #include <QStringList>
 
 #include <array>
@@ -109,6 +112,7 @@ public:
     void saveinifile();
     const brixo::TableSettings& settings() const { return m_settings; }
     void PlaySounds1Click(bool on);
+    void showSoundChoice();
     void New1Click(bool newSound);
     void Fast1Click(int milliseconds);
     void Level1Click(brixo::BotLevel level);
@@ -162,6 +166,13 @@ public:
     // A press on a tile of the rack; Shift or Ctrl choose how a selected
     // tile completes itself once placed.
     void cardimagesMouseDown(CardImage* card, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    // Dragging (chatdrag.cpp): a tile picked up by a press follows the
+    // pointer while the button is held and is dropped where it comes up, by
+    // the rules of a click there; a drop the rules refuse puts it back.
+    void carryTo(const QPoint& global);
+    void dropAt(const QPoint& global);
+    // The tile in the hand goes back where it came from.
+    void putBackHeldTile();
 
     // ---- turn buttons, clock, sorting and the window (chatinput.cpp) ----
     void button_clearClick();
@@ -182,6 +193,12 @@ public:
     void FormResize();
     void ResetScreenLocation1Click();
 
+    // ---- the table's size (chatscale.cpp) ----
+    // A size choice in percent, 0 to fit the window; saved.
+    void TableSize1Click(int percent);
+    // The size the table is drawn at now.
+    const brixo::TableScale& tableScale() const { return m_scale; }
+
 signals:
     // A preference the settings file keeps was changed by the player.
     void settingsChanged();
@@ -191,8 +208,9 @@ public:
     QFrame* panel_board = nullptr;
     QLabel* boardimage;
     BoardView* board;
-    QScrollArea* panel_cards;
+    QFrame* panel_cards;
     QWidget* m_cardsArea;
+    QLabel* rack_wood;
     QLabel* draggingimage;
     std::array<QLabel*, 5> label_playername{};
     std::array<QLabel*, 5> label_score{};
@@ -223,6 +241,10 @@ public:
     QPushButton* button_clear;
     QPushButton* button_finish;
     QFrame* panel_penalty;
+    QLabel* penalty_set; // names the first set that is not valid
+    QFrame* panel_round;  // each seat's tiles left and points at a round's end
+    QLabel* round_lines;
+    QPushButton* button_sound;
     QPushButton* button_yes;
     QPushButton* button_edit;
     QFrame* panel_laydown;
@@ -243,6 +265,7 @@ public:
     QAction* SpyList1;
     QAction* ViewTally1;
     QAction* GameLog1;
+    QMenu* TableSize1;
     QAction* Symbols1;
     QAction* HighContrast1;
     QAction* PlaySounds1;
@@ -257,6 +280,14 @@ public:
     QAction* NormalLevel1;
     QAction* ExpertLevel1;
     QAction* Hint1;
+    // The turn's menu, each item with its key.
+    QAction* Draw1;
+    QAction* Finish1;
+    QAction* Clear1;
+    QAction* Undo1;
+    QAction* PutBack1;
+    QAction* Pause1;
+    QAction* Sort1;
     QAction* RemoveFromGame1;
     QAction* SettoJustWatch1;
     QAction* UnsetJustWatch1;
@@ -295,6 +326,7 @@ private:
     void buildChat();
     void buildPhraseButtons(QWidget* parent, const QRect& row);
     void buildMenus();
+    void buildTurnMenu();
     void buildChatMenus();
     void applyStyle();
     void showLog(bool on);
@@ -305,6 +337,7 @@ private:
     void send(const std::string& frame);
     void dispatch(std::string_view command, std::string_view args);
     void sockInfoClosed();
+    void hostUnreachable();
     void gameIsFull();
     void offerLobby();
 
@@ -318,9 +351,22 @@ private:
     void renderLog();
     void renderRack();
     void renderHand();
+    void renderPenalty();
+    void renderRound();
+
+    // the table's size (chatscale.cpp)
+    void applyTableSize();
+    void placeBoardPanel();
+    // The room the table may take at a fixed size: the screen's work area
+    // less the window's frame and menu.
+    QSize roomOnScreen() const;
 
     // input (chatinput.cpp)
     void setSortChoice(SortChoice choice);
+    void beginCarry(const QPoint& global);
+    void takeKeyboard();
+    // The rack tile drawn in front at a point, if any.
+    CardImage* cardAt(const QPoint& global) const;
     void showDragImageAt(const QPoint& inPanel);
 
     // chat (chatlines.cpp)
@@ -350,6 +396,8 @@ private:
     QtServerHost* m_server = nullptr;
     TSock* m_sock = nullptr;
     TSock* m_sock11 = nullptr;
+    QTimer* m_connectTimer = nullptr;
+    QString m_connectHost;
     MessagePump* m_receivedlist;
     bool m_closing = false;
     bool m_shownOnce = false;
@@ -358,6 +406,14 @@ private:
     QString m_playerName;
     QString m_hostAddress;
     int m_popupSeat = 0; // popup_kick's tag
+
+    // A press that picked a tile up, while its button is held.
+    struct Carry {
+        bool pressed = false;
+        bool moved = false;
+        QPoint start;
+    };
+    Carry m_carry;
 
     // Preferences: the menus, buttons and dialogs show them.
     SortChoice m_sortChoice = SortChoice::ByNumber;
@@ -380,6 +436,10 @@ private:
     int m_clockStartsShown = 0;
     int m_logShownGeneration = -1;
     int m_logShownLines = 0;
+
+    ScaledLayout m_layout;
+    brixo::TableScale m_scale;
+    QString m_baseStyle;
 
     TilePictures m_pictures;
     SoundPlayer* m_sounds;

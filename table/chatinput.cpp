@@ -9,6 +9,8 @@
 #include "table/core/tablehint.h"
 
 #include <QAction>
+#include <QCursor>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -37,9 +39,13 @@ placerules::Completion completionOf(Qt::KeyboardModifiers modifiers)
 
 void Tchat::boardMouseDown(Qt::MouseButton button, int x, int y)
 {
-    const placerules::PressCell cell = placerules::cellOfPress(x, y);
+    takeKeyboard();
+    const placerules::PressCell cell = m_scale.cellOfPress(x, y);
+    const bool emptyBefore = m_mirror.hand().empty();
     apply(m_mirror.boardMouseDown(pressOf(button), cell.col, cell.row));
-    if (!m_mirror.hand().empty()) showDragImageAt(board->pos() + QPoint(x + 3, y + 3));
+    if (m_mirror.hand().empty()) return;
+    showDragImageAt(board->pos() + QPoint(x + 3, y + 3));
+    if (emptyBefore && button == Qt::LeftButton) beginCarry(board->mapToGlobal(QPoint(x, y)));
 }
 
 void Tchat::boardMouseMove(int x, int y)
@@ -51,6 +57,13 @@ void Tchat::boardMouseMove(int x, int y)
     }
     board->setCursor(Qt::PointingHandCursor);
     showDragImageAt(board->pos() + QPoint(x + 3, y + 3));
+    if (m_carry.pressed) carryTo(board->mapToGlobal(QPoint(x, y)));
+}
+
+// Playing a tile hands the keys back to the table from the chat line.
+void Tchat::takeKeyboard()
+{
+    if (mychat->hasFocus()) centralWidget()->setFocus();
 }
 
 void Tchat::showDragImageAt(const QPoint& inPanel)
@@ -63,12 +76,16 @@ void Tchat::showDragImageAt(const QPoint& inPanel)
 void Tchat::cardimagesMouseDown(CardImage* pressed, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
     if (!pressed) return;
+    takeKeyboard();
     const int slot = pressed->tag();
     const bool heldBefore = m_mirror.hand().holdsSlot(slot);
     apply(m_mirror.cardimagesMouseDown(slot, pressOf(button), completionOf(modifiers)));
     // Until the pointer reaches the board the picked tile sits over its card.
-    if (!heldBefore && m_mirror.hand().holdsSlot(slot))
-        showDragImageAt(pressed->mapTo(panel_board, QPoint((CardImage::kWidth - BoardView::kCellWidth) / 2, -34)));
+    if (!heldBefore && m_mirror.hand().holdsSlot(slot)) {
+        if (button == Qt::LeftButton) beginCarry(QCursor::pos());
+        showDragImageAt(pressed->mapTo(panel_board, QPoint((pressed->width() - draggingimage->width()) / 2,
+                                                           -draggingimage->height() - m_scale.px(4))));
+    }
 }
 
 // ---- the turn's buttons and clock ----------------------------------------------------
@@ -199,6 +216,12 @@ void Tchat::StartGame1Click()
         QMessageBox::information(this, QStringLiteral("Brixo"), QStringLiteral("You are not connected"));
         return;
     }
+    // A game in play is not thrown away by a slip of the mouse.
+    if (m_mirror.options().known && !m_mirror.startOffered() &&
+        QMessageBox::question(this, QStringLiteral("Brixo"),
+                              QStringLiteral("A game is being played. End it and start a new game?"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
     m_gamestart->show();
     m_gamestart->raise();
     m_gamestart->activateWindow();
@@ -210,8 +233,8 @@ void Tchat::StartGame1Click()
 void Tchat::FormResize()
 {
     if (!panel_board || !centralWidget()) return; // still being built
-    const QRect panel = panel_board->geometry();
-    const QSize client(panel.right() + 1 + 15, panel.bottom() + 1 + 12);
+    const QSize client(panel_board->width() + m_scale.px(8) + m_scale.px(15),
+                       panel_board->height() + m_scale.px(4) + m_scale.px(12));
     const QSize now = centralWidget()->size();
     if (now.width() >= client.width() && now.height() >= client.height()) return;
     resize(width() + qMax(0, client.width() - now.width()), height() + qMax(0, client.height() - now.height()));
@@ -221,6 +244,7 @@ void Tchat::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     FormResize();
+    applyTableSize();
 }
 
 void Tchat::ResetScreenLocation1Click()

@@ -105,7 +105,7 @@ void Tchat::N14Click(int size)
 void Tchat::showTextSize()
 {
     QFont font = mainchat->font();
-    font.setPointSize(m_settings.textsize);
+    font.setPointSizeF(m_settings.textsize * m_scale.factor());
     mainchat->setFont(font);
     for (QAction* item : TextSize1->actions()) item->setChecked(item->data().toInt() == m_settings.textsize);
 }

@@ -15,6 +15,7 @@
 #include "table/tilesets.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QActionGroup>
 #include <QCheckBox>
 #include <QFileInfo>
@@ -110,7 +111,7 @@ void Tchat::applySettings()
     showTextColour();
     for (int n = 1; n <= brixo::kPhraseCount; ++n)
         if (!m_settings.phrases[n - 1].empty()) setPhrase(n, QString::fromStdString(m_settings.phrases[n - 1]));
-    PlaySounds1->setChecked(m_settings.playsounds);
+    showSoundChoice();
     m_sounds->setEnabled(m_settings.playsounds);
     setSortChoice(m_settings.sortBySuits ? SortChoice::BySuit : SortChoice::ByNumber);
     if (m_settings.playtoscore) m_gamestart->UpDown1->setPosition(*m_settings.playtoscore);
@@ -125,6 +126,7 @@ void Tchat::applySettings()
     (m_settings.botlevel == brixo::BotLevel::Expert ? ExpertLevel1 : NormalLevel1)->setChecked(true);
     m_download->setAddress(QUrl(QString::fromStdString(m_settings.lobbyDownload)));
     applyLook();
+    applyTableSize();
 }
 
 // ---- the window's place ----------------------------------------------------------------
@@ -157,7 +159,17 @@ void Tchat::PlaySounds1Click(bool on)
 {
     m_settings.playsounds = on;
     m_sounds->setEnabled(on);
+    showSoundChoice();
     saveinifile();
+}
+
+// The menu item and the button beside the clock both show the choice.
+void Tchat::showSoundChoice()
+{
+    PlaySounds1->setChecked(m_settings.playsounds);
+    button_sound->setChecked(m_settings.playsounds);
+    button_sound->setToolTip(m_settings.playsounds ? QStringLiteral("Sounds on: click to turn them off")
+                                                   : QStringLiteral("Sounds off: click to turn them on"));
 }
 
 void Tchat::New1Click(bool newSound)

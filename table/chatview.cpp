@@ -8,6 +8,8 @@
 #include "table/blinksign.h"
 #include "table/boardview.h"
 #include "table/cardimage.h"
+#include "table/core/boardproblems.h"
+#include "table/core/racklayout.h"
 #include "table/core/seatwords.h"
 #include "table/core/tablehint.h"
 #include "table/fittext.h"
@@ -20,6 +22,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
 
 using brixo::TableMirror;
 
@@ -103,7 +106,8 @@ void Tchat::renderInfo()
     label_tilesleft->setText(text(tilesLeft(m_mirror.tilesLeft())));
 
     const TurnClock& clock = m_mirror.clock();
-    image_timer->resize(clock.barWidth(), image_timer->height());
+    const int track = image_timer->parentWidget()->width();
+    image_timer->resize(clock.barWidth(track), image_timer->height());
     label_timer->setStyleSheet(clock.running() && clock.red() ? kClockRed : kClockColour);
     label_timer->setText(text(clockText(clock.secondsLeft())));
     // A clock started afresh begins a whole second.
@@ -126,6 +130,12 @@ void Tchat::renderTurn()
     else animated_incomplete->stop();
     button_pause->setEnabled(c.pauseEnabled);
     button_pause->setChecked(m_mirror.paused());
+    Draw1->setEnabled(c.draw && !c.penaltyPanel);
+    Finish1->setEnabled(c.finish && !c.penaltyPanel);
+    Clear1->setEnabled(c.clear);
+    Undo1->setEnabled(m_mirror.mayUndo());
+    PutBack1->setEnabled(!m_mirror.hand().empty());
+    Pause1->setEnabled(c.pauseEnabled);
 
     const auto overlay = [](QWidget* w, bool on) {
         if (on && w->isHidden()) w->raise();
@@ -138,15 +148,56 @@ void Tchat::renderTurn()
     overlay(label_sitout, m_mirror.waitingForRound());
     const QString won = text(m_mirror.winnerText());
     if (label_winner1->text() != won) {
-        setFittedText(label_winner1, won, 20);
-        setFittedText(label_winner2, won, 20);
+        setFittedText(label_winner1, won, m_scale.px(20));
+        setFittedText(label_winner2, won, m_scale.px(20));
     }
     overlay(panel_winner, !won.isEmpty());
     overlay(button_start, m_mirror.startOffered());
 
-    const QString status = text(m_mirror.status());
-    if (label_status->text() != status) setFittedText(label_status, status, 12);
+    // Why a press was refused comes first; on a first lay-down, how far it has got.
+    QString status = text(m_mirror.refusal().empty() ? m_mirror.status() : m_mirror.refusal());
+    if (const std::optional<int> laid = m_mirror.layDownPoints(); laid && *laid > 0 && m_mirror.refusal().empty())
+        status += QStringLiteral("  ") + text(brixo::seatwords::layDownProgress(*laid));
+    if (label_status->text() != status) setFittedText(label_status, status, m_scale.px(12));
     label_played->setText(text(m_mirror.lastAction()));
+    renderPenalty();
+    renderRound();
+}
+
+// The penalty question names the first set that is not valid and stands
+// over the half of the board that set is not in.
+void Tchat::renderPenalty()
+{
+    if (!panel_penalty->isVisible()) return;
+    const std::vector<brixo::BoardProblem> problems = brixo::boardproblems(m_mirror.board());
+    QString named;
+    int top = 110;
+    if (!problems.empty()) {
+        const brixo::BoardProblem& first = problems.front();
+        QStringList tiles;
+        for (int col = first.first; col <= first.last; ++col)
+            tiles << text(brixo::gettilename(m_mirror.board().at(col, first.row)));
+        named = QStringLiteral("%1: %2.").arg(tiles.join(QStringLiteral(", ")), text(first.reason));
+        top = first.row <= 6 ? 380 - 162 - 8 : 8;
+    }
+    penalty_set->setText(named);
+    panel_penalty->move(panel_penalty->x(), m_scale.px(top));
+}
+
+void Tchat::renderRound()
+{
+    const std::vector<brixo::RoundLine>& lines = m_mirror.roundSummary();
+    QStringList shown;
+    for (const brixo::RoundLine& line : lines)
+        shown << QStringLiteral("%1: %2 %3 left, %4 points")
+                     .arg(text(line.name))
+                     .arg(line.tiles)
+                     .arg(line.tiles == 1 ? QStringLiteral("tile") : QStringLiteral("tiles"))
+                     .arg(line.points > 0 ? QStringLiteral("+%1").arg(line.points) : QString::number(line.points));
+    round_lines->setText(shown.join(QLatin1Char('\n')));
+    const bool on = !lines.empty() && m_mirror.winnerText().empty();
+    if (on && panel_round->isHidden()) panel_round->raise();
+    panel_round->setVisible(on);
 }
 
 void Tchat::renderLog()
@@ -165,6 +216,7 @@ void Tchat::renderLog()
 void Tchat::renderRack()
 {
     const RackPositions& places = m_mirror.rackPositions();
+    const std::vector<racklayout::Spot> spots = racklayout::spots(places.count());
     std::vector<int> order;
     QHash<int, CardImage*> kept;
     for (int p = 1; p <= RackPositions::kPositions; ++p) {
@@ -182,11 +234,18 @@ void Tchat::renderRack()
             card = new CardImage(slot, tile, m_cardsArea);
             card->setPixmap(m_pictures.big(tile));
             connect(card, &CardImage::pressed, this, &Tchat::cardimagesMouseDown);
+            connect(card, &CardImage::dragged, this, &Tchat::carryTo);
+            connect(card, &CardImage::released, this, &Tchat::dropAt);
         }
         const bool raised = m_mirror.hand().holdsSlot(slot);
-        card->move((p - 1) * CardImage::kWidth, raised ? CardImage::kRaisedTop : CardImage::kRestingTop);
+        const racklayout::Spot& spot = spots.at(std::min<std::size_t>(p, spots.size()) - 1);
+        const brixo::ScaledRect at =
+            m_scale.rect(spot.x, raised ? spot.y - spot.raise : spot.y, spot.width, spot.height);
+        card->setGeometry(at.x, at.y, at.width, at.height);
         card->setVisible(!m_mirror.awaitingFree(slot));
         card->setMarked(std::find(m_hintSlots.begin(), m_hintSlots.end(), slot) != m_hintSlots.end());
+        const std::vector<int>& drawn = m_mirror.justDrawn();
+        card->setJustDrawn(std::find(drawn.begin(), drawn.end(), slot) != drawn.end());
         kept.insert(slot, card);
         order.push_back(slot);
     }

@@ -26,8 +26,8 @@ public:
     int secondsLeft() const { return m_secondsLeft; }
     bool running() const { return m_secondsLeft >= 1; }
     // The bar's width in proportion to the time left, rounded up so that it
-    // empties only when the time is out.
-    int barWidth() const;
+    // empties only when the time is out; fullWidth at the turn's start.
+    int barWidth(int fullWidth = kBarWidth) const;
     bool red() const { return m_secondsLeft < kRedBelow; }
     bool ticksAloud() const
     {

@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -167,6 +168,31 @@ TEST(TableConnection, TheWindowClosesWhenTheServerGoes)
     ASSERT_TRUE(server.waitForTable());
     EXPECT_TRUE(table.isVisible());
     server.tables[0]->close();
+    // It says why before it goes.
+    EXPECT_EQ(answerMessageBox(), "The connection to the game was lost.");
+    EXPECT_TRUE(waitFor([&] { return !table.isVisible(); }));
+}
+
+TEST(TableConnection, AHostOutOfReachIsNamedAndTriedAgainAndItsLeavingIsTold)
+{
+    std::optional<FakeServer> nobody;
+    nobody.emplace();
+    const QByteArray closedPort = qgetenv("BRIXO_PORT");
+    nobody.reset();
+    qputenv("BRIXO_PORT", closedPort);
+    Tchat table({QStringLiteral("Ann"), QStringLiteral("127.0.0.1"), QStringLiteral("false")});
+    table.show();
+    QMessageBox* box = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())); }));
+    EXPECT_EQ(box->text(), "Could not reach the host at 127.0.0.1.");
+
+    // The host is up now: trying again reaches it.
+    FakeServer server;
+    box->button(QMessageBox::Retry)->click();
+    ASSERT_TRUE(server.waitForTable());
+    EXPECT_TRUE(table.isVisible());
+    server.tables[0]->close();
+    EXPECT_EQ(answerMessageBox(), "The host has left the game.");
     EXPECT_TRUE(waitFor([&] { return !table.isVisible(); }));
 }
 

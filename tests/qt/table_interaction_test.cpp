@@ -11,7 +11,9 @@
 #include "table/cardimage.h"
 #include "tests/tilecodes.h"
 
+#include <QApplication>
 #include <QFrame>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -159,6 +161,56 @@ TEST(TableMouse, TheDragImageFollowsThePointerWhileATileIsHeld)
     EXPECT_TRUE(p.table.draggingimage->isHidden());
     p.table.boardMouseMove(50, 60);
     EXPECT_NE(p.table.board->cursor().shape(), Qt::PointingHandCursor);
+}
+
+namespace {
+
+// Presses on `from`, moves with the button held to a point of `over` and lets
+// go there, as a mouse held down does: every event goes to `from`.
+void drag(QWidget* from, QPoint fromAt, QWidget* over, QPoint overAt)
+{
+    const QPoint global = over->mapToGlobal(overAt);
+    const auto send = [from](QEvent::Type type, QPoint global, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, from->mapFromGlobal(global), global, button, held, Qt::NoModifier);
+        QApplication::sendEvent(from, &event);
+    };
+    send(QEvent::MouseButtonPress, from->mapToGlobal(fromAt), Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, global, Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, global, Qt::LeftButton, Qt::NoButton);
+}
+
+} // namespace
+
+TEST(TableMouse, ADraggedTileGoesDownAsAClickWouldAndARefusedDropGoesBack)
+{
+    PlayTable p;
+    p.myTurn({{1, green(5)}, {2, green(6)}, {3, red(9)}});
+    const QPoint middle(20, 30);
+
+    drag(p.table.card(1), middle, p.table.board, PlayTable::at(3, 2));
+    EXPECT_EQ(p.table.mirror().board().at(3, 2), green(5));
+    EXPECT_TRUE(p.table.mirror().hand().empty());
+    EXPECT_EQ(p.sent(), (std::vector<std::string>{place(1, 3, 2)}));
+
+    // A taken cell refuses the tile, which goes back to the rack.
+    drag(p.table.card(3), middle, p.table.board, PlayTable::at(3, 2));
+    EXPECT_TRUE(p.table.mirror().hand().empty());
+    EXPECT_EQ(p.table.card(3)->y(), CardImage::kRestingTop);
+    EXPECT_TRUE(p.sent().empty());
+
+    // A board tile laid this turn moves to the cell it is dropped on.
+    drag(p.table.board, PlayTable::at(3, 2), p.table.board, PlayTable::at(6, 4));
+    EXPECT_EQ(p.table.mirror().board().at(6, 4), green(5));
+    EXPECT_EQ(p.table.mirror().board().at(3, 2), kNoTile);
+    EXPECT_EQ(p.sent(), (std::vector<std::string>{line(msg::swaptilesRequest({1, 6, 4, 3, 2}))}));
+
+    // Dropped on another rack tile, the two change places; off the table it goes back.
+    const int before = p.table.card(3)->x();
+    drag(p.table.card(2), middle, p.table.card(3), middle);
+    EXPECT_EQ(p.table.card(2)->x(), before);
+    drag(p.table.card(3), middle, p.table.button_log, QPoint(2, 2));
+    EXPECT_TRUE(p.table.mirror().hand().empty());
+    EXPECT_TRUE(p.sent().empty());
 }
 
 TEST(TableSort, TheTwoButtonsSortStablyAndTheRaisedTileMovesWithItsPlace)

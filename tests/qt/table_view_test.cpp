@@ -203,14 +203,15 @@ TEST(TableView, TheClockBarShrinksAndTheLabelTurnsRedUnderTwentySeconds)
     t.login(1);
     t.feed(msg::startgame({"You", 500, 60, "t", "f", 14}));
     t.feed(msg::nextplayer({1, 70, {}}));
-    EXPECT_EQ(t.table->image_timer->width(), 184);
+    const int track = t.table->image_timer->parentWidget()->width();
+    EXPECT_EQ(t.table->image_timer->width(), track);
     EXPECT_EQ(t.table->label_timer->text(), "Time: 1:00");
     for (int i = 0; i < 40; ++i) t.table->turntimeTimer();
     EXPECT_EQ(t.table->label_timer->text(), "Time: 0:20");
     EXPECT_FALSE(t.table->label_timer->styleSheet().contains("#ff0000"));
     t.table->turntimeTimer();
     EXPECT_TRUE(t.table->label_timer->styleSheet().contains("#ff0000"));
-    EXPECT_EQ(t.table->image_timer->width(), 59); // 184 * 19 / 60, rounded up
+    EXPECT_EQ(t.table->image_timer->width(), (track * 19 + 59) / 60); // rounded up
     t.feed(msg::nextplayer({2, 69, {}}));
     EXPECT_FALSE(t.table->label_timer->styleSheet().contains("#ff0000"));
 }
