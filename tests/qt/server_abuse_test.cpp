@@ -107,7 +107,8 @@ TEST(ServerAbuse, AGameReachesItsWinnerWhileTablesMisbehave)
     ASSERT_TRUE(watch([&] { return back.rack().tilecount() == server.slotTable()[3].rack.tilecount(); }));
     EXPECT_EQ(back.rack().items(), server.slotTable()[3].rack.items());
 
-    ASSERT_TRUE(watch([&] { return !ann.winner().empty(); }, 60000)) << ann.count("CMD_endround") << " rounds";
+    // Generous: the whole suite may share a busy machine with this game.
+    ASSERT_TRUE(watch([&] { return !ann.winner().empty(); }, 180000)) << ann.count("CMD_endround") << " rounds";
     EXPECT_TRUE(conserved);
     EXPECT_LT(peak, 3 * 1024 * 1024) << "bytes the server held at most";
 }
