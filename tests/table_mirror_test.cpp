@@ -274,10 +274,12 @@ TEST(MirrorTurns, OnlyTilesThatAreNotLaidTilesComingBackAreDrawn)
     EXPECT_EQ(f.t.justDrawn(), std::vector<int>{3});
     EXPECT_EQ(f.t.lastAction(), "You drew a tile.");
     EXPECT_EQ(std::count(f.t.log().begin(), f.t.log().end(), "You drew a tile."), 1);
-    // Kept through the other seats' turns, until this seat's next one.
+    // Kept through the other seats' turns and this seat's next one.
     f.feed(msg::nextplayer({2, 60, {}}));
     EXPECT_EQ(f.t.justDrawn(), std::vector<int>{3});
     f.feed(msg::nextplayer({1, 59, {}}));
+    EXPECT_EQ(f.t.justDrawn(), std::vector<int>{3});
+    f.feed(msg::nextplayer({2, 59, {}}));
     EXPECT_TRUE(f.t.justDrawn().empty());
 }
 

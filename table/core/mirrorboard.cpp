@@ -223,6 +223,7 @@ void TableMirror::yourtiles(std::string_view args)
         } else if (m_turn.watched && mine(m_turnSeat) && Rack::validSlot(item.slot) && isTile(item.tile)) {
             ++drawn;
             m_justDrawn.push_back(item.slot);
+            m_drawnThisTurn.push_back(item.slot);
         }
         newcard(item);
     }
@@ -256,6 +257,7 @@ void TableMirror::freecard(std::string_view args)
     // computer while its player just watches.
     if (mine(m_turnSeat) && isTile(m_rack.at(m->rackslot))) m_laid.push_back({m->rackslot, m_rack.at(m->rackslot)});
     std::erase(m_justDrawn, m->rackslot);
+    std::erase(m_drawnThisTurn, m->rackslot);
     m_rack.set(m->rackslot, kNoTile);
     m_placed[m->rackslot - 1] = false;
     movecards(m->rackslot);
@@ -272,6 +274,7 @@ void TableMirror::clearallcards()
     m_positions.clearallcards();
     m_rack.clear();
     m_justDrawn.clear();
+    m_drawnThisTurn.clear();
     m_placed.fill(false);
 }
 

@@ -191,6 +191,7 @@ void TableMirror::endround(std::string_view args)
     takeBackTurn();
     m_laid.clear();
     m_justDrawn.clear();
+    m_drawnThisTurn.clear();
     hideTurnControls();
     m_clock.stopAt(0);
     std::optional<int> turnSeatTiles;
@@ -254,8 +255,13 @@ void TableMirror::getnextplayer(std::string_view args)
     // A turn running when this table caught up was not seen from its start.
     if (!m_catchingUp) m_turn = {true, nextSeatTiles, false};
     m_catchingUp = false;
+    // The marks of earlier draws go when this seat's turn ends, so a drawn
+    // tile stays marked through the whole of the seat's next turn.
+    if (mine(m_turnSeat) && !mine(m->turnseat)) {
+        m_justDrawn = std::move(m_drawnThisTurn);
+        m_drawnThisTurn.clear();
+    }
     m_turnSeat = m->turnseat;
-    if (mine(m_turnSeat)) m_justDrawn.clear();
     m_tilesLeft = m->tilesleft;
     for (const msg::SeatCount& count : m->seats) {
         SeatState* s = seatAt(count.seat);

@@ -182,7 +182,7 @@ public:
     int offeredTile(int slot) const { return awaitingFree(slot) ? kNoTile : m_rack.at(slot); }
 
     // The rack slots of the tiles this table drew last, from the draw until
-    // its next turn starts or the round ends; a slot leaves when its tile
+    // the end of its next turn or of the round; a slot leaves when its tile
     // leaves the rack.
     const std::vector<int>& justDrawn() const { return m_justDrawn; }
 
@@ -386,6 +386,7 @@ private:
     std::vector<MadeMove> m_history;
     int m_presses = 0;
     std::vector<int> m_justDrawn;
+    std::vector<int> m_drawnThisTurn; // of m_justDrawn, the draws of the seat's turn now running
     // The cells the last finished turn changed, marked until the next change.
     std::array<bool, BoardGrid::kColumns * BoardGrid::kRows> m_marks{};
     Rack m_rack;
