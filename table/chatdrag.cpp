@@ -43,8 +43,7 @@ void Tchat::dropAt(const QPoint& global)
 void Tchat::putBackHeldTile()
 {
     m_carry = {};
-    // A right press puts the held tile back, on the board as on the rack.
-    if (!m_mirror.hand().empty()) apply(m_mirror.boardMouseDown(brixo::Press::Right, 0, 0));
+    if (!m_mirror.hand().empty()) apply(m_mirror.putBack());
 }
 
 CardImage* Tchat::cardAt(const QPoint& global) const

@@ -186,6 +186,14 @@ void TableMirror::refuseNotice(std::string line)
     sound("nocando");
 }
 
+// The held tile goes back where it came from. The reason a drop there was
+// refused stays for the status line.
+TableUpdate TableMirror::putBack()
+{
+    if (!m_hand.empty()) putDownOrBack("clearcard");
+    return done();
+}
+
 // ---- the turn's buttons ---------------------------------------------------------------
 
 TableUpdate TableMirror::undoLastMove()

@@ -138,6 +138,8 @@ public:
     // back or refused in the meantime are passed by; with nothing to take
     // back nothing happens.
     TableUpdate undoLastMove();
+    // The tile in the hand goes back (Esc, or a drop the rules refused).
+    TableUpdate putBack();
     bool mayUndo() const { return mayPlay() && (!m_hand.empty() || !m_history.empty()); }
     TableUpdate button_clearClick();
     TableUpdate button_finishClick();

@@ -195,6 +195,7 @@ TEST(TableMouse, ADraggedTileGoesDownAsAClickWouldAndARefusedDropGoesBack)
     // A taken cell refuses the tile, which goes back to the rack.
     drag(p.table.card(3), middle, p.table.board, PlayTable::at(3, 2));
     EXPECT_TRUE(p.table.mirror().hand().empty());
+    EXPECT_EQ(p.table.label_status->text(), "That cell is taken.");
     EXPECT_EQ(p.table.card(3)->y(), CardImage::kRestingTop);
     EXPECT_TRUE(p.sent().empty());
 
