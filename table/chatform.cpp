@@ -712,6 +712,7 @@ QPushButton:checked { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0
 #panel_winner, #panel_penalty, #panel_laydown, #panel_log, #panel_round {
     background: rgba(250,246,232,245); border: 2px solid #c9a23a; border-radius: 10px; }
 #panel_winner QLabel, #panel_penalty QLabel, #panel_laydown QLabel, #panel_log QLabel, #panel_round QLabel { color: #2a2010; }
+#panel_penalty QLabel, #panel_laydown QLabel { font-size: 12px; }
 QLabel#penalty_set { color: #a01010; font-weight: bold; }
 QLabel#round_lines { font-size: 12px; }
 QLabel#label_winner1 { font-weight: bold; color: #b07800; }
@@ -719,12 +720,12 @@ QLabel#label_winner2 { font-weight: bold; color: rgba(60,40,0,90); }
 QLabel#winner_note { font-size: 11px; color: #5a4a2a; }
 QLabel[heading="true"] { font-weight: bold; font-size: 13px; }
 QLabel#label_sitout { background: rgba(250,246,232,235); color: #2a2010; border: 2px solid #c9a23a;
-                border-radius: 10px; font-weight: bold; padding: 6px; }
+                border-radius: 10px; font-weight: bold; padding: 6px; font-size: 12px; }
 QLabel#image_cover { background: rgba(10,20,25,170); }
 #mainchat { background: #eff0ca; color: #000000; border: 1px solid #0f181d; border-radius: 4px; }
-#mychat { background: #ffffff; border: 1px solid #0f181d; border-radius: 4px; padding: 1px 4px; }
+#mychat { background: #ffffff; border: 1px solid #0f181d; border-radius: 4px; padding: 1px 4px; font-size: 12px; }
 QPushButton[phrase="true"] { font-size: 10px; padding: 0; border-radius: 4px; }
-#memo_log { background: #ffffff; color: #202020; border: 1px solid #c9b98a; }
+#memo_log { background: #ffffff; color: #202020; border: 1px solid #c9b98a; font-size: 12px; }
 #panel_cards { background: #5a3216; border-radius: 4px; }
 )"));
     setStyleSheet(ScaledLayout::scaledStyleSheet(m_baseStyle, m_scale));

@@ -54,10 +54,12 @@ void Tchat::applyTableSize()
     }
     m_scale = scale;
     m_layout.apply(m_scale);
-    setStyleSheet(ScaledLayout::scaledStyleSheet(m_baseStyle, m_scale));
+    // The font first: setting the style sheet afterwards styles every part
+    // anew from it.
     QFont font = QApplication::font();
     font.setPointSizeF(font.pointSizeF() * m_scale.factor());
     centralWidget()->setFont(font);
+    setStyleSheet(ScaledLayout::scaledStyleSheet(m_baseStyle, m_scale));
     rack_wood->setPixmap(artwork::rackWood(rack_wood->width(), rack_wood->height()));
     board->setScale(m_scale);
     showTextSize();
