@@ -168,7 +168,7 @@ void Tchat::renderTurn()
 // over the half of the board that set is not in.
 void Tchat::renderPenalty()
 {
-    if (!panel_penalty->isVisible()) return;
+    if (panel_penalty->isHidden()) return;
     const std::vector<brixo::BoardProblem> problems = brixo::boardproblems(m_mirror.board());
     QString named;
     int top = 110;
@@ -195,6 +195,10 @@ void Tchat::renderRound()
                      .arg(line.tiles == 1 ? QStringLiteral("tile") : QStringLiteral("tiles"))
                      .arg(line.points > 0 ? QStringLiteral("+%1").arg(line.points) : QString::number(line.points));
     round_lines->setText(shown.join(QLatin1Char('\n')));
+    // As tall as its lines, over the lower half of the board.
+    const brixo::ScaledRect place = m_scale.rect(70, 226, 322, 36 + 18 * int(lines.size()));
+    panel_round->resize(place.width, place.height);
+    round_lines->resize(round_lines->width(), m_scale.px(18 * int(lines.size()) + 4));
     const bool on = !lines.empty() && m_mirror.winnerText().empty();
     if (on && panel_round->isHidden()) panel_round->raise();
     panel_round->setVisible(on);

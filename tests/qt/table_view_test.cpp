@@ -215,3 +215,29 @@ TEST(TableView, TheClockBarShrinksAndTheLabelTurnsRedUnderTwentySeconds)
     t.feed(msg::nextplayer({2, 69, {}}));
     EXPECT_FALSE(t.table->label_timer->styleSheet().contains("#ff0000"));
 }
+
+TEST(TableView, ThePenaltyQuestionNamesTheFirstBadSetInSightAndARoundEndsWithItsResult)
+{
+    TableFeed t;
+    t.login(1);
+    t.feed(msg::existingplayers(2, "Klot"));
+    t.feed(msg::startgame({"You", 500, 60, "t", "f", 14}));
+    t.feed(msg::yourtiles(1, {{1, green(5)}, {2, red(5)}, {3, red(6)}}));
+    t.feed(msg::nextplayer({1, 70, {}}));
+    for (int row : {3, 10}) {
+        t.feed(msg::placehistile({1, red(5), 3, row}));
+        t.feed(msg::placehistile({1, red(6), 4, row}));
+        EXPECT_EQ(t.table->board->problemAt(4, row), "Only two tiles.");
+        t.feed(msg::askpenalty(1));
+        EXPECT_EQ(caption(t, "penalty_set"), "Red 5, Red 6: only two tiles.");
+        const QRect set = t.table->board->cellRect(3, row).united(t.table->board->cellRect(4, row));
+        EXPECT_FALSE(t.table->panel_penalty->geometry().intersects(set.translated(t.table->board->pos()))) << row;
+        t.feed(msg::undothemNotice(1, {{3, row, 0}, {4, row, 0}}));
+    }
+
+    t.feed(msg::endround({2, {{1, -20, -20, 5}, {2, 45, 20, 0}}}));
+    EXPECT_TRUE(shown(t, "panel_round"));
+    EXPECT_EQ(caption(t, "round_lines"), "You: 5 tiles left, -20 points\nKlot: 0 tiles left, +20 points");
+    t.feed(msg::startround({-20, 45, 0, 0}));
+    EXPECT_FALSE(shown(t, "panel_round"));
+}
