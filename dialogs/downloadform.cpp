@@ -217,6 +217,8 @@ void Tdownload::showMessage(const QString& text)
 {
     auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Brixo"), text, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("message"));
+    // Dark text on a light box: the window's light-on-cloth text would not read here.
+    box->setStyleSheet(QStringLiteral("QMessageBox { background: #f6f3ea; } QLabel { color: #202020; }"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -59,7 +60,14 @@ void Tchat::offerLobby()
     if (lobby.isEmpty() && QFileInfo::exists(QStringLiteral("/opt/quorvin/quorvinlobby")))
         lobby = QStringLiteral("/opt/quorvin/quorvinlobby");
     m_download->setLobbyProgram(lobby);
-    m_download->move(frameGeometry().right() + 8, y());
+    // Beside the table, but never off the screen.
+    m_download->adjustSize();
+    QPoint beside(frameGeometry().right() + 8, y());
+    if (const QScreen* s = screen()) {
+        const QRect work = s->availableGeometry();
+        beside.setX(qMax(work.left(), qMin(beside.x(), work.right() - m_download->frameGeometry().width())));
+    }
+    m_download->move(beside);
     m_download->show();
 }
 
