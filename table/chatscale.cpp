@@ -62,6 +62,8 @@ void Tchat::applyTableSize()
     setStyleSheet(ScaledLayout::scaledStyleSheet(m_baseStyle, m_scale));
     rack_wood->setPixmap(artwork::rackWood(rack_wood->width(), rack_wood->height()));
     board->setScale(m_scale);
+    m_pictures.setDensity(m_scale.factor() * devicePixelRatio());
+    redrawTiles();
     showTextSize();
     // Texts fitted to their labels are fitted again at the new size.
     label_status->clear();

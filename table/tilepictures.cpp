@@ -9,6 +9,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -209,7 +210,7 @@ QPixmap withSymbol(const QPixmap& picture, int code)
 } // namespace
 
 TilePictures::TilePictures(Look look)
-    : m_look(look), m_emptySmall(canvas(kSmallWidth, kSmallHeight, kScale)),
+    : m_look(look), m_density(kScale), m_emptySmall(canvas(kSmallWidth, kSmallHeight, kScale)),
       m_emptyBig(canvas(kBigWidth, kBigHeight, kScale))
 {
     draw();
@@ -219,6 +220,15 @@ void TilePictures::setLook(Look look)
 {
     if (look == m_look) return;
     m_look = look;
+    draw();
+}
+
+void TilePictures::setDensity(qreal density)
+{
+    // Quarter steps, so a window resized by a few pixels redraws nothing.
+    density = std::max(kScale, std::ceil(density * 4) / 4);
+    if (density == m_density) return;
+    m_density = density;
     draw();
 }
 
@@ -234,12 +244,12 @@ void TilePictures::draw()
         return;
     }
     for (int i = 0; i < kSmallCount; ++i) {
-        if (i == kMark) imagelist_smallcards.append(drawMark(kSmallWidth, kSmallHeight, kScale));
-        else imagelist_smallcards.append(drawTile(i, kSmallWidth, kSmallHeight, kScale, m_look));
+        if (i == kMark) imagelist_smallcards.append(drawMark(kSmallWidth, kSmallHeight, m_density));
+        else imagelist_smallcards.append(drawTile(i, kSmallWidth, kSmallHeight, m_density, m_look));
     }
     for (int i = 0; i < kBigCount; ++i) {
-        if (i == kMark) imagelist_bigcards.append(drawMark(kBigWidth, kBigHeight, kScale));
-        else imagelist_bigcards.append(drawTile(i, kBigWidth, kBigHeight, kScale, m_look));
+        if (i == kMark) imagelist_bigcards.append(drawMark(kBigWidth, kBigHeight, m_density));
+        else imagelist_bigcards.append(drawTile(i, kBigWidth, kBigHeight, m_density, m_look));
     }
 }
 

@@ -56,6 +56,10 @@ public:
     // or without the symbols over it.
     void setLook(Look look);
     Look look() const { return m_look; }
+    // Device pixels per picture pixel to draw the built-in pictures at, so
+    // they stay sharp on a table drawn larger; never below 2.
+    void setDensity(qreal density);
+    qreal density() const { return m_density; }
 
     // Replaces both lists with the pictures cut from a tile set's bitmap.
     // False, and nothing changes, for a bitmap smaller than a set.
@@ -87,6 +91,7 @@ private:
     void draw();
 
     Look m_look;
+    qreal m_density;
     // The loaded tile set's pictures as its bitmap has them; empty for the
     // built-in set.
     QVector<QPixmap> m_setSmall;
