@@ -3,6 +3,7 @@
 #include "tests/qt/tablefeed.h"
 #include "tests/qt/waitfor.h"
 
+#include "dialogs/gamestartform.h"
 #include "net/catalogue.h"
 #include "net/qt/tsock.h"
 #include "net/qt/tsocklistener.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -212,6 +214,23 @@ TEST(TableMouse, ADraggedTileGoesDownAsAClickWouldAndARefusedDropGoesBack)
     drag(p.table.card(3), middle, p.table.button_log, QPoint(2, 2));
     EXPECT_TRUE(p.table.mirror().hand().empty());
     EXPECT_TRUE(p.sent().empty());
+}
+
+TEST(TableWindow, StartGameDuringAGameAsksFirst)
+{
+    PlayTable p;
+    p.myTurn({{1, green(5)}});
+    const auto answer = [](QMessageBox::StandardButton button) {
+        QTimer::singleShot(0, [button] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->button(button)->click();
+        });
+    };
+    answer(QMessageBox::No);
+    p.table.StartGame1Click();
+    EXPECT_FALSE(p.table.gamestart()->isVisible());
+    answer(QMessageBox::Yes);
+    p.table.StartGame1Click();
+    EXPECT_TRUE(p.table.gamestart()->isVisible());
 }
 
 TEST(TableSort, TheTwoButtonsSortStablyAndTheRaisedTileMovesWithItsPlace)
