@@ -80,10 +80,12 @@ QIcon speakerIcon()
 {
     QIcon icon;
     for (bool on : {true, false}) {
-        QPixmap pixmap(36, 36);
+        // Drawn large: an icon is scaled down sharply, never up.
+        QPixmap pixmap(144, 144);
         pixmap.fill(Qt::transparent);
         QPainter p(&pixmap);
         p.setRenderHint(QPainter::Antialiasing);
+        p.scale(4, 4);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x1f, 0x2a, 0x30));
         p.drawPolygon(QPolygonF({QPointF(4, 13), QPointF(11, 13), QPointF(19, 5), QPointF(19, 31), QPointF(11, 23),

@@ -94,7 +94,7 @@ void Tchat::renderInfo()
     const brixo::TableOptions& o = m_mirror.options();
     if (o.known) {
         label_playtoscore->setText(text(playTo(o.playto)));
-        label_timeperturn->setText(text(o.turntimePlain ? timePerTurnPlain(o.turntime) : timePerTurn(o.turntime)));
+        label_timeperturn->setText(text(timePerTurn(o.turntime)));
         label_tp->setText(text(timePenalty(o.penalty)));
     } else {
         label_playtoscore->setText(QStringLiteral("Play To Score: "));

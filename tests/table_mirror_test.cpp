@@ -138,7 +138,6 @@ TEST(MirrorGame, StartAnnouncesTheOptionsAndClearsTheTable)
     f.feed(msg::startgame(options(300, 65, true, false, 20)));
     EXPECT_EQ(f.t.options().playto, 300);
     EXPECT_EQ(f.t.options().turntime, 65);
-    EXPECT_FALSE(f.t.options().turntimePlain);
     EXPECT_TRUE(f.t.options().penalty);
     EXPECT_FALSE(f.t.options().team);
     EXPECT_TRUE(f.t.winnerText().empty());
@@ -162,7 +161,6 @@ TEST(MirrorGame, ALateJoinerSeesTheOptionsTheComputerSeatsAndItsSitOut)
     f.feed(msg::loadstats(stats));
     EXPECT_EQ(f.t.turnSeat(), 2);
     EXPECT_EQ(f.t.options().playto, 700);
-    EXPECT_FALSE(f.t.options().turntimePlain); // minutes and seconds, as at the others
     EXPECT_TRUE(f.t.options().team);
     EXPECT_EQ(f.t.scoreText(1), "40");
     EXPECT_EQ(f.t.tilesText(2), "11");

@@ -244,7 +244,7 @@ TEST_F(TableTurn, ALateJoinerShowsTheTurnAndItsTimeAsTheOthersDo)
     EXPECT_EQ(cy.turnSeat(), 1);
     EXPECT_TRUE(cy.clockRunning());
     EXPECT_EQ(cy.clock().secondsLeft(), 60);
-    EXPECT_EQ(cy.options().turntimePlain, bob.options().turntimePlain);
+    EXPECT_EQ(cy.options().turntime, bob.options().turntime);
     EXPECT_EQ(cy.tilesLeft(), bob.tilesLeft());
     EXPECT_EQ(cy.board(), bob.board());
     EXPECT_TRUE(cy.waitingForRound());

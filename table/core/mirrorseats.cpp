@@ -125,7 +125,6 @@ void TableMirror::startthegame(std::string_view args)
     m_options.known = true;
     m_options.playto = m->playto;
     m_options.turntime = m->turntime;
-    m_options.turntimePlain = false;
     m_options.penalty = m->penalty == "t";
     m_options.team = team;
     m_clock.setTimePerTurn(m->turntime);
@@ -164,7 +163,6 @@ void TableMirror::loadstats(std::string_view args)
     m_options.known = true;
     m_options.playto = m->playto;
     m_options.turntime = m->turntime;
-    m_options.turntimePlain = false;
     m_options.penalty = m->penalty;
     m_options.team = m->team;
     m_clock.setTimePerTurn(m->turntime);

@@ -29,11 +29,6 @@ std::string timePerTurn(int seconds)
     return "Time Per Turn: " + minutesSeconds(seconds);
 }
 
-std::string timePerTurnPlain(int seconds)
-{
-    return "Time Per Turn: " + std::to_string(seconds);
-}
-
 std::string timePenalty(bool on)
 {
     return on ? "Time Penalty: ON" : "Time Penalty: OFF";

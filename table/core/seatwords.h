@@ -16,8 +16,6 @@ std::string computerName(int seat);
 std::string playTo(int score);
 // "Time Per Turn: 1:05" from 65 seconds, as the game's start announces it.
 std::string timePerTurn(int seconds);
-// "Time Per Turn: 65", as a late joiner's catch-up shows it.
-std::string timePerTurnPlain(int seconds);
 std::string timePenalty(bool on);
 // "Team Game" or "Good Luck".
 std::string teamLine(bool team);

@@ -52,7 +52,6 @@ struct TableOptions {
     bool known = false;          // a game's options have been announced
     int playto = 0;
     int turntime = 0;            // seconds per turn
-    bool turntimePlain = false;  // shown in plain seconds: never now, a late joiner included
     bool penalty = false;
     bool team = false;
 };
