@@ -9,6 +9,7 @@
 //    for SECONDS (the server relays each to both), and counts its own lines
 //    coming back.
 // It prints the server's resident memory before, at its peak and after.
+#include "bench/residentmemory.h"
 #include "net/catalogue.h"
 
 #include <QCoreApplication>
@@ -19,7 +20,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -32,21 +32,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-long residentKiB(qint64 pid)
-{
-    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            long kib = 0;
-            status >> kib;
-            return kib;
-        }
-        std::getline(status, key);
-    }
-    return 0;
-}
 
 class Peer {
 public:
@@ -114,7 +99,7 @@ struct Peak {
     {
         watcher = std::thread([this, pid] {
             while (!stop) {
-                kib = std::max(kib.load(), residentKiB(pid));
+                kib = std::max(kib.load(), residentKiB(std::to_string(pid)));
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
             }
         });
@@ -149,7 +134,7 @@ int main(int argc, char** argv)
         host.login("Host");
         flooder.login("Flo");
         host.countLines("", 200);
-        const long before = residentKiB(pid);
+        const long before = residentKiB(std::to_string(pid));
         Peak peak(pid);
         const auto start = Clock::now();
         std::thread flood([&] {
@@ -164,7 +149,7 @@ int main(int argc, char** argv)
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         std::printf("flood of %ld MiB of terminators: %.1f s; server resident %ld KiB before, peak %ld KiB, after %ld "
                     "KiB; the host's chat came back %s\n",
-                    megabytes, took, before, peak.kib.load(), residentKiB(pid), heard ? "during it" : "NOT");
+                    megabytes, took, before, peak.kib.load(), residentKiB(std::to_string(pid)), heard ? "during it" : "NOT");
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     {
@@ -172,7 +157,7 @@ int main(int argc, char** argv)
         talker.login("Talker");
         sleeper.login("Sleeper"); // never reads from here on
         talker.countLines("", 200);
-        const long before = residentKiB(pid);
+        const long before = residentKiB(std::to_string(pid));
         Peak peak(pid);
         const std::string line = brixo::msg::chat(1, std::string(1024, 'c') + "|clBlack");
         std::atomic<bool> done{false};
@@ -190,7 +175,7 @@ int main(int argc, char** argv)
         back += talker.countLines("CMD_chat+Talker chats: ", 2000);
         std::printf("chat flood for %d s towards a table that does not read: %ld lines sent, %ld came back; server "
                     "resident %ld KiB before, peak %ld KiB, after %ld KiB\n",
-                    seconds, sent, back, before, peak.kib.load(), residentKiB(pid));
+                    seconds, sent, back, before, peak.kib.load(), residentKiB(std::to_string(pid)));
     }
     server.terminate();
     server.waitForFinished(5000);

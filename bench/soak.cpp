@@ -8,6 +8,7 @@
 //
 // A low play-to score ends most games with their first round, so no game
 // waits out the pause between rounds.
+#include "bench/residentmemory.h"
 #include "net/catalogue.h"
 #include "net/qt/tsock.h"
 #include "server/qt/qtserverhost.h"
@@ -19,28 +20,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 namespace {
-
-long residentKiB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            long kib = 0;
-            status >> kib;
-            return kib;
-        }
-        std::getline(status, key);
-    }
-    return 0;
-}
 
 // A table that only watches: at a seat it asks the computer to play for it.
 class WatchingTable {

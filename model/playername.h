@@ -15,7 +15,4 @@ inline constexpr int kNameLength = 24;
 // "Player" and the slot number.
 std::string cleanName(std::string_view raw, int slot);
 
-// The same name to a reader: letter case does not tell two names apart.
-bool sameName(std::string_view a, std::string_view b);
-
 } // namespace brixo

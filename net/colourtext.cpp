@@ -1,5 +1,6 @@
 #include "net/colourtext.h"
 
+#include "model/textcase.h"
 #include "net/fieldreader.h"
 
 #include <array>
@@ -32,15 +33,6 @@ constexpr std::array<std::pair<std::string_view, Colour>, 26> kSystem{{
     {"clInfoBk", 0xE1FFFF},        {"clNone", 0x000000},
 }};
 
-bool sameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 std::optional<Colour> hexValue(std::string_view digits)
 {
     if (digits.empty() || digits.size() > 8) return std::nullopt;
@@ -63,9 +55,9 @@ std::optional<Colour> readColour(std::string_view text)
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     for (const auto& [name, value] : kBasic)
-        if (sameName(text, name)) return value;
+        if (sameIgnoringCase(text, name)) return value;
     for (const auto& [name, value] : kSystem)
-        if (sameName(text, name)) return value;
+        if (sameIgnoringCase(text, name)) return value;
     std::optional<Colour> value;
     if (!text.empty() && text.front() == '$') {
         value = hexValue(text.substr(1));

@@ -2,6 +2,7 @@
 #include "server/serverform.h"
 
 #include "model/playername.h"
+#include "model/textcase.h"
 #include "net/catalogue.h"
 
 namespace brixo {
@@ -52,7 +53,7 @@ std::string TServer::uniqueName(std::string_view raw, int slot) const
     const std::string base = cleanName(raw, slot);
     const auto taken = [&](const std::string& name) {
         for (int other = 1; other <= kMaxSlots; ++other)
-            if (other != slot && m_slots[other].loggedin && sameName(m_slots[other].name, name)) return true;
+            if (other != slot && m_slots[other].loggedin && sameIgnoringCase(m_slots[other].name, name)) return true;
         return false;
     };
     std::string name = base;
@@ -67,7 +68,7 @@ int TServer::seatKeptFor(const std::string& name) const
 {
     if (!m_state.gamerunning) return 0;
     for (int seat = 1; seat <= kSeats; ++seat)
-        if (!m_slots[seat].keptFor.empty() && sameName(m_slots[seat].keptFor, name)) return seat;
+        if (!m_slots[seat].keptFor.empty() && sameIgnoringCase(m_slots[seat].keptFor, name)) return seat;
     return 0;
 }
 

@@ -1,5 +1,7 @@
 #include "store/inifile.h"
 
+#include "model/textcase.h"
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -16,13 +18,6 @@ std::string_view trim(std::string_view s)
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
     while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
     return s;
-}
-
-bool sameName(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
-           });
 }
 
 // The name of a "[name]" line, or nothing for any other line.
@@ -93,7 +88,7 @@ std::string IniFile::text() const
 std::size_t IniFile::sectionLine(std::string_view section) const
 {
     for (std::size_t i = 0; i < m_lines.size(); ++i)
-        if (const auto name = headerName(m_lines[i]); name && sameName(*name, section)) return i;
+        if (const auto name = headerName(m_lines[i]); name && sameIgnoringCase(*name, section)) return i;
     return kNone;
 }
 
@@ -108,7 +103,7 @@ std::size_t IniFile::keyLine(std::size_t header, std::string_view key) const
 {
     const std::size_t end = sectionEnd(header);
     for (std::size_t i = header + 1; i < end; ++i)
-        if (const auto name = keyName(m_lines[i]); name && sameName(*name, key)) return i;
+        if (const auto name = keyName(m_lines[i]); name && sameIgnoringCase(*name, key)) return i;
     return kNone;
 }
 
