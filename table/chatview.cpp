@@ -171,17 +171,18 @@ void Tchat::renderPenalty()
     if (panel_penalty->isHidden()) return;
     const std::vector<brixo::BoardProblem> problems = brixo::boardproblems(m_mirror.board());
     QString named;
-    int top = 110;
+    int top = panel_penalty->y();
     if (!problems.empty()) {
         const brixo::BoardProblem& first = problems.front();
         QStringList tiles;
         for (int col = first.first; col <= first.last; ++col)
             tiles << text(brixo::gettilename(m_mirror.board().at(col, first.row)));
         named = QStringLiteral("%1: %2.").arg(tiles.join(QStringLiteral(", ")), text(first.reason));
-        top = first.row <= 6 ? 380 - 162 - 8 : 8;
+        const int margin = m_scale.px(8);
+        top = first.row <= 6 ? boardimage->geometry().bottom() - margin - panel_penalty->height() : margin;
     }
     penalty_set->setText(named);
-    panel_penalty->move(panel_penalty->x(), m_scale.px(top));
+    panel_penalty->move(panel_penalty->x(), top);
 }
 
 void Tchat::renderRound()
@@ -196,8 +197,7 @@ void Tchat::renderRound()
                      .arg(line.points > 0 ? QStringLiteral("+%1").arg(line.points) : QString::number(line.points));
     round_lines->setText(shown.join(QLatin1Char('\n')));
     // As tall as its lines, over the lower half of the board.
-    const brixo::ScaledRect place = m_scale.rect(70, 226, 322, 36 + 18 * int(lines.size()));
-    panel_round->resize(place.width, place.height);
+    panel_round->resize(panel_round->width(), m_scale.px(36 + 18 * int(lines.size())));
     round_lines->resize(round_lines->width(), m_scale.px(18 * int(lines.size()) + 4));
     const bool on = !lines.empty() && m_mirror.winnerText().empty();
     if (on && panel_round->isHidden()) panel_round->raise();
