@@ -34,8 +34,6 @@ public:
     // What the board shows at a cell: its tile, and whether the mark lies over it.
     int shownTile(int col, int row) const { return m_drawn.at(col, row); }
     bool showsMark(int col, int row) const;
-    // The sets outlined as not valid, each with the words its tooltip shows.
-    const std::vector<brixo::BoardProblem>& outlined() const { return m_problems; }
     // The words of the outline over a cell, empty where there is none.
     QString problemAt(int col, int row) const;
 

@@ -22,7 +22,6 @@ public:
     bool marked() const { return m_marked; }
     // The tile came with this table's last draw.
     void setJustDrawn(bool drawn);
-    bool justDrawn() const { return m_justDrawn; }
 
     static QString nameFor(int slot) { return QStringLiteral("card") + QString::number(slot); }
 

@@ -196,8 +196,6 @@ public:
     // ---- the table's size (chatscale.cpp) ----
     // A size choice in percent, 0 to fit the window; saved.
     void TableSize1Click(int percent);
-    // The size the table is drawn at now.
-    const brixo::TableScale& tableScale() const { return m_scale; }
 
 signals:
     // A preference the settings file keeps was changed by the player.

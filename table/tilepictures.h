@@ -59,7 +59,6 @@ public:
     // Device pixels per picture pixel to draw the built-in pictures at, so
     // they stay sharp on a table drawn larger; never below 2.
     void setDensity(qreal density);
-    qreal density() const { return m_density; }
 
     // Replaces both lists with the pictures cut from a tile set's bitmap.
     // False, and nothing changes, for a bitmap smaller than a set.

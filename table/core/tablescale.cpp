@@ -20,11 +20,6 @@ double clampFactor(double factor)
 
 TableScale::TableScale(double factor) : m_factor(clampFactor(factor)) {}
 
-int TableScale::percent() const
-{
-    return static_cast<int>(std::lround(m_factor * 100));
-}
-
 int TableScale::px(int base) const
 {
     return static_cast<int>(std::lround(base * m_factor));

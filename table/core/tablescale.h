@@ -25,7 +25,6 @@ public:
     explicit TableScale(double factor = 1.0);
 
     double factor() const { return m_factor; }
-    int percent() const;
 
     // A length or a place of the 100 % layout at this size.
     int px(int base) const;
