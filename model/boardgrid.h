@@ -6,6 +6,7 @@
 // codes that are not 0..53, are refused.
 #pragma once
 
+#include "model/places.h"
 #include "model/tile.h"
 
 #include <array>
@@ -21,14 +22,11 @@ struct Cell {
 
 class BoardGrid {
 public:
-    static constexpr int kColumns = 23;       // 0..22 hold tiles
-    static constexpr int kStoredColumns = 24; // plus the always-empty column 23
-    static constexpr int kRows = 13;          // 0..12
+    static constexpr int kColumns = kBoardColumns;     // 0..22 hold tiles
+    static constexpr int kStoredColumns = kColumns + 1; // plus the always-empty column 23
+    static constexpr int kRows = kBoardRows;           // 0..12
 
-    static constexpr bool inside(int col, int row)
-    {
-        return col >= 0 && col < kColumns && row >= 0 && row < kRows;
-    }
+    static constexpr bool inside(int col, int row) { return BoardCell{col, row}.inside(); }
 
     int at(int col, int row) const
     {
@@ -45,7 +43,11 @@ public:
         return true;
     }
 
+    Tile at(BoardCell cell) const { return Tile(at(cell.col, cell.row)); }
+    bool set(BoardCell cell, Tile tile) { return set(cell.col, cell.row, tile.code()); }
+
     bool isEmpty(int col, int row) const { return at(col, row) == kNoTile; }
+    bool isEmpty(BoardCell cell) const { return at(cell.col, cell.row) == kNoTile; }
     void clear() { m_cells.fill(kNoTile); }
     bool hasAnyTile() const;
     int tileCount() const;
@@ -53,7 +55,7 @@ public:
     bool operator==(const BoardGrid&) const = default;
 
 private:
-    static constexpr int index(int col, int row) { return col * kRows + row; }
+    static constexpr std::size_t index(int col, int row) { return BoardCell{col, row}.index(); }
     std::array<int, kStoredColumns * kRows> m_cells{};
 };
 

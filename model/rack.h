@@ -2,6 +2,7 @@
 // kept beside it. Empty slots may lie between full ones.
 #pragma once
 
+#include "model/places.h"
 #include "model/tile.h"
 
 #include <array>
@@ -17,15 +18,17 @@ struct RackItem {
 
 class Rack {
 public:
-    static constexpr int kSlots = 60;
+    static constexpr int kSlots = RackSlot::kLast;
 
     static constexpr bool validSlot(int slot) { return slot >= 1 && slot <= kSlots; }
 
     int at(int slot) const { return validSlot(slot) ? m_slots[slot - 1] : kNoTile; }
+    Tile at(RackSlot slot) const { return Tile(at(slot.number())); }
 
     // Puts a code (0 empties the slot) and keeps the count right. False, with
     // nothing changed, for a slot outside 1..60 or a code outside 0..53.
     bool set(int slot, int code);
+    bool set(RackSlot slot, Tile tile) { return set(slot.number(), tile.code()); }
 
     int tilecount() const { return m_count; }
     void clear();

@@ -6,13 +6,15 @@
 // for codes outside 0..53.
 #pragma once
 
+#include "model/places.h"
+
 #include <string>
 
 namespace brixo {
 
 inline constexpr int kNoTile = 0;
 inline constexpr int kWildTile = 53;
-inline constexpr int kHighestTile = 53;
+inline constexpr int kHighestTile = Tile::kHighest;
 inline constexpr int kTilesPerColour = 13;
 
 // True for a real tile, 1..53.
@@ -52,5 +54,11 @@ constexpr int tilevalue(int code)
 // Display name: "" for no tile, "WILD", or colour word + blank + face word
 // ("Black 1", "Orange Queen").
 std::string gettilename(int code);
+
+// The same readings of a typed tile.
+constexpr int getsuit(Tile tile) { return getsuit(tile.code()); }
+constexpr int ordernumber(Tile tile) { return ordernumber(tile.code()); }
+constexpr int tilevalue(Tile tile) { return tilevalue(tile.code()); }
+inline std::string gettilename(Tile tile) { return gettilename(tile.code()); }
 
 } // namespace brixo

@@ -80,9 +80,9 @@ std::string whyNotASet(const BoardGrid& grid, const RowSet& set)
         if (const int twice = repeated(tiles)) return twoOf(twice);
         return "neither a run nor a group";
     }
-    if (allSame(tiles, getsuit)) return whyNotARun(grid, set, tiles);
+    if (allSame(tiles, [](int code) { return getsuit(code); })) return whyNotARun(grid, set, tiles);
     if (allDistinct(tiles, rulesnumber)) return "mixed colours in a run";
-    if (allDistinct(tiles, getsuit)) return "mixed numbers in a group";
+    if (allDistinct(tiles, [](int code) { return getsuit(code); })) return "mixed numbers in a group";
     return "neither a run nor a group";
 }
 
