@@ -9,8 +9,8 @@
 #include "net/gameport.h"
 #include "server/qt/headlessserver.h"
 #include "store/lzrw1command.h"
-#include "table/chatform.h"
-#include "table/singleinstance.h"
+#include "table/qt/chatform.h"
+#include "table/qt/singleinstance.h"
 
 #include <QApplication>
 #include <QIcon>

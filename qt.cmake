@@ -1,6 +1,6 @@
 # Everything that binds the game to Qt: sockets and timers (net/qt,
-# server/qt), the windows (table/, dialogs/), settings (store/qt) and the
-# resources. Built as an object library so the resources' static
+# server/qt), the table window (table/qt), the side windows (dialogs/),
+# settings (store/qt), the pictures (resources/qt) and the resources. Built as an object library so the resources' static
 # registration is always linked in.
 set(CMAKE_AUTOMOC ON)
 set(CMAKE_AUTORCC ON)
@@ -9,9 +9,10 @@ find_package(Qt6 REQUIRED COMPONENTS Core Network Gui Widgets Multimedia Test)
 file(GLOB APP_SOURCES CONFIGURE_DEPENDS
   net/qt/*.cpp net/qt/*.h
   server/qt/*.cpp server/qt/*.h
-  table/*.cpp table/*.h
+  table/qt/*.cpp table/qt/*.h
   dialogs/*.cpp dialogs/*.h
   store/qt/*.cpp store/qt/*.h
+  resources/qt/*.cpp resources/qt/*.h
   resources/*.qrc)
 add_library(brixo_app OBJECT ${APP_SOURCES})
 target_link_libraries(brixo_app PUBLIC brixo_core

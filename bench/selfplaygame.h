@@ -26,7 +26,7 @@
 #include "net/catalogue.h"
 #include "server/serverform.h"
 #include "server/serverhost.h"
-#include "table/core/tablemirror.h"
+#include "table/tablemirror.h"
 
 #include <algorithm>
 #include <array>

@@ -12,7 +12,7 @@
 #include "net/catalogue.h"
 #include "net/qt/tsock.h"
 #include "server/qt/qtserverhost.h"
-#include "table/core/tablemirror.h"
+#include "table/tablemirror.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 
 #include "dialogs/dialogstyle.h"
 #include "net/catalogue.h"
-#include "table/tilepictures.h"
+#include "resources/qt/tilepictures.h"
 
 #include <QEvent>
 #include <QHBoxLayout>

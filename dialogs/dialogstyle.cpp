@@ -1,6 +1,6 @@
 #include "dialogs/dialogstyle.h"
 
-#include "table/artwork.h"
+#include "resources/qt/artwork.h"
 
 #include <QPalette>
 #include <QWidget>

@@ -2,8 +2,8 @@
 
 #include "dialogs/dialogstyle.h"
 #include "store/qt/gamefolders.h"
-#include "table/core/seatwords.h"
-#include "table/core/tablemirror.h"
+#include "table/seatwords.h"
+#include "table/tablemirror.h"
 
 #include <QFrame>
 #include <QGridLayout>

@@ -7,7 +7,6 @@
 #pragma once
 
 #include <array>
-#include <compare>
 #include <cstddef>
 
 namespace brixo {
@@ -34,7 +33,6 @@ public:
     constexpr std::size_t index() const { return static_cast<std::size_t>(m_number - First); }
 
     friend constexpr bool operator==(Numbered, Numbered) = default;
-    friend constexpr auto operator<=>(Numbered, Numbered) = default;
 
     // Every number of the range in order, for loops over all of them.
     static constexpr std::array<Numbered, kCount> all()
@@ -84,7 +82,6 @@ public:
     constexpr bool known() const { return m_code >= 0 && m_code <= kHighest; }
 
     friend constexpr bool operator==(Tile, Tile) = default;
-    friend constexpr auto operator<=>(Tile, Tile) = default;
 
 private:
     int m_code = 0;

@@ -3,7 +3,7 @@
 // The committed resources/icons/brixo-N.png come from it.
 //
 //   make_icon OUTFOLDER        (writes brixo-16.png ... brixo-256.png)
-#include "table/tilepictures.h"
+#include "resources/qt/tilepictures.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -3,7 +3,7 @@
 // starting point for anyone who draws a set of their own.
 //
 //   make_tileset OUT.bmp [classic|contrast]      (default contrast)
-#include "table/tilepictures.h"
+#include "resources/qt/tilepictures.h"
 
 #include <QGuiApplication>
 

@@ -1,7 +1,7 @@
 // The chat's rules: colour text both ways, what typed lines and phrase
 // buttons send, relayed lines, links and the phrase lock.
 #include "net/catalogue.h"
-#include "table/core/chatrules.h"
+#include "table/chatrules.h"
 
 #include <gtest/gtest.h>
 

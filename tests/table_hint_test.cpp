@@ -1,6 +1,6 @@
 // The hint a table gives its player: the best play for its board and rack,
 // told in the chat, with the rack tiles to lay.
-#include "table/core/tablehint.h"
+#include "table/tablehint.h"
 #include "tests/tablemirrorfeed.h"
 #include "tests/tilecodes.h"
 

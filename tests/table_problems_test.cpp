@@ -1,6 +1,6 @@
 // The board's sets that are not valid, and the words that say why.
 #include "model/setrules.h"
-#include "table/core/boardproblems.h"
+#include "table/boardproblems.h"
 #include "tests/tilecodes.h"
 
 #include <gtest/gtest.h>

@@ -1,12 +1,12 @@
 // The table's plain rules: the cell of a press, the order check, the choice
 // of completing tiles, the rack places and their sort, the turn clock and
 // the words shown for seats and turns.
-#include "table/core/placerules.h"
-#include "table/core/racklayout.h"
-#include "table/core/racksort.h"
-#include "table/core/seatwords.h"
-#include "table/core/turnclock.h"
-#include "table/core/windowplace.h"
+#include "table/placerules.h"
+#include "table/racklayout.h"
+#include "table/racksort.h"
+#include "table/seatwords.h"
+#include "table/turnclock.h"
+#include "table/windowplace.h"
 #include "tests/tilecodes.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The table at another size: presses on the board find the same cells as at
 // 100 %, drawn cells tile the board without gaps, and the size choices fit
 // the room they are given.
-#include "table/core/tablescale.h"
+#include "table/tablescale.h"
 
 #include <gtest/gtest.h>
 

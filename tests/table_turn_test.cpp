@@ -1,7 +1,7 @@
 // Tables playing whole turns against the game server: each table's state
 // hears exactly what the server sends it, and what a table sends reaches
 // the server, so a table's view can be checked against the server's own.
-#include "table/core/seatwords.h"
+#include "table/seatwords.h"
 #include "tests/server_fakehost.h"
 #include "tests/tablemirrorfeed.h"
 #include "tests/tilecodes.h"

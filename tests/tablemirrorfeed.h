@@ -3,7 +3,7 @@
 #pragma once
 
 #include "net/catalogue.h"
-#include "table/core/tablemirror.h"
+#include "table/tablemirror.h"
 
 #include <string>
 #include <vector>

@@ -3,7 +3,7 @@
 // row) or the rack (slot), so that moves and their echoes meet.
 #include "net/catalogue.h"
 #include "net/framecutter.h"
-#include "table/core/tablemirror.h"
+#include "table/tablemirror.h"
 
 #include <cstddef>
 #include <cstdint>

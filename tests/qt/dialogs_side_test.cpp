@@ -6,7 +6,7 @@
 #include "dialogs/downloadform.h"
 #include "dialogs/helpform.h"
 #include "net/catalogue.h"
-#include "table/chatform.h"
+#include "table/qt/chatform.h"
 
 #include <QAction>
 #include <QFile>

@@ -2,7 +2,7 @@
 // the tally, questions guard dropping and resetting, and the file keeps it.
 #include "dialogs/tallylistform.h"
 #include "net/catalogue.h"
-#include "table/core/tablemirror.h"
+#include "table/tablemirror.h"
 #include "tests/qt/tablefeed.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 // installed (<prefix>/bin/brixo with <prefix>/share/brixo) rather than run
 // from a build folder or a portable copy.
 #include "store/qt/gamefolders.h"
-#include "table/tilesets.h"
+#include "resources/qt/tilesets.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -10,7 +10,7 @@
 #include "net/qt/tsock.h"
 #include "net/receivequeue.h"
 #include "server/qt/qtserverhost.h"
-#include "table/core/tablemirror.h"
+#include "table/tablemirror.h"
 #include "tests/qt/waitfor.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // A second start of the program hands the first one's window to the front
 // and ends; the guard can be switched off.
-#include "table/singleinstance.h"
+#include "table/qt/singleinstance.h"
 #include "tests/qt/waitfor.h"
 
 #include <QCoreApplication>

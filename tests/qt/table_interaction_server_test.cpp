@@ -10,8 +10,8 @@
 #include "net/gameport.h"
 #include "net/qt/tsocklistener.h"
 #include "server/qt/qtserverhost.h"
-#include "table/boardview.h"
-#include "table/cardimage.h"
+#include "table/qt/boardview.h"
+#include "table/qt/cardimage.h"
 
 #include <QPushButton>
 #include <QTest>

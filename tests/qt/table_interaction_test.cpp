@@ -7,9 +7,9 @@
 #include "net/catalogue.h"
 #include "net/qt/tsock.h"
 #include "net/qt/tsocklistener.h"
-#include "table/blinksign.h"
-#include "table/boardview.h"
-#include "table/cardimage.h"
+#include "table/qt/blinksign.h"
+#include "table/qt/boardview.h"
+#include "table/qt/cardimage.h"
 #include "tests/tilecodes.h"
 
 #include <QApplication>

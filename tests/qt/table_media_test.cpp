@@ -3,7 +3,7 @@
 
 #include "model/tile.h"
 #include "net/catalogue.h"
-#include "table/tilepictures.h"
+#include "resources/qt/tilepictures.h"
 
 #include <QAction>
 #include <QFile>

@@ -9,7 +9,7 @@
 #include "net/catalogue.h"
 #include "store/inifile.h"
 #include "store/qt/gamefolders.h"
-#include "table/tilepictures.h"
+#include "resources/qt/tilepictures.h"
 
 #include <QAction>
 #include <QDir>

@@ -9,7 +9,7 @@
 #include "net/gameport.h"
 #include "net/qt/tsocklistener.h"
 #include "server/qt/qtserverhost.h"
-#include "table/cardimage.h"
+#include "table/qt/cardimage.h"
 
 #include <QAction>
 #include <QLabel>

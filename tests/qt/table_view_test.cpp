@@ -6,9 +6,9 @@
 
 #include "dialogs/spylistform.h"
 #include "net/catalogue.h"
-#include "table/blinksign.h"
-#include "table/boardview.h"
-#include "table/cardimage.h"
+#include "table/qt/blinksign.h"
+#include "table/qt/boardview.h"
+#include "table/qt/cardimage.h"
 #include "tests/tilecodes.h"
 
 #include <QAction>

@@ -2,9 +2,9 @@
 // records the sounds it asks for.
 #pragma once
 
-#include "table/cardimage.h"
-#include "table/chatform.h"
-#include "table/soundplayer.h"
+#include "table/qt/cardimage.h"
+#include "table/qt/chatform.h"
+#include "table/qt/soundplayer.h"
 
 #include <QObject>
 #include <QStringList>

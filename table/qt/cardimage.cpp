@@ -1,0 +1,62 @@
+#include "table/qt/cardimage.h"
+
+#include "model/tile.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+CardImage::CardImage(int slot, int tile, QWidget* parent) : QLabel(parent), m_slot(slot), m_tile(tile)
+{
+    setObjectName(nameFor(slot));
+    resize(kWidth, kHeight);
+    setScaledContents(true);
+    setToolTip(QString::fromStdString(brixo::gettilename(tile)));
+}
+
+void CardImage::mousePressEvent(QMouseEvent* event)
+{
+    emit pressed(this, event->button(), event->modifiers());
+}
+
+void CardImage::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons() & Qt::LeftButton) emit dragged(event->globalPosition().toPoint());
+}
+
+void CardImage::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) emit released(event->globalPosition().toPoint());
+}
+
+void CardImage::setMarked(bool marked)
+{
+    if (marked == m_marked) return;
+    m_marked = marked;
+    update();
+}
+
+void CardImage::setJustDrawn(bool drawn)
+{
+    if (drawn == m_justDrawn) return;
+    m_justDrawn = drawn;
+    update();
+}
+
+void CardImage::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!m_marked && !m_justDrawn) return;
+    QPainter painter(this);
+    const qreal unit = width() / 40.0; // the pixel of a tile at 100 %
+    if (m_justDrawn) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(40, 140, 255));
+        painter.drawRoundedRect(QRectF(4 * unit, height() - 7 * unit, width() - 10 * unit, 4 * unit), 2 * unit, 2 * unit);
+    }
+    if (m_marked) {
+        painter.setPen(QPen(QColor(255, 190, 0), qMax(2.0, 3 * unit)));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}

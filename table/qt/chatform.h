@@ -1,0 +1,451 @@
+// The table: the main window a player plays in. It connects to the game
+// server (its own, when it hosts), logs in, and shows what its TableMirror
+// knows of the game: the seats, the options, whose turn it is, the scores,
+// the board and the player's own rack. Presses become requests to the
+// mirror; the window keeps no game state of its own and reads none back
+// from its widgets.
+//
+// Every message from the server is queued as it arrives and handled in
+// arrival order, one at a time, as soon as the event loop is free.
+#pragma once
+
+#include "store/settings.h"
+#include "table/chatrules.h"
+#include "table/tablemirror.h"
+#include "table/tablescale.h"
+#include "table/qt/scaledlayout.h"
+#include "resources/qt/tilepictures.h"
+
+#include <QColor>
+#include <QHash>
+#include <QMainWindow>
+#include <QPoint>
+#include <QStringList>
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class BlinkSign;
+class BoardView;
+class CardImage;
+class MessagePump;
+class QAction;
+class QActionGroup;
+class QDialog;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QTextEdit;
+class QTimer;
+class QUrl;
+class QtServerHost;
+class SoundPlayer;
+class TSock;
+class Tabout;
+class Tdownload;
+class Tgamestart;
+class Thelp;
+class Tphrases;
+class Tspylist;
+class Ttallylist;
+
+class Tchat : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kDefaultWidth = 775;
+    static constexpr int kDefaultHeight = 580;
+    static inline const QColor kNoticeColour{0, 128, 0};
+
+    // The command line as given, program path excluded.
+    explicit Tchat(QStringList params = {}, QWidget* parent = nullptr);
+    ~Tchat() override;
+
+    // ---- start-up and connection ----
+    void processparams();
+    void hostpress();
+    void joinpress();
+    // Switches on the game server in this process; answers false (with the
+    // reason) when it cannot listen. By default the table's own server
+    // listens on the game port; tests may stand in a server of their own.
+    void setServerSwitch(std::function<bool(QString*)> serverSwitch) { m_serverSwitch = std::move(serverSwitch); }
+
+    // Queues one message as the connection would and has it handled once
+    // the event loop is free.
+    void receiveLine(const std::string& line);
+    // Handles everything queued now.
+    void processsocktimer();
+
+    // ---- chat (chatlines.cpp) ----
+    void addlinetochat(const QString& line, const QColor& colour);
+    void chatrecieved(const QString& text);
+    void sendit();
+    void b_phrase1Click(int n);
+    void PrhaseList1Click();
+    void phrasesDone(const QStringList& phrases);
+    void Copy1Click();
+    void Paste1Click();
+    void ClearMainChat1Click();
+    void ScrollChatOff1Click(bool on);
+    void TextColor1Click();
+    void ActionColor1Click();
+    // A "Text Size" item: the chat's font size in points.
+    void N14Click(int size);
+    void mainchatMouseMove(const QPoint& point);
+    // True when the press was on a link (selected, and opened when safe).
+    bool mainchatMouseDown(const QPoint& point);
+    // Who opens a link a player clicked (the desktop's handler by default).
+    void setLinkOpener(std::function<void(const QUrl&)> opener);
+    // The phrase of button n (1..10).
+    QString phrase(int n) const;
+    static const QStringList& defaultPhrases();
+
+    // ---- preferences and tile sets (chatsettings.cpp) ----
+    void loadinifile();
+    void saveinifile();
+    const brixo::TableSettings& settings() const { return m_settings; }
+    void PlaySounds1Click(bool on);
+    void showSoundChoice();
+    void New1Click(bool newSound);
+    void Fast1Click(int milliseconds);
+    void Level1Click(brixo::BotLevel level);
+    // Loads a tile set by name; false (nothing changes) when its bitmap is
+    // missing or unusable.
+    bool loadtile(const QString& name);
+    void tilemenuClick(const QString& name);
+    QString loadedTileSet() const { return m_loadedSet; }
+    // The tiles' colour symbols and the high contrast look (chatlook.cpp); saved.
+    void Symbols1Click(bool on);
+    void HighContrast1Click(bool on);
+
+    // ---- sounds ----
+    void playsounds(const QString& name);
+    SoundPlayer* sounds() const { return m_sounds; }
+
+    // ---- what tests and other windows read ----
+    const brixo::TableMirror& mirror() const { return m_mirror; }
+    QString playerName() const { return m_playerName; }
+    QString hostAddress() const { return m_hostAddress; }
+    CardImage* card(int slot) const { return m_cards.value(slot, nullptr); }
+    const TilePictures& pictures() const { return m_pictures; }
+    Tgamestart* gamestart() const { return m_gamestart; }
+    Tspylist* spylist() const { return m_spylist; }
+    Ttallylist* tallylist() const { return m_tally; }
+    QString chatText() const;
+    QString logText() const;
+    int botSpeed() const { return m_settings.botspeed; }
+    brixo::BotLevel botLevel() const { return m_settings.botlevel; }
+    Tphrases* phrasesDialog() const { return m_phrases; }
+    Thelp* help() const { return m_help; }
+    Tabout* about() const { return m_about; }
+    Tdownload* download() const { return m_download; }
+
+    // ---- seat management and menus ----
+    void label_playername1ContextPopup(int seat);
+    void kicking(int target);
+    void RemoveFromGame1Click();
+    void SettoJustWatch1Click();
+    void UnsetJustWatch1Click();
+    void JustWatch1Click();
+    // The best play for this seat, told in the chat with its rack tiles
+    // marked; nothing moves.
+    void Hint1Click();
+    void StartGame1Click();
+
+    // ---- playing with the mouse (chatinput.cpp) ----
+    // A press on the board at paint-box pixel (x, y).
+    void boardMouseDown(Qt::MouseButton button, int x, int y);
+    void boardMouseMove(int x, int y);
+    // A press on a tile of the rack; Shift or Ctrl choose how a selected
+    // tile completes itself once placed.
+    void cardimagesMouseDown(CardImage* card, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    // Dragging (chatdrag.cpp): a tile picked up by a press follows the
+    // pointer while the button is held and is dropped where it comes up, by
+    // the rules of a click there; a drop the rules refuse puts it back.
+    void carryTo(const QPoint& global);
+    void dropAt(const QPoint& global);
+    // The tile in the hand goes back where it came from.
+    void putBackHeldTile();
+
+    // ---- turn buttons, clock, sorting and the window (chatinput.cpp) ----
+    void button_clearClick();
+    void button_finishClick();
+    void button_drawClick();
+    void button_yesClick();
+    void button_editClick();
+    void image_edit2Click();
+    void button_pauseClick();
+    void turntimeTimer();
+    // Both sort buttons: at most one is down; the rack sorts by the choice.
+    void button_bysuitClick();
+    void sortthem();
+    // The stored sort choice: "2" while sorting by suits, else "1"; and
+    // putting the buttons in the state a stored choice names.
+    QString sortby() const;
+    void applySortby(const QString& value);
+    void FormResize();
+    void ResetScreenLocation1Click();
+
+    // ---- the table's size (chatscale.cpp) ----
+    // A size choice in percent, 0 to fit the window; saved.
+    void TableSize1Click(int percent);
+
+signals:
+    // A preference the settings file keeps was changed by the player.
+    void settingsChanged();
+
+public:
+    // The components, named as the window's parts are named.
+    QFrame* panel_board = nullptr;
+    QLabel* boardimage;
+    BoardView* board;
+    QFrame* panel_cards;
+    QWidget* m_cardsArea;
+    QLabel* rack_wood;
+    QLabel* draggingimage;
+    std::array<QLabel*, 5> label_playername{};
+    std::array<QLabel*, 5> label_score{};
+    std::array<QLabel*, 5> label_bonus{};
+    std::array<QLabel*, 5> label_cards{};
+    std::array<QLabel*, 5> image_eyes{};
+    std::array<QLabel*, 5> image_sitout{}; // seats 3 and 4 only
+    QLabel* image_Turn;
+    QLabel* label_status;
+    QLabel* label_played;
+    QPushButton* button_log;
+    QFrame* panel_log;
+    QPlainTextEdit* memo_log;
+    QPushButton* button_x;
+    QLabel* label_playtoscore;
+    QLabel* label_timeperturn;
+    QLabel* label_tp;
+    QLabel* label_Tg;
+    QLabel* image_Tg;
+    QLabel* label_tilesleft;
+    QLabel* label_timer;
+    QFrame* image_timer;
+    QFrame* panel_winner;
+    QLabel* label_winner1;
+    QLabel* label_winner2;
+    QLabel* label_sitout;
+    QPushButton* button_draw;
+    QPushButton* button_clear;
+    QPushButton* button_finish;
+    QFrame* panel_penalty;
+    QLabel* penalty_set; // names the first set that is not valid
+    QFrame* panel_round;  // each seat's tiles left and points at a round's end
+    QLabel* round_lines;
+    QPushButton* button_sound;
+    QPushButton* button_yes;
+    QPushButton* button_edit;
+    QFrame* panel_laydown;
+    QPushButton* image_edit2;
+    QPushButton* button_pause;
+    QPushButton* button_bynumber;
+    QPushButton* button_bysuit;
+    QLabel* image_pause;
+    QLabel* image_cover;
+    BlinkSign* animated_incomplete;
+    QPushButton* button_start;
+    QTextEdit* mainchat;
+    QLineEdit* mychat;
+    std::array<QPushButton*, brixo::kPhraseCount + 1> b_phrase{}; // [1] .. [10]
+    QMenu* popup_kick;
+    QAction* StartGame1;
+    QAction* JustWatch1;
+    QAction* SpyList1;
+    QAction* ViewTally1;
+    QAction* GameLog1;
+    QMenu* TableSize1;
+    QAction* Symbols1;
+    QAction* HighContrast1;
+    QAction* PlaySounds1;
+    QAction* TurnSound1;
+    QAction* Classic1;
+    QAction* New1;
+    QAction* BotSpeed1;
+    QAction* Slow1;
+    QAction* Normal1;
+    QAction* Fast1;
+    QAction* Level1;
+    QAction* NormalLevel1;
+    QAction* ExpertLevel1;
+    QAction* Hint1;
+    // The turn's menu, each item with its key.
+    QAction* Draw1;
+    QAction* Finish1;
+    QAction* Clear1;
+    QAction* Undo1;
+    QAction* PutBack1;
+    QAction* Pause1;
+    QAction* Sort1;
+    QAction* RemoveFromGame1;
+    QAction* SettoJustWatch1;
+    QAction* UnsetJustWatch1;
+    QAction* ResetScreenLocation1;
+    QMenu* TextSize1;
+    QAction* TextColor1;
+    QAction* ActionColor1;
+    QAction* ScrollChatOff1; // in the Options menu
+    QAction* ScrollChatOff2; // in the chat's own menu, kept equal
+    QAction* ClearMainChat1;
+    QAction* PrhaseList1;
+    QAction* Copy1;
+    QAction* Paste1;
+    QMenu* TileSets1;
+    QAction* Content1;
+    QAction* About1;
+    QTimer* turntime;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    // The order the rack is sorted in; both sort buttons up sorts by code.
+    enum class SortChoice { ByNumber, BySuit, Neither };
+
+    // window building (chatform.cpp)
+    void buildBoardPanel();
+    void buildSeats();
+    void buildInfo();
+    void buildTurnControls();
+    void buildSortButtons(QWidget* parent, int left);
+    void buildOverlays();
+    void buildChat();
+    void buildPhraseButtons(QWidget* parent, const QRect& row);
+    void buildMenus();
+    void buildTurnMenu();
+    void buildChatMenus();
+    void applyStyle();
+    void showLog(bool on);
+    void showDialog(QDialog* dialog);
+
+    // connection (chatconnection.cpp)
+    void openConnection(const QString& host);
+    void send(const std::string& frame);
+    void dispatch(std::string_view command, std::string_view args);
+    void sockInfoClosed();
+    void hostUnreachable();
+    void gameIsFull();
+    void offerLobby();
+
+    // showing the mirror (chatview.cpp)
+    // Sends, plays and says what the mirror asks for, then shows its state.
+    void apply(const brixo::TableUpdate& update);
+    void render();
+    void renderSeats();
+    void renderInfo();
+    void renderTurn();
+    void renderLog();
+    void renderRack();
+    void renderHand();
+    void renderPenalty();
+    void renderRound();
+
+    // the table's size (chatscale.cpp)
+    void applyTableSize();
+    void placeBoardPanel();
+    // The room the table may take at a fixed size: the screen's work area
+    // less the window's frame and menu.
+    QSize roomOnScreen() const;
+
+    // input (chatinput.cpp)
+    void setSortChoice(SortChoice choice);
+    void beginCarry(const QPoint& global);
+    void takeKeyboard();
+    // The rack tile drawn in front at a point, if any.
+    CardImage* cardAt(const QPoint& global) const;
+    void showDragImageAt(const QPoint& inPanel);
+
+    // chat (chatlines.cpp)
+    void setPhrase(int n, const QString& text);
+    void showTextSize();
+    void showTextColour();
+    int chatCharacterAt(const QPoint& point) const;
+    std::optional<QString> chatLinkAt(const QPoint& point, int* start = nullptr) const;
+
+    // preferences (chatsettings.cpp)
+    QRect bounds() const;
+    void placeWindow(const QRect& wanted);
+    void saveBoundsOnClose();
+    void savePhrasesToFile();
+    std::array<std::string, brixo::kPhraseCount> phrasesForFile() const;
+    void collectSettings();
+    void applySettings();
+    void createtilemenu();
+    void showLoadedSet();
+    void redrawTiles();
+    // the tiles' look (chatlook.cpp)
+    void buildLookMenu(QMenu* view);
+    void applyLook();
+
+    QStringList m_params;
+    std::function<bool(QString*)> m_serverSwitch;
+    QtServerHost* m_server = nullptr;
+    TSock* m_sock = nullptr;
+    TSock* m_sock11 = nullptr;
+    QTimer* m_connectTimer = nullptr;
+    QString m_connectHost;
+    MessagePump* m_receivedlist;
+    bool m_closing = false;
+    bool m_shownOnce = false;
+
+    brixo::TableMirror m_mirror;
+    QString m_playerName;
+    QString m_hostAddress;
+    int m_popupSeat = 0; // popup_kick's tag
+
+    // A press that picked a tile up, while its button is held.
+    struct Carry {
+        bool pressed = false;
+        bool moved = false;
+        QPoint start;
+    };
+    Carry m_carry;
+
+    // Preferences: the menus, buttons and dialogs show them.
+    SortChoice m_sortChoice = SortChoice::ByNumber;
+    brixo::TableSettings m_settings;
+    std::string m_settingsSection = brixo::kSettingsSection;
+    QRect m_savedBounds; // the window's place when last read or written
+    QStringList m_buttonPhrases = defaultPhrases();
+    brixo::chatrules::PhraseLock m_phraseLock;
+    std::function<void(const QUrl&)> m_linkOpener;
+    QActionGroup* m_tileSetGroup = nullptr;
+    QString m_loadedSet;
+    // The rack slots the last hint marked, while the turn it was asked in
+    // lasts.
+    std::vector<int> m_hintSlots;
+    int m_hintTurn = 0;
+
+    // What the window last drew, so it only touches what changed.
+    QHash<int, CardImage*> m_cards; // by rack slot
+    std::vector<int> m_stackedSlots;
+    int m_clockStartsShown = 0;
+    int m_logShownGeneration = -1;
+    int m_logShownLines = 0;
+
+    ScaledLayout m_layout;
+    brixo::TableScale m_scale;
+    QString m_baseStyle;
+
+    TilePictures m_pictures;
+    SoundPlayer* m_sounds;
+    Tabout* m_about;
+    Tgamestart* m_gamestart;
+    Thelp* m_help;
+    Tphrases* m_phrases;
+    Tspylist* m_spylist;
+    Ttallylist* m_tally;
+    Tdownload* m_download;
+};

@@ -1,0 +1,247 @@
+// The table's preferences: read from the settings file once connected,
+// shown in the menus, buttons and dialogs, and written back whenever one
+// changes; the tile sets; the window's place and size.
+#include "table/qt/chatform.h"
+
+#include "dialogs/downloadform.h"
+#include "dialogs/gamestartform.h"
+#include "dialogs/updown.h"
+#include "net/catalogue.h"
+#include "store/qt/gamefolders.h"
+#include "table/qt/boardview.h"
+#include "table/qt/cardimage.h"
+#include "table/windowplace.h"
+#include "table/qt/soundplayer.h"
+#include "resources/qt/tilesets.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+
+namespace {
+
+std::string settingsPath()
+{
+    return gamefolders::settingsFile(QString::fromLatin1(brixo::kSettingsFileName)).toStdString();
+}
+
+brixo::Place placeOf(const QRect& r)
+{
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+} // namespace
+
+// ---- the file ----------------------------------------------------------------------
+
+QRect Tchat::bounds() const
+{
+    return QRect(pos(), size());
+}
+
+void Tchat::loadinifile()
+{
+    brixo::IniFile file;
+    file.load(settingsPath());
+    m_settingsSection = brixo::settingsSection(file);
+    m_settings = brixo::readSettings(file, m_settingsSection);
+    placeWindow(QRect(m_settings.left, m_settings.top, m_settings.width, m_settings.height));
+    applySettings();
+    if (m_mirror.mySeat() == 1 && m_mirror.loggedIn()) send(brixo::msg::botspeed(1, m_settings.botspeed));
+    if (!m_settings.tiles.empty()) loadtile(QString::fromStdString(m_settings.tiles));
+    if (m_settingsSection == brixo::kOldSettingsSection) {
+        // The older lobby's section moves into the table's own.
+        m_settingsSection = brixo::kSettingsSection;
+        collectSettings();
+        brixo::moveOldSettings(file, m_settings, phrasesForFile());
+        file.save(settingsPath());
+    }
+    m_savedBounds = bounds();
+}
+
+void Tchat::saveinifile()
+{
+    collectSettings();
+    brixo::IniFile file;
+    file.load(settingsPath());
+    brixo::saveinifile(file, m_settingsSection, m_settings);
+    file.save(settingsPath());
+    m_savedBounds = bounds();
+}
+
+void Tchat::savePhrasesToFile()
+{
+    brixo::IniFile file;
+    file.load(settingsPath());
+    brixo::savePhrases(file, m_settingsSection, phrasesForFile());
+    file.save(settingsPath());
+}
+
+std::array<std::string, brixo::kPhraseCount> Tchat::phrasesForFile() const
+{
+    std::array<std::string, brixo::kPhraseCount> phrases;
+    for (int n = 1; n <= brixo::kPhraseCount; ++n) phrases[n - 1] = phrase(n).toStdString();
+    return phrases;
+}
+
+// What the window and the dialogs show now, into the settings to write.
+void Tchat::collectSettings()
+{
+    const QRect now = bounds();
+    m_settings.left = now.x();
+    m_settings.top = now.y();
+    m_settings.width = now.width();
+    m_settings.height = now.height();
+    m_settings.sortBySuits = m_sortChoice == SortChoice::BySuit;
+    m_settings.playtoscore = m_gamestart->UpDown1->position();
+    m_settings.timeperturn = m_gamestart->UpDown2->position();
+    m_settings.tilestostart = m_gamestart->UpDown3->position();
+    m_settings.timepenalty = m_gamestart->checkbox_tp->isChecked();
+}
+
+void Tchat::applySettings()
+{
+    showTextSize();
+    showTextColour();
+    for (int n = 1; n <= brixo::kPhraseCount; ++n)
+        if (!m_settings.phrases[n - 1].empty()) setPhrase(n, QString::fromStdString(m_settings.phrases[n - 1]));
+    showSoundChoice();
+    m_sounds->setEnabled(m_settings.playsounds);
+    setSortChoice(m_settings.sortBySuits ? SortChoice::BySuit : SortChoice::ByNumber);
+    if (m_settings.playtoscore) m_gamestart->UpDown1->setPosition(*m_settings.playtoscore);
+    if (m_settings.timeperturn) m_gamestart->UpDown2->setPosition(*m_settings.timeperturn);
+    if (m_settings.tilestostart) m_gamestart->UpDown3->setPosition(*m_settings.tilestostart);
+    m_gamestart->checkbox_tp->setChecked(m_settings.timepenalty);
+    (m_settings.newTurnSound ? New1 : Classic1)->setChecked(true);
+    TurnSound1->setData(m_settings.newTurnSound ? 1 : 0);
+    m_mirror.setNewTurnSound(m_settings.newTurnSound);
+    for (QAction* speed : {Slow1, Normal1, Fast1}) speed->setChecked(speed->data().toInt() == m_settings.botspeed);
+    BotSpeed1->setData(m_settings.botspeed);
+    (m_settings.botlevel == brixo::BotLevel::Expert ? ExpertLevel1 : NormalLevel1)->setChecked(true);
+    m_download->setAddress(QUrl(QString::fromStdString(m_settings.lobbyDownload)));
+    applyLook();
+    applyTableSize();
+}
+
+// ---- the window's place ----------------------------------------------------------------
+
+void Tchat::placeWindow(const QRect& wanted)
+{
+    std::vector<brixo::Place> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) areas.push_back(placeOf(screen->availableGeometry()));
+    const brixo::Place place = brixo::fitOnScreens(placeOf(wanted), areas);
+    resize(place.width, place.height);
+    move(place.x, place.y);
+}
+
+// On closing, a window that was moved or resized is remembered, a little
+// smaller when it has grown past the screen's work area.
+void Tchat::saveBoundsOnClose()
+{
+    if (bounds() == m_savedBounds) return;
+    if (const QScreen* s = screen()) {
+        const QRect work = s->availableGeometry();
+        if (width() > work.width()) resize(width() - 15, height());
+        if (height() > work.height()) resize(width(), height() - 15);
+    }
+    saveinifile();
+}
+
+// ---- sounds and the computer players' speed and level ------------------------------------
+
+void Tchat::PlaySounds1Click(bool on)
+{
+    m_settings.playsounds = on;
+    m_sounds->setEnabled(on);
+    showSoundChoice();
+    saveinifile();
+}
+
+// The menu item and the button beside the clock both show the choice.
+void Tchat::showSoundChoice()
+{
+    PlaySounds1->setChecked(m_settings.playsounds);
+    button_sound->setChecked(m_settings.playsounds);
+    button_sound->setToolTip(m_settings.playsounds ? QStringLiteral("Sounds on: click to turn them off")
+                                                   : QStringLiteral("Sounds off: click to turn them on"));
+}
+
+void Tchat::New1Click(bool newSound)
+{
+    m_settings.newTurnSound = newSound;
+    TurnSound1->setData(newSound ? 1 : 0);
+    m_mirror.setNewTurnSound(newSound);
+    saveinifile();
+}
+
+void Tchat::Fast1Click(int milliseconds)
+{
+    m_settings.botspeed = milliseconds;
+    BotSpeed1->setData(milliseconds);
+    saveinifile();
+}
+
+void Tchat::Level1Click(brixo::BotLevel level)
+{
+    m_settings.botlevel = level;
+    saveinifile();
+}
+
+// ---- tile sets ---------------------------------------------------------------------------------
+
+void Tchat::createtilemenu()
+{
+    m_tileSetGroup = new QActionGroup(this);
+    m_tileSetGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+    for (const QString& name : tilesets::names()) {
+        QAction* item = TileSets1->addAction(name);
+        item->setCheckable(true);
+        item->setToolTip(name);
+        item->setStatusTip(name);
+        m_tileSetGroup->addAction(item);
+        connect(item, &QAction::triggered, this, [this, name] { tilemenuClick(name); });
+    }
+    TileSets1->menuAction()->setEnabled(!TileSets1->isEmpty());
+}
+
+// A missing or unusable bitmap changes nothing.
+bool Tchat::loadtile(const QString& name)
+{
+    const QString file = tilesets::fileOf(name);
+    if (!QFileInfo::exists(file) || !m_pictures.loadSet(QImage(file))) {
+        showLoadedSet();
+        return false;
+    }
+    m_loadedSet = name;
+    showLoadedSet();
+    redrawTiles();
+    return true;
+}
+
+void Tchat::tilemenuClick(const QString& name)
+{
+    loadtile(name);
+    // The choice is kept even when its bitmap is gone, as the menu said.
+    m_settings.tiles = name.toStdString();
+    saveinifile();
+}
+
+// Only the set whose pictures are shown is ticked.
+void Tchat::showLoadedSet()
+{
+    for (QAction* item : m_tileSetGroup->actions()) item->setChecked(item->text() == m_loadedSet);
+}
+
+void Tchat::redrawTiles()
+{
+    board->update();
+    for (CardImage* card : std::as_const(m_cards)) card->setPixmap(m_pictures.big(card->tile()));
+    draggingimage->setProperty("tag", -1);
+    renderHand();
+}

@@ -1,0 +1,49 @@
+#include "table/tablehint.h"
+
+#include "bot/expertplayer.h"
+#include "model/slottable.h"
+
+namespace brixo {
+
+bool mayhint(const TableMirror& mirror)
+{
+    return isSeat(mirror.mySeat()) && !mirror.seat(mirror.mySeat()).watching;
+}
+
+TableHint tablehint(const TableMirror& mirror)
+{
+    TableHint hint;
+    if (!mayhint(mirror)) return hint;
+    BoardGrid board = mirror.board();
+    const Hand& hand = mirror.hand();
+    if (hand.holdsBoardTile()) board.set(hand.col, hand.row, hand.tile);
+    Rack rack;
+    for (int slot = 1; slot <= Rack::kSlots; ++slot) rack.set(slot, mirror.offeredTile(slot));
+
+    const ExpertDecision decision = expertdecision(board, rack, mirror.laidDown());
+    std::vector<int> tiles;
+    if (decision.play.found) {
+        // In the order they would be laid: along the rows of the board.
+        for (const BoardMove& move : decision.layout.moves) {
+            if (move.kind != BoardMove::Kind::Place) continue;
+            hint.rackSlots.push_back(move.slot);
+            tiles.push_back(rack.at(move.slot));
+        }
+        hint.value = decision.play.value;
+    }
+    hint.text = hinttext(tiles, hint.value);
+    return hint;
+}
+
+std::string hinttext(const std::vector<int>& tiles, int value)
+{
+    if (tiles.empty()) return "No play found: draw a tile.";
+    std::string text = "Lay ";
+    for (std::size_t i = 0; i < tiles.size(); ++i) {
+        if (i > 0) text += ", ";
+        text += gettilename(tiles[i]);
+    }
+    return text + " for " + std::to_string(value) + (value == 1 ? " point." : " points.");
+}
+
+} // namespace brixo
