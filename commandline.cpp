@@ -59,19 +59,35 @@ CommandLine parseServer(const std::vector<std::string_view>& args, int defaultPo
     return line;
 }
 
+// The game's own forms: a player name, the host's address, and "true" to
+// host or anything else to join.
+CommandLine parseTable(const std::vector<std::string_view>& args)
+{
+    CommandLine line;
+    if (args.empty()) return line;
+    line.table.playerName = args[0];
+    if (args.size() < 3) {
+        line.table.mode = TableLaunch::Mode::Incomplete;
+        return line;
+    }
+    line.table.address = args[1];
+    line.table.mode = args[2] == "true" ? TableLaunch::Mode::Host : TableLaunch::Mode::Join;
+    return line;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const std::vector<std::string_view>& args, int defaultPort)
 {
-    CommandLine line;
-    if (args.empty()) return line;
+    if (args.empty()) return {};
     const std::string_view first = args[0];
+    CommandLine line;
     // A single "-h" can be no game: the network forms take three arguments.
     if (first == "-h" && args.size() == 1) {
         line.launch = Launch::Help;
         return line;
     }
-    if (!first.starts_with("--")) return line;
+    if (!first.starts_with("--")) return parseTable(args);
 
     if (first == "--server") return parseServer(args, defaultPort);
     // The compressor checks its own two file names.

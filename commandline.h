@@ -9,6 +9,7 @@
 #pragma once
 
 #include "bot/botlevel.h"
+#include "net/gameport.h"
 
 #include <cstdint>
 #include <optional>
@@ -19,7 +20,7 @@
 namespace brixo {
 
 enum class Launch {
-    Table,       // the table window with the arguments as they are
+    Table,       // the table window
     Server,      // --server: the game server alone
     TallyFile,   // --compress / --decompress IN OUT
     Help,        // --help: the usage on standard output, status 0
@@ -27,8 +28,19 @@ enum class Launch {
     BadUsage,    // the usage on standard error, status 2
 };
 
+// What the table does once it is up: a solo game against the computer,
+// hosting or joining a network game under a player's name, or (with only
+// a name, or a name and an address) nothing but saying that a network game
+// is on its way, as the launcher that gives the rest later expects.
+struct TableLaunch {
+    enum class Mode { Solo, Host, Join, Incomplete };
+    Mode mode = Mode::Solo;
+    std::string playerName;
+    std::string address;   // the host's address: where a joiner connects
+};
+
 struct ServerOptions {
-    int port = 7772;
+    int port = kGamePort;
     int botspeed = 1000;  // milliseconds before a computer turn starts
     BotLevel level = BotLevel::Normal;
     std::optional<std::uint64_t> seed;  // a reproducible shuffle
@@ -36,6 +48,7 @@ struct ServerOptions {
 
 struct CommandLine {
     Launch launch = Launch::Table;
+    TableLaunch table;     // read for Launch::Table
     ServerOptions server;  // read for Launch::Server
     std::string error;     // what was wrong, for Launch::BadUsage
 };

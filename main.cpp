@@ -16,6 +16,7 @@
 #include <QIcon>
 
 #include <iostream>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -54,9 +55,12 @@ int main(int argc, char** argv)
     SingleInstance guard;
     if (!guard.claim()) return 0;
 
-    QStringList params = QApplication::arguments();
-    params.removeFirst();
-    Tchat table(params);
+    // The table's own forms are read again once Qt has taken its options
+    // (-platform, -style, ...) off the command line.
+    std::vector<std::string> words;
+    for (const QString& word : QApplication::arguments().mid(1)) words.push_back(word.toStdString());
+    const std::vector<std::string_view> tableArgs(words.begin(), words.end());
+    Tchat table(brixo::parseCommandLine(tableArgs, brixo::gamePort()).table);
     guard.setWindow(&table);
     table.show();
     return app.exec();

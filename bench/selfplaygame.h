@@ -257,7 +257,7 @@ private:
         bool scoresAgree = true;
         for (int seat = 1; seat <= kSeats; ++seat) {
             const int score = m_server.slotTable()[seat].score;
-            scoresAgree = scoresAgree && m_scores[seat] == score && m_table.seat(seat).score == score;
+            scoresAgree = scoresAgree && m_scores[seat] == score && m_table.seat(Seat(seat)).score == score;
         }
         if (!(m_table.board() == board) || !rackAgrees || !scoresAgree) mirrorFailed();
     }

@@ -49,11 +49,11 @@ private:
     {
         const brixo::TableUpdate update = m_table.receive(line);
         for (const std::string& frame : update.sends) m_sock.send(frame);
-        const int seat = m_table.mySeat();
+        const brixo::Seat seat = m_table.mySeat();
         // The computer plays every seat: a table that sits down watches.
-        if (seat >= 1 && seat <= 4 && m_table.options().known && !m_table.seat(seat).watching && !m_asked) {
+        if (seat.valid() && m_table.options().known && !m_table.seat(seat).watching && !m_asked) {
             m_asked = true;
-            for (const std::string& frame : m_table.JustWatch1Click().sends) m_sock.send(frame);
+            for (const std::string& frame : m_table.toggleJustWatch().sends) m_sock.send(frame);
         }
         if (line.rfind("CMD_startgame+", 0) == 0) m_asked = false;
         if (line.rfind("CMD_winner+", 0) == 0) ++wins;

@@ -75,20 +75,28 @@ Tgamestart::Tgamestart(QWidget* parent) : QDialog(parent)
     connect(button_start, &QPushButton::clicked, this, &Tgamestart::button_startClick);
 }
 
-brixo::msg::StartGame Tgamestart::options() const
+brixo::GameOptions Tgamestart::options() const
 {
-    brixo::msg::StartGame o;
-    o.name = m_playerName.toStdString();
+    brixo::GameOptions o;
     o.playto = edit_playtoscore->text().toInt();
     o.turntime = edit_creationtime->text().toInt();
-    o.penalty = checkbox_tp->isChecked() ? "t" : "f";
-    o.team = checkbox_tg->isChecked() ? "t" : "f";
     o.tilestostart = edit_tiles->text().toInt();
+    o.timepenalty = checkbox_tp->isChecked();
+    o.teamgame = checkbox_tg->isChecked();
     return o;
+}
+
+void Tgamestart::setOptions(const brixo::GameOptions& options)
+{
+    UpDown1->setPosition(options.playto);
+    UpDown2->setPosition(options.turntime);
+    UpDown3->setPosition(options.tilestostart);
+    checkbox_tp->setChecked(options.timepenalty);
+    checkbox_tg->setChecked(options.teamgame);
 }
 
 void Tgamestart::button_startClick()
 {
-    emit startRequested(brixo::msg::startgame(options()));
+    emit startRequested(options());
     hide();
 }

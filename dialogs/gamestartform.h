@@ -3,11 +3,10 @@
 // game, and starts the game.
 #pragma once
 
-#include "net/catalogue.h"
+#include "model/gameoptions.h"
 
 #include <QDialog>
 
-#include <string>
 
 class QCheckBox;
 class QLineEdit;
@@ -19,11 +18,10 @@ class Tgamestart : public QDialog {
 public:
     explicit Tgamestart(QWidget* parent = nullptr);
 
-    // The name the start message carries: the host's player name.
-    void setPlayerName(const QString& name) { m_playerName = name; }
-
-    // The options as the dialog shows them.
-    brixo::msg::StartGame options() const;
+    // The options as the dialog shows them, and showing others (each
+    // within the dialog's range).
+    brixo::GameOptions options() const;
+    void setOptions(const brixo::GameOptions& options);
 
     void button_startClick();
 
@@ -38,9 +36,6 @@ public:
     QPushButton* button_start;
 
 signals:
-    // The whole "CMD_startgame" frame, for the table to send.
-    void startRequested(const std::string& frame);
-
-private:
-    QString m_playerName;
+    // The host asks for a game with these options.
+    void startRequested(const brixo::GameOptions& options);
 };

@@ -63,3 +63,8 @@ void Tspylist::removeFromGame(int row)
     const int slot = text.section(QLatin1Char(':'), 0, 0).toInt(&ok);
     if (ok) emit kickRequested(slot);
 }
+
+void Tspylist::setRemoveOffered(bool offered)
+{
+    RemoveFromGame1->setEnabled(offered);
+}

@@ -17,6 +17,9 @@ public:
     void setEntries(const QStringList& entries);
     QStringList entries() const;
 
+    // Only the host may remove spectators.
+    void setRemoveOffered(bool offered);
+
     // "Remove From Game" on the entry at this row (-1: no entry under the
     // pointer, nothing happens).
     void removeFromGame(int row);

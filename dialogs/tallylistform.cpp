@@ -2,8 +2,6 @@
 
 #include "dialogs/dialogstyle.h"
 #include "store/qt/gamefolders.h"
-#include "table/seatwords.h"
-#include "table/tablemirror.h"
 
 #include <QFrame>
 #include <QGridLayout>
@@ -67,8 +65,8 @@ const QString kNoPlayerWins = QStringLiteral("Player Wins:");
 
 } // namespace
 
-Ttallylist::Ttallylist(const brixo::TableMirror& table, QWidget* parent)
-    : QDialog(parent), m_table(table), m_file(dataPath("brixotally.tld"), dataPath("agametally.tld"))
+Ttallylist::Ttallylist(PlayersAtTable playersAtTable, QWidget* parent)
+    : QDialog(parent), m_playersAtTable(std::move(playersAtTable)), m_file(dataPath("brixotally.tld"), dataPath("agametally.tld"))
 {
     setObjectName(QStringLiteral("tallylist"));
     setWindowTitle(QStringLiteral("Brixo - Tally List"));
@@ -238,22 +236,11 @@ void Ttallylist::ViewTally1Click()
     activateWindow();
 }
 
-std::vector<std::string> Ttallylist::playersAtTable() const
-{
-    std::vector<std::string> names;
-    for (int seat = 1; seat <= brixo::TableMirror::kSeatCount; ++seat) {
-        if (seat == m_table.mySeat()) continue;
-        std::string name = m_table.seatName(seat);
-        if (!name.empty() && name != brixo::seatwords::kWaiting) names.push_back(std::move(name));
-    }
-    return names;
-}
-
 void Ttallylist::loadchecklist()
 {
     m_filling = true;
     checklist->clear();
-    for (const std::string& name : playersAtTable())
+    for (const std::string& name : m_playersAtTable())
         checklist->addItem(checkableItem(name, stringgrid_scores.rowOf(name) != 0));
     m_filling = false;
 }
@@ -295,7 +282,7 @@ void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item)
 void Ttallylist::addgame(const std::string& result)
 {
     loadchecklist();
-    stringgrid_scores.addgame(result, playersAtTable());
+    stringgrid_scores.addgame(result, m_playersAtTable());
     showOwner();
     showPlayer(listbox_tally->currentRow() + 1);
     tallyChanged();

@@ -19,16 +19,14 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 
-namespace brixo {
-class TableMirror;
-}
-
 class Ttallylist : public QDialog {
     Q_OBJECT
 public:
-    // The table whose seats are the players in the current game. The tally
-    // is read from the game's data folder.
-    explicit Ttallylist(const brixo::TableMirror& table, QWidget* parent = nullptr);
+    // The names at the table's other seats, as the table shows them: the
+    // players in the current game.
+    using PlayersAtTable = std::function<std::vector<std::string>()>;
+    // The tally is read from the game's data folder.
+    explicit Ttallylist(PlayersAtTable playersAtTable, QWidget* parent = nullptr);
     ~Ttallylist() override;
 
     // Yes/No questions are asked through this (a message box by default).
@@ -62,11 +60,9 @@ private:
     void listbox_tallyClickCheck(QListWidgetItem* item);
     void showPlayer(int row);
     void showOwner();
-    // The other seats' names as the table shows them, "<Waiting>" left out.
-    std::vector<std::string> playersAtTable() const;
     void tallyChanged();
 
-    const brixo::TableMirror& m_table;
+    PlayersAtTable m_playersAtTable;
     brixo::TallyFile m_file;
     bool m_unsaved = false;
     bool m_filling = false; // lists being filled: their ticks are not clicks

@@ -15,9 +15,6 @@ public:
     int position() const { return m_position; }
     // Pulled into the range.
     void setPosition(int value);
-    int minimum() const { return m_low; }
-    int maximum() const { return m_high; }
-    int increment() const { return m_step; }
 
     void stepUp() { setPosition(m_position + m_step); }
     void stepDown() { setPosition(m_position - m_step); }

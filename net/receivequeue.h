@@ -23,13 +23,13 @@
 namespace brixo {
 
 // A queued line split at its first "+": the command and the argument text.
-struct CommandLine {
+struct SplitLine {
     std::string_view command;
     std::string_view args;
 };
 
 // Nothing for a line without "+" or with an empty command.
-std::optional<CommandLine> splitCommand(std::string_view line);
+std::optional<SplitLine> splitCommand(std::string_view line);
 
 class ReceiveQueue {
 public:

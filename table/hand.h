@@ -3,39 +3,30 @@
 // the tile is put down elsewhere or back).
 #pragma once
 
-#include "model/tile.h"
+#include "model/places.h"
 #include "table/placerules.h"
 
 namespace brixo {
 
 struct Hand {
     enum class Source { Nothing, Rack, Board };
-    // The hand's slot number while it holds a board tile; rack slots never
-    // reach it.
-    static constexpr int kBoardTileSlot = 100;
 
     Source source = Source::Nothing;
-    int tile = kNoTile;
-    int slot = 0;  // the rack slot of a rack tile
-    int col = -1;  // the cell a board tile came from
-    int row = -1;
+    Tile tile;
+    RackSlot slot;   // the rack slot of a rack tile
+    BoardCell cell;  // the cell a board tile came from
     placerules::Completion completion = placerules::Completion::None;
 
-    static Hand fromRack(int slot, int tile, placerules::Completion completion)
+    static Hand fromRack(RackSlot slot, Tile tile, placerules::Completion completion)
     {
-        return {Source::Rack, tile, slot, -1, -1, completion};
+        return {Source::Rack, tile, slot, {}, completion};
     }
-    static Hand fromBoard(int col, int row, int tile)
-    {
-        return {Source::Board, tile, 0, col, row, placerules::Completion::None};
-    }
+    static Hand fromBoard(BoardCell cell, Tile tile) { return {Source::Board, tile, {}, cell, {}}; }
 
     bool empty() const { return source == Source::Nothing; }
     bool holdsRackTile() const { return source == Source::Rack; }
     bool holdsBoardTile() const { return source == Source::Board; }
-    bool holdsSlot(int rackSlot) const { return holdsRackTile() && slot == rackSlot; }
-    // -1 for an empty hand, kBoardTileSlot for a board tile, else the rack slot.
-    int handSlot() const { return empty() ? -1 : holdsBoardTile() ? kBoardTileSlot : slot; }
+    bool holdsSlot(RackSlot rackSlot) const { return holdsRackTile() && slot == rackSlot; }
 
     bool operator==(const Hand&) const = default;
 };

@@ -1,11 +1,10 @@
 // Playing a turn: picking a tile from the rack or the board into the hand,
 // putting it down, moving and returning board tiles, run and group
-// completion, rearranging and sorting the rack, the turn's buttons and its
-// clock. Each move shows at once and goes to the server as a pending move.
+// completion, rearranging and sorting the rack, and the turn's buttons.
+// Each move shows at once and goes to the server as a pending move.
 #include "table/tablemirror.h"
 
 #include "net/catalogue.h"
-#include "table/racksort.h"
 
 namespace brixo {
 
@@ -13,40 +12,39 @@ using placerules::Completion;
 
 // ---- the board ------------------------------------------------------------------
 
-TableUpdate TableMirror::boardMouseDown(Press press, int col, int row)
+TableUpdate TableMirror::pressBoard(Press press, BoardCell cell)
 {
-    if (m_mySeat < 1 || m_mySeat > kSeatCount) return done(); // spectators only watch
+    if (!mySeat().valid()) return done(); // spectators only watch
     // Any press on the board dismisses the notices lying over it. The
     // penalty question took the turn's buttons away; they come back, as
     // with "Edit".
-    const bool askedPenalty = m_controls.penaltyPanel;
-    m_controls.penaltyPanel = m_controls.laydownPanel = false;
-    m_refusal.clear();
+    TurnControls& controls = m_turn.controls();
+    const bool askedPenalty = controls.penaltyPanel;
+    controls.penaltyPanel = controls.laydownPanel = false;
+    m_log.clearRefusal();
     if (!mayPlay()) return done();
-    if (askedPenalty) m_controls.clear = m_controls.finish = true;
+    if (askedPenalty) controls.clear = controls.finish = true;
 
     const bool right = press == Press::Right;
     if (right && m_hand.empty()) {
         // Asks for a tile laid this turn back; the server answers only if it was.
-        if (board().at(col, row) != kNoTile) send(msg::replacetile({m_mySeat, col, row}));
+        if (!board().isEmpty(cell)) send(msg::replacetile({mySeat().number(), cell.col, cell.row}));
         return done();
     }
-    if (m_hand.holdsBoardTile() && (right || (col == m_hand.col && row == m_hand.row))) {
+    // A right press, or a press on the cell a board tile came from, puts
+    // the held tile back.
+    if (right || (m_hand.holdsBoardTile() && cell == m_hand.cell)) {
         putDownOrBack("clearcard");
         return done();
     }
-    if (right) {
-        putDownOrBack("clearcard"); // a rack tile goes back to the rack
-        return done();
-    }
-    if (!BoardGrid::inside(col, row)) return done();
+    if (!cell.inside()) return done();
     if (m_hand.holdsBoardTile()) {
-        moveBoardTile(col, row);
+        moveBoardTile(cell);
     } else if (m_hand.empty()) {
-        pickUpBoardTile(col, row);
+        pickUpBoardTile(cell);
         updateIncomplete();
     } else {
-        placeRackTile(col, row);
+        placeRackTile(cell);
     }
     return done();
 }
@@ -60,81 +58,73 @@ void TableMirror::putDownOrBack(const std::string& soundName)
 
 // Nothing is sent: the server hears of the tile only when it is put down
 // on another cell.
-void TableMirror::pickUpBoardTile(int col, int row)
+void TableMirror::pickUpBoardTile(BoardCell cell)
 {
-    if (!mayPickUp(col, row)) return;
-    setHand(Hand::fromBoard(col, row, board().at(col, row)));
+    if (!mayPickUp(cell)) return;
+    setHand(Hand::fromBoard(cell, board().at(cell)));
     sound("clickcard");
 }
 
-void TableMirror::refusePutDown(int col, int row)
+void TableMirror::moveBoardTile(BoardCell cell)
 {
-    m_refusal = placerules::whyNotHere(board(), col, row, m_hand.tile);
-}
-
-void TableMirror::moveBoardTile(int col, int row)
-{
-    if (!mayPutDown(col, row)) {
-        refusePutDown(col, row);
+    if (!mayPutDown(cell)) {
+        m_log.refuse(placerules::whyNotHere(board(), cell, m_hand.tile));
         return;
     }
     const Hand held = m_hand;
-    send(msg::swaptilesRequest({m_mySeat, col, row, held.col, held.row}));
-    const PendingMove move{PendingMove::Kind::Move, held.tile, col, row, 0, held.col, held.row};
-    m_pending.push_back(move);
-    ++m_presses;
-    remember(move);
+    send(msg::swaptilesRequest({mySeat().number(), cell.col, cell.row, held.cell.col, held.cell.row}));
+    const PendingMove move = PendingMove::move(held.tile, held.cell, cell);
+    m_board.await(move);
+    m_history.newPress();
+    m_history.remember(move);
     putDownOrBack("placecard");
 }
 
-void TableMirror::placeRackTile(int col, int row)
+void TableMirror::placeRackTile(BoardCell cell)
 {
-    if (!mayPutDown(col, row)) {
-        refusePutDown(col, row);
+    if (!mayPutDown(cell)) {
+        m_log.refuse(placerules::whyNotHere(board(), cell, m_hand.tile));
         return;
     }
     const Hand held = m_hand;
-    ++m_presses;
-    placeFromRack(held.slot, held.tile, col, row);
+    m_history.newPress();
+    placeFromRack(held.slot, cell);
     setHand({});
-    const bool roomRight = col + 2 < BoardGrid::kColumns && board().at(col + 1, row) == kNoTile &&
-                           board().at(col + 2, row) == kNoTile;
-    if (roomRight) complete(held.tile, held.completion, col, row);
+    const bool roomRight = cell.col + 2 < BoardGrid::kColumns && board().isEmpty(cell.right(1)) &&
+                           board().isEmpty(cell.right(2));
+    if (roomRight) complete(held.tile, held.completion, cell);
     updateIncomplete();
     sound("placecard");
 }
 
 // The tile shows on the board at once; its rack place stays taken, out of
 // sight, until the server frees it.
-void TableMirror::placeFromRack(int slot, int tile, int col, int row)
+void TableMirror::placeFromRack(RackSlot slot, BoardCell cell)
 {
-    send(msg::placemytile({m_mySeat, slot, col, row}));
-    const PendingMove move{PendingMove::Kind::Place, tile, col, row, slot, 0, 0};
-    m_pending.push_back(move);
-    remember(move);
-    m_placed[slot - 1] = true;
-    m_shownStale = true;
+    send(msg::placemytile({mySeat().number(), slot.number(), cell.col, cell.row}));
+    const PendingMove move = PendingMove::place(rack().at(slot), slot, cell);
+    m_board.await(move);
+    m_history.remember(move);
+    m_rack.setAwaitingServer(slot, true);
 }
 
-void TableMirror::complete(int placedTile, Completion completion, int col, int row)
+void TableMirror::complete(Tile placed, Completion completion, BoardCell cell)
 {
     const auto choices = placerules::completionChoices(
-        m_positions, [this](int slot) { return offeredTile(slot); }, placedTile, completion);
+        rackPositions(), [this](RackSlot slot) { return offeredTile(slot); }, placed, completion);
     if (!choices) return;
-    const int first = (*choices)[0];
-    const int second = (*choices)[1];
-    placeFromRack(first, m_rack.at(first), col + 1, row);
-    placeFromRack(second, m_rack.at(second), col + 2, row);
+    placeFromRack((*choices)[0], cell.right(1));
+    placeFromRack((*choices)[1], cell.right(2));
 }
 
 // ---- the rack ------------------------------------------------------------------------
 
-TableUpdate TableMirror::cardimagesMouseDown(int slot, Press press, Completion completion)
+TableUpdate TableMirror::pressRackTile(RackSlot slot, Press press, Completion completion)
 {
-    if (offeredTile(slot) == kNoTile) return done(); // no tile, or placed and waiting
-    m_refusal.clear();
+    if (offeredTile(slot).none()) return done(); // no tile, or placed and waiting
+    m_log.clearRefusal();
     if (press == Press::Right) {
-        sortthem();
+        m_rack.sort(m_sortByNumber);
         sound("sort");
         return done();
     }
@@ -146,37 +136,34 @@ TableUpdate TableMirror::cardimagesMouseDown(int slot, Press press, Completion c
     if (m_hand.holdsSlot(slot)) {
         putDownOrBack("clearcard");
     } else if (m_hand.holdsRackTile()) {
-        exchangeCards(slot, completion);
+        exchangeTiles(slot, completion);
     } else {
-        selectCard(slot, completion);
+        selectTile(slot, completion);
     }
     return done();
 }
 
-void TableMirror::selectCard(int slot, Completion completion)
+void TableMirror::selectTile(RackSlot slot, Completion completion)
 {
-    setHand(Hand::fromRack(slot, m_rack.at(slot), completion));
+    setHand(Hand::fromRack(slot, rack().at(slot), completion));
     sound("clickcard");
 }
 
 // The player rearranges the rack by hand: the held tile and the pressed one
 // change places.
-void TableMirror::exchangeCards(int pressedSlot, Completion completion)
+void TableMirror::exchangeTiles(RackSlot pressed, Completion completion)
 {
-    const int a = m_positions.positionOf(m_hand.slot);
-    const int b = m_positions.positionOf(pressedSlot);
-    if (a == 0 || b == 0) {
-        selectCard(pressedSlot, completion);
+    if (!m_rack.exchange(m_hand.slot, pressed)) {
+        selectTile(pressed, completion);
         return;
     }
-    m_positions.exchange(a, b);
     setHand({});
     sound("sort");
 }
 
-TableUpdate TableMirror::sortthem()
+TableUpdate TableMirror::sortRack()
 {
-    racksort::sortthem(m_positions, m_sortByNumber, [this](int slot) { return m_rack.at(slot); });
+    m_rack.sort(m_sortByNumber);
     return done();
 }
 
@@ -199,27 +186,22 @@ TableUpdate TableMirror::putBack()
 TableUpdate TableMirror::undoLastMove()
 {
     if (!mayPlay()) return done();
-    m_refusal.clear();
+    m_log.clearRefusal();
     if (!m_hand.empty()) {
         putDownOrBack("clearcard");
         return done();
     }
-    if (m_history.empty()) return done();
-    const int press = m_history.back().press;
     bool moved = false;
-    while (!m_history.empty() && m_history.back().press == press) {
-        const PendingMove m = m_history.back().move;
-        m_history.pop_back();
+    for (const PendingMove& m : m_history.takeLastPress()) {
         // Moves are taken back last first, so the tile lies where this
         // table put it and its former cell is free; anything else would be
         // refused by the server and is not asked.
-        if (board().at(m.col, m.row) != m.tile) continue;
+        if (board().at(m.to) != m.tile) continue;
         if (m.kind == PendingMove::Kind::Place) {
-            send(msg::replacetile({m_mySeat, m.col, m.row}));
-        } else if (board().at(m.fromcol, m.fromrow) == kNoTile) {
-            send(msg::swaptilesRequest({m_mySeat, m.fromcol, m.fromrow, m.col, m.row}));
-            m_pending.push_back({PendingMove::Kind::Move, m.tile, m.fromcol, m.fromrow, 0, m.col, m.row});
-            m_shownStale = true;
+            send(msg::replacetile({mySeat().number(), m.to.col, m.to.row}));
+        } else if (board().isEmpty(m.from)) {
+            send(msg::swaptilesRequest({mySeat().number(), m.from.col, m.from.row, m.to.col, m.to.row}));
+            m_board.await(m.reversed());
             moved = true;
         }
     }
@@ -230,93 +212,69 @@ TableUpdate TableMirror::undoLastMove()
     return done();
 }
 
-TableUpdate TableMirror::button_clearClick()
+TableUpdate TableMirror::clearTurn()
 {
     if (!mayPlay()) return done();
     if (!m_hand.empty()) refuseNotice("You cannot clear when you have a tile in your hand.");
-    else send(msg::undothemRequest(m_mySeat));
+    else send(msg::undothemRequest(mySeat().number()));
     return done();
 }
 
 void TableMirror::turnEnded()
 {
-    m_controls.penaltyPanel = m_controls.laydownPanel = false;
-    m_controls.clear = m_controls.finish = m_controls.draw = false;
+    TurnControls& controls = m_turn.controls();
+    controls.penaltyPanel = controls.laydownPanel = false;
+    controls.clear = controls.finish = controls.draw = false;
 }
 
-TableUpdate TableMirror::button_finishClick()
+TableUpdate TableMirror::finishTurn()
 {
     if (!mayPlay()) return done();
     if (!m_hand.empty()) {
         refuseNotice("You cannot end your turn when you have a tile in your hand.");
     } else {
-        send(msg::finish(m_mySeat));
+        send(msg::finish(mySeat().number()));
         turnEnded();
     }
     return done();
 }
 
-TableUpdate TableMirror::button_drawClick()
+TableUpdate TableMirror::drawTile()
 {
     if (!mayPlay()) return done();
     if (!m_hand.empty()) {
         refuseNotice("You cannot draw a tile when you have a tile in your hand.");
     } else {
-        send(msg::drawcard(m_mySeat));
+        send(msg::drawcard(mySeat().number()));
         turnEnded();
     }
     return done();
 }
 
-TableUpdate TableMirror::button_yesClick()
+TableUpdate TableMirror::acceptPenalty()
 {
-    m_controls.penaltyPanel = false;
+    m_turn.controls().penaltyPanel = false;
     if (!mayPlay()) return done();
-    send(msg::clickyes(m_mySeat));
+    send(msg::clickyes(mySeat().number()));
     sound("pressyes");
     return done();
 }
 
-TableUpdate TableMirror::button_editClick()
+TableUpdate TableMirror::keepEditing()
 {
-    m_controls.penaltyPanel = false;
+    TurnControls& controls = m_turn.controls();
+    controls.penaltyPanel = controls.laydownPanel = false;
     if (!mayPlay()) return done();
-    m_controls.clear = m_controls.finish = true;
+    controls.clear = controls.finish = true;
     sound("pressedit");
     return done();
 }
 
-TableUpdate TableMirror::image_edit2Click()
-{
-    m_controls.laydownPanel = false;
-    if (!mayPlay()) return done();
-    m_controls.clear = m_controls.finish = true;
-    sound("pressedit");
-    return done();
-}
-
-TableUpdate TableMirror::button_pauseClick()
+TableUpdate TableMirror::togglePause()
 {
     // Whether the clock stands is the server's word ("CMD_gamepause"); a
     // request it refuses changes nothing here.
-    send(msg::pause(m_mySeat, m_paused ? 0 : 1));
-    return done();
-}
-
-// ---- the clock --------------------------------------------------------------------------
-
-TableUpdate TableMirror::turntimeTimer()
-{
-    if (!m_clockRunning) return done();
-    m_clock.tick();
-    if (m_clock.running()) {
-        if (m_clock.ticksAloud()) sound("time");
-    } else if (m_clock.serverSilent() && m_turnSeat != 0) {
-        // The server has stayed silent past the turn: offer no more moves.
-        takeBackTurn();
-        m_turnSeat = 0;
-        hideTurnControls();
-    }
+    send(msg::pause(mySlot().number(), paused() ? 0 : 1));
     return done();
 }
 

@@ -1,11 +1,9 @@
-// What the server announces about seats, spectators, the game, its rounds
-// and its turns.
+// What the server announces about seats, spectators, the game and its
+// rounds.
 #include "table/tablemirror.h"
 
 #include "net/catalogue.h"
 #include "table/seatwords.h"
-
-#include <algorithm>
 
 namespace brixo {
 
@@ -14,20 +12,17 @@ namespace brixo {
 void TableMirror::newplayerinfo(std::string_view args)
 {
     const auto m = msg::parseSlotName(args);
-    if (!m) return;
-    if (mine(m->slot)) {
+    if (!m || !Slot(m->slot).valid()) return;
+    const Slot slot(m->slot);
+    const bool me = slot == m_mySlot;
+    if (me) {
         notice("You are Connected.");
         m_update.settingsDue = true;
     } else {
         notice(m->name + " is Connected.");
     }
-    if (SeatState* s = seatAt(m->slot)) {
-        s->occupant = Occupant::Person;
-        s->person = m->name;
-    } else if (m->slot > kSeatCount) {
-        m_spectators.push_back({m->slot, m->name});
-        notice(mine(m->slot) ? "You are spying." : m->name + " is spying.");
-    }
+    m_seats.arrive(slot, m->name);
+    if (!seatOf(slot).valid()) notice(me ? "You are spying." : m->name + " is spying.");
     sound("entered");
 }
 
@@ -35,99 +30,62 @@ void TableMirror::playerdisconnected(std::string_view args)
 {
     const auto m = msg::parseSlotName(args);
     if (!m) return;
-    if (SeatState* s = seatAt(m->slot)) {
-        if (seatName(m->slot) != seatwords::kWaiting) notice(seatName(m->slot) + " disconnected.");
-        // Seat 2 always plays, seats 3 and 4 only in a team game; an empty
-        // seat 1 waits for its host.
-        const bool computerPlays = m->slot == 2 || (m->slot >= 3 && m_options.team);
-        s->occupant = computerPlays ? Occupant::Computer : Occupant::Empty;
-        s->person.clear();
-        s->watching = false;
-    } else if (m->slot > kSeatCount) {
-        const auto entry = std::find(m_spectators.begin(), m_spectators.end(), Spectator{m->slot, m->name});
-        if (entry == m_spectators.end()) return;
-        m_spectators.erase(entry);
-        notice(m->name + " has left.");
-    }
+    const Slot slot(m->slot);
+    const Seat seat = seatOf(slot);
+    const std::string shown = seatName(seat);
+    if (!m_seats.leave(slot, m->name, m_options.team)) return;
+    if (!seat.valid()) notice(m->name + " has left.");
+    else if (shown != seatwords::kWaiting) notice(shown + " disconnected.");
 }
 
 void TableMirror::justwatching(std::string_view args)
 {
     const auto m = msg::parseJustwatch(args);
     if (!m) return;
-    SeatState* s = seatAt(m->seat);
+    const Seat seat(m->seat);
+    SeatState* s = m_seats.find(seat);
     if (!s) return;
     if (m->mode == "1") {
         s->watching = true;
-        notice(seatName(m->seat) + " is just watching");
+        notice(seatName(seat) + " is just watching");
         // The computer plays this seat now, this very turn included.
-        if (mine(m->seat)) {
+        if (mine(seat)) {
             takeBackTurn();
-            hideTurnControls();
+            m_turn.controls().hide();
         }
     } else {
         const bool wasWatching = s->watching;
         s->watching = false;
-        notice(seatName(m->seat) + " is now playing again");
+        notice(seatName(seat) + " is now playing again");
         // Back in the middle of an own turn the computer has not taken yet.
-        if (mine(m->seat) && wasWatching && mayPlay()) offerTurn();
+        if (mine(seat) && wasWatching && mayPlay()) offerTurn();
     }
 }
 
-// ---- game and round ----------------------------------------------------------
-
-void TableMirror::clearall()
-{
-    clearallcards();
-    cleartheboard();
-    m_laid.clear();
-    for (int seat = 1; seat <= kSeatCount; ++seat) {
-        SeatState& s = m_seats[seat];
-        s.score = 0;
-        s.scoreFromTurn = false;
-        s.hasLastPoints = false;
-        s.hasTiles = false;
-    }
-}
-
-// Seat 2 always has a computer player when nobody sits there, seats 3
-// and 4 only in a team game; a person keeps the seat whatever the name.
-void TableMirror::seatComputers(bool team)
-{
-    for (int seat = 3; seat <= 4; ++seat) {
-        Occupant& who = m_seats[seat].occupant;
-        if (!team && who == Occupant::Computer) who = Occupant::Empty;
-        if (team && who == Occupant::Empty) who = Occupant::Computer;
-    }
-    if (m_seats[2].occupant == Occupant::Empty) m_seats[2].occupant = Occupant::Computer;
-}
+// ---- games and rounds ----------------------------------------------------------
 
 void TableMirror::startthegame(std::string_view args)
 {
     const auto m = msg::parseStartgame(args);
     if (!m) return;
     const bool team = m->team == "t";
-    seatComputers(team);
+    m_seats.seatComputers(team);
 
     takeBackTurn();
-    m_turnSeat = 0;
-    m_paused = false;
+    m_turn.newGame();
     m_startOffered = false;
-    m_winnerText.clear();
-    forgetRound();
-    hideTurnControls();
-    m_log.clear();
-    ++m_logGeneration;
+    newRound();
+    m_log.newGame();
+    m_turn.controls().hide();
     // A new game starts with everybody playing, as the server resets it.
-    for (int seat = 1; seat <= kSeatCount; ++seat) m_seats[seat].watching = false;
-    clearall();
+    for (const Seat seat : Seat::all()) m_seats.find(seat)->watching = false;
+    m_seats.newGame();
+    clearRack();
+    m_board.clear();
+    m_rack.forgetLaid();
 
-    m_options.known = true;
-    m_options.playto = m->playto;
-    m_options.turntime = m->turntime;
-    m_options.penalty = m->penalty == "t";
-    m_options.team = team;
-    m_clock.setTimePerTurn(m->turntime);
+    m_options = {true, m->playto, TurnClock::clampedTime(m->turntime), m->penalty == "t", team};
+    m_turn.setTimePerTurn(m_options.turntime);
 
     notice(m->name + " has started a game.");
     notice("Starting with " + std::to_string(m->tilestostart) + " tiles.");
@@ -137,20 +95,18 @@ void TableMirror::startround(std::string_view args)
 {
     const auto scores = msg::parseStartround(args);
     if (!scores) return;
-    for (int seat = 1; seat <= kSeatCount; ++seat) {
-        m_seats[seat].score = (*scores)[seat - 1];
-        m_seats[seat].scoreFromTurn = false;
-    }
-    for (int seat = 3; seat <= 4; ++seat) m_seats[seat].sittingOut = m_seats[seat].occupant == Occupant::Empty;
+    for (const Seat seat : Seat::all()) m_seats.setScore(seat, (*scores)[seat.index()]);
+    for (const Seat seat : {Seat(3), Seat(4)})
+        m_seats.find(seat)->sittingOut = m_seats.at(seat).occupant == Occupant::Empty;
     m_waitingForRound = false;
     m_laidDown = false;
-    forgetRound();
+    newRound();
     takeBackTurn();
-    m_laid.clear();
-    m_turnSeat = 0;
-    clearthisturn();
-    clearallcards();
-    cleartheboard();
+    m_rack.forgetLaid();
+    m_turn.end();
+    m_board.clearMarks();
+    clearRack();
+    m_board.clear();
 }
 
 void TableMirror::loadstats(std::string_view args)
@@ -158,27 +114,22 @@ void TableMirror::loadstats(std::string_view args)
     const auto m = msg::parseLoadstats(args);
     if (!m) return;
     m_catchingUp = true;
-    m_turn = {};
-    m_turnSeat = m->turnseat;
-    m_options.known = true;
-    m_options.playto = m->playto;
-    m_options.turntime = m->turntime;
-    m_options.penalty = m->penalty;
-    m_options.team = m->team;
-    m_clock.setTimePerTurn(m->turntime);
+    m_turn.forgetSeen();
+    m_turn.catchUp(Seat(m->turnseat));
+    m_options = {true, m->playto, TurnClock::clampedTime(m->turntime), m->penalty, m->team};
+    m_turn.setTimePerTurn(m_options.turntime);
     // The seats the computer plays, known to the others since the game began.
-    seatComputers(m->team);
+    m_seats.seatComputers(m->team);
     for (const msg::SeatStats& stats : m->seats) {
-        SeatState* s = seatAt(stats.seat);
+        const Seat seat(stats.seat);
+        SeatState* s = m_seats.find(seat);
         if (!s) continue;
-        s->score = stats.score;
-        s->scoreFromTurn = false;
-        s->hasTiles = true;
-        s->tiles = stats.count;
+        m_seats.setScore(seat, stats.score);
+        m_seats.setTiles(seat, stats.count);
         s->watching = stats.watching;
         // Seats 1 and 2 always play.
-        if (stats.seat >= 3) s->sittingOut = stats.sitsout;
-        if (mine(stats.seat) && stats.sitsout) m_waitingForRound = true;
+        if (seat.number() >= 3) s->sittingOut = stats.sitsout;
+        if (mine(seat) && stats.sitsout) m_waitingForRound = true;
     }
 }
 
@@ -187,39 +138,36 @@ void TableMirror::endround(std::string_view args)
     const auto m = msg::parseEndround(args);
     if (!m) return;
     takeBackTurn();
-    m_laid.clear();
-    m_justDrawn.clear();
-    m_drawnThisTurn.clear();
-    hideTurnControls();
-    m_clock.stopAt(0);
+    m_rack.forgetLaid();
+    m_rack.forgetDraws();
+    m_turn.controls().hide();
     std::optional<int> turnSeatTiles;
     for (const msg::SeatResult& result : m->seats)
-        if (result.seat == m_turnSeat) turnSeatTiles = result.count;
+        if (Seat(result.seat) == turnSeat()) turnSeatTiles = result.count;
     turnOver(turnSeatTiles);
-    m_turnSeat = 0;
-    // A round that ends while the clock is stopped leaves nothing paused.
-    m_paused = false;
+    m_turn.roundOver();
     for (const msg::SeatResult& result : m->seats) {
-        SeatState* s = seatAt(result.seat);
+        const Seat seat(result.seat);
+        SeatState* s = m_seats.find(seat);
         if (!s) continue;
-        s->score = result.score;
-        s->scoreFromTurn = false;
+        m_seats.setScore(seat, result.score);
         s->hasLastPoints = true;
         s->lastPoints = result.points;
         s->lastPointsFromTurn = false;
-        s->hasTiles = true;
-        s->tiles = result.count;
+        m_seats.setTiles(seat, result.count);
     }
-    m_status = seatwords::roundOver(m->winner, m_mySeat, seatName(m->winner));
-    logline("");
-    logline(m_status);
-    m_roundSummary.clear();
+    const Seat winner(m->winner);
+    m_log.setStatus(seatwords::roundOver(winner, mySeat(), seatName(winner)));
+    m_log.add("");
+    m_log.add(m_log.status());
+    std::vector<RoundLine> summary;
     for (const msg::SeatResult& result : m->seats) {
-        const SeatState* s = seatAt(result.seat);
-        if (!s || s->sittingOut) continue;
-        m_roundSummary.push_back({result.seat, seatName(result.seat), result.count, result.points});
-        logline(seatwords::roundLine(who(result.seat), result.count, result.points));
+        const Seat seat(result.seat);
+        if (!seat.valid() || m_seats.at(seat).sittingOut) continue;
+        summary.push_back({seat, result.count, result.points, seatwords::roundLine(who(seat), result.count, result.points)});
+        m_log.add(summary.back().text);
     }
+    m_log.setRoundSummary(std::move(summary));
     sound("roundover");
 }
 
@@ -227,190 +175,21 @@ void TableMirror::winner(std::string_view args)
 {
     const std::string name = msg::parseWinner(args);
     sound("winner");
-    m_controls.draw = m_controls.clear = m_controls.finish = false;
-    m_winnerText = seatwords::winnerText(name);
-    notice(m_winnerText);
+    TurnControls& controls = m_turn.controls();
+    controls.draw = controls.clear = controls.finish = false;
+    m_log.setWinnerText(seatwords::winnerText(name));
+    notice(m_log.winnerText());
     if (m_host) m_startOffered = true;
     // Spectators keep no tally of games they did not sit in.
-    if (seatAt(m_mySeat)) m_update.tallyResult = seatName(m_mySeat) == name ? "addtomine" : name;
+    if (mySeat().valid()) m_update.tallyResult = seatName(mySeat()) == name ? "addtomine" : name;
 }
 
-// ---- turns ---------------------------------------------------------------------
+// ---- seat management ----------------------------------------------------------------
 
-void TableMirror::getnextplayer(std::string_view args)
+void TableMirror::clearRack()
 {
-    const auto m = msg::parseNextplayer(args);
-    if (!m) return;
-    takeBackTurn();
-    m_laid.clear();
-    std::optional<int> lastSeatTiles;
-    std::optional<int> nextSeatTiles;
-    for (const msg::SeatCount& count : m->seats) {
-        if (count.seat == m_turnSeat) lastSeatTiles = count.count;
-        if (count.seat == m->turnseat) nextSeatTiles = count.count;
-    }
-    turnOver(lastSeatTiles);
-    // A turn running when this table caught up was not seen from its start.
-    if (!m_catchingUp) m_turn = {true, nextSeatTiles, false};
-    m_catchingUp = false;
-    // The marks of earlier draws go when this seat's turn ends, so a drawn
-    // tile stays marked through the whole of the seat's next turn.
-    if (mine(m_turnSeat) && !mine(m->turnseat)) {
-        m_justDrawn = std::move(m_drawnThisTurn);
-        m_drawnThisTurn.clear();
-    }
-    m_turnSeat = m->turnseat;
-    m_tilesLeft = m->tilesleft;
-    for (const msg::SeatCount& count : m->seats) {
-        SeatState* s = seatAt(count.seat);
-        if (!s) continue;
-        s->score = count.score;
-        s->scoreFromTurn = false;
-        s->hasTiles = true;
-        s->tiles = count.count;
-    }
-    // Whose turn it is goes by seat: two players of one name must not both
-    // be offered the turn.
-    if (m_turnSeat == m_mySeat && m_mySeat != 0) {
-        m_status = "Your Turn.";
-        sound(m_newTurnSound ? "turnnew" : "turn");
-        m_controls.pauseEnabled = true;
-        hideTurnControls();
-        if (mayPlay()) offerTurn();
-    } else {
-        m_status = seatName(m_turnSeat) + "'s turn.";
-        m_controls.pauseEnabled = m_host;
-        hideTurnControls();
-    }
-    m_controls.signBlinking = false;
-    logline("");
-    logline(m_status);
-    // A turn that ended while the clock was stopped gives way to a new one
-    // whose clock runs: the server sends no resume for it.
-    m_paused = false;
-    m_clock.restart();
-    m_clockRunning = true;
-    ++m_clockStarts;
-}
-
-void TableMirror::offerTurn()
-{
-    m_controls.draw = true;
-    m_controls.sign = true;
-    m_controls.signBlinking = !chatboardok();
-}
-
-void TableMirror::hideTurnControls()
-{
-    m_controls.draw = m_controls.clear = m_controls.finish = false;
-    m_controls.sign = false;
-    m_controls.penaltyPanel = m_controls.laydownPanel = false;
-}
-
-void TableMirror::turnOver(std::optional<int> tilesNow)
-{
-    // A turn that laid nothing down and left the seat more tiles than it
-    // began with drew them. This table's own draws were told as the tiles
-    // came.
-    if (m_turn.watched && !m_turn.finished && m_turn.startTiles && tilesNow && seatAt(m_turnSeat) &&
-        !mine(m_turnSeat)) {
-        const int drawn = *tilesNow - *m_turn.startTiles;
-        if (drawn > 0) played(seatwords::drew(seatName(m_turnSeat), drawn));
-    }
-    m_turn = {};
-}
-
-// What told of the last round or game goes when a new one starts.
-void TableMirror::forgetRound()
-{
-    m_status.clear();
-    m_lastAction.clear();
-    m_roundSummary.clear();
-    m_catchingUp = false;
-    m_turn = {};
-}
-
-void TableMirror::takeBackTurn()
-{
-    setHand({});
-    rollBack();
-    m_history.clear();
-    m_refusal.clear();
-}
-
-void TableMirror::gamepause(std::string_view args)
-{
-    const auto mode = msg::parseGamepause(args);
-    if (!mode) return;
-    if (*mode == 1) {
-        m_paused = true;
-        m_clockRunning = false;
-    } else if (*mode == 0) {
-        m_paused = false;
-        m_clockRunning = true;
-        ++m_clockStarts;
-    }
-}
-
-void TableMirror::notime(std::string_view args)
-{
-    const auto m = msg::parseSeatOnly(args);
-    if (!m) return;
-    const std::string line =
-        mine(m->seat) ? "You have run out of time!." : seatName(m->seat) + " has ran out of time.";
-    notice(line);
-    logline(line);
-    // A board tile in the hand goes back to its cell, a rack tile to the rack.
-    if (mine(m->seat)) setHand({});
-}
-
-void TableMirror::incomplete(std::string_view args)
-{
-    const auto m = msg::parseSeatOnly(args);
-    if (!m || !mine(m->seat)) return;
-    m_status = "Board is incomplete.";
-    logline(m_status);
-    sound("notvalid");
-}
-
-void TableMirror::notenough(std::string_view args)
-{
-    const auto m = msg::parseSeatOnly(args);
-    if (!m || !mine(m->seat)) return;
-    m_status = "Your first lay down must equal at least 30 points";
-    m_controls.clear = m_controls.finish = true;
-    m_controls.laydownPanel = true;
-    sound("notvalid");
-}
-
-void TableMirror::askpenalty(std::string_view args)
-{
-    const auto m = msg::parseSeatOnly(args);
-    if (!m || !mine(m->seat)) return;
-    m_controls.penaltyPanel = true;
-    m_controls.clear = m_controls.finish = m_controls.draw = false;
-    sound("notvalid");
-}
-
-// ---- seat management --------------------------------------------------------------
-
-TableUpdate TableMirror::kicking(int target)
-{
-    if (m_host && m_loggedIn) send(msg::kickhim(m_mySeat, target));
-    return done();
-}
-
-TableUpdate TableMirror::setJustWatch(int seat, bool watch)
-{
-    if (m_loggedIn && seat >= 1 && seat <= kSeatCount) send(msg::justwatch(seat, watch ? "1" : "2"));
-    return done();
-}
-
-TableUpdate TableMirror::JustWatch1Click()
-{
-    // The menu's tick follows the server's answer, not the click.
-    if (m_loggedIn && seatAt(m_mySeat)) send(msg::justwatch(m_mySeat, m_seats[m_mySeat].watching ? "2" : "1"));
-    return done();
+    if (m_hand.holdsRackTile()) setHand({});
+    m_rack.clear();
 }
 
 } // namespace brixo

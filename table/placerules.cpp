@@ -2,29 +2,37 @@
 
 #include "model/tile.h"
 
-namespace placerules {
+namespace brixo::placerules {
 
-PressCell cellOfPress(int x, int y)
+BoardCell cellOfPress(int x, int y)
 {
     return {(x + 5) / 20 + 1, (y + 5) / 30 + 1};
 }
 
-bool fitsOrder(const brixo::BoardGrid& grid, int col, int row, int code)
+bool fitsOrder(const BoardGrid& grid, BoardCell cell, Tile tile)
 {
-    return !orderClash(grid, col, row, code);
+    return !orderClash(grid, cell, tile);
 }
 
-std::optional<OrderClash> orderClash(const brixo::BoardGrid& grid, int col, int row, int code)
+namespace {
+
+// A neighbour that orders the tile: a coloured tile, not a wild one.
+bool orders(Tile neighbour)
 {
-    if (code == brixo::kWildTile) return std::nullopt;
-    const int mine = brixo::ordernumber(code);
-    const int left = grid.at(col - 1, row);
-    if (left != brixo::kNoTile && left != brixo::kWildTile && brixo::ordernumber(left) > mine)
-        return OrderClash{left, true};
-    if (col + 1 < brixo::BoardGrid::kColumns) {
-        const int right = grid.at(col + 1, row);
-        if (right != brixo::kNoTile && right != brixo::kWildTile && brixo::ordernumber(right) < mine)
-            return OrderClash{right, false};
+    return neighbour.real() && neighbour != Tile(kWildTile);
+}
+
+} // namespace
+
+std::optional<OrderClash> orderClash(const BoardGrid& grid, BoardCell cell, Tile tile)
+{
+    if (tile == Tile(kWildTile)) return std::nullopt;
+    const int mine = ordernumber(tile);
+    const Tile left = grid.at(cell.right(-1));
+    if (orders(left) && ordernumber(left) > mine) return OrderClash{left, true};
+    if (cell.col + 1 < BoardGrid::kColumns) {
+        const Tile right = grid.at(cell.right());
+        if (orders(right) && ordernumber(right) < mine) return OrderClash{right, false};
     }
     return std::nullopt;
 }
@@ -32,27 +40,27 @@ std::optional<OrderClash> orderClash(const brixo::BoardGrid& grid, int col, int 
 namespace {
 
 // "7", "Jack", "King": the number as the tile names say it.
-std::string numberWord(int code)
+std::string numberWord(Tile tile)
 {
-    const std::string name = brixo::gettilename(code);
+    const std::string name = gettilename(tile);
     return name.substr(name.find(' ') + 1);
 }
 
 // "a 7", "an 8".
-std::string withArticle(int code)
+std::string withArticle(Tile tile)
 {
-    return (brixo::ordernumber(code) == 8 ? "an " : "a ") + numberWord(code);
+    return (ordernumber(tile) == 8 ? "an " : "a ") + numberWord(tile);
 }
 
 } // namespace
 
-std::string whyNotHere(const brixo::BoardGrid& grid, int col, int row, int code)
+std::string whyNotHere(const BoardGrid& grid, BoardCell cell, Tile tile)
 {
-    if (!brixo::BoardGrid::inside(col, row)) return "That is not a cell of the board.";
-    if (grid.at(col, row) != brixo::kNoTile) return "That cell is taken.";
-    const auto clash = orderClash(grid, col, row, code);
+    if (!cell.inside()) return "That is not a cell of the board.";
+    if (!grid.isEmpty(cell)) return "That cell is taken.";
+    const auto clash = orderClash(grid, cell, tile);
     if (!clash) return {};
-    std::string words = withArticle(code);
+    std::string words = withArticle(tile);
     words[0] = static_cast<char>(words[0] - 'a' + 'A');
     return words + (clash->onLeft ? " cannot go after " : " cannot go before ") + withArticle(clash->neighbour) + ".";
 }
@@ -62,40 +70,44 @@ namespace {
 // A run goes on only within the colour: after a Jack the next two codes are
 // the Queen and the King, after a Queen the next code is already another
 // colour (or the wild tile), which could never make a run.
-bool runContinues(int placed)
+bool runContinues(Tile placed)
 {
-    return placed != brixo::kWildTile && brixo::facenumber(placed) <= brixo::kTilesPerColour - 2;
+    return placed != Tile(kWildTile) && facenumber(placed.code()) <= kTilesPerColour - 2;
+}
+
+bool sameNumber(Tile a, Tile b)
+{
+    return a.code() % kTilesPerColour == b.code() % kTilesPerColour;
 }
 
 } // namespace
 
-std::optional<std::array<int, 2>> completionChoices(const RackPositions& rack,
-                                                    const std::function<int(int slot)>& tileOf, int placed,
-                                                    Completion completion)
+std::optional<std::array<RackSlot, 2>> completionChoices(const RackPositions& rack,
+                                                         const std::function<Tile(RackSlot)>& tileOf, Tile placed,
+                                                         Completion completion)
 {
-    if (!brixo::isTile(placed) || completion == Completion::None) return std::nullopt;
+    if (!placed.real() || completion == Completion::None) return std::nullopt;
     if (completion == Completion::Run && !runContinues(placed)) return std::nullopt;
 
-    int first = RackPositions::kFree;
-    int second = RackPositions::kFree;
-    int firstTile = 0;
-    const auto chosen = [&] { return first != RackPositions::kFree && second != RackPositions::kFree; };
+    RackSlot first;
+    RackSlot second;
+    Tile firstTile;
+    const auto chosen = [&] { return first.valid() && second.valid(); };
     for (int p = 1; p <= RackPositions::kPositions && !chosen(); ++p) {
-        const int slot = rack.slotAt(p);
-        if (slot == RackPositions::kFree) continue;
-        const int tile = tileOf(slot);
-        if (!brixo::isTile(tile)) continue;
+        const RackSlot slot = rack.slotAt(p);
+        if (!slot.valid()) continue;
+        const Tile tile = tileOf(slot);
+        if (!tile.real()) continue;
         if (completion == Completion::Run) {
-            if (first == RackPositions::kFree && tile == placed + 1) {
+            if (!first.valid() && tile.code() == placed.code() + 1) {
                 first = slot;
                 firstTile = tile;
-            } else if (second == RackPositions::kFree && tile == placed + 2) {
+            } else if (!second.valid() && tile.code() == placed.code() + 2) {
                 second = slot;
             }
         } else {
-            const bool sameNumber = tile % brixo::kTilesPerColour == placed % brixo::kTilesPerColour;
-            if (!sameNumber || tile == placed) continue;
-            if (first == RackPositions::kFree) {
+            if (!sameNumber(tile, placed) || tile == placed) continue;
+            if (!first.valid()) {
                 first = slot;
                 firstTile = tile;
             } else if (tile != firstTile) {
@@ -104,7 +116,7 @@ std::optional<std::array<int, 2>> completionChoices(const RackPositions& rack,
         }
     }
     if (!chosen()) return std::nullopt;
-    return std::array<int, 2>{first, second};
+    return std::array<RackSlot, 2>{first, second};
 }
 
-} // namespace placerules
+} // namespace brixo::placerules

@@ -1,14 +1,19 @@
 #include "table/rackpositions.h"
 
-void RackPositions::clearallcards()
+#include <algorithm>
+#include <utility>
+
+namespace brixo {
+
+void RackPositions::clear()
 {
-    m_slots.fill(kFree);
+    m_slots.fill(RackSlot());
 }
 
-int RackPositions::place(int slot)
+int RackPositions::place(RackSlot slot)
 {
     for (int p = 1; p <= kPositions; ++p) {
-        if (m_slots[p - 1] == kFree) {
+        if (!m_slots[p - 1].valid()) {
             m_slots[p - 1] = slot;
             return p;
         }
@@ -16,29 +21,29 @@ int RackPositions::place(int slot)
     return 0;
 }
 
-int RackPositions::positionOf(int slot) const
+int RackPositions::positionOf(RackSlot slot) const
 {
-    if (slot == kFree) return 0;
+    if (!slot.valid()) return 0;
     for (int p = 1; p <= kPositions; ++p)
         if (m_slots[p - 1] == slot) return p;
     return 0;
 }
 
-int RackPositions::slotAt(int position) const
+RackSlot RackPositions::slotAt(int position) const
 {
-    if (position < 1 || position > kPositions) return kFree;
+    if (position < 1 || position > kPositions) return RackSlot();
     return m_slots[position - 1];
 }
 
-bool RackPositions::movecards(int slot)
+bool RackPositions::closeUp(RackSlot slot)
 {
     const int p = positionOf(slot);
     if (p == 0) return false;
-    m_slots[p - 1] = kFree;
+    m_slots[p - 1] = RackSlot();
     for (int q = p + 1; q <= kPositions; ++q) {
-        if (m_slots[q - 1] == kFree) continue;
+        if (!m_slots[q - 1].valid()) continue;
         m_slots[q - 2] = m_slots[q - 1];
-        m_slots[q - 1] = kFree;
+        m_slots[q - 1] = RackSlot();
     }
     return true;
 }
@@ -51,8 +56,7 @@ void RackPositions::exchange(int a, int b)
 
 int RackPositions::count() const
 {
-    int n = 0;
-    for (int s : m_slots)
-        if (s != kFree) ++n;
-    return n;
+    return static_cast<int>(std::count_if(m_slots.begin(), m_slots.end(), [](RackSlot s) { return s.valid(); }));
 }
+
+} // namespace brixo

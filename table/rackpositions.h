@@ -5,33 +5,36 @@
 // stays one block from place 1.
 #pragma once
 
+#include "model/places.h"
+
 #include <array>
+
+namespace brixo {
 
 class RackPositions {
 public:
     static constexpr int kPositions = 60;
-    static constexpr int kFree = -1;
 
-    RackPositions() { clearallcards(); }
+    RackPositions() { clear(); }
 
     // Every place free.
-    void clearallcards();
+    void clear();
 
     // Puts the slot in the first free place and answers that place, or 0
     // when all 60 are taken.
-    int place(int slot);
+    int place(RackSlot slot);
 
     // The place showing the slot, 0 when none does.
-    int positionOf(int slot) const;
+    int positionOf(RackSlot slot) const;
 
-    // The slot shown at a place 1..60; kFree for a free place or a place
-    // outside the rack.
-    int slotAt(int position) const;
-    bool isFree(int position) const { return slotAt(position) == kFree; }
+    // The slot shown at a place 1..60; no slot (not valid) for a free place
+    // or a place outside the rack.
+    RackSlot slotAt(int position) const;
+    bool isFree(int position) const { return !slotAt(position).valid(); }
 
     // Takes the slot out and moves every later tile one place left. False,
     // and nothing changes, when no place shows the slot.
-    bool movecards(int slot);
+    bool closeUp(RackSlot slot);
 
     // Swaps what two places show (the player rearranging by hand).
     void exchange(int a, int b);
@@ -39,5 +42,7 @@ public:
     int count() const;
 
 private:
-    std::array<int, kPositions> m_slots{};
+    std::array<RackSlot, kPositions> m_slots{};
 };
+
+} // namespace brixo

@@ -2,30 +2,27 @@
 
 #include "model/tile.h"
 
-namespace racksort {
+namespace brixo::racksort {
 
-int sortKey(int tile, bool byNumber)
+int sortKey(Tile tile, bool byNumber)
 {
-    if (!byNumber) return tile;
-    if (tile == brixo::kWildTile) return 15;
-    const int n = tile % brixo::kTilesPerColour;
-    return n == 0 ? 14 : n;
+    if (!byNumber) return tile.code();
+    if (tile == Tile(kWildTile)) return kTilesPerColour + 1;
+    return ordernumber(tile);
 }
 
-bool sortthem(RackPositions& rack, bool byNumber, const std::function<int(int slot)>& tileOf,
+bool sortthem(RackPositions& rack, bool byNumber, const std::function<Tile(RackSlot)>& tileOf,
               const std::function<void(int a, int b)>& moved)
 {
     constexpr int kPositions = RackPositions::kPositions;
     for (int pass = 0; pass < kPositions; ++pass) {
         bool exchanged = false;
         for (int i = kPositions; i >= 2; --i) {
-            const int slot = rack.slotAt(i);
-            const int before = rack.slotAt(i - 1);
-            if (slot == RackPositions::kFree || before == RackPositions::kFree) continue;
-            const int tile = tileOf(slot);
-            const int beforeTile = tileOf(before);
-            if (!brixo::isTile(tile) || !brixo::isTile(beforeTile)) return false;
-            if (sortKey(tile, byNumber) < sortKey(beforeTile, byNumber)) {
+            if (rack.isFree(i) || rack.isFree(i - 1)) continue;
+            const Tile tile = tileOf(rack.slotAt(i));
+            const Tile before = tileOf(rack.slotAt(i - 1));
+            if (!tile.real() || !before.real()) return false;
+            if (sortKey(tile, byNumber) < sortKey(before, byNumber)) {
                 rack.exchange(i, i - 1);
                 if (moved) moved(i, i - 1);
                 exchanged = true;
@@ -37,4 +34,4 @@ bool sortthem(RackPositions& rack, bool byNumber, const std::function<int(int sl
     return true;
 }
 
-} // namespace racksort
+} // namespace brixo::racksort

@@ -7,9 +7,9 @@
 
 namespace brixo::seatwords {
 
-std::string computerName(int seat)
+std::string computerName(Seat seat)
 {
-    return isSeat(seat) ? defaultComputerName(seat) : "";
+    return seat.valid() ? defaultComputerName(seat.number()) : "";
 }
 
 std::string playTo(int score)
@@ -72,9 +72,9 @@ std::string layDownProgress(int points)
     return std::to_string(points) + " of " + std::to_string(kFirstLayDown);
 }
 
-std::string roundOver(int winner, int mySeat, const std::string& winnerName)
+std::string roundOver(Seat winner, Seat mySeat, const std::string& winnerName)
 {
-    if (winner == 0) return "The Round Ended in a Draw.";
+    if (!winner.valid()) return "The Round Ended in a Draw.";
     if (winner == mySeat) return " You are out of tiles! The Round is Over.";
     return winnerName + " is out of tiles! The Round is Over.";
 }

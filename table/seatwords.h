@@ -2,6 +2,8 @@
 // text; the window only puts them on screen.
 #pragma once
 
+#include "model/places.h"
+
 #include <string>
 
 namespace brixo::seatwords {
@@ -10,7 +12,7 @@ inline const std::string kWaiting = "<Waiting>";
 
 // The name shown for a seat the computer plays with nobody there: seat 2
 // "Klot", seat 3 "Klock", seat 4 "Kling"; seat 1 has none (empty).
-std::string computerName(int seat);
+std::string computerName(Seat seat);
 
 // "Play To Score: 500".
 std::string playTo(int score);
@@ -33,6 +35,6 @@ std::string roundLine(const std::string& who, int tiles, int points);
 // "22 of 30": the points laid toward the first lay-down.
 std::string layDownProgress(int points);
 // The status line at a round's end.
-std::string roundOver(int winner, int mySeat, const std::string& winnerName);
+std::string roundOver(Seat winner, Seat mySeat, const std::string& winnerName);
 
 } // namespace brixo::seatwords

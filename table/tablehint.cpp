@@ -1,33 +1,28 @@
 #include "table/tablehint.h"
 
 #include "bot/expertplayer.h"
-#include "model/slottable.h"
+#include "table/tablemirror.h"
 
 namespace brixo {
-
-bool mayhint(const TableMirror& mirror)
-{
-    return isSeat(mirror.mySeat()) && !mirror.seat(mirror.mySeat()).watching;
-}
 
 TableHint tablehint(const TableMirror& mirror)
 {
     TableHint hint;
-    if (!mayhint(mirror)) return hint;
     BoardGrid board = mirror.board();
     const Hand& hand = mirror.hand();
-    if (hand.holdsBoardTile()) board.set(hand.col, hand.row, hand.tile);
+    if (hand.holdsBoardTile()) board.set(hand.cell, hand.tile);
     Rack rack;
-    for (int slot = 1; slot <= Rack::kSlots; ++slot) rack.set(slot, mirror.offeredTile(slot));
+    for (const RackSlot slot : RackSlot::all()) rack.set(slot, mirror.offeredTile(slot));
 
     const ExpertDecision decision = expertdecision(board, rack, mirror.laidDown());
-    std::vector<int> tiles;
+    std::vector<Tile> tiles;
     if (decision.play.found) {
         // In the order they would be laid: along the rows of the board.
         for (const BoardMove& move : decision.layout.moves) {
             if (move.kind != BoardMove::Kind::Place) continue;
-            hint.rackSlots.push_back(move.slot);
-            tiles.push_back(rack.at(move.slot));
+            const RackSlot slot(move.slot);
+            hint.rackSlots.push_back(slot);
+            tiles.push_back(rack.at(slot));
         }
         hint.value = decision.play.value;
     }
@@ -35,7 +30,7 @@ TableHint tablehint(const TableMirror& mirror)
     return hint;
 }
 
-std::string hinttext(const std::vector<int>& tiles, int value)
+std::string hinttext(const std::vector<Tile>& tiles, int value)
 {
     if (tiles.empty()) return "No play found: draw a tile.";
     std::string text = "Lay ";

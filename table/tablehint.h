@@ -4,30 +4,27 @@
 // worth. It moves nothing.
 #pragma once
 
-#include "table/tablemirror.h"
+#include "model/places.h"
 
 #include <string>
 #include <vector>
 
 namespace brixo {
 
-struct TableHint {
-    std::vector<int> rackSlots; // the rack slots whose tiles to lay; none: draw
-    int value = 0;
-    std::string text;       // the notice for the chat
-};
+class TableMirror;
 
-// A table that holds a seat and plays it itself may ask; one that only
-// watches may not.
-bool mayhint(const TableMirror& mirror);
+struct TableHint {
+    std::vector<RackSlot> rackSlots; // the rack slots whose tiles to lay; none: draw
+    int value = 0;
+    std::string text;                // the notice for the chat
+};
 
 // Nothing is laid from the tiles awaiting the server's word; a board tile
 // in the hand counts where it was lifted from.
 TableHint tablehint(const TableMirror& mirror);
 
 // "Lay Red 10, Red Jack, Red Queen for 33 points." (the tiles named as the
-// game log names them) or, with no tiles, "No play
-// found: draw a tile."
-std::string hinttext(const std::vector<int>& tiles, int value);
+// game log names them) or, with no tiles, "No play found: draw a tile."
+std::string hinttext(const std::vector<Tile>& tiles, int value);
 
 } // namespace brixo

@@ -1,27 +1,25 @@
-// The table's login, the dispatch of the server's messages, and the reading
-// of the table's state.
+// The table's login, the dispatch of the server's messages, the requests
+// that are not a turn's, and the reading of the table's state.
 #include "table/tablemirror.h"
 
 #include "model/setrules.h"
 #include "net/catalogue.h"
 #include "net/receivequeue.h"
 #include "table/seatwords.h"
+#include "table/tablehint.h"
 
 #include <utility>
 
 namespace brixo {
 
-TableMirror::TableMirror()
-{
-    clearall();
-}
+TableMirror::TableMirror() = default;
 
 void TableMirror::beginHosting(const std::string& name)
 {
     m_loginText = name;
     m_host = true;
     m_startOffered = true;
-    m_controls.pauseEnabled = true;
+    m_turn.controls().pauseEnabled = true;
 }
 
 void TableMirror::beginJoining(const std::string& name)
@@ -51,10 +49,12 @@ TableUpdate TableMirror::receive(std::string_view command, std::string_view args
         Handler handler;
     };
     static const Row kRows[] = {
-        {"CMD_sendlogininfo", &TableMirror::sendloginfo},
+        {"CMD_sendlogininfo", &TableMirror::sendlogininfo},
         {"CMD_newplayerinfo", &TableMirror::newplayerinfo},
         {"CMD_existingplayers", &TableMirror::newplayerinfo},
         {"CMD_playerdisconnected", &TableMirror::playerdisconnected},
+        {"CMD_chat", &TableMirror::chatline},
+        {"CMD_action", &TableMirror::chatline},
         {"CMD_startgame", &TableMirror::startthegame},
         {"CMD_nextplayer", &TableMirror::getnextplayer},
         {"CMD_winner", &TableMirror::winner},
@@ -76,7 +76,12 @@ TableUpdate TableMirror::receive(std::string_view command, std::string_view args
         {"CMD_incomplete", &TableMirror::incomplete},
         {"CMD_gamepause", &TableMirror::gamepause},
     };
-    if (command == "CMD_havewrongversion") {
+    // A table the server turned away hears nothing more.
+    if (m_turnedAway) return {};
+    if (command == "CMD_full") {
+        m_turnedAway = true;
+        m_update.gameFull = true;
+    } else if (command == "CMD_havewrongversion") {
         notice(std::string(args) + " has a different version of the game then you.");
     } else if (command == "CMD_wrongversion") {
         notice("You have a differnt version of the game then the host.");
@@ -95,123 +100,140 @@ TableUpdate TableMirror::receive(std::string_view command, std::string_view args
     return done();
 }
 
-void TableMirror::sendloginfo(std::string_view args)
+void TableMirror::sendlogininfo(std::string_view args)
 {
     const auto slot = msg::parseSendlogininfo(args);
-    if (!slot) return;
-    m_mySeat = *slot;
+    if (!slot || !Slot(*slot).valid()) return;
+    m_mySlot = Slot(*slot);
     m_loggedIn = true;
-    send(msg::logininfo(m_mySeat, msg::kVersion, m_loginText));
+    send(msg::logininfo(m_mySlot.number(), msg::kVersion, m_loginText));
 }
 
-void TableMirror::played(std::string line)
+void TableMirror::chatline(std::string_view args)
 {
-    logline(line);
-    m_lastAction = std::move(line);
+    m_update.chat.push_back(chatrules::chatrecieved(args));
 }
 
-std::string TableMirror::who(int seat) const
+std::string TableMirror::who(Seat seat) const
 {
     return mine(seat) ? "You" : seatName(seat);
 }
 
+// ---- requests that are not a turn's ---------------------------------------------
+
+TableUpdate TableMirror::startGame(const GameOptions& options)
+{
+    if (m_host && m_loggedIn)
+        send(msg::startgame({m_loginText, options.playto, options.turntime, options.timepenalty ? "t" : "f",
+                             options.teamgame ? "t" : "f", options.tilestostart}));
+    return done();
+}
+
+TableUpdate TableMirror::say(std::string_view line, Colour textColour, Colour actionColour)
+{
+    if (!m_loggedIn) return done();
+    if (auto frame = chatrules::sendit(m_mySlot.number(), line, textColour, actionColour)) send(std::move(*frame));
+    return done();
+}
+
+TableUpdate TableMirror::sayPhrase(std::string_view phrase, Colour actionColour,
+                                   chatrules::PhraseLock::Clock::time_point now)
+{
+    if (m_loggedIn && m_phraseLock.tryUse(now)) send(chatrules::phraseFrame(m_mySlot.number(), phrase, actionColour));
+    return done();
+}
+
+TableUpdate TableMirror::setBotSpeed(int milliseconds)
+{
+    // The computer players belong to the host's game.
+    if (m_loggedIn && m_mySlot == Slot(1)) send(msg::botspeed(m_mySlot.number(), milliseconds));
+    return done();
+}
+
+bool TableMirror::mayRemove(Slot slot) const
+{
+    return m_host && seatName(seatOf(slot)) != seatwords::kWaiting;
+}
+
+TableUpdate TableMirror::removeFromGame(Slot slot)
+{
+    if (m_host && m_loggedIn && slot.valid()) send(msg::kickhim(m_mySlot.number(), slot.number()));
+    return done();
+}
+
+TableUpdate TableMirror::setSeatWatching(Seat seat, bool watch)
+{
+    if (m_loggedIn && seat.valid()) send(msg::justwatch(seat.number(), watch ? "1" : "2"));
+    return done();
+}
+
+TableUpdate TableMirror::toggleJustWatch()
+{
+    // Whether the seat watches follows the server's answer, not the request.
+    if (m_loggedIn && mySeat().valid()) send(msg::justwatch(mySeat().number(), seat(mySeat()).watching ? "2" : "1"));
+    return done();
+}
+
+bool TableMirror::mayHint() const
+{
+    return mySeat().valid() && !seat(mySeat()).watching;
+}
+
+TableUpdate TableMirror::askHint()
+{
+    if (!mayHint()) return done();
+    const TableHint hint = tablehint(*this);
+    m_hintSlots = hint.rackSlots;
+    m_hintTurn = m_turn.number();
+    notice(hint.text);
+    return done();
+}
+
+const std::vector<RackSlot>& TableMirror::hintSlots() const
+{
+    // A hint holds for the turn it was asked in.
+    static const std::vector<RackSlot> kNone;
+    return m_hintTurn == m_turn.number() ? m_hintSlots : kNone;
+}
+
 // ---- reading -----------------------------------------------------------------
 
-const BoardGrid& TableMirror::board() const
-{
-    if (!m_shownStale) return m_shown;
-    m_shown = m_board;
-    for (const PendingMove& move : m_pending) {
-        if (move.kind == PendingMove::Kind::Place) {
-            m_shown.set(move.col, move.row, move.tile);
-        } else if (m_shown.at(move.fromcol, move.fromrow) == move.tile) {
-            m_shown.set(move.fromcol, move.fromrow, kNoTile);
-            m_shown.set(move.col, move.row, move.tile);
-        }
-    }
-    if (m_hand.holdsBoardTile() && m_shown.at(m_hand.col, m_hand.row) == m_hand.tile)
-        m_shown.set(m_hand.col, m_hand.row, kNoTile);
-    m_shownStale = false;
-    return m_shown;
-}
-
-bool TableMirror::markShown(int col, int row) const
-{
-    return BoardGrid::inside(col, row) && m_marks[col * BoardGrid::kRows + row];
-}
-
-bool TableMirror::chatboardok() const
+bool TableMirror::shownBoardValid() const
 {
     return boardok(board());
 }
 
-const SeatState& TableMirror::seat(int seat) const
+std::vector<std::string> TableMirror::othersAtTable() const
 {
-    static const SeatState kNobody;
-    return seat >= 1 && seat <= kSeatCount ? m_seats[seat] : kNobody;
-}
-
-std::string TableMirror::seatName(int seat) const
-{
-    const SeatState& s = this->seat(seat);
-    switch (s.occupant) {
-    case Occupant::Person: return s.person;
-    case Occupant::Computer: return seatwords::computerName(seat);
-    case Occupant::Empty: break;
+    std::vector<std::string> names;
+    for (const Seat s : Seat::all()) {
+        if (mine(s)) continue;
+        std::string name = seatName(s);
+        if (!name.empty() && name != seatwords::kWaiting) names.push_back(std::move(name));
     }
-    return seat >= 1 && seat <= kSeatCount ? seatwords::kWaiting : std::string();
-}
-
-std::string TableMirror::scoreText(int seat) const
-{
-    const SeatState& s = this->seat(seat);
-    return (s.scoreFromTurn ? "+" : "") + std::to_string(s.score);
-}
-
-std::string TableMirror::lastPointsText(int seat) const
-{
-    const SeatState& s = this->seat(seat);
-    if (!s.hasLastPoints) return {};
-    return (s.lastPointsFromTurn ? "+" : "") + std::to_string(s.lastPoints);
-}
-
-std::string TableMirror::tilesText(int seat) const
-{
-    const SeatState& s = this->seat(seat);
-    return s.hasTiles ? std::to_string(s.tiles) : std::string();
+    return names;
 }
 
 bool TableMirror::mayPlay() const
 {
-    return m_loggedIn && m_mySeat >= 1 && m_mySeat <= kSeatCount && m_turnSeat == m_mySeat &&
-           !m_seats[m_mySeat].watching;
+    return m_loggedIn && mySeat().valid() && turnSeat() == mySeat() && !seat(mySeat()).watching;
 }
 
-bool TableMirror::mayPickUp(int col, int row) const
+bool TableMirror::mayPickUp(BoardCell cell) const
 {
-    return mayPlay() && m_hand.empty() && BoardGrid::inside(col, row) && board().at(col, row) != kNoTile;
+    return mayPlay() && m_hand.empty() && cell.inside() && !board().isEmpty(cell);
 }
 
-bool TableMirror::mayPutDown(int col, int row) const
+bool TableMirror::mayPutDown(BoardCell cell) const
 {
-    return mayPlay() && !m_hand.empty() && BoardGrid::inside(col, row) && board().at(col, row) == kNoTile &&
-           placerules::fitsOrder(board(), col, row, m_hand.tile);
+    return mayPlay() && !m_hand.empty() && cell.inside() && board().isEmpty(cell) &&
+           placerules::fitsOrder(board(), cell, m_hand.tile);
 }
 
 std::optional<int> TableMirror::layDownPoints() const
 {
     if (m_laidDown || !mayPlay()) return std::nullopt;
-    int points = 0;
-    for (const RackItem& laid : m_laid) points += tilevalue(laid.tile);
-    // Put down and not yet off the rack, echoed or not.
-    for (int slot = 1; slot <= Rack::kSlots; ++slot)
-        if (awaitingFree(slot)) points += tilevalue(m_rack.at(slot));
-    return points;
-}
-
-bool TableMirror::mayRemove(int seat) const
-{
-    return m_host && seatName(seat) != seatwords::kWaiting;
+    return m_rack.pointsLaid();
 }
 
 } // namespace brixo

@@ -32,7 +32,7 @@ ScaledRect TableScale::rect(int x, int y, int width, int height) const
     return {left, top, px(x + width) - left, px(y + height) - top};
 }
 
-placerules::PressCell TableScale::cellOfPress(int x, int y) const
+BoardCell TableScale::cellOfPress(int x, int y) const
 {
     // The base rule adds 5 and divides whole pixels; here the point at 100 %
     // is fractional, so the division floors it the same way.
@@ -42,9 +42,9 @@ placerules::PressCell TableScale::cellOfPress(int x, int y) const
             static_cast<int>(std::floor((baseY + 5) / kCellHeight)) + 1};
 }
 
-ScaledRect TableScale::cellRect(int col, int row) const
+ScaledRect TableScale::cellRect(BoardCell cell) const
 {
-    return rect((col - 1) * kCellWidth, (row - 1) * kCellHeight, kCellWidth, kCellHeight);
+    return rect((cell.col - 1) * kCellWidth, (cell.row - 1) * kCellHeight, kCellWidth, kCellHeight);
 }
 
 double TableScale::fitting(int roomWidth, int roomHeight, int baseWidth, int baseHeight)

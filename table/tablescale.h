@@ -3,7 +3,7 @@
 // the board turned back into cells by the same rule at every size.
 #pragma once
 
-#include "table/placerules.h"
+#include "model/places.h"
 
 namespace brixo {
 
@@ -34,9 +34,9 @@ public:
 
     // The board cell a press at paint-box pixel (x, y) hits: the 100 % rule,
     // applied to the point the press lies over at 100 %.
-    placerules::PressCell cellOfPress(int x, int y) const;
-    // Where cell (col, row) is drawn in the paint box.
-    ScaledRect cellRect(int col, int row) const;
+    BoardCell cellOfPress(int x, int y) const;
+    // Where the cell is drawn in the paint box.
+    ScaledRect cellRect(BoardCell cell) const;
 
     // The largest factor at which a base-sized area fits in the room given,
     // within the allowed range.

@@ -6,14 +6,23 @@
 // past the end.
 #pragma once
 
+#include <algorithm>
+
+namespace brixo {
+
 class TurnClock {
 public:
     static constexpr int kBarWidth = 184;
     static constexpr int kRedBelow = 20;
     static constexpr int kSilentServerTicks = -3;
+    // The longest turn a clock counts; a server's word beyond is taken as this.
+    static constexpr int kLongestTurn = 24 * 60 * 60;
+
+    // A time per turn as the server gives it, within what a clock counts.
+    static constexpr int clampedTime(int seconds) { return std::clamp(seconds, 0, kLongestTurn); }
 
     // A turn of this many seconds (0 leaves the bar empty).
-    void setTimePerTurn(int seconds) { m_timePerTurn = seconds; }
+    void setTimePerTurn(int seconds) { m_timePerTurn = clampedTime(seconds); }
     int timePerTurn() const { return m_timePerTurn; }
 
     // A new turn starts with the whole time.
@@ -40,3 +49,5 @@ private:
     int m_timePerTurn = 0;
     int m_secondsLeft = 0;
 };
+
+} // namespace brixo

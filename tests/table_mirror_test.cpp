@@ -24,14 +24,14 @@ TEST(MirrorSeats, OwnLoginComesFirstThenThePlayersAlreadyThere)
     MirrorFeed f;
     f.t.beginJoining("Ann");
     f.feed(msg::sendlogininfo(3));
-    EXPECT_EQ(f.t.mySeat(), 3);
+    EXPECT_EQ(f.t.mySeat().number(), 3);
     EXPECT_EQ(f.sent, std::vector<std::string>{msg::logininfo(3, msg::kVersion, "Ann")});
     f.feed(msg::newplayerinfo(3, "Ann"));
     f.feed(msg::existingplayers(1, "Bob"));
     EXPECT_EQ(f.notices, (std::vector<std::string>{"You are Connected.", "Bob is Connected."}));
-    EXPECT_EQ(f.t.seatName(1), "Bob");
-    EXPECT_EQ(f.t.seatName(3), "Ann");
-    EXPECT_EQ(f.t.seatName(4), "<Waiting>");
+    EXPECT_EQ(f.t.seatName(Seat(1)), "Bob");
+    EXPECT_EQ(f.t.seatName(Seat(3)), "Ann");
+    EXPECT_EQ(f.t.seatName(Seat(4)), "<Waiting>");
     EXPECT_EQ(f.sounds, (std::vector<std::string>{"entered", "entered"}));
 }
 
@@ -39,10 +39,10 @@ TEST(MirrorSeats, SpectatorsComeAndGoWithoutTouchingTheSeats)
 {
     MirrorFeed f;
     f.login(5, "Zed");
-    EXPECT_EQ(f.t.spectators(), (std::vector<Spectator>{{5, "Zed"}}));
+    EXPECT_EQ(f.t.spectators(), (std::vector<Spectator>{{Slot(5), "Zed"}}));
     f.feed(msg::newplayerinfo(6, "Eve"));
     EXPECT_TRUE(f.said("Eve is spying."));
-    EXPECT_EQ(f.t.seatName(2), "<Waiting>");
+    EXPECT_EQ(f.t.seatName(Seat(2)), "<Waiting>");
     // An entry that is not in the list is neither removed nor announced.
     f.feed(msg::playerdisconnected(7, "Eve"));
     EXPECT_FALSE(f.said("Eve has left."));
@@ -59,21 +59,21 @@ TEST(MirrorSeats, LeaversAreReplacedByTheComputerWhereItPlays)
     f.feed(msg::newplayerinfo(3, "Di"));
     f.feed(msg::newplayerinfo(4, "Al"));
     f.feed(msg::justwatching(3, "1"));
-    EXPECT_TRUE(f.t.seat(3).watching);
+    EXPECT_TRUE(f.t.seat(Seat(3)).watching);
     f.feed(msg::playerdisconnected(2, "Cy"));
     f.feed(msg::playerdisconnected(3, "Di"));
-    EXPECT_EQ(f.t.seatName(2), "Klot");
-    EXPECT_EQ(f.t.seatName(3), "<Waiting>");
-    EXPECT_FALSE(f.t.seat(3).watching);
+    EXPECT_EQ(f.t.seatName(Seat(2)), "Klot");
+    EXPECT_EQ(f.t.seatName(Seat(3)), "<Waiting>");
+    EXPECT_FALSE(f.t.seat(Seat(3)).watching);
     EXPECT_TRUE(f.said("Di disconnected."));
 
     f.feed(msg::startgame(options(500, 60, true, true)));
     f.feed(msg::playerdisconnected(4, "Al"));
-    EXPECT_EQ(f.t.seatName(3), "Klock");
-    EXPECT_EQ(f.t.seatName(4), "Kling");
+    EXPECT_EQ(f.t.seatName(Seat(3)), "Klock");
+    EXPECT_EQ(f.t.seatName(Seat(4)), "Kling");
     // Seat 1 has no computer name: it waits.
     f.feed(msg::playerdisconnected(1, "You"));
-    EXPECT_EQ(f.t.seatName(1), "<Waiting>");
+    EXPECT_EQ(f.t.seatName(Seat(1)), "<Waiting>");
 }
 
 TEST(MirrorSeats, APersonNamedLikeAComputerPlayerKeepsTheSeat)
@@ -83,9 +83,9 @@ TEST(MirrorSeats, APersonNamedLikeAComputerPlayerKeepsTheSeat)
     f.feed(msg::newplayerinfo(3, "Klock"));
     f.feed(msg::startgame(options(500, 60, true, false)));
     f.feed(msg::startround({0, 0, 0, 0}));
-    EXPECT_EQ(f.t.seatName(3), "Klock");
-    EXPECT_FALSE(f.t.seat(3).sittingOut);
-    EXPECT_TRUE(f.t.seat(4).sittingOut);
+    EXPECT_EQ(f.t.seatName(Seat(3)), "Klock");
+    EXPECT_FALSE(f.t.seat(Seat(3)).sittingOut);
+    EXPECT_TRUE(f.t.seat(Seat(4)).sittingOut);
 }
 
 TEST(MirrorSeats, JustWatchingMarksTheSeatAndOnlyTheOwnOneAsksAgain)
@@ -93,13 +93,13 @@ TEST(MirrorSeats, JustWatchingMarksTheSeatAndOnlyTheOwnOneAsksAgain)
     MirrorFeed f;
     f.login(2, "Cy");
     f.feed(msg::justwatching(2, "1"));
-    EXPECT_TRUE(f.t.seat(2).watching);
+    EXPECT_TRUE(f.t.seat(Seat(2)).watching);
     EXPECT_TRUE(f.said("Cy is just watching"));
-    f.take(f.t.JustWatch1Click());
+    f.take(f.t.toggleJustWatch());
     f.feed(msg::justwatching(2, "2"));
-    EXPECT_FALSE(f.t.seat(2).watching);
+    EXPECT_FALSE(f.t.seat(Seat(2)).watching);
     EXPECT_TRUE(f.said("Cy is now playing again"));
-    f.take(f.t.JustWatch1Click());
+    f.take(f.t.toggleJustWatch());
     EXPECT_EQ(f.sent, (std::vector<std::string>{msg::justwatch(2, "2"), msg::justwatch(2, "1")}));
     f.feed(msg::justwatching(7, "1")); // no such seat
     EXPECT_EQ(f.notices.size(), 2u);
@@ -110,16 +110,16 @@ TEST(MirrorSeats, OnlyTheHostRemovesOthersAndNeverAnEmptySeat)
     MirrorFeed host;
     host.login(1, "You", true);
     host.feed(msg::newplayerinfo(3, "Di"));
-    EXPECT_TRUE(host.t.mayRemove(3));
-    EXPECT_FALSE(host.t.mayRemove(4));
-    host.take(host.t.kicking(3));
+    EXPECT_TRUE(host.t.mayRemove(Slot(3)));
+    EXPECT_FALSE(host.t.mayRemove(Slot(4)));
+    host.take(host.t.removeFromGame(Slot(3)));
     EXPECT_EQ(host.sent, std::vector<std::string>{msg::kickhim(1, 3)});
 
     MirrorFeed joiner;
     joiner.login(2, "Cy");
     joiner.feed(msg::newplayerinfo(3, "Di"));
-    EXPECT_FALSE(joiner.t.mayRemove(3));
-    joiner.take(joiner.t.kicking(3));
+    EXPECT_FALSE(joiner.t.mayRemove(Slot(3)));
+    joiner.take(joiner.t.removeFromGame(Slot(3)));
     EXPECT_TRUE(joiner.sent.empty());
 }
 
@@ -142,14 +142,14 @@ TEST(MirrorGame, StartAnnouncesTheOptionsAndClearsTheTable)
     EXPECT_FALSE(f.t.options().team);
     EXPECT_TRUE(f.t.winnerText().empty());
     EXPECT_FALSE(f.t.startOffered());
-    EXPECT_FALSE(f.t.seat(1).watching);
-    EXPECT_EQ(f.t.seatName(2), "Klot");
+    EXPECT_FALSE(f.t.seat(Seat(1)).watching);
+    EXPECT_EQ(f.t.seatName(Seat(2)), "Klot");
     EXPECT_TRUE(f.said("You has started a game."));
     EXPECT_TRUE(f.said("Starting with 20 tiles."));
     EXPECT_FALSE(f.t.board().hasAnyTile());
     EXPECT_EQ(f.t.rackPositions().count(), 0);
-    EXPECT_EQ(f.t.scoreText(1), "0");
-    EXPECT_EQ(f.t.tilesText(1), "");
+    EXPECT_EQ(f.t.scoreText(Seat(1)), "0");
+    EXPECT_EQ(f.t.tilesText(Seat(1)), "");
 }
 
 TEST(MirrorGame, ALateJoinerSeesTheOptionsTheComputerSeatsAndItsSitOut)
@@ -159,15 +159,15 @@ TEST(MirrorGame, ALateJoinerSeesTheOptionsTheComputerSeatsAndItsSitOut)
     msg::LoadStats stats{4, 2, 700, 120, false, true, {}};
     stats.seats = {{1, 40, 9, false, false}, {2, 12, 11, true, false}, {3, 0, 14, false, false}, {4, 0, 0, false, true}};
     f.feed(msg::loadstats(stats));
-    EXPECT_EQ(f.t.turnSeat(), 2);
+    EXPECT_EQ(f.t.turnSeat().number(), 2);
     EXPECT_EQ(f.t.options().playto, 700);
     EXPECT_TRUE(f.t.options().team);
-    EXPECT_EQ(f.t.scoreText(1), "40");
-    EXPECT_EQ(f.t.tilesText(2), "11");
-    EXPECT_TRUE(f.t.seat(2).watching);
-    EXPECT_TRUE(f.t.seat(4).sittingOut);
+    EXPECT_EQ(f.t.scoreText(Seat(1)), "40");
+    EXPECT_EQ(f.t.tilesText(Seat(2)), "11");
+    EXPECT_TRUE(f.t.seat(Seat(2)).watching);
+    EXPECT_TRUE(f.t.seat(Seat(4)).sittingOut);
     EXPECT_TRUE(f.t.waitingForRound());
-    EXPECT_EQ(f.t.seatName(3), "Klock"); // a team game: the computer plays the empty seat
+    EXPECT_EQ(f.t.seatName(Seat(3)), "Klock"); // a team game: the computer plays the empty seat
 
     f.feed(msg::startround({40, 12, 0, 0}));
     EXPECT_FALSE(f.t.waitingForRound());
@@ -182,10 +182,10 @@ TEST(MirrorGame, RoundEndShowsResultsWhoWentOutAndEndsTheTurn)
     f.forget();
     f.feed(msg::endround({2, {{1, -20, -20, 5}, {2, 45, 20, 0}}}));
     EXPECT_EQ(f.t.status(), "Klot is out of tiles! The Round is Over.");
-    EXPECT_EQ(f.t.scoreText(1), "-20");
-    EXPECT_EQ(f.t.lastPointsText(2), "20");
-    EXPECT_EQ(f.t.tilesText(1), "5");
-    EXPECT_EQ(f.t.turnSeat(), 0);
+    EXPECT_EQ(f.t.scoreText(Seat(1)), "-20");
+    EXPECT_EQ(f.t.lastPointsText(Seat(2)), "20");
+    EXPECT_EQ(f.t.tilesText(Seat(1)), "5");
+    EXPECT_EQ(f.t.turnSeat().number(), 0);
     EXPECT_FALSE(f.t.controls().draw);
     EXPECT_EQ(f.sounds, std::vector<std::string>{"roundover"});
     f.feed(msg::endround({1, {}}));
@@ -243,7 +243,7 @@ TEST(MirrorTurns, YourTurnGoesBySeatNotByName)
     EXPECT_TRUE(f.t.controls().sign);
     EXPECT_FALSE(f.t.controls().signBlinking);
     EXPECT_TRUE(f.t.controls().pauseEnabled);
-    EXPECT_EQ(f.t.tilesText(1), "15");
+    EXPECT_EQ(f.t.tilesText(Seat(1)), "15");
     EXPECT_EQ(f.t.tilesLeft(), 77);
     EXPECT_EQ(f.sounds, std::vector<std::string>{"turn"});
     EXPECT_EQ(f.t.clock().secondsLeft(), 60);
@@ -269,14 +269,14 @@ TEST(MirrorTurns, OnlyTilesThatAreNotLaidTilesComingBackAreDrawn)
     f.feed(msg::yourtiles(1, {{1, green(5)}}));
     EXPECT_TRUE(f.t.justDrawn().empty());
     f.feed(msg::yourtiles(1, {{3, black(2)}}));
-    EXPECT_EQ(f.t.justDrawn(), std::vector<int>{3});
+    EXPECT_EQ(numbers(f.t.justDrawn()), std::vector<int>{3});
     EXPECT_EQ(f.t.lastAction(), "You drew a tile.");
     EXPECT_EQ(std::count(f.t.log().begin(), f.t.log().end(), "You drew a tile."), 1);
     // Kept through the other seats' turns and this seat's next one.
     f.feed(msg::nextplayer({2, 60, {}}));
-    EXPECT_EQ(f.t.justDrawn(), std::vector<int>{3});
+    EXPECT_EQ(numbers(f.t.justDrawn()), std::vector<int>{3});
     f.feed(msg::nextplayer({1, 59, {}}));
-    EXPECT_EQ(f.t.justDrawn(), std::vector<int>{3});
+    EXPECT_EQ(numbers(f.t.justDrawn()), std::vector<int>{3});
     f.feed(msg::nextplayer({2, 59, {}}));
     EXPECT_TRUE(f.t.justDrawn().empty());
 }
@@ -286,14 +286,14 @@ TEST(MirrorTurns, TheClockCountsDownAndGivesUpAfterASilentServer)
     MirrorFeed f;
     f.login(1);
     f.myTurn({{1, green(5)}});
-    for (int i = 0; i < 59; ++i) f.take(f.t.turntimeTimer());
+    for (int i = 0; i < 59; ++i) f.take(f.t.clockTick());
     EXPECT_EQ(f.t.clock().secondsLeft(), 1);
     EXPECT_EQ(std::count(f.sounds.begin(), f.sounds.end(), "time"), 12); // 20, 15, and 10 down to 1
     f.card(1);
-    for (int i = 0; i < 3; ++i) f.take(f.t.turntimeTimer());
-    EXPECT_EQ(f.t.turnSeat(), 1);
-    f.take(f.t.turntimeTimer());
-    EXPECT_EQ(f.t.turnSeat(), 0);
+    for (int i = 0; i < 3; ++i) f.take(f.t.clockTick());
+    EXPECT_EQ(f.t.turnSeat().number(), 1);
+    f.take(f.t.clockTick());
+    EXPECT_EQ(f.t.turnSeat().number(), 0);
     EXPECT_FALSE(f.t.controls().draw);
     EXPECT_TRUE(f.t.hand().empty());
 }
@@ -305,14 +305,14 @@ TEST(MirrorTurns, PauseStopsTheClockUntilTheServerResumesOrANewTurnBegins)
     f.feed(msg::startgame(options(500, 60, true, false)));
     f.feed(msg::nextplayer({1, 70, {}}));
     f.forget();
-    f.take(f.t.button_pauseClick());
+    f.take(f.t.togglePause());
     EXPECT_FALSE(f.t.paused()); // the server decides
     f.feed(msg::gamepause(1));
     EXPECT_TRUE(f.t.paused());
     EXPECT_FALSE(f.t.clockRunning());
-    f.take(f.t.turntimeTimer());
+    f.take(f.t.clockTick());
     EXPECT_EQ(f.t.clock().secondsLeft(), 60);
-    f.take(f.t.button_pauseClick());
+    f.take(f.t.togglePause());
     EXPECT_EQ(f.sent, (std::vector<std::string>{msg::pause(1, 1), msg::pause(1, 0)}));
     f.feed(msg::nextplayer({2, 70, {}}));
     EXPECT_FALSE(f.t.paused());
@@ -386,7 +386,7 @@ TEST(MirrorBoard, CellsOutsideTheBoardCodesThatAreNoTileAndMalformedLinesChangeN
         f.take(f.t.receive(std::string_view(line)));
     EXPECT_FALSE(f.t.board().hasAnyTile());
     EXPECT_EQ(f.t.rackPositions().count(), 0);
-    EXPECT_EQ(f.t.turnSeat(), 0);
+    EXPECT_EQ(f.t.turnSeat().number(), 0);
     EXPECT_TRUE(f.notices.empty());
     EXPECT_EQ(f.sounds, std::vector<std::string>{"getcard"}); // only the rack list sounds
 }
@@ -433,19 +433,19 @@ TEST(MirrorBoard, MarksShowTheLastTurnUntilTheNextChange)
     for (int c = 3; c <= 5; ++c) f.feed(msg::placehistile({2, red(c), c, 2}));
     f.forget();
     f.feed(msg::movedtiles({2, 12, 12, {{3, 2, red(3)}, {4, 2, red(4)}, {5, 2, red(5)}}}));
-    EXPECT_EQ(f.t.scoreText(2), "+12");
-    EXPECT_EQ(f.t.lastPointsText(2), "+12");
-    EXPECT_TRUE(f.t.markShown(4, 2));
-    EXPECT_FALSE(f.t.markShown(6, 2));
+    EXPECT_EQ(f.t.scoreText(Seat(2)), "+12");
+    EXPECT_EQ(f.t.lastPointsText(Seat(2)), "+12");
+    EXPECT_TRUE(f.t.markShown({4, 2}));
+    EXPECT_FALSE(f.t.markShown({6, 2}));
     EXPECT_EQ(f.sounds, std::vector<std::string>{"placecard"});
     f.feed(msg::nextplayer({1, 70, {{2, 12, 11}}}));
-    EXPECT_EQ(f.t.scoreText(2), "12");
-    EXPECT_TRUE(f.t.markShown(4, 2));
+    EXPECT_EQ(f.t.scoreText(Seat(2)), "12");
+    EXPECT_TRUE(f.t.markShown({4, 2}));
     f.feed(msg::placehistile({1, black(8), 10, 8}));
-    EXPECT_FALSE(f.t.markShown(4, 2));
+    EXPECT_FALSE(f.t.markShown({4, 2}));
     f.feed(msg::movedtiles({1, 20, 8, {{10, 8, black(8)}}}));
     f.feed(msg::startround({0, 0, 0, 0}));
-    EXPECT_FALSE(f.t.markShown(10, 8));
+    EXPECT_FALSE(f.t.markShown({10, 8}));
 }
 
 TEST(MirrorBoard, ALateJoinerLoadsOnlyTheBoardSentToIt)

@@ -37,7 +37,7 @@ TEST(TablePlay, ARackTileGoesOnlyWhereItsNeighboursAllowAndWaitsHiddenForTheServ
     f.forget();
 
     f.card(1);
-    EXPECT_EQ(f.t.hand().handSlot(), 1);
+    EXPECT_TRUE(f.t.hand().holdsSlot(RackSlot(1)));
     f.board(9, 3); // right of a 6
     EXPECT_EQ(f.t.refusal(), "A 5 cannot go after a 6.");
     f.board(11, 3); // left of a 4
@@ -46,14 +46,14 @@ TEST(TablePlay, ARackTileGoesOnlyWhereItsNeighboursAllowAndWaitsHiddenForTheServ
     EXPECT_EQ(f.t.refusal(), "That cell is taken.");
     f.board(23, 3); // the column past the board
     EXPECT_EQ(f.t.refusal(), "");
-    EXPECT_EQ(f.t.hand().handSlot(), 1);
+    EXPECT_TRUE(f.t.hand().holdsSlot(RackSlot(1)));
     EXPECT_TRUE(f.sent.empty());
     f.board(11, 3);
     f.board(4, 2); // between a 3 and a 7
     EXPECT_EQ(f.t.refusal(), "");
     EXPECT_EQ(f.t.board().at(4, 2), green(5));
     EXPECT_TRUE(f.t.hand().empty());
-    EXPECT_TRUE(f.t.awaitingFree(1));
+    EXPECT_TRUE(f.t.awaitingFree(RackSlot(1)));
     f.card(1); // placed: cannot be taken again
     EXPECT_TRUE(f.t.hand().empty());
 
@@ -114,14 +114,14 @@ TEST(TablePlay, ABoardTileLiftedAndPutBackSendsNothingAndMovedSendsOneSwap)
     f.forget();
 
     f.board(6, 6);
-    EXPECT_EQ(f.t.hand().handSlot(), Hand::kBoardTileSlot);
+    EXPECT_TRUE(f.t.hand().holdsBoardTile());
     EXPECT_EQ(f.t.board().at(6, 6), kNoTile);
     EXPECT_TRUE(f.t.controls().signBlinking); // two tiles left in the row
     // While it is held the rack and the turn's buttons refuse.
     f.card(1);
-    f.take(f.t.button_finishClick());
-    f.take(f.t.button_drawClick());
-    f.take(f.t.button_clearClick());
+    f.take(f.t.finishTurn());
+    f.take(f.t.drawTile());
+    f.take(f.t.clearTurn());
     EXPECT_TRUE(f.said("You cannot select a new tile when you have a tile from the board in your hand."));
     EXPECT_TRUE(f.said("You cannot end your turn when you have a tile in your hand."));
     EXPECT_TRUE(f.said("You cannot draw a tile when you have a tile in your hand."));
@@ -177,9 +177,9 @@ TEST(TablePlay, NobodyButTheTurnSeatPlaysButAnyoneSorts)
     f.card(1);
     f.board(4, 4);
     f.board(4, 4, Press::Right);
-    f.take(f.t.button_finishClick());
-    f.take(f.t.button_yesClick());
-    f.take(f.t.button_editClick());
+    f.take(f.t.finishTurn());
+    f.take(f.t.acceptPenalty());
+    f.take(f.t.keepEditing());
     EXPECT_TRUE(f.t.hand().empty());
     EXPECT_FALSE(f.t.controls().clear);
     EXPECT_TRUE(f.sent.empty());
@@ -201,7 +201,7 @@ TEST(TablePlay, TheRaisedTileLowersWhenPressedAndAnotherPressSwapsTheirPlaces)
     f.login(1);
     f.myTurn({{7, green(2)}, {3, red(4)}, {9, black(6)}});
     f.card(7, Completion::Run);
-    EXPECT_EQ(f.t.hand(), Hand::fromRack(7, green(2), Completion::Run));
+    EXPECT_EQ(f.t.hand(), Hand::fromRack(RackSlot(7), Tile(green(2)), Completion::Run));
     f.card(7);
     EXPECT_TRUE(f.t.hand().empty());
     f.forget();
@@ -215,9 +215,9 @@ TEST(TablePlay, TheRaisedTileLowersWhenPressedAndAnotherPressSwapsTheirPlaces)
     // Sorting keeps the held tile in the hand, wherever it goes.
     f.card(3);
     f.t.setSortByNumber(false);
-    f.take(f.t.sortthem());
+    f.take(f.t.sortRack());
     EXPECT_EQ(f.rackSlots(), (std::vector<int>{7, 3, 9}));
-    EXPECT_EQ(f.t.hand().handSlot(), 3);
+    EXPECT_TRUE(f.t.hand().holdsSlot(RackSlot(3)));
 }
 
 TEST(TablePlay, TheTurnsButtonsSendTheirRequestsAndEditGivesTheButtonsBack)
@@ -225,22 +225,22 @@ TEST(TablePlay, TheTurnsButtonsSendTheirRequestsAndEditGivesTheButtonsBack)
     MirrorFeed f;
     f.login(1);
     f.myTurn({{1, green(2)}});
-    f.take(f.t.button_drawClick());
+    f.take(f.t.drawTile());
     EXPECT_FALSE(f.t.controls().draw);
     f.feed(msg::nextplayer({1, 70, {}}));
-    f.take(f.t.button_clearClick());
-    f.take(f.t.button_finishClick());
+    f.take(f.t.clearTurn());
+    f.take(f.t.finishTurn());
     EXPECT_EQ(f.sent, (Frames{msg::drawcard(1), msg::undothemRequest(1), msg::finish(1)}));
     f.forget();
 
     f.feed(msg::askpenalty(1));
-    f.take(f.t.button_editClick());
+    f.take(f.t.keepEditing());
     EXPECT_FALSE(f.t.controls().penaltyPanel);
     EXPECT_TRUE(f.t.controls().clear && f.t.controls().finish);
     f.feed(msg::askpenalty(1));
-    f.take(f.t.button_yesClick());
+    f.take(f.t.acceptPenalty());
     f.feed(msg::notenough(1));
-    f.take(f.t.image_edit2Click());
+    f.take(f.t.keepEditing());
     EXPECT_FALSE(f.t.controls().laydownPanel);
     EXPECT_EQ(f.sent, Frames{msg::clickyes(1)});
     EXPECT_EQ(f.sounds, (Frames{"notvalid", "pressedit", "notvalid", "pressyes", "notvalid", "pressedit"}));
@@ -301,8 +301,8 @@ TEST(TablePlay, CardsAwaitingTheServerStayOutOfTheRackWhileItClosesUp)
     // second still waits.
     f.feed(msg::placehistile({1, green(3), 3, 3}));
     f.feed(msg::freecard(1, 2));
-    EXPECT_TRUE(f.t.awaitingFree(3));
-    EXPECT_EQ(f.t.offeredTile(3), kNoTile);
+    EXPECT_TRUE(f.t.awaitingFree(RackSlot(3)));
+    EXPECT_EQ(f.t.offeredTile(RackSlot(3)).code(), kNoTile);
     f.forget();
     f.card(3);
     f.board(6, 3);
@@ -341,7 +341,7 @@ TEST(TablePlay, MovesTheServerRefusedAreTakenBack)
         EXPECT_EQ(f.t.board().at(3, 3), kNoTile);
         EXPECT_EQ(f.t.board().at(6, 6), red(9));
         EXPECT_EQ(f.t.board().at(8, 8), kNoTile);
-        EXPECT_EQ(f.t.offeredTile(1), green(2));
+        EXPECT_EQ(f.t.offeredTile(RackSlot(1)).code(), green(2));
     }
     // The echo of a later move came first: the earlier one was refused.
     {
@@ -354,7 +354,7 @@ TEST(TablePlay, MovesTheServerRefusedAreTakenBack)
         f.board(5, 5);
         f.feed(msg::placehistile({1, green(3), 5, 5}));
         EXPECT_EQ(f.t.board().at(3, 3), kNoTile);
-        EXPECT_EQ(f.t.offeredTile(1), green(2));
+        EXPECT_EQ(f.t.offeredTile(RackSlot(1)).code(), green(2));
         EXPECT_TRUE(f.t.pending().empty());
     }
     // The server put another tile on the cell.
@@ -366,7 +366,7 @@ TEST(TablePlay, MovesTheServerRefusedAreTakenBack)
         f.board(3, 3);
         f.feed(msg::placehistile({2, red(7), 3, 3}));
         EXPECT_EQ(f.t.board().at(3, 3), red(7));
-        EXPECT_EQ(f.t.offeredTile(1), green(2));
+        EXPECT_EQ(f.t.offeredTile(RackSlot(1)).code(), green(2));
     }
     // An undo takes back what it did not know of.
     {
@@ -377,7 +377,7 @@ TEST(TablePlay, MovesTheServerRefusedAreTakenBack)
         f.board(3, 3);
         f.feed(msg::undothemNotice(1, {}));
         EXPECT_FALSE(f.t.board().hasAnyTile());
-        EXPECT_EQ(f.t.offeredTile(1), green(2));
+        EXPECT_EQ(f.t.offeredTile(RackSlot(1)).code(), green(2));
     }
 }
 
@@ -416,7 +416,7 @@ TEST(TablePlay, WhileTheComputerPlaysTheSeatThePersonCannotMove)
     EXPECT_FALSE(f.t.controls().draw);
     f.card(1);
     f.board(3, 3);
-    f.take(f.t.button_drawClick());
+    f.take(f.t.drawTile());
     EXPECT_TRUE(f.sent.empty());
     // Playing again in the middle of the turn, the turn is offered back.
     f.feed(msg::justwatching(1, "2"));

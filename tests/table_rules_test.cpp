@@ -17,7 +17,6 @@
 using namespace brixo;
 using namespace brixo::test;
 using placerules::Completion;
-using placerules::PressCell;
 
 namespace {
 
@@ -30,29 +29,33 @@ struct TestRack {
     {
         for (std::size_t i = 0; i < codes.size(); ++i) {
             const int slot = static_cast<int>(i) + 1;
-            places.place(slot);
+            places.place(RackSlot(slot));
             tiles[slot] = codes[i];
         }
     }
-    int tileOf(int slot) const
+    Tile tileOf(RackSlot slot) const
     {
-        const auto it = tiles.find(slot);
-        return it == tiles.end() ? 0 : it->second;
+        const auto it = tiles.find(slot.number());
+        return Tile(it == tiles.end() ? 0 : it->second);
     }
+    // The slots' numbers, when two complete the tile.
     std::optional<std::array<int, 2>> complete(int placed, Completion how) const
     {
-        return placerules::completionChoices(places, [this](int s) { return tileOf(s); }, placed, how);
+        const auto slots =
+            placerules::completionChoices(places, [this](RackSlot s) { return tileOf(s); }, Tile(placed), how);
+        if (!slots) return std::nullopt;
+        return std::array<int, 2>{(*slots)[0].number(), (*slots)[1].number()};
     }
     std::vector<int> order() const
     {
         std::vector<int> codes;
         for (int p = 1; p <= RackPositions::kPositions && !places.isFree(p); ++p)
-            codes.push_back(tileOf(places.slotAt(p)));
+            codes.push_back(tileOf(places.slotAt(p)).code());
         return codes;
     }
     bool sort(bool byNumber)
     {
-        return racksort::sortthem(places, byNumber, [this](int s) { return tileOf(s); });
+        return racksort::sortthem(places, byNumber, [this](RackSlot s) { return tileOf(s); });
     }
 };
 
@@ -62,16 +65,16 @@ TEST(PressCell, AHitAreaLiesFivePixelsLeftOfAndAboveItsPicture)
 {
     // Cell 1 is drawn over pixels 0..19 but is hit over 0..14; pixel 15
     // already belongs to cell 2. Rows: 0..24 row 1, 25 row 2.
-    EXPECT_EQ(placerules::cellOfPress(0, 0), (PressCell{1, 1}));
-    EXPECT_EQ(placerules::cellOfPress(14, 24), (PressCell{1, 1}));
-    EXPECT_EQ(placerules::cellOfPress(15, 24), (PressCell{2, 1}));
-    EXPECT_EQ(placerules::cellOfPress(14, 25), (PressCell{1, 2}));
-    EXPECT_EQ(placerules::cellOfPress(34, 54), (PressCell{2, 2}));
+    EXPECT_EQ(placerules::cellOfPress(0, 0), (BoardCell{1, 1}));
+    EXPECT_EQ(placerules::cellOfPress(14, 24), (BoardCell{1, 1}));
+    EXPECT_EQ(placerules::cellOfPress(15, 24), (BoardCell{2, 1}));
+    EXPECT_EQ(placerules::cellOfPress(14, 25), (BoardCell{1, 2}));
+    EXPECT_EQ(placerules::cellOfPress(34, 54), (BoardCell{2, 2}));
 
     // The last 6 pixels of the 441 x 361 board are column 23 and row 13.
-    EXPECT_EQ(placerules::cellOfPress(434, 354), (PressCell{22, 12}));
-    EXPECT_EQ(placerules::cellOfPress(435, 10), (PressCell{23, 1}));
-    EXPECT_EQ(placerules::cellOfPress(10, 355), (PressCell{1, 13}));
+    EXPECT_EQ(placerules::cellOfPress(434, 354), (BoardCell{22, 12}));
+    EXPECT_EQ(placerules::cellOfPress(435, 10), (BoardCell{23, 1}));
+    EXPECT_EQ(placerules::cellOfPress(10, 355), (BoardCell{1, 13}));
 }
 
 TEST(OrderCheck, ATileGoesOnlyWhereItsNeighboursAllowItsNumber)
@@ -79,43 +82,43 @@ TEST(OrderCheck, ATileGoesOnlyWhereItsNeighboursAllowItsNumber)
     BoardGrid grid;
     grid.set(3, 1, red(3));
     grid.set(5, 1, red(7));
-    EXPECT_TRUE(placerules::fitsOrder(grid, 4, 1, green(5))); // between a 3 and a 7
+    EXPECT_TRUE(placerules::fitsOrder(grid, {4, 1}, Tile(green(5)))); // between a 3 and a 7
 
     grid.set(3, 2, red(6));
-    EXPECT_FALSE(placerules::fitsOrder(grid, 4, 2, green(5))); // right of a 6
-    EXPECT_TRUE(placerules::fitsOrder(grid, 4, 2, green(6)));  // equal numbers: a group
+    EXPECT_FALSE(placerules::fitsOrder(grid, {4, 2}, Tile(green(5)))); // right of a 6
+    EXPECT_TRUE(placerules::fitsOrder(grid, {4, 2}, Tile(green(6))));  // equal numbers: a group
     grid.set(8, 2, red(4));
-    EXPECT_FALSE(placerules::fitsOrder(grid, 7, 2, green(5))); // left of a 4
-    EXPECT_TRUE(placerules::fitsOrder(grid, 7, 2, green(4)));
+    EXPECT_FALSE(placerules::fitsOrder(grid, {7, 2}, Tile(green(5)))); // left of a 4
+    EXPECT_TRUE(placerules::fitsOrder(grid, {7, 2}, Tile(green(4))));
 
     // A King counts 13: only a King or a wild tile may lie right of it.
     grid.set(10, 3, black(13));
-    EXPECT_FALSE(placerules::fitsOrder(grid, 11, 3, black(12)));
-    EXPECT_TRUE(placerules::fitsOrder(grid, 11, 3, red(13)));
-    EXPECT_TRUE(placerules::fitsOrder(grid, 9, 3, black(12)));
-    EXPECT_TRUE(placerules::fitsOrder(grid, 9, 3, green(1)));
+    EXPECT_FALSE(placerules::fitsOrder(grid, {11, 3}, Tile(black(12))));
+    EXPECT_TRUE(placerules::fitsOrder(grid, {11, 3}, Tile(red(13))));
+    EXPECT_TRUE(placerules::fitsOrder(grid, {9, 3}, Tile(black(12))));
+    EXPECT_TRUE(placerules::fitsOrder(grid, {9, 3}, Tile(green(1))));
 
     // Wild tiles: anything beside one, and one anywhere.
     grid.set(14, 4, W);
     grid.set(16, 4, W);
-    EXPECT_TRUE(placerules::fitsOrder(grid, 15, 4, green(13)));
-    EXPECT_TRUE(placerules::fitsOrder(grid, 15, 4, green(1)));
-    EXPECT_TRUE(placerules::fitsOrder(grid, 4, 2, W)); // right of the 6, left of nothing lower
+    EXPECT_TRUE(placerules::fitsOrder(grid, {15, 4}, Tile(green(13))));
+    EXPECT_TRUE(placerules::fitsOrder(grid, {15, 4}, Tile(green(1))));
+    EXPECT_TRUE(placerules::fitsOrder(grid, {4, 2}, Tile(W))); // right of the 6, left of nothing lower
     grid.set(5, 2, red(1));
-    EXPECT_TRUE(placerules::fitsOrder(grid, 4, 2, W));
+    EXPECT_TRUE(placerules::fitsOrder(grid, {4, 2}, Tile(W)));
 
     // Column 22 has no right neighbour to ask (column 23 is always empty).
     grid.set(21, 5, green(2));
-    EXPECT_TRUE(placerules::fitsOrder(grid, 22, 5, green(3)));
-    EXPECT_FALSE(placerules::fitsOrder(grid, 22, 5, green(1)));
+    EXPECT_TRUE(placerules::fitsOrder(grid, {22, 5}, Tile(green(3))));
+    EXPECT_FALSE(placerules::fitsOrder(grid, {22, 5}, Tile(green(1))));
 
     // Why not, in words: the taken cell first, then the neighbour in the way.
     using placerules::whyNotHere;
-    EXPECT_EQ(whyNotHere(grid, 3, 2, green(7)), "That cell is taken.");
-    EXPECT_EQ(whyNotHere(grid, 11, 3, black(12)), "A Queen cannot go after a King.");
-    EXPECT_EQ(whyNotHere(grid, 7, 2, green(8)), "An 8 cannot go before a 4.");
-    EXPECT_EQ(whyNotHere(grid, 22, 5, green(1)), "A 1 cannot go after a 2.");
-    EXPECT_EQ(whyNotHere(grid, 9, 3, black(12)), "");
+    EXPECT_EQ(whyNotHere(grid, {3, 2}, Tile(green(7))), "That cell is taken.");
+    EXPECT_EQ(whyNotHere(grid, {11, 3}, Tile(black(12))), "A Queen cannot go after a King.");
+    EXPECT_EQ(whyNotHere(grid, {7, 2}, Tile(green(8))), "An 8 cannot go before a 4.");
+    EXPECT_EQ(whyNotHere(grid, {22, 5}, Tile(green(1))), "A 1 cannot go after a 2.");
+    EXPECT_EQ(whyNotHere(grid, {9, 3}, Tile(black(12))), "");
 }
 
 TEST(Completion, ARunTakesTheNextTwoOfItsColourFromTheLeft)
@@ -179,10 +182,10 @@ TEST(Completion, TilesAlreadyPlacedAndNoModeChooseNothing)
 
 TEST(RackSort, ByNumberIsStableWithKingsAfterQueensAndWildTilesLast)
 {
-    EXPECT_EQ(racksort::sortKey(black(13), true), 14);
-    EXPECT_EQ(racksort::sortKey(W, true), 15);
-    EXPECT_EQ(racksort::sortKey(red(12), true), 12);
-    EXPECT_EQ(racksort::sortKey(red(12), false), red(12));
+    EXPECT_EQ(racksort::sortKey(Tile(black(13)), true), 13);
+    EXPECT_EQ(racksort::sortKey(Tile(W), true), 14);
+    EXPECT_EQ(racksort::sortKey(Tile(red(12)), true), 12);
+    EXPECT_EQ(racksort::sortKey(Tile(red(12)), false), red(12));
 
     TestRack rack({red(5), green(5), black(13), W, green(1)});
     ASSERT_TRUE(rack.sort(true));
@@ -259,52 +262,52 @@ TEST(TurnClock, TurnsRedInTheLastTwentySecondsAndGivesUpOnASilentServer)
 TEST(RackPlaces, NewTilesTakeTheFirstFreePlaceAndLeaversCloseTheGap)
 {
     RackPositions rack;
-    EXPECT_EQ(rack.place(7), 1);
-    EXPECT_EQ(rack.place(3), 2);
-    EXPECT_EQ(rack.place(12), 3);
-    EXPECT_EQ(rack.place(1), 4);
+    EXPECT_EQ(rack.place(RackSlot(7)), 1);
+    EXPECT_EQ(rack.place(RackSlot(3)), 2);
+    EXPECT_EQ(rack.place(RackSlot(12)), 3);
+    EXPECT_EQ(rack.place(RackSlot(1)), 4);
 
-    EXPECT_TRUE(rack.movecards(3));
-    EXPECT_EQ(rack.slotAt(1), 7);
-    EXPECT_EQ(rack.slotAt(2), 12);
-    EXPECT_EQ(rack.slotAt(3), 1);
+    EXPECT_TRUE(rack.closeUp(RackSlot(3)));
+    EXPECT_EQ(rack.slotAt(1), RackSlot(7));
+    EXPECT_EQ(rack.slotAt(2), RackSlot(12));
+    EXPECT_EQ(rack.slotAt(3), RackSlot(1));
     EXPECT_TRUE(rack.isFree(4));
     EXPECT_EQ(rack.count(), 3);
 
     // The next tile fills the place at the end of the block.
-    EXPECT_EQ(rack.place(40), 4);
-    EXPECT_EQ(rack.positionOf(40), 4);
+    EXPECT_EQ(rack.place(RackSlot(40)), 4);
+    EXPECT_EQ(rack.positionOf(RackSlot(40)), 4);
 }
 
 TEST(RackPlaces, UnknownSlotsAndPlacesOutsideTheRackChangeNothing)
 {
     RackPositions rack;
-    rack.place(5);
-    EXPECT_FALSE(rack.movecards(9));
-    EXPECT_FALSE(rack.movecards(RackPositions::kFree));
-    EXPECT_EQ(rack.positionOf(RackPositions::kFree), 0);
-    EXPECT_EQ(rack.slotAt(0), RackPositions::kFree);
-    EXPECT_EQ(rack.slotAt(61), RackPositions::kFree);
+    rack.place(RackSlot(5));
+    EXPECT_FALSE(rack.closeUp(RackSlot(9)));
+    EXPECT_FALSE(rack.closeUp(RackSlot()));
+    EXPECT_EQ(rack.positionOf(RackSlot()), 0);
+    EXPECT_TRUE(rack.isFree(0));
+    EXPECT_TRUE(rack.isFree(61));
     rack.exchange(1, 61);
-    EXPECT_EQ(rack.slotAt(1), 5);
+    EXPECT_EQ(rack.slotAt(1), RackSlot(5));
     EXPECT_EQ(rack.count(), 1);
 }
 
 TEST(RackPlaces, SixtyPlacesAtMostAndTheLastOneLeavesCleanly)
 {
     RackPositions rack;
-    for (int slot = 1; slot <= 60; ++slot) ASSERT_EQ(rack.place(slot), slot);
-    EXPECT_EQ(rack.place(61), 0);
-    EXPECT_TRUE(rack.movecards(60));
+    for (const RackSlot slot : RackSlot::all()) ASSERT_EQ(rack.place(slot), slot.number());
+    EXPECT_EQ(rack.place(RackSlot(61)), 0);
+    EXPECT_TRUE(rack.closeUp(RackSlot(60)));
     EXPECT_TRUE(rack.isFree(60));
-    EXPECT_TRUE(rack.movecards(1));
-    EXPECT_EQ(rack.slotAt(1), 2);
-    EXPECT_EQ(rack.slotAt(58), 59);
+    EXPECT_TRUE(rack.closeUp(RackSlot(1)));
+    EXPECT_EQ(rack.slotAt(1), RackSlot(2));
+    EXPECT_EQ(rack.slotAt(58), RackSlot(59));
     EXPECT_TRUE(rack.isFree(59));
     rack.exchange(1, 58);
-    EXPECT_EQ(rack.slotAt(1), 59);
-    EXPECT_EQ(rack.slotAt(58), 2);
-    rack.clearallcards();
+    EXPECT_EQ(rack.slotAt(1), RackSlot(59));
+    EXPECT_EQ(rack.slotAt(58), RackSlot(2));
+    rack.clear();
     EXPECT_EQ(rack.count(), 0);
 }
 
@@ -361,9 +364,9 @@ TEST(SeatWords, WinnerAndRoundEnd)
     EXPECT_EQ(seatwords::winnerText("You"), "You have won the game!");
     EXPECT_EQ(seatwords::winnerText("Klot"), "Klot has Won the Game!");
     EXPECT_EQ(seatwords::winnerText("The Green Team"), "The Green Team has Won the Game!");
-    EXPECT_EQ(seatwords::roundOver(0, 1, ""), "The Round Ended in a Draw.");
-    EXPECT_EQ(seatwords::roundOver(2, 2, "Ann"), " You are out of tiles! The Round is Over.");
-    EXPECT_EQ(seatwords::roundOver(2, 1, "Klot"), "Klot is out of tiles! The Round is Over.");
+    EXPECT_EQ(seatwords::roundOver(Seat(0), Seat(1), ""), "The Round Ended in a Draw.");
+    EXPECT_EQ(seatwords::roundOver(Seat(2), Seat(2), "Ann"), " You are out of tiles! The Round is Over.");
+    EXPECT_EQ(seatwords::roundOver(Seat(2), Seat(1), "Klot"), "Klot is out of tiles! The Round is Over.");
 }
 
 TEST(WindowPlace, APlaceOffEveryScreenIsPulledBackOntoTheOneItMostlyCovers)

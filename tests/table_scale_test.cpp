@@ -1,6 +1,7 @@
 // The table at another size: presses on the board find the same cells as at
 // 100 %, drawn cells tile the board without gaps, and the size choices fit
 // the room they are given.
+#include "table/placerules.h"
 #include "table/tablescale.h"
 
 #include <gtest/gtest.h>
@@ -43,20 +44,20 @@ TEST(TableScale, PressesOnEveryCellEdgeFindThatCellAtEverySize)
     }
     // At 100 % it is the base rule exactly.
     const TableScale plain;
-    for (int x = 0; x < 441; ++x) EXPECT_EQ(plain.cellOfPress(x, 0), placerules::cellOfPress(x, 0)) << x;
+    for (int x = 0; x < 441; ++x) EXPECT_EQ(plain.cellOfPress(x, 0), brixo::placerules::cellOfPress(x, 0)) << x;
 }
 
 TEST(TableScale, DrawnCellsMeetWithoutGapsOrOverlap)
 {
     const TableScale scale(1.37);
     for (int col = 1; col < 22; ++col) {
-        const ScaledRect a = scale.cellRect(col, 1);
-        const ScaledRect b = scale.cellRect(col + 1, 1);
+        const ScaledRect a = scale.cellRect({col, 1});
+        const ScaledRect b = scale.cellRect({col + 1, 1});
         EXPECT_EQ(a.x + a.width, b.x);
         EXPECT_GE(a.width, 27);
         EXPECT_LE(a.width, 28);
     }
-    EXPECT_EQ(TableScale(1.5).cellRect(3, 2), (ScaledRect{60, 45, 30, 45}));
+    EXPECT_EQ(TableScale(1.5).cellRect({3, 2}), (ScaledRect{60, 45, 30, 45}));
 }
 
 TEST(TableScale, ChoicesFitTheRoom)

@@ -73,7 +73,7 @@ protected:
     int slotOf(ConnectionId id, int code)
     {
         for (const RackItem& item : table(id).t.rack().items())
-            if (item.tile == code && !table(id).t.awaitingFree(item.slot)) return item.slot;
+            if (item.tile == code && !table(id).t.awaitingFree(RackSlot(item.slot))) return item.slot;
         return 0;
     }
 };
@@ -96,15 +96,15 @@ TEST_F(TableTurn, TheFirstLayDownIsCountedAsTheServerCountsIt)
     pump();
     EXPECT_EQ(ann.t.layDownPoints(), 9);
     EXPECT_EQ(seatwords::layDownProgress(*ann.t.layDownPoints()), "9 of 30");
-    act(1, ann.t.button_finishClick());
+    act(1, ann.t.finishTurn());
     EXPECT_EQ(ann.t.status(), "Your first lay down must equal at least 30 points");
 
-    act(1, ann.t.image_edit2Click());
+    act(1, ann.t.keepEditing());
     lay(1, slotOf(1, red(10)), 3, 4);
     lay(1, slotOf(1, red(11)), 4, 4);
     EXPECT_EQ(ann.t.layDownPoints(), 30);
     lay(1, slotOf(1, red(12)), 5, 4);
-    act(1, ann.t.button_finishClick());
+    act(1, ann.t.finishTurn());
     EXPECT_EQ(server.state().currentseat, 2); // the server took the 42 points
     EXPECT_TRUE(ann.t.laidDown());
     EXPECT_EQ(ann.t.layDownPoints(), std::nullopt);
@@ -118,16 +118,16 @@ TEST_F(TableTurn, EveryPlayAndDrawIsLoggedAtEveryTable)
     lay(1, slotOf(1, red(2)), 3, 2);
     EXPECT_EQ(ann.t.lastAction(), "You played a Red 2.");
     EXPECT_EQ(bob.t.lastAction(), "Ann played a Red 2.");
-    act(1, ann.t.button_drawClick()); // the Red 2 comes back, and a tile is drawn
+    act(1, ann.t.drawTile()); // the Red 2 comes back, and a tile is drawn
     EXPECT_TRUE(ann.logged("You cleared tiles."));
     EXPECT_EQ(ann.t.lastAction(), "You drew a tile.");
     EXPECT_EQ(bob.t.lastAction(), "Ann drew a tile.");
     EXPECT_TRUE(ann.logged("You played a Red 2.") && bob.logged("Ann cleared tiles."));
     // The drawn tile is known by its slot, the Red 2 that came back is not.
     ASSERT_EQ(ann.t.justDrawn().size(), 1u);
-    EXPECT_EQ(ann.t.rack().at(ann.t.justDrawn()[0]), kDraws[0]);
+    EXPECT_EQ(ann.t.rack().at(ann.t.justDrawn()[0]).code(), kDraws[0]);
 
-    act(2, bob.t.button_drawClick());
+    act(2, bob.t.drawTile());
     EXPECT_EQ(ann.t.lastAction(), "Bob drew a tile.");
     EXPECT_EQ(ann.t.justDrawn().size(), 1u); // still marked through Ann's next turn
 
@@ -135,15 +135,15 @@ TEST_F(TableTurn, EveryPlayAndDrawIsLoggedAtEveryTable)
     // penalty.
     for (int code : {red(10), red(11), red(12)}) lay(1, slotOf(1, code), 2 + code - red(10), 4);
     lay(1, slotOf(1, red(2)), 10, 10);
-    act(1, ann.t.button_finishClick());
+    act(1, ann.t.finishTurn());
     ASSERT_TRUE(ann.t.controls().penaltyPanel);
-    act(1, ann.t.button_yesClick());
+    act(1, ann.t.acceptPenalty());
     EXPECT_EQ(ann.t.lastAction(), "You drew 3 tiles (penalty).");
     EXPECT_EQ(bob.t.lastAction(), "Ann drew 3 tiles (penalty).");
     EXPECT_EQ(std::count(bob.t.log().begin(), bob.t.log().end(), "Ann drew 3 tiles (penalty)."), 1);
     EXPECT_EQ(seat(1).tilecount(), 14);
     std::vector<int> drawn;
-    for (int slot : ann.t.justDrawn()) drawn.push_back(ann.t.rack().at(slot));
+    for (const RackSlot slot : ann.t.justDrawn()) drawn.push_back(ann.t.rack().at(slot).code());
     EXPECT_EQ(drawn, (std::vector<int>{kDraws[2], kDraws[3], kDraws[4]}));
 }
 
@@ -157,15 +157,18 @@ TEST_F(TableTurn, ARoundEndsWithEachSeatsResultAndTheNextStartsClean)
         if (code == green(7) || code == red(10)) ++col; // a gap before each new set
         lay(1, slotOf(1, code), col++, 3);
     }
-    act(1, ann.t.button_finishClick()); // Ann goes out; Bob holds 22 points
-    const std::vector<RoundLine> result{{1, "Ann", 0, 22}, {2, "Bob", 10, -22}};
-    EXPECT_EQ(ann.t.roundSummary(), result);
-    EXPECT_EQ(bob.t.roundSummary(), result);
-    EXPECT_TRUE(bob.logged("Ann: 0 tiles left, +22 points."));
-    EXPECT_TRUE(bob.logged("You: 10 tiles left, -22 points."));
+    act(1, ann.t.finishTurn()); // Ann goes out; Bob holds 22 points
+    // The panel and the log say each seat's result in the same words.
+    const std::vector<RoundLine> annSees{{Seat(1), 0, 22, "You: 0 tiles left, +22 points."},
+                                         {Seat(2), 10, -22, "Bob: 10 tiles left, -22 points."}};
+    const std::vector<RoundLine> bobSees{{Seat(1), 0, 22, "Ann: 0 tiles left, +22 points."},
+                                         {Seat(2), 10, -22, "You: 10 tiles left, -22 points."}};
+    EXPECT_EQ(ann.t.roundSummary(), annSees);
+    EXPECT_EQ(bob.t.roundSummary(), bobSees);
+    for (const RoundLine& line : bobSees) EXPECT_TRUE(bob.logged(line.text)) << line.text;
     EXPECT_EQ(bob.t.status(), "Ann is out of tiles! The Round is Over.");
     sit(3, "Cy"); // between rounds no turn runs
-    EXPECT_EQ(table(3).t.turnSeat(), 0);
+    EXPECT_EQ(table(3).t.turnSeat().number(), 0);
     EXPECT_FALSE(table(3).t.clockRunning());
     for (const std::string& line : bob.t.log()) EXPECT_EQ(line.find(" drew "), std::string::npos) << line;
 
@@ -187,9 +190,9 @@ TEST_F(TableTurn, UndoTakesBackOneStepAtATimeAsThePressesWould)
     ann.card(slotOf(1, green(7)), Completion::Group);
     ann.board(2, 6);
     pump();
-    act(1, ann.t.button_finishClick());
+    act(1, ann.t.finishTurn());
     ASSERT_TRUE(ann.t.laidDown());
-    act(2, table(2).t.button_drawClick());
+    act(2, table(2).t.drawTile());
     const BoardGrid before = server.grid();
     const std::vector<RackItem> rack = server.rack(1).items();
 
@@ -241,24 +244,24 @@ TEST_F(TableTurn, ALateJoinerShowsTheTurnAndItsTimeAsTheOthersDo)
     const TableMirror& bob = table(2).t;
     const TableMirror& cy = table(3).t;
     EXPECT_EQ(cy.status(), "Ann's turn.");
-    EXPECT_EQ(cy.turnSeat(), 1);
+    EXPECT_EQ(cy.turnSeat().number(), 1);
     EXPECT_TRUE(cy.clockRunning());
     EXPECT_EQ(cy.clock().secondsLeft(), 60);
     EXPECT_EQ(cy.options().turntime, bob.options().turntime);
     EXPECT_EQ(cy.tilesLeft(), bob.tilesLeft());
     EXPECT_EQ(cy.board(), bob.board());
     EXPECT_TRUE(cy.waitingForRound());
-    EXPECT_EQ(cy.seatName(2), "Bob");
+    EXPECT_EQ(cy.seatName(Seat(2)), "Bob");
 
     // Ann leaves in her turn, which the computer does not take for seat 1,
     // and comes back to it.
     server.connectionClosed(1);
     sit(11, "Ann");
     MirrorFeed& ann = table(11);
-    ASSERT_EQ(ann.t.mySeat(), 1);
+    ASSERT_EQ(ann.t.mySeat().number(), 1);
     EXPECT_EQ(ann.t.status(), "Your Turn.");
     EXPECT_TRUE(ann.t.controls().draw);
-    act(11, ann.t.button_drawClick());
+    act(11, ann.t.drawTile());
     EXPECT_EQ(server.state().currentseat, 2);
     EXPECT_EQ(table(3).t.status(), "Bob's turn.");
 }

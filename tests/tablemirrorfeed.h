@@ -61,29 +61,29 @@ struct MirrorFeed {
     {
         std::vector<int> tiles;
         for (int p = 1; p <= RackPositions::kPositions && !t.rackPositions().isFree(p); ++p)
-            tiles.push_back(t.rack().at(t.rackPositions().slotAt(p)));
+            tiles.push_back(t.rack().at(t.rackPositions().slotAt(p)).code());
         return tiles;
     }
     std::vector<int> rackSlots() const
     {
         std::vector<int> slots;
         for (int p = 1; p <= RackPositions::kPositions && !t.rackPositions().isFree(p); ++p)
-            slots.push_back(t.rackPositions().slotAt(p));
+            slots.push_back(t.rackPositions().slotAt(p).number());
         return slots;
     }
 
     // Presses.
-    void board(int col, int row, Press press = Press::Left) { take(t.boardMouseDown(press, col, row)); }
+    void board(int col, int row, Press press = Press::Left) { take(t.pressBoard(press, {col, row})); }
     void card(int slot, placerules::Completion how = placerules::Completion::None, Press press = Press::Left)
     {
-        take(t.cardimagesMouseDown(slot, press, how));
+        take(t.pressRackTile(RackSlot(slot), press, how));
     }
     // A game of 60-second turns with this rack, and this table's turn.
     void myTurn(const std::vector<RackItem>& rack)
     {
         feed(msg::startgame({"You", 500, 60, "t", "f", 14}));
-        feed(msg::yourtiles(t.mySeat(), rack));
-        feed(msg::nextplayer({t.mySeat(), 70, {}}));
+        feed(msg::yourtiles(t.mySeat().number(), rack));
+        feed(msg::nextplayer({t.mySeat().number(), 70, {}}));
         forget();
     }
 };

@@ -12,7 +12,6 @@
 
 #include <QWidget>
 
-#include <array>
 #include <vector>
 
 class TilePictures;
@@ -23,19 +22,19 @@ class TableMirror;
 class BoardView : public QWidget {
     Q_OBJECT
 public:
-
-    BoardView(const brixo::TableMirror& mirror, const TilePictures& pictures, QWidget* parent);
+    BoardView(const TilePictures& pictures, QWidget* parent);
 
     void setScale(const brixo::TableScale& scale);
-    QRect cellRect(int col, int row) const;
+    QRect cellRect(brixo::BoardCell cell) const;
 
-    // Repaints the cells whose tile or mark changed since the last paint.
-    void sync();
+    // Takes the board as the mirror shows it, and repaints the cells whose
+    // tile or mark changed since.
+    void sync(const brixo::TableMirror& mirror);
     // What the board shows at a cell: its tile, and whether the mark lies over it.
-    int shownTile(int col, int row) const { return m_drawn.at(col, row); }
-    bool showsMark(int col, int row) const;
+    int shownTile(brixo::BoardCell cell) const { return m_drawn.at(cell).code(); }
+    bool showsMark(brixo::BoardCell cell) const { return cell.inside() && m_drawnMarks[cell.index()]; }
     // The words of the outline over a cell, empty where there is none.
-    QString problemAt(int col, int row) const;
+    QString problemAt(brixo::BoardCell cell) const;
 
 signals:
     void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
@@ -51,10 +50,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    const brixo::TableMirror& m_mirror;
     const TilePictures& m_pictures;
     brixo::TableScale m_scale;
     std::vector<brixo::BoardProblem> m_problems;
     brixo::BoardGrid m_drawn;
-    std::array<bool, brixo::BoardGrid::kColumns * brixo::BoardGrid::kRows> m_drawnMarks{};
+    brixo::BoardCellFlags m_drawnMarks{};
 };

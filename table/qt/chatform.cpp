@@ -9,12 +9,12 @@
 #include "dialogs/spylistform.h"
 #include "dialogs/tallylistform.h"
 #include "store/qt/gamefolders.h"
-#include "net/qt/messagepump.h"
 #include "resources/qt/artwork.h"
 #include "table/qt/blinksign.h"
 #include "table/qt/boardview.h"
 #include "table/qt/cardimage.h"
 #include "table/seatwords.h"
+#include "table/qt/tablesession.h"
 #include "table/qt/soundplayer.h"
 
 #include <QAction>
@@ -108,14 +108,9 @@ QIcon speakerIcon()
 
 } // namespace
 
-Tchat::Tchat(QStringList params, QWidget* parent)
-    : QMainWindow(parent), m_params(std::move(params)), m_sounds(new SoundPlayer(this))
+Tchat::Tchat(brixo::TableLaunch launch, QWidget* parent)
+    : QMainWindow(parent), m_launch(std::move(launch)), m_sounds(new SoundPlayer(this))
 {
-    m_receivedlist = new MessagePump(
-        [this](brixo::ConnectionId, std::string_view command, std::string_view args) {
-            if (!m_closing) dispatch(command, args);
-        },
-        this);
     setObjectName(QStringLiteral("chat"));
     setWindowTitle(QStringLiteral("Brixo"));
     resize(kDefaultWidth, kDefaultHeight);
@@ -144,7 +139,7 @@ Tchat::Tchat(QStringList params, QWidget* parent)
     connect(turntime, &QTimer::timeout, this, &Tchat::turntimeTimer);
 
     // The side windows, in the order the program creates them.
-    m_tally = new Ttallylist(m_mirror, this);
+    m_tally = new Ttallylist([this] { return mirror().othersAtTable(); }, this);
     m_about = new Tabout(this);
     m_gamestart = new Tgamestart(this);
     m_help = new Thelp(this);
@@ -153,8 +148,8 @@ Tchat::Tchat(QStringList params, QWidget* parent)
     m_download = new Tdownload(this);
     connect(m_help, &Thelp::aboutRequested, this, [this] { showDialog(m_about); });
     connect(m_download, &Tdownload::exitRequested, this, &QWidget::close);
-    connect(m_gamestart, &Tgamestart::startRequested, this, [this](const std::string& frame) {
-        if (m_mirror.loggedIn()) send(frame);
+    connect(m_gamestart, &Tgamestart::startRequested, this, [this](const brixo::GameOptions& options) {
+        request([&](brixo::TableMirror& m) { return m.startGame(options); });
         // The dialog's options are kept for the next game.
         saveinifile();
     });
@@ -163,6 +158,8 @@ Tchat::Tchat(QStringList params, QWidget* parent)
     connect(this, &Tchat::settingsChanged, this, &Tchat::saveinifile);
     m_linkOpener = [](const QUrl& url) { QDesktopServices::openUrl(url); };
 
+    // Until it hosts or joins a game, the table is in none.
+    makeSession(TableSession::Role::Join, QString());
     m_layout.capture(panel_board);
     showTextSize();
     showTextColour();
@@ -178,7 +175,7 @@ void Tchat::buildBoardPanel()
     boardimage = makeLabel(panel_board, QStringLiteral("boardimage"), QString(), QRect(1, 1, 460, 380));
     boardimage->setPixmap(artwork::felt());
 
-    board = new BoardView(m_mirror, m_pictures, panel_board);
+    board = new BoardView(m_pictures, panel_board);
     board->setObjectName(QStringLiteral("board"));
     board->setGeometry(11, 11, 441, 361);
 
@@ -198,7 +195,6 @@ void Tchat::buildBoardPanel()
     // The rack shows every tile it holds: the tiles' places follow how many
     // there are, so it never scrolls.
     panel_cards = makeFrame(panel_board, QStringLiteral("panel_cards"), QRect(5, 425, 740, 91));
-    m_cardsArea = panel_cards;
     rack_wood = makeLabel(panel_cards, QStringLiteral("rack_wood"), QString(), QRect(0, 0, 740, 91));
     rack_wood->setPixmap(artwork::rackWood(740, 91));
 }
@@ -223,7 +219,8 @@ void Tchat::buildSeats()
     SettoJustWatch1->setObjectName(QStringLiteral("SettoJustWatch1"));
     UnsetJustWatch1->setObjectName(QStringLiteral("UnsetJustWatch1"));
 
-    for (int seat = 1; seat <= brixo::TableMirror::kSeatCount; ++seat) {
+    for (const brixo::Seat place : brixo::Seat::all()) {
+        const int seat = place.number();
         const int y = 22 + (seat - 1) * 32;
         const QString n = QString::number(seat);
         auto* row = makeFrame(seats, QStringLiteral("seat_row") + n, QRect(2, y, kSideWidth - 4, 30));
@@ -231,7 +228,7 @@ void Tchat::buildSeats()
         label_playername[seat] = makeLabel(seats, QStringLiteral("label_playername") + n, QString(),
                                            QRect(24, y + 1, 102, 28));
         label_playername[seat]->setProperty("tag", seat);
-        label_playername[seat]->setToolTip(QString::fromStdString(brixo::seatwords::computerName(seat)));
+        label_playername[seat]->setToolTip(QString::fromStdString(brixo::seatwords::computerName(place)));
         label_playername[seat]->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(label_playername[seat], &QLabel::customContextMenuRequested, this, [this, seat](const QPoint& at) {
             label_playername1ContextPopup(seat);
@@ -309,7 +306,7 @@ void Tchat::buildTurnControls()
     connect(button_draw, &QPushButton::clicked, this, &Tchat::button_drawClick);
     connect(button_finish, &QPushButton::clicked, this, &Tchat::button_finishClick);
     connect(button_clear, &QPushButton::clicked, this, &Tchat::button_clearClick);
-    button_log = makeButton(controls, QStringLiteral("button_log"), QStringLiteral("Log"), QRect(430, 20, 28, 18));
+    auto* button_log = makeButton(controls, QStringLiteral("button_log"), QStringLiteral("Log"), QRect(430, 20, 28, 18));
     button_log->setToolTip(QStringLiteral("Click here to view the Game Log"));
     connect(button_log, &QPushButton::clicked, this, [this] { showLog(true); });
     for (QWidget* w : {static_cast<QWidget*>(button_draw), static_cast<QWidget*>(button_finish),
@@ -411,8 +408,8 @@ void Tchat::buildOverlays()
     penalty_set = makeLabel(panel_penalty, QStringLiteral("penalty_set"), QString(), QRect(12, 86, 318, 34));
     penalty_set->setWordWrap(true);
     penalty_set->setAlignment(Qt::AlignCenter);
-    button_yes = makeButton(panel_penalty, QStringLiteral("button_yes"), QStringLiteral("Yes"), QRect(88, 122, 74, 30));
-    button_edit = makeButton(panel_penalty, QStringLiteral("button_edit"), QStringLiteral("Edit"), QRect(180, 122, 74, 30));
+    auto* button_yes = makeButton(panel_penalty, QStringLiteral("button_yes"), QStringLiteral("Yes"), QRect(88, 122, 74, 30));
+    auto* button_edit = makeButton(panel_penalty, QStringLiteral("button_edit"), QStringLiteral("Edit"), QRect(180, 122, 74, 30));
     connect(button_yes, &QPushButton::clicked, this, &Tchat::button_yesClick);
     connect(button_edit, &QPushButton::clicked, this, &Tchat::button_editClick);
     panel_penalty->hide();
@@ -424,7 +421,7 @@ void Tchat::buildOverlays()
         QRect(12, 10, 318, 54));
     laydownText->setWordWrap(true);
     laydownText->setAlignment(Qt::AlignCenter);
-    image_edit2 = makeButton(panel_laydown, QStringLiteral("image_edit2"), QStringLiteral("Edit"), QRect(134, 68, 74, 32));
+    auto* image_edit2 = makeButton(panel_laydown, QStringLiteral("image_edit2"), QStringLiteral("Edit"), QRect(134, 68, 74, 32));
     connect(image_edit2, &QPushButton::clicked, this, &Tchat::image_edit2Click);
     panel_laydown->hide();
 
@@ -448,7 +445,7 @@ void Tchat::buildOverlays()
     panel_log = makeFrame(panel_board, QStringLiteral("panel_log"), QRect(30, 30, 402, 320));
     auto* logTitle = makeLabel(panel_log, QStringLiteral("log_title"), QStringLiteral("Game Log"), QRect(10, 6, 200, 20));
     logTitle->setProperty("heading", true);
-    button_x = makeButton(panel_log, QStringLiteral("button_x"), QStringLiteral("x"), QRect(374, 5, 22, 22));
+    auto* button_x = makeButton(panel_log, QStringLiteral("button_x"), QStringLiteral("x"), QRect(374, 5, 22, 22));
     memo_log = new QPlainTextEdit(panel_log);
     memo_log->setObjectName(QStringLiteral("memo_log"));
     memo_log->setReadOnly(true);
@@ -465,15 +462,15 @@ void Tchat::buildMenus()
     JustWatch1 = game->addAction(QStringLiteral("Just Watch"), this, &Tchat::JustWatch1Click);
     JustWatch1->setObjectName(QStringLiteral("JustWatch1"));
     JustWatch1->setCheckable(true);
-    SpyList1 = game->addAction(QStringLiteral("Spy List"), this, [this] {
+    QAction* SpyList1 = game->addAction(QStringLiteral("Spy List"), this, [this] {
         m_spylist->show();
         m_spylist->raise();
     });
     SpyList1->setObjectName(QStringLiteral("SpyList1"));
-    ViewTally1 = game->addAction(QStringLiteral("View Tally"), this, [this] { m_tally->ViewTally1Click(); });
+    QAction* ViewTally1 = game->addAction(QStringLiteral("View Tally"), this, [this] { m_tally->ViewTally1Click(); });
     ViewTally1->setObjectName(QStringLiteral("ViewTally1"));
     game->addSeparator();
-    ResetScreenLocation1 =
+    QAction* ResetScreenLocation1 =
         game->addAction(QStringLiteral("Reset Screen Location"), this, &Tchat::ResetScreenLocation1Click);
     ResetScreenLocation1->setObjectName(QStringLiteral("ResetScreenLocation1"));
     game->addAction(QStringLiteral("Exit"), this, &QWidget::close);
@@ -502,10 +499,10 @@ void Tchat::buildMenus()
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    Content1 = help->addAction(QStringLiteral("Content"), this, [this] { showDialog(m_help); });
+    QAction* Content1 = help->addAction(QStringLiteral("Content"), this, [this] { showDialog(m_help); });
     Content1->setObjectName(QStringLiteral("Content1"));
     Content1->setShortcut(QKeySequence(Qt::Key_F1));
-    About1 = help->addAction(QStringLiteral("About"), this, [this] { showDialog(m_about); });
+    QAction* About1 = help->addAction(QStringLiteral("About"), this, [this] { showDialog(m_about); });
     About1->setObjectName(QStringLiteral("About1"));
     PlaySounds1 = options->addAction(QStringLiteral("Play Sounds"));
     PlaySounds1->setObjectName(QStringLiteral("PlaySounds1"));
@@ -555,7 +552,7 @@ void Tchat::buildMenus()
     // How well the computer plays, read by this process's server as each
     // computer turn starts.
     QMenu* level = options->addMenu(QStringLiteral("Level"));
-    Level1 = level->menuAction();
+    QAction* Level1 = level->menuAction();
     Level1->setObjectName(QStringLiteral("Level1"));
     auto* levelGroup = new QActionGroup(this);
     NormalLevel1 = level->addAction(QStringLiteral("Normal"));
@@ -600,14 +597,15 @@ void Tchat::buildTurnMenu()
     Draw1 = item(QStringLiteral("Draw"), "Draw1", QKeySequence(Qt::Key_D), [this] { button_drawClick(); });
     Finish1 = item(QStringLiteral("Finish"), "Finish1", QKeySequence(Qt::Key_F), [this] { button_finishClick(); });
     Clear1 = item(QStringLiteral("Clear"), "Clear1", QKeySequence(Qt::Key_C), [this] { button_clearClick(); });
-    Undo1 = item(QStringLiteral("Undo"), "Undo1", QKeySequence::Undo, [this] { apply(m_mirror.undoLastMove()); });
+    Undo1 = item(QStringLiteral("Undo"), "Undo1", QKeySequence::Undo,
+                 [this] { request([](brixo::TableMirror& m) { return m.undoLastMove(); }); });
     PutBack1 = item(QStringLiteral("Put Tile Back"), "PutBack1", QKeySequence(Qt::Key_Escape),
                     [this] { putBackHeldTile(); });
     turn->addSeparator();
     Pause1 = item(QStringLiteral("Pause"), "Pause1", QKeySequence(Qt::Key_P), [this] {
-        if (m_mirror.controls().pauseEnabled) button_pauseClick();
+        if (mirror().controls().pauseEnabled) button_pauseClick();
     });
-    Sort1 = item(QStringLiteral("Sort"), "Sort1", QKeySequence(Qt::Key_S), [this] { button_bysuitClick(); });
+    item(QStringLiteral("Sort"), "Sort1", QKeySequence(Qt::Key_S), [this] { button_bysuitClick(); });
     Hint1 = item(QStringLiteral("Hint"), "Hint1", QKeySequence(Qt::Key_H), [this] { Hint1Click(); });
 }
 
@@ -755,11 +753,6 @@ QString Tchat::chatText() const
 QString Tchat::logText() const
 {
     return memo_log->toPlainText();
-}
-
-void Tchat::playsounds(const QString& name)
-{
-    m_sounds->play(name);
 }
 
 void Tchat::showEvent(QShowEvent* event)

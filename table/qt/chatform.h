@@ -1,20 +1,22 @@
-// The table: the main window a player plays in. It connects to the game
-// server (its own, when it hosts), logs in, and shows what its TableMirror
-// knows of the game: the seats, the options, whose turn it is, the scores,
-// the board and the player's own rack. Presses become requests to the
-// mirror; the window keeps no game state of its own and reads none back
-// from its widgets.
+// The table: the main window a player plays in. It takes part in one game
+// at a time through a TableSession (the connection, the table's mirror of
+// the game and, when it hosts, the game server), shows what the mirror
+// knows (the seats, the options, whose turn it is, the scores, the board
+// and the player's own rack) and hands the player's presses to it. The
+// window keeps no game state of its own, reads none back from its widgets
+// and speaks no protocol: the session's mirror does.
 //
-// Every message from the server is queued as it arrives and handled in
-// arrival order, one at a time, as soon as the event loop is free.
+// Its parts are private; they are named as the game names them, and tests
+// find them by those names.
 #pragma once
 
+#include "commandline.h"
+#include "resources/qt/tilepictures.h"
 #include "store/settings.h"
 #include "table/chatrules.h"
-#include "table/tablemirror.h"
-#include "table/tablescale.h"
 #include "table/qt/scaledlayout.h"
-#include "resources/qt/tilepictures.h"
+#include "table/qt/tablesession.h"
+#include "table/tablescale.h"
 
 #include <QColor>
 #include <QHash>
@@ -26,13 +28,11 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 class BlinkSign;
 class BoardView;
 class CardImage;
-class MessagePump;
 class QAction;
 class QActionGroup;
 class QDialog;
@@ -42,11 +42,9 @@ class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class QScrollArea;
 class QTextEdit;
 class QTimer;
 class QUrl;
-class QtServerHost;
 class SoundPlayer;
 class TSock;
 class Tabout;
@@ -64,28 +62,29 @@ public:
     static constexpr int kDefaultHeight = 580;
     static inline const QColor kNoticeColour{0, 128, 0};
 
-    // The command line as given, program path excluded.
-    explicit Tchat(QStringList params = {}, QWidget* parent = nullptr);
+    // What the table does once it is on screen, as the command line said.
+    explicit Tchat(brixo::TableLaunch launch = {}, QWidget* parent = nullptr);
     ~Tchat() override;
 
-    // ---- start-up and connection ----
+    // ---- start-up and the game played (tableconnection.cpp) ----
+    // Starts what the launch asked for; runs once the window is shown.
     void processparams();
+    // Hosts a game on this machine, or joins the one at an address, under
+    // the player's name; a game the table was in is left first.
     void hostpress();
     void joinpress();
-    // Switches on the game server in this process; answers false (with the
-    // reason) when it cannot listen. By default the table's own server
-    // listens on the game port; tests may stand in a server of their own.
-    void setServerSwitch(std::function<bool(QString*)> serverSwitch) { m_serverSwitch = std::move(serverSwitch); }
-
-    // Queues one message as the connection would and has it handled once
-    // the event loop is free.
+    // Switches on the game server of a table that hosts; answers false
+    // (with the reason) when it cannot listen. By default the session's own
+    // server listens on the game port; tests may stand in a server of their
+    // own.
+    void setServerSwitch(TableSession::ServerSwitch serverSwitch) { m_serverSwitch = std::move(serverSwitch); }
+    // Queues one message as the connection would, and handles what is
+    // queued.
     void receiveLine(const std::string& line);
-    // Handles everything queued now.
     void processsocktimer();
 
     // ---- chat (chatlines.cpp) ----
     void addlinetochat(const QString& line, const QColor& colour);
-    void chatrecieved(const QString& text);
     void sendit();
     void b_phrase1Click(int n);
     void PrhaseList1Click();
@@ -107,12 +106,11 @@ public:
     QString phrase(int n) const;
     static const QStringList& defaultPhrases();
 
-    // ---- preferences and tile sets (chatsettings.cpp) ----
+    // ---- preferences and tile sets (tablesettings.cpp) ----
     void loadinifile();
     void saveinifile();
     const brixo::TableSettings& settings() const { return m_settings; }
     void PlaySounds1Click(bool on);
-    void showSoundChoice();
     void New1Click(bool newSound);
     void Fast1Click(int milliseconds);
     void Level1Click(brixo::BotLevel level);
@@ -121,60 +119,54 @@ public:
     bool loadtile(const QString& name);
     void tilemenuClick(const QString& name);
     QString loadedTileSet() const { return m_loadedSet; }
-    // The tiles' colour symbols and the high contrast look (chatlook.cpp); saved.
+    // The tiles' colour symbols and the high contrast look (tablelook.cpp); saved.
     void Symbols1Click(bool on);
     void HighContrast1Click(bool on);
 
-    // ---- sounds ----
-    void playsounds(const QString& name);
-    SoundPlayer* sounds() const { return m_sounds; }
-
     // ---- what tests and other windows read ----
-    const brixo::TableMirror& mirror() const { return m_mirror; }
+    const brixo::TableMirror& mirror() const { return m_session->mirror(); }
     QString playerName() const { return m_playerName; }
     QString hostAddress() const { return m_hostAddress; }
     CardImage* card(int slot) const { return m_cards.value(slot, nullptr); }
     const TilePictures& pictures() const { return m_pictures; }
+    SoundPlayer* sounds() const { return m_sounds; }
     Tgamestart* gamestart() const { return m_gamestart; }
     Tspylist* spylist() const { return m_spylist; }
     Ttallylist* tallylist() const { return m_tally; }
-    QString chatText() const;
-    QString logText() const;
-    int botSpeed() const { return m_settings.botspeed; }
-    brixo::BotLevel botLevel() const { return m_settings.botlevel; }
     Tphrases* phrasesDialog() const { return m_phrases; }
     Thelp* help() const { return m_help; }
     Tabout* about() const { return m_about; }
     Tdownload* download() const { return m_download; }
+    QString chatText() const;
+    QString logText() const;
+    int botSpeed() const { return m_settings.botspeed; }
+    brixo::BotLevel botLevel() const { return m_settings.botlevel; }
 
-    // ---- seat management and menus ----
+    // ---- seats and the game menu (tableinput.cpp) ----
     void label_playername1ContextPopup(int seat);
     void kicking(int target);
     void RemoveFromGame1Click();
     void SettoJustWatch1Click();
     void UnsetJustWatch1Click();
     void JustWatch1Click();
-    // The best play for this seat, told in the chat with its rack tiles
-    // marked; nothing moves.
     void Hint1Click();
     void StartGame1Click();
 
-    // ---- playing with the mouse (chatinput.cpp) ----
+    // ---- playing with the mouse (tableinput.cpp, tabledrag.cpp) ----
     // A press on the board at paint-box pixel (x, y).
     void boardMouseDown(Qt::MouseButton button, int x, int y);
     void boardMouseMove(int x, int y);
     // A press on a tile of the rack; Shift or Ctrl choose how a selected
     // tile completes itself once placed.
     void cardimagesMouseDown(CardImage* card, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
-    // Dragging (chatdrag.cpp): a tile picked up by a press follows the
-    // pointer while the button is held and is dropped where it comes up, by
-    // the rules of a click there; a drop the rules refuse puts it back.
+    // Dragging: a tile picked up by a press follows the pointer while the
+    // button is held and is dropped where it comes up, by the rules of a
+    // click there; a drop the rules refuse puts it back.
     void carryTo(const QPoint& global);
     void dropAt(const QPoint& global);
-    // The tile in the hand goes back where it came from.
     void putBackHeldTile();
 
-    // ---- turn buttons, clock, sorting and the window (chatinput.cpp) ----
+    // ---- the turn's buttons, the clock, sorting and the window ----
     void button_clearClick();
     void button_finishClick();
     void button_drawClick();
@@ -192,117 +184,12 @@ public:
     void applySortby(const QString& value);
     void FormResize();
     void ResetScreenLocation1Click();
-
-    // ---- the table's size (chatscale.cpp) ----
-    // A size choice in percent, 0 to fit the window; saved.
+    // A size choice in percent, 0 to fit the window; saved (tablesize.cpp).
     void TableSize1Click(int percent);
 
 signals:
     // A preference the settings file keeps was changed by the player.
     void settingsChanged();
-
-public:
-    // The components, named as the window's parts are named.
-    QFrame* panel_board = nullptr;
-    QLabel* boardimage;
-    BoardView* board;
-    QFrame* panel_cards;
-    QWidget* m_cardsArea;
-    QLabel* rack_wood;
-    QLabel* draggingimage;
-    std::array<QLabel*, 5> label_playername{};
-    std::array<QLabel*, 5> label_score{};
-    std::array<QLabel*, 5> label_bonus{};
-    std::array<QLabel*, 5> label_cards{};
-    std::array<QLabel*, 5> image_eyes{};
-    std::array<QLabel*, 5> image_sitout{}; // seats 3 and 4 only
-    QLabel* image_Turn;
-    QLabel* label_status;
-    QLabel* label_played;
-    QPushButton* button_log;
-    QFrame* panel_log;
-    QPlainTextEdit* memo_log;
-    QPushButton* button_x;
-    QLabel* label_playtoscore;
-    QLabel* label_timeperturn;
-    QLabel* label_tp;
-    QLabel* label_Tg;
-    QLabel* image_Tg;
-    QLabel* label_tilesleft;
-    QLabel* label_timer;
-    QFrame* image_timer;
-    QFrame* panel_winner;
-    QLabel* label_winner1;
-    QLabel* label_winner2;
-    QLabel* label_sitout;
-    QPushButton* button_draw;
-    QPushButton* button_clear;
-    QPushButton* button_finish;
-    QFrame* panel_penalty;
-    QLabel* penalty_set; // names the first set that is not valid
-    QFrame* panel_round;  // each seat's tiles left and points at a round's end
-    QLabel* round_lines;
-    QPushButton* button_sound;
-    QPushButton* button_yes;
-    QPushButton* button_edit;
-    QFrame* panel_laydown;
-    QPushButton* image_edit2;
-    QPushButton* button_pause;
-    QPushButton* button_bynumber;
-    QPushButton* button_bysuit;
-    QLabel* image_pause;
-    QLabel* image_cover;
-    BlinkSign* animated_incomplete;
-    QPushButton* button_start;
-    QTextEdit* mainchat;
-    QLineEdit* mychat;
-    std::array<QPushButton*, brixo::kPhraseCount + 1> b_phrase{}; // [1] .. [10]
-    QMenu* popup_kick;
-    QAction* StartGame1;
-    QAction* JustWatch1;
-    QAction* SpyList1;
-    QAction* ViewTally1;
-    QAction* GameLog1;
-    QMenu* TableSize1;
-    QAction* Symbols1;
-    QAction* HighContrast1;
-    QAction* PlaySounds1;
-    QAction* TurnSound1;
-    QAction* Classic1;
-    QAction* New1;
-    QAction* BotSpeed1;
-    QAction* Slow1;
-    QAction* Normal1;
-    QAction* Fast1;
-    QAction* Level1;
-    QAction* NormalLevel1;
-    QAction* ExpertLevel1;
-    QAction* Hint1;
-    // The turn's menu, each item with its key.
-    QAction* Draw1;
-    QAction* Finish1;
-    QAction* Clear1;
-    QAction* Undo1;
-    QAction* PutBack1;
-    QAction* Pause1;
-    QAction* Sort1;
-    QAction* RemoveFromGame1;
-    QAction* SettoJustWatch1;
-    QAction* UnsetJustWatch1;
-    QAction* ResetScreenLocation1;
-    QMenu* TextSize1;
-    QAction* TextColor1;
-    QAction* ActionColor1;
-    QAction* ScrollChatOff1; // in the Options menu
-    QAction* ScrollChatOff2; // in the chat's own menu, kept equal
-    QAction* ClearMainChat1;
-    QAction* PrhaseList1;
-    QAction* Copy1;
-    QAction* Paste1;
-    QMenu* TileSets1;
-    QAction* Content1;
-    QAction* About1;
-    QTimer* turntime;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -330,17 +217,26 @@ private:
     void showLog(bool on);
     void showDialog(QDialog* dialog);
 
-    // connection (chatconnection.cpp)
-    void openConnection(const QString& host);
-    void send(const std::string& frame);
-    void dispatch(std::string_view command, std::string_view args);
-    void sockInfoClosed();
-    void hostUnreachable();
+    // the game played (tableconnection.cpp)
+    // Leaves the game the table is in, if any, for a new session.
+    void makeSession(TableSession::Role role, const QString& address);
+    // And takes part in that game: hosting it, or joining it at the address.
+    void beginSession(TableSession::Role role, const QString& address);
+    // Hands the mirror a request; the session sends what it answers.
+    template <class Request>
+    void request(Request&& request)
+    {
+        m_session->request(std::forward<Request>(request));
+    }
+    // The choices the session's rules read: the sort order, the turn sound.
+    void applyPreferences();
+    void hostUnreachable(const QString& address);
+    void connectionLost();
     void gameIsFull();
     void offerLobby();
 
-    // showing the mirror (chatview.cpp)
-    // Sends, plays and says what the mirror asks for, then shows its state.
+    // showing the mirror (tableview.cpp)
+    // Plays and says what the mirror asks for, then shows its state.
     void apply(const brixo::TableUpdate& update);
     void render();
     void renderSeats();
@@ -352,14 +248,14 @@ private:
     void renderPenalty();
     void renderRound();
 
-    // the table's size (chatscale.cpp)
+    // the table's size (tablesize.cpp)
     void applyTableSize();
     void placeBoardPanel();
     // The room the table may take at a fixed size: the screen's work area
     // less the window's frame and menu.
     QSize roomOnScreen() const;
 
-    // input (chatinput.cpp)
+    // input (tableinput.cpp, tabledrag.cpp)
     void setSortChoice(SortChoice choice);
     void beginCarry(const QPoint& global);
     void takeKeyboard();
@@ -374,7 +270,7 @@ private:
     int chatCharacterAt(const QPoint& point) const;
     std::optional<QString> chatLinkAt(const QPoint& point, int* start = nullptr) const;
 
-    // preferences (chatsettings.cpp)
+    // preferences (tablesettings.cpp)
     QRect bounds() const;
     void placeWindow(const QRect& wanted);
     void saveBoundsOnClose();
@@ -382,25 +278,20 @@ private:
     std::array<std::string, brixo::kPhraseCount> phrasesForFile() const;
     void collectSettings();
     void applySettings();
+    void showSoundChoice();
     void createtilemenu();
     void showLoadedSet();
     void redrawTiles();
-    // the tiles' look (chatlook.cpp)
+    // the tiles' look (tablelook.cpp)
     void buildLookMenu(QMenu* view);
     void applyLook();
 
-    QStringList m_params;
-    std::function<bool(QString*)> m_serverSwitch;
-    QtServerHost* m_server = nullptr;
-    TSock* m_sock = nullptr;
+    brixo::TableLaunch m_launch;
+    TableSession::ServerSwitch m_serverSwitch;
+    TableSession* m_session = nullptr;
     TSock* m_sock11 = nullptr;
-    QTimer* m_connectTimer = nullptr;
-    QString m_connectHost;
-    MessagePump* m_receivedlist;
     bool m_closing = false;
     bool m_shownOnce = false;
-
-    brixo::TableMirror m_mirror;
     QString m_playerName;
     QString m_hostAddress;
     int m_popupSeat = 0; // popup_kick's tag
@@ -419,14 +310,9 @@ private:
     std::string m_settingsSection = brixo::kSettingsSection;
     QRect m_savedBounds; // the window's place when last read or written
     QStringList m_buttonPhrases = defaultPhrases();
-    brixo::chatrules::PhraseLock m_phraseLock;
     std::function<void(const QUrl&)> m_linkOpener;
     QActionGroup* m_tileSetGroup = nullptr;
     QString m_loadedSet;
-    // The rack slots the last hint marked, while the turn it was asked in
-    // lasts.
-    std::vector<int> m_hintSlots;
-    int m_hintTurn = 0;
 
     // What the window last drew, so it only touches what changed.
     QHash<int, CardImage*> m_cards; // by rack slot
@@ -448,4 +334,92 @@ private:
     Tspylist* m_spylist;
     Ttallylist* m_tally;
     Tdownload* m_download;
+
+    // The parts, named as the game names them.
+    QFrame* panel_board = nullptr;
+    QLabel* boardimage;
+    BoardView* board;
+    QFrame* panel_cards;
+    QLabel* rack_wood;
+    QLabel* draggingimage;
+    std::array<QLabel*, 5> label_playername{};
+    std::array<QLabel*, 5> label_score{};
+    std::array<QLabel*, 5> label_bonus{};
+    std::array<QLabel*, 5> label_cards{};
+    std::array<QLabel*, 5> image_eyes{};
+    std::array<QLabel*, 5> image_sitout{}; // seats 3 and 4 only
+    QLabel* image_Turn;
+    QLabel* label_status;
+    QLabel* label_played;
+    QFrame* panel_log;
+    QPlainTextEdit* memo_log;
+    QLabel* label_playtoscore;
+    QLabel* label_timeperturn;
+    QLabel* label_tp;
+    QLabel* label_Tg;
+    QLabel* image_Tg;
+    QLabel* label_tilesleft;
+    QLabel* label_timer;
+    QFrame* image_timer;
+    QFrame* panel_winner;
+    QLabel* label_winner1;
+    QLabel* label_winner2;
+    QLabel* label_sitout;
+    QPushButton* button_draw;
+    QPushButton* button_clear;
+    QPushButton* button_finish;
+    QFrame* panel_penalty;
+    QLabel* penalty_set; // names the first set that is not valid
+    QFrame* panel_round;  // each seat's tiles left and points at a round's end
+    QLabel* round_lines;
+    QPushButton* button_sound;
+    QFrame* panel_laydown;
+    QPushButton* button_pause;
+    QPushButton* button_bynumber;
+    QPushButton* button_bysuit;
+    QLabel* image_pause;
+    QLabel* image_cover;
+    BlinkSign* animated_incomplete;
+    QPushButton* button_start;
+    QTextEdit* mainchat;
+    QLineEdit* mychat;
+    std::array<QPushButton*, brixo::kPhraseCount + 1> b_phrase{}; // [1] .. [10]
+    QMenu* popup_kick;
+    QAction* StartGame1;
+    QAction* JustWatch1;
+    QAction* GameLog1;
+    QMenu* TableSize1;
+    QAction* Symbols1;
+    QAction* HighContrast1;
+    QAction* PlaySounds1;
+    QAction* TurnSound1;
+    QAction* Classic1;
+    QAction* New1;
+    QAction* BotSpeed1;
+    QAction* Slow1;
+    QAction* Normal1;
+    QAction* Fast1;
+    QAction* NormalLevel1;
+    QAction* ExpertLevel1;
+    QAction* Hint1;
+    QAction* Draw1;
+    QAction* Finish1;
+    QAction* Clear1;
+    QAction* Undo1;
+    QAction* PutBack1;
+    QAction* Pause1;
+    QAction* RemoveFromGame1;
+    QAction* SettoJustWatch1;
+    QAction* UnsetJustWatch1;
+    QMenu* TextSize1;
+    QAction* TextColor1;
+    QAction* ActionColor1;
+    QAction* ScrollChatOff1; // in the Options menu
+    QAction* ScrollChatOff2; // in the chat's own menu, kept equal
+    QAction* ClearMainChat1;
+    QAction* PrhaseList1;
+    QAction* Copy1;
+    QAction* Paste1;
+    QMenu* TileSets1;
+    QTimer* turntime;
 };

@@ -70,12 +70,6 @@ void Tchat::addlinetochat(const QString& line, const QColor& colour)
     mainchat->setUpdatesEnabled(true);
 }
 
-void Tchat::chatrecieved(const QString& text)
-{
-    const brixo::chatrules::ChatLine line = brixo::chatrules::chatrecieved(text.toStdString());
-    addlinetochat(QString::fromStdString(line.line), toQColor(line.colour));
-}
-
 void Tchat::Copy1Click()
 {
     QString selected = mainchat->textCursor().selectedText();
@@ -168,10 +162,9 @@ void Tchat::setLinkOpener(std::function<void(const QUrl&)> opener)
 
 void Tchat::sendit()
 {
-    if (!m_mirror.loggedIn()) return;
-    const auto frame = brixo::chatrules::sendit(m_mirror.mySeat(), mychat->text().toStdString(), m_settings.textcolor,
-                                                m_settings.actioncolor);
-    if (frame) send(*frame);
+    if (!mirror().loggedIn()) return;
+    const std::string line = mychat->text().toStdString();
+    request([&](brixo::TableMirror& m) { return m.say(line, m_settings.textcolor, m_settings.actioncolor); });
     mychat->clear();
 }
 
@@ -230,8 +223,10 @@ void Tchat::setPhrase(int n, const QString& text)
 
 void Tchat::b_phrase1Click(int n)
 {
-    if (!m_mirror.loggedIn() || !m_phraseLock.tryUse(brixo::chatrules::PhraseLock::Clock::now())) return;
-    send(brixo::chatrules::phraseFrame(m_mirror.mySeat(), phrase(n).toStdString(), m_settings.actioncolor));
+    const std::string words = phrase(n).toStdString();
+    request([&](brixo::TableMirror& m) {
+        return m.sayPhrase(words, m_settings.actioncolor, brixo::chatrules::PhraseLock::Clock::now());
+    });
 }
 
 void Tchat::PrhaseList1Click()

@@ -1,54 +1,50 @@
-// Start-up from the command line, the connection to the server, the login
-// and the dispatch of every message the server sends.
+// Start-up as the command line asked, and the game the table takes part
+// in: hosting or joining one, and what the window says when its host
+// cannot be reached, turns it away or goes.
 #include "table/qt/chatform.h"
 
 #include "dialogs/downloadform.h"
 #include "dialogs/gamestartform.h"
 #include "dialogs/spylistform.h"
-#include "net/catalogue.h"
 #include "net/gameport.h"
-#include "net/qt/messagepump.h"
 #include "net/qt/tsock.h"
-#include "server/qt/qtserverhost.h"
 #include "store/qt/gamefolders.h"
 
 #include <QAction>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace {
-const QString kLocalHost = QStringLiteral("127.0.0.1");
-// How long a connect may take before the host counts as unreachable.
-constexpr int kConnectWait = 10000;
+const QString kThisMachine = QStringLiteral("127.0.0.1");
 }
 
 void Tchat::processparams()
 {
     StartGame1->setEnabled(false);
-
-    if (m_params.isEmpty()) {
+    using Mode = brixo::TableLaunch::Mode;
+    if (m_launch.mode == Mode::Solo) {
         addlinetochat(QStringLiteral("Loading Solo Game..Please wait."), kNoticeColour);
         offerLobby();
-        m_hostAddress = kLocalHost;
+        m_hostAddress = kThisMachine;
         m_playerName = QStringLiteral("You");
         hostpress();
         return;
     }
     addlinetochat(QStringLiteral("Loading Multi-player Game.. Please Wait."), kNoticeColour);
-    if (m_params.size() < 3) return;
-    m_playerName = m_params[0];
-    m_hostAddress = m_params[1];
-    if (m_params[2] == QStringLiteral("true")) hostpress();
+    if (m_launch.mode == Mode::Incomplete) return;
+    m_playerName = QString::fromStdString(m_launch.playerName);
+    m_hostAddress = QString::fromStdString(m_launch.address);
+    if (m_launch.mode == Mode::Host) hostpress();
     else joinpress();
     // The companion lobby program on this machine only learns that the
     // game is up from this connection; nothing travels on it.
     m_sock11 = new TSock(this);
     m_sock11->setObjectName(QStringLiteral("Sock11"));
-    m_sock11->open(kLocalHost, brixo::kLobbyPort);
+    m_sock11->open(kThisMachine, brixo::kLobbyPort);
 }
 
 // A solo player is offered the lobby that finds games with others, in a
@@ -73,104 +69,70 @@ void Tchat::offerLobby()
 
 void Tchat::hostpress()
 {
-    QString error;
-    bool listening = false;
-    if (m_serverSwitch) {
-        listening = m_serverSwitch(&error);
-    } else {
-        if (!m_server) {
-            m_server = new QtServerHost(this);
-            // The computer players keep the pace and level this table's menu sets.
-            m_server->setBotSpeedSource([this] { return botSpeed(); });
-            m_server->setBotLevelSource([this] { return botLevel(); });
-        }
-        listening = m_server->listen(static_cast<quint16>(brixo::gamePort()), &error);
-    }
-    if (!listening && !error.isEmpty())
-        addlinetochat(QStringLiteral("The game could not be hosted: ") + error, kNoticeColour);
-    m_mirror.beginHosting(m_playerName.toStdString());
-    m_gamestart->setPlayerName(m_playerName);
-    openConnection(kLocalHost);
-    StartGame1->setEnabled(true);
-    m_spylist->RemoveFromGame1->setEnabled(true);
-    render();
+    beginSession(TableSession::Role::Host, kThisMachine);
 }
 
 void Tchat::joinpress()
 {
-    m_mirror.beginJoining(m_playerName.toStdString());
-    m_gamestart->setPlayerName(m_playerName);
-    openConnection(m_hostAddress);
-    StartGame1->setEnabled(false);
+    beginSession(TableSession::Role::Join, m_hostAddress);
+}
+
+void Tchat::makeSession(TableSession::Role role, const QString& address)
+{
+    if (m_session) {
+        m_session->disconnect(this);
+        m_session->deleteLater();
+    }
+    m_session = new TableSession(role, m_playerName, address, this);
+    applyPreferences();
+    connect(m_session, &TableSession::updated, this, &Tchat::apply);
+    connect(m_session, &TableSession::unreachable, this, &Tchat::hostUnreachable);
+    connect(m_session, &TableSession::connectionLost, this, &Tchat::connectionLost);
+}
+
+void Tchat::beginSession(TableSession::Role role, const QString& address)
+{
+    makeSession(role, address);
+    const QString error = m_session->start(m_serverSwitch, {[this] { return botSpeed(); }, [this] { return botLevel(); }});
+    if (!error.isEmpty()) addlinetochat(QStringLiteral("The game could not be hosted: ") + error, kNoticeColour);
+
+    const bool hosts = m_session->hosts();
+    StartGame1->setEnabled(hosts);
+    m_spylist->setRemoveOffered(hosts);
     render();
 }
 
-void Tchat::openConnection(const QString& host)
+void Tchat::applyPreferences()
 {
-    if (!m_sock) {
-        m_sock = new TSock(this);
-        m_sock->setObjectName(QStringLiteral("sock"));
-        connect(m_sock, &TSock::received, this, &Tchat::receiveLine);
-        connect(m_sock, &TSock::closed, this, &Tchat::sockInfoClosed);
-        connect(m_sock, &TSock::connected, this, [this] { m_connectTimer->stop(); });
-        // Only while connecting: a connection that was up and ends is told
-        // by its close.
-        connect(m_sock, &TSock::errorReported, this, [this] {
-            if (m_connectTimer->isActive()) hostUnreachable();
-        });
-        m_connectTimer = new QTimer(this);
-        m_connectTimer->setSingleShot(true);
-        m_connectTimer->setInterval(kConnectWait);
-        connect(m_connectTimer, &QTimer::timeout, this, &Tchat::hostUnreachable);
-    }
-    m_connectHost = host;
-    m_sock->open(host, static_cast<quint16>(brixo::gamePort()));
-    m_connectTimer->start();
+    // Both sort buttons up sort by colour too, the tile codes' own order.
+    if (m_session) m_session->setPreferences(m_sortChoice == SortChoice::ByNumber, m_settings.newTurnSound);
 }
 
 // A host that refuses or never answers is named, and may be tried again.
-void Tchat::hostUnreachable()
+void Tchat::hostUnreachable(const QString& address)
 {
-    m_connectTimer->stop();
-    if (m_closing || m_sock->isConnected() || findChild<QMessageBox*>(QStringLiteral("box_unreachable"))) return;
-    m_sock->drop();
+    if (m_closing || findChild<QMessageBox*>(QStringLiteral("box_unreachable"))) return;
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Brixo"),
-                                QStringLiteral("Could not reach the host at %1.").arg(m_connectHost),
+                                QStringLiteral("Could not reach the host at %1.").arg(address),
                                 QMessageBox::Retry | QMessageBox::Close, this);
     box->setObjectName(QStringLiteral("box_unreachable"));
     box->button(QMessageBox::Retry)->setText(QStringLiteral("Try Again"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, [this](int answer) {
-        if (answer == QMessageBox::Retry) openConnection(m_connectHost);
+        if (answer == QMessageBox::Retry) m_session->retry();
         else close();
     });
     box->open();
 }
 
-void Tchat::send(const std::string& frame)
-{
-    if (m_sock) m_sock->send(frame);
-}
-
 void Tchat::receiveLine(const std::string& line)
 {
-    m_receivedlist->push(brixo::kNoConnection, line);
+    m_session->receiveLine(line);
 }
 
 void Tchat::processsocktimer()
 {
-    m_receivedlist->drain();
-}
-
-void Tchat::dispatch(std::string_view command, std::string_view args)
-{
-    if (command == "CMD_chat" || command == "CMD_action") {
-        chatrecieved(QString::fromStdString(std::string(args)));
-    } else if (command == "CMD_full") {
-        gameIsFull();
-    } else {
-        apply(m_mirror.receive(command, args));
-    }
+    m_session->processQueued();
 }
 
 void Tchat::gameIsFull()
@@ -180,15 +142,15 @@ void Tchat::gameIsFull()
     close();
 }
 
-void Tchat::sockInfoClosed()
+void Tchat::connectionLost()
 {
     // Without its connection the table has nothing left to show; it says
     // why before it goes.
     if (m_closing) return;
     m_closing = true;
     turntime->stop();
-    const QString why = m_server || m_serverSwitch ? QStringLiteral("The connection to the game was lost.")
-                                                   : QStringLiteral("The host has left the game.");
+    const QString why = m_session->hosts() ? QStringLiteral("The connection to the game was lost.")
+                                           : QStringLiteral("The host has left the game.");
     addlinetochat(why, kNoticeColour);
     auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Brixo"), why, QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -19,7 +19,7 @@ void Tchat::beginCarry(const QPoint& global)
 
 void Tchat::carryTo(const QPoint& global)
 {
-    if (!m_carry.pressed || m_mirror.hand().empty()) return;
+    if (!m_carry.pressed || mirror().hand().empty()) return;
     if (!m_carry.moved && (global - m_carry.start).manhattanLength() < QApplication::startDragDistance()) return;
     m_carry.moved = true;
     showDragImageAt(panel_board->mapFromGlobal(global) + QPoint(3, 3));
@@ -29,21 +29,22 @@ void Tchat::dropAt(const QPoint& global)
 {
     const Carry carry = std::exchange(m_carry, {});
     // Without a move it was a click: the tile stays in the hand.
-    if (!carry.moved || m_mirror.hand().empty()) return;
-    const brixo::Hand held = m_mirror.hand();
+    if (!carry.moved || mirror().hand().empty()) return;
+    const brixo::Hand held = mirror().hand();
     const QPoint onBoard = board->mapFromGlobal(global);
     if (board->rect().contains(onBoard)) {
         boardMouseDown(Qt::LeftButton, onBoard.x(), onBoard.y());
-    } else if (CardImage* target = cardAt(global); target && held.holdsRackTile() && !held.holdsSlot(target->tag())) {
+    } else if (CardImage* target = cardAt(global);
+               target && held.holdsRackTile() && !held.holdsSlot(brixo::RackSlot(target->tag()))) {
         cardimagesMouseDown(target, Qt::LeftButton, Qt::NoModifier);
     }
-    if (m_mirror.hand() == held) putBackHeldTile();
+    if (mirror().hand() == held) putBackHeldTile();
 }
 
 void Tchat::putBackHeldTile()
 {
     m_carry = {};
-    if (!m_mirror.hand().empty()) apply(m_mirror.putBack());
+    if (!mirror().hand().empty()) request([](brixo::TableMirror& m) { return m.putBack(); });
 }
 
 CardImage* Tchat::cardAt(const QPoint& global) const

@@ -6,7 +6,7 @@
 #include "dialogs/gamestartform.h"
 #include "table/qt/boardview.h"
 #include "table/qt/cardimage.h"
-#include "table/tablehint.h"
+#include "table/qt/soundplayer.h"
 
 #include <QAction>
 #include <QCursor>
@@ -26,12 +26,15 @@ brixo::Press pressOf(Qt::MouseButton button)
 }
 
 // Shift lays a run with the tile, Ctrl a group; Ctrl wins when both are held.
-placerules::Completion completionOf(Qt::KeyboardModifiers modifiers)
+brixo::placerules::Completion completionOf(Qt::KeyboardModifiers modifiers)
 {
-    if (modifiers & Qt::ControlModifier) return placerules::Completion::Group;
-    if (modifiers & Qt::ShiftModifier) return placerules::Completion::Run;
-    return placerules::Completion::None;
+    using brixo::placerules::Completion;
+    if (modifiers & Qt::ControlModifier) return Completion::Group;
+    if (modifiers & Qt::ShiftModifier) return Completion::Run;
+    return Completion::None;
 }
+
+using Mirror = brixo::TableMirror;
 
 } // namespace
 
@@ -40,18 +43,18 @@ placerules::Completion completionOf(Qt::KeyboardModifiers modifiers)
 void Tchat::boardMouseDown(Qt::MouseButton button, int x, int y)
 {
     takeKeyboard();
-    const placerules::PressCell cell = m_scale.cellOfPress(x, y);
-    const bool emptyBefore = m_mirror.hand().empty();
-    apply(m_mirror.boardMouseDown(pressOf(button), cell.col, cell.row));
-    if (m_mirror.hand().empty()) return;
+    const brixo::BoardCell cell = m_scale.cellOfPress(x, y);
+    const bool emptyBefore = mirror().hand().empty();
+    request([&](Mirror& m) { return m.pressBoard(pressOf(button), cell); });
+    if (mirror().hand().empty()) return;
     showDragImageAt(board->pos() + QPoint(x + 3, y + 3));
     if (emptyBefore && button == Qt::LeftButton) beginCarry(board->mapToGlobal(QPoint(x, y)));
 }
 
 void Tchat::boardMouseMove(int x, int y)
 {
-    if (!m_mirror.mayPlay()) return;
-    if (m_mirror.hand().empty()) {
+    if (!mirror().mayPlay()) return;
+    if (mirror().hand().empty()) {
         if (board->cursor().shape() == Qt::PointingHandCursor) board->unsetCursor();
         return;
     }
@@ -77,11 +80,11 @@ void Tchat::cardimagesMouseDown(CardImage* pressed, Qt::MouseButton button, Qt::
 {
     if (!pressed) return;
     takeKeyboard();
-    const int slot = pressed->tag();
-    const bool heldBefore = m_mirror.hand().holdsSlot(slot);
-    apply(m_mirror.cardimagesMouseDown(slot, pressOf(button), completionOf(modifiers)));
+    const brixo::RackSlot slot(pressed->tag());
+    const bool heldBefore = mirror().hand().holdsSlot(slot);
+    request([&](Mirror& m) { return m.pressRackTile(slot, pressOf(button), completionOf(modifiers)); });
     // Until the pointer reaches the board the picked tile sits over its card.
-    if (!heldBefore && m_mirror.hand().holdsSlot(slot)) {
+    if (!heldBefore && mirror().hand().holdsSlot(slot)) {
         if (button == Qt::LeftButton) beginCarry(QCursor::pos());
         showDragImageAt(pressed->mapTo(panel_board, QPoint((pressed->width() - draggingimage->width()) / 2,
                                                            -draggingimage->height() - m_scale.px(4))));
@@ -92,43 +95,43 @@ void Tchat::cardimagesMouseDown(CardImage* pressed, Qt::MouseButton button, Qt::
 
 void Tchat::button_clearClick()
 {
-    apply(m_mirror.button_clearClick());
+    request([](Mirror& m) { return m.clearTurn(); });
 }
 
 void Tchat::button_finishClick()
 {
-    apply(m_mirror.button_finishClick());
+    request([](Mirror& m) { return m.finishTurn(); });
 }
 
 void Tchat::button_drawClick()
 {
-    apply(m_mirror.button_drawClick());
+    request([](Mirror& m) { return m.drawTile(); });
 }
 
 void Tchat::button_yesClick()
 {
-    apply(m_mirror.button_yesClick());
+    request([](Mirror& m) { return m.acceptPenalty(); });
 }
 
 void Tchat::button_editClick()
 {
-    apply(m_mirror.button_editClick());
+    request([](Mirror& m) { return m.keepEditing(); });
 }
 
 void Tchat::image_edit2Click()
 {
-    apply(m_mirror.image_edit2Click());
+    request([](Mirror& m) { return m.keepEditing(); });
 }
 
 void Tchat::button_pauseClick()
 {
     // The button shows whether the clock stands, which is the server's word.
-    apply(m_mirror.button_pauseClick());
+    request([](Mirror& m) { return m.togglePause(); });
 }
 
 void Tchat::turntimeTimer()
 {
-    apply(m_mirror.turntimeTimer());
+    request([](Mirror& m) { return m.clockTick(); });
 }
 
 // ---- sorting ----------------------------------------------------------------------------
@@ -138,18 +141,18 @@ void Tchat::setSortChoice(SortChoice choice)
     m_sortChoice = choice;
     button_bynumber->setChecked(choice == SortChoice::ByNumber);
     button_bysuit->setChecked(choice == SortChoice::BySuit);
-    m_mirror.setSortByNumber(choice == SortChoice::ByNumber);
+    applyPreferences();
 }
 
 void Tchat::sortthem()
 {
-    apply(m_mirror.sortthem());
+    request([](Mirror& m) { return m.sortRack(); });
 }
 
 void Tchat::button_bysuitClick()
 {
     sortthem();
-    playsounds(QStringLiteral("sort"));
+    m_sounds->play(QStringLiteral("sort"));
     emit settingsChanged();
 }
 
@@ -167,15 +170,15 @@ void Tchat::applySortby(const QString& value)
 
 void Tchat::label_playername1ContextPopup(int seat)
 {
-    RemoveFromGame1->setEnabled(m_mirror.mayRemove(seat));
-    SettoJustWatch1->setEnabled(m_mirror.maySeatManage());
-    UnsetJustWatch1->setEnabled(m_mirror.maySeatManage());
+    RemoveFromGame1->setEnabled(mirror().mayRemove(brixo::Slot(seat)));
+    SettoJustWatch1->setEnabled(mirror().maySeatManage());
+    UnsetJustWatch1->setEnabled(mirror().maySeatManage());
     m_popupSeat = seat;
 }
 
 void Tchat::kicking(int target)
 {
-    apply(m_mirror.kicking(target));
+    request([&](Mirror& m) { return m.removeFromGame(brixo::Slot(target)); });
 }
 
 void Tchat::RemoveFromGame1Click()
@@ -185,39 +188,34 @@ void Tchat::RemoveFromGame1Click()
 
 void Tchat::SettoJustWatch1Click()
 {
-    apply(m_mirror.setJustWatch(m_popupSeat, true));
+    request([this](Mirror& m) { return m.setSeatWatching(brixo::Seat(m_popupSeat), true); });
 }
 
 void Tchat::UnsetJustWatch1Click()
 {
-    apply(m_mirror.setJustWatch(m_popupSeat, false));
+    request([this](Mirror& m) { return m.setSeatWatching(brixo::Seat(m_popupSeat), false); });
 }
 
 void Tchat::JustWatch1Click()
 {
     // The menu ticks itself when clicked; showing the mirror puts the mark
     // back, since it follows the server's answer, not the click.
-    apply(m_mirror.JustWatch1Click());
+    request([](Mirror& m) { return m.toggleJustWatch(); });
 }
 
 void Tchat::Hint1Click()
 {
-    if (!brixo::mayhint(m_mirror)) return;
-    const brixo::TableHint hint = brixo::tablehint(m_mirror);
-    m_hintSlots = hint.rackSlots;
-    m_hintTurn = m_mirror.turnSeat();
-    addlinetochat(QString::fromStdString(hint.text), kNoticeColour);
-    renderRack();
+    request([](Mirror& m) { return m.askHint(); });
 }
 
 void Tchat::StartGame1Click()
 {
-    if (!m_mirror.loggedIn()) {
+    if (!mirror().loggedIn()) {
         QMessageBox::information(this, QStringLiteral("Brixo"), QStringLiteral("You are not connected"));
         return;
     }
     // A game in play is not thrown away by a slip of the mouse.
-    if (m_mirror.options().known && !m_mirror.startOffered() &&
+    if (mirror().gameRunning() &&
         QMessageBox::question(this, QStringLiteral("Brixo"),
                               QStringLiteral("A game is being played. End it and start a new game?"),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)

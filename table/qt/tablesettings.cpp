@@ -5,8 +5,6 @@
 
 #include "dialogs/downloadform.h"
 #include "dialogs/gamestartform.h"
-#include "dialogs/updown.h"
-#include "net/catalogue.h"
 #include "store/qt/gamefolders.h"
 #include "table/qt/boardview.h"
 #include "table/qt/cardimage.h"
@@ -17,7 +15,6 @@
 #include <QAction>
 #include <QPushButton>
 #include <QActionGroup>
-#include <QCheckBox>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -53,7 +50,6 @@ void Tchat::loadinifile()
     m_settings = brixo::readSettings(file, m_settingsSection);
     placeWindow(QRect(m_settings.left, m_settings.top, m_settings.width, m_settings.height));
     applySettings();
-    if (m_mirror.mySeat() == 1 && m_mirror.loggedIn()) send(brixo::msg::botspeed(1, m_settings.botspeed));
     if (!m_settings.tiles.empty()) loadtile(QString::fromStdString(m_settings.tiles));
     if (m_settingsSection == brixo::kOldSettingsSection) {
         // The older lobby's section moves into the table's own.
@@ -99,10 +95,11 @@ void Tchat::collectSettings()
     m_settings.width = now.width();
     m_settings.height = now.height();
     m_settings.sortBySuits = m_sortChoice == SortChoice::BySuit;
-    m_settings.playtoscore = m_gamestart->UpDown1->position();
-    m_settings.timeperturn = m_gamestart->UpDown2->position();
-    m_settings.tilestostart = m_gamestart->UpDown3->position();
-    m_settings.timepenalty = m_gamestart->checkbox_tp->isChecked();
+    const brixo::GameOptions game = m_gamestart->options();
+    m_settings.playtoscore = game.playto;
+    m_settings.timeperturn = game.turntime;
+    m_settings.tilestostart = game.tilestostart;
+    m_settings.timepenalty = game.timepenalty;
 }
 
 void Tchat::applySettings()
@@ -114,13 +111,15 @@ void Tchat::applySettings()
     showSoundChoice();
     m_sounds->setEnabled(m_settings.playsounds);
     setSortChoice(m_settings.sortBySuits ? SortChoice::BySuit : SortChoice::ByNumber);
-    if (m_settings.playtoscore) m_gamestart->UpDown1->setPosition(*m_settings.playtoscore);
-    if (m_settings.timeperturn) m_gamestart->UpDown2->setPosition(*m_settings.timeperturn);
-    if (m_settings.tilestostart) m_gamestart->UpDown3->setPosition(*m_settings.tilestostart);
-    m_gamestart->checkbox_tp->setChecked(m_settings.timepenalty);
+    brixo::GameOptions game = m_gamestart->options();
+    game.playto = m_settings.playtoscore.value_or(game.playto);
+    game.turntime = m_settings.timeperturn.value_or(game.turntime);
+    game.tilestostart = m_settings.tilestostart.value_or(game.tilestostart);
+    game.timepenalty = m_settings.timepenalty;
+    m_gamestart->setOptions(game);
     (m_settings.newTurnSound ? New1 : Classic1)->setChecked(true);
     TurnSound1->setData(m_settings.newTurnSound ? 1 : 0);
-    m_mirror.setNewTurnSound(m_settings.newTurnSound);
+    applyPreferences();
     for (QAction* speed : {Slow1, Normal1, Fast1}) speed->setChecked(speed->data().toInt() == m_settings.botspeed);
     BotSpeed1->setData(m_settings.botspeed);
     (m_settings.botlevel == brixo::BotLevel::Expert ? ExpertLevel1 : NormalLevel1)->setChecked(true);
@@ -176,7 +175,7 @@ void Tchat::New1Click(bool newSound)
 {
     m_settings.newTurnSound = newSound;
     TurnSound1->setData(newSound ? 1 : 0);
-    m_mirror.setNewTurnSound(newSound);
+    applyPreferences();
     saveinifile();
 }
 

@@ -25,14 +25,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const auto b = [&](int i) { return static_cast<unsigned char>(line[i]); };
             const brixo::Press press = b(1) % 3 == 0 ? brixo::Press::Left : b(1) % 3 == 1 ? brixo::Press::Right
                                                                                          : brixo::Press::Other;
-            if (b(4) & 1) table.cardimagesMouseDown(b(2) % 64, press, placerules::Completion(b(3) % 3));
-            else table.boardMouseDown(press, b(2) % 25 - 1, b(3) % 15 - 1);
-            table.turntimeTimer();
+            if (b(4) & 1) table.pressRackTile(brixo::RackSlot(b(2) % 64), press, brixo::placerules::Completion(b(3) % 3));
+            else table.pressBoard(press, {b(2) % 25 - 1, b(3) % 15 - 1});
+            table.clockTick();
         } else {
             table.receive(line);
         }
         (void)table.board();
-        (void)table.chatboardok();
+        (void)table.shownBoardValid();
     }
     return 0;
 }

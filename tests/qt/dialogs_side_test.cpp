@@ -7,6 +7,7 @@
 #include "dialogs/helpform.h"
 #include "net/catalogue.h"
 #include "table/qt/chatform.h"
+#include "tests/qt/tablefeed.h"
 
 #include <QAction>
 #include <QFile>
@@ -159,8 +160,8 @@ TEST(LobbyDownload, AnInstallerThatWillNotStartIsReportedAndNoLobbyIsExplained)
 TEST(HelpAndAbout, F1OpensTheManualAndAboutShowsTheVersionALoginSends)
 {
     Tchat table;
-    EXPECT_EQ(table.Content1->shortcut(), QKeySequence(Qt::Key_F1));
-    table.Content1->trigger();
+    EXPECT_EQ(part<QAction>(table, "Content1")->shortcut(), QKeySequence(Qt::Key_F1));
+    part<QAction>(table, "Content1")->trigger();
     Thelp* help = table.help();
     EXPECT_TRUE(help->isVisible());
     EXPECT_EQ(help->page(), 1);

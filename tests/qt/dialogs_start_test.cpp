@@ -49,13 +49,18 @@ TEST(GameStartDialog, ArrowsMoveInStepsWithinTheRanges)
 TEST(GameStartDialog, StartSendsTheValuesAsShown)
 {
     Tgamestart dialog;
-    dialog.setPlayerName("Host Name");
     dialog.checkbox_tp->setChecked(false);
+    dialog.UpDown3->stepUp();
     QSignalSpy sent(&dialog, &Tgamestart::startRequested);
     dialog.show();
     dialog.button_start->click();
     ASSERT_EQ(sent.size(), 1);
-    EXPECT_EQ(sent[0][0].value<std::string>(), "CMD_startgame+Host Name+500+60+f+f+14+\xFF");
+    const auto options = sent[0][0].value<brixo::GameOptions>();
+    EXPECT_EQ(options.playto, 500);
+    EXPECT_EQ(options.turntime, 60);
+    EXPECT_EQ(options.tilestostart, 15);
+    EXPECT_FALSE(options.timepenalty);
+    EXPECT_FALSE(options.teamgame);
     EXPECT_FALSE(dialog.isVisible());
 }
 
@@ -66,7 +71,7 @@ TEST(SpyList, RemoveActsOnlyOnAnEntryAndOnlyForTheHost)
     QSignalSpy kicked(&list, &Tspylist::kickRequested);
     list.removeFromGame(1);
     EXPECT_EQ(kicked.size(), 0); // not the host's list
-    list.RemoveFromGame1->setEnabled(true);
+    list.setRemoveOffered(true);
     list.removeFromGame(-1);
     EXPECT_EQ(kicked.size(), 0);
     list.removeFromGame(1);

@@ -52,7 +52,7 @@ TEST(TallyWindow, TicksFollowAndDropPlayersAndTheCountsShowTheirGames)
     bool answer = false;
 
     {
-        Ttallylist tally(table);
+        Ttallylist tally([&] { return table.othersAtTable(); });
         tally.setQuestion([&](const QString& q) {
             questions << q;
             return answer;
@@ -93,7 +93,7 @@ TEST(TallyWindow, TicksFollowAndDropPlayersAndTheCountsShowTheirGames)
 
     // The next start finds the totals, with a new session.
     {
-        Ttallylist tally(table);
+        Ttallylist tally([&] { return table.othersAtTable(); });
         tally.setQuestion([&](const QString& q) {
             questions << q;
             return answer;
@@ -113,7 +113,7 @@ TEST(TallyWindow, TicksFollowAndDropPlayersAndTheCountsShowTheirGames)
         EXPECT_EQ(tally.mylabel[1]->text(), "0");
         EXPECT_EQ(tally.label[1]->text(), "0");
     }
-    EXPECT_EQ(Ttallylist(table).stringgrid_scores.rowCount(), 1);
+    EXPECT_EQ(Ttallylist([&] { return table.othersAtTable(); }).stringgrid_scores.rowCount(), 1);
 }
 
 TEST(TallyWindow, TheTableRecordsTheGamesItsSeatPlayedOnly)

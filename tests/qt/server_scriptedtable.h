@@ -38,7 +38,7 @@ public:
     void send(const std::string& frame) { m_sock.send(frame); }
     void close() { m_sock.close(); }
 
-    int slot() const { return m_table.mySeat(); }
+    int slot() const { return m_table.mySlot().number(); }
     bool closed() const { return m_closed; }
     const std::vector<std::string>& lines() const { return m_lines; }
     const TableMirror& table() const { return m_table; }
@@ -89,9 +89,9 @@ private:
         } else if (m_plays && command == "CMD_nextplayer") {
             if (m_table.mayPlay()) playTurn();
         } else if (m_plays && (command == "CMD_notenough" || command == "CMD_incomplete")) {
-            press(m_table.button_drawClick());
+            press(m_table.drawTile());
         } else if (m_plays && command == "CMD_askpenalty") {
-            press(m_table.button_yesClick());
+            press(m_table.acceptPenalty());
         }
     }
 
@@ -111,7 +111,7 @@ private:
         for (const auto& set : sets)
             for (int slot : set) value += tilevalue(rack().at(slot));
         if (sets.empty() || (!m_laidDown && value < kFirstLayDown)) {
-            press(m_table.button_drawClick());
+            press(m_table.drawTile());
             return;
         }
         bool laid = false;
@@ -120,7 +120,7 @@ private:
             for (int row = 1; row < BoardGrid::kRows && !placeIn(set, row, len, laid); ++row) {
             }
         }
-        press(laid ? m_table.button_finishClick() : m_table.button_drawClick());
+        press(laid ? m_table.finishTurn() : m_table.drawTile());
     }
 
     // The set goes into the first free stretch of the row with an empty
@@ -132,8 +132,8 @@ private:
             for (int i = 0; i < len && free; ++i) free = board().isEmpty(col + i, row);
             if (!free) continue;
             for (int i = 0; i < len; ++i) {
-                press(m_table.cardimagesMouseDown(set[i], Press::Left, placerules::Completion::None));
-                press(m_table.boardMouseDown(Press::Left, col + i, row));
+                press(m_table.pressRackTile(RackSlot(set[i]), Press::Left, placerules::Completion::None));
+                press(m_table.pressBoard(Press::Left, {col + i, row}));
             }
             laid = true;
             return true;
@@ -149,7 +149,7 @@ private:
         std::array<int, kHighestTile + 1> slotOf{};
         std::vector<int> wilds;
         for (int s = 1; s <= Rack::kSlots; ++s) {
-            const int t = m_table.offeredTile(s);
+            const int t = m_table.offeredTile(RackSlot(s)).code();
             if (t == kWildTile) wilds.push_back(s);
             else if (isTile(t) && !slotOf[t]) slotOf[t] = s;
         }

@@ -91,7 +91,7 @@ TEST(TableStartup, SoloHostsLogsInAsYouAndStartsAGameFromTheDialog)
 
     server.send(0, msg::sendlogininfo(1));
     ASSERT_TRUE(server.waitForLine("CMD_logininfo+1+1.0.8+You"));
-    EXPECT_EQ(t.table->mirror().mySeat(), 1);
+    EXPECT_EQ(t.table->mirror().mySeat(), brixo::Seat(1));
     server.send(0, msg::newplayerinfo(1, "You"));
     ASSERT_TRUE(server.waitForLine("CMD_botspeed+1+1000+"));
     EXPECT_EQ(t.table->findChild<QLabel*>("label_playername1")->text(), "You");
@@ -112,7 +112,7 @@ TEST(TableStartup, AJoinerConnectsToTheGivenAddressAndHidesTheStartControls)
 {
     FakeServer server;
     TableFeed t;
-    t.table = std::make_unique<Tchat>(QStringList{"Ann", "127.0.0.1", "false"});
+    t.table = std::make_unique<Tchat>(launchOf({"Ann", "127.0.0.1", "false"}));
     t.table->setServerSwitch([](QString*) {
         ADD_FAILURE() << "a joiner must not host";
         return false;
@@ -120,8 +120,8 @@ TEST(TableStartup, AJoinerConnectsToTheGivenAddressAndHidesTheStartControls)
     t.table->processparams();
     EXPECT_TRUE(t.table->chatText().contains("Loading Multi-player Game.. Please Wait."));
     EXPECT_FALSE(t.table->mirror().host());
-    EXPECT_FALSE(t.table->StartGame1->isEnabled());
-    EXPECT_TRUE(t.table->button_start->isHidden());
+    EXPECT_FALSE(part<QAction>(*t.table, "StartGame1")->isEnabled());
+    EXPECT_TRUE(part<QPushButton>(*t.table, "button_start")->isHidden());
     ASSERT_TRUE(server.waitForTable());
     server.send(0, msg::sendlogininfo(2));
     ASSERT_TRUE(server.waitForLine("CMD_logininfo+2+1.0.8+Ann"));
@@ -136,7 +136,7 @@ TEST(TableStartup, AJoinerConnectsToTheGivenAddressAndHidesTheStartControls)
 TEST(TableStartup, TwoParametersOnlyAnnounceAMultiPlayerGame)
 {
     FakeServer server;
-    Tchat table(QStringList{"Ann", "10.0.0.1"});
+    Tchat table(launchOf({"Ann", "10.0.0.1"}));
     table.setServerSwitch([](QString*) {
         ADD_FAILURE() << "nothing may be hosted";
         return false;
@@ -149,14 +149,14 @@ TEST(TableStartup, TwoParametersOnlyAnnounceAMultiPlayerGame)
 TEST(TableStartup, AHostByParametersConnectsToItselfNotTheGivenAddress)
 {
     FakeServer server;
-    Tchat table(QStringList{"Bo", "192.0.2.1", "true"});
+    Tchat table(launchOf({"Bo", "192.0.2.1", "true"}));
     table.setServerSwitch([](QString*) { return true; });
     table.processparams();
     ASSERT_TRUE(server.waitForTable());
     EXPECT_TRUE(table.mirror().host());
     EXPECT_EQ(table.hostAddress(), "192.0.2.1");
-    EXPECT_FALSE(table.button_start->isHidden());
-    EXPECT_TRUE(table.StartGame1->isEnabled());
+    EXPECT_FALSE(part<QPushButton>(table, "button_start")->isHidden());
+    EXPECT_TRUE(part<QAction>(table, "StartGame1")->isEnabled());
 }
 
 TEST(TableConnection, TheWindowClosesWhenTheServerGoes)
@@ -180,7 +180,7 @@ TEST(TableConnection, AHostOutOfReachIsNamedAndTriedAgainAndItsLeavingIsTold)
     const QByteArray closedPort = qgetenv("BRIXO_PORT");
     nobody.reset();
     qputenv("BRIXO_PORT", closedPort);
-    Tchat table({QStringLiteral("Ann"), QStringLiteral("127.0.0.1"), QStringLiteral("false")});
+    Tchat table(launchOf({"Ann", "127.0.0.1", "false"}));
     table.show();
     QMessageBox* box = nullptr;
     ASSERT_TRUE(waitFor([&] { return (box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())); }));
@@ -208,7 +208,7 @@ TEST(TableConnection, AFullGameIsToldAndTheWindowCloses)
     server.send(0, msg::sendlogininfo(3));
     EXPECT_EQ(answerMessageBox(), "Game is full");
     EXPECT_TRUE(waitFor([&] { return !table.isVisible(); }));
-    EXPECT_EQ(table.mirror().mySeat(), 0);
+    EXPECT_FALSE(table.mirror().mySeat().valid());
 }
 
 TEST(TableConnection, MessagesAreHandledInOrderAcrossANestedEventLoop)
@@ -224,7 +224,7 @@ TEST(TableConnection, MessagesAreHandledInOrderAcrossANestedEventLoop)
         QTimer::singleShot(50, &box, &QMessageBox::accept);
         box.exec();
     });
-    ASSERT_TRUE(waitFor([&] { return t.table->mirror().turnSeat() == 1; }));
+    ASSERT_TRUE(waitFor([&] { return t.table->mirror().turnSeat() == brixo::Seat(1); }));
     EXPECT_EQ(t.table->findChild<QLabel*>("label_status")->text(), "Your Turn.");
 }
 
@@ -248,14 +248,14 @@ TEST(TableSenders, SeatManagementRequestsFollowTheHostRules)
     ASSERT_TRUE(server.waitForTable());
     server.send(0, msg::sendlogininfo(1));
     server.send(0, msg::newplayerinfo(3, "Di"));
-    ASSERT_TRUE(waitFor([&] { return t.table->mirror().mySeat() == 1; }));
+    ASSERT_TRUE(waitFor([&] { return t.table->mirror().mySeat() == brixo::Seat(1); }));
     ASSERT_TRUE(waitFor([&] { return t.table->chatText().contains("Di is Connected."); }));
 
     t.table->label_playername1ContextPopup(4); // "<Waiting>": cannot be removed
-    EXPECT_FALSE(t.table->RemoveFromGame1->isEnabled());
-    EXPECT_TRUE(t.table->SettoJustWatch1->isEnabled());
+    EXPECT_FALSE(part<QAction>(*t.table, "RemoveFromGame1")->isEnabled());
+    EXPECT_TRUE(part<QAction>(*t.table, "SettoJustWatch1")->isEnabled());
     t.table->label_playername1ContextPopup(3);
-    EXPECT_TRUE(t.table->RemoveFromGame1->isEnabled());
+    EXPECT_TRUE(part<QAction>(*t.table, "RemoveFromGame1")->isEnabled());
     t.table->RemoveFromGame1Click();
     t.table->SettoJustWatch1Click();
     t.table->UnsetJustWatch1Click();
@@ -264,14 +264,14 @@ TEST(TableSenders, SeatManagementRequestsFollowTheHostRules)
     ASSERT_TRUE(server.waitForLine("CMD_justwatch+3+2"));
 
     // "Just Watch" asks; the tick waits for the server's answer.
-    t.table->JustWatch1->trigger();
+    part<QAction>(*t.table, "JustWatch1")->trigger();
     ASSERT_TRUE(server.waitForLine("CMD_justwatch+1+1"));
-    EXPECT_FALSE(t.table->JustWatch1->isChecked());
+    EXPECT_FALSE(part<QAction>(*t.table, "JustWatch1")->isChecked());
     server.send(0, msg::justwatching(1, "1"));
-    ASSERT_TRUE(waitFor([&] { return t.table->JustWatch1->isChecked(); }));
-    t.table->JustWatch1->trigger();
+    ASSERT_TRUE(waitFor([&] { return part<QAction>(*t.table, "JustWatch1")->isChecked(); }));
+    part<QAction>(*t.table, "JustWatch1")->trigger();
     ASSERT_TRUE(server.waitForLine("CMD_justwatch+1+2"));
-    EXPECT_TRUE(t.table->JustWatch1->isChecked());
+    EXPECT_TRUE(part<QAction>(*t.table, "JustWatch1")->isChecked());
 }
 
 TEST(TableSenders, AJoinerCannotRemoveOrSetOthersToWatch)
@@ -280,7 +280,7 @@ TEST(TableSenders, AJoinerCannotRemoveOrSetOthersToWatch)
     t.login(2, "Cy");
     t.feed(msg::existingplayers(3, "Di"));
     t.table->label_playername1ContextPopup(3);
-    EXPECT_FALSE(t.table->RemoveFromGame1->isEnabled());
-    EXPECT_FALSE(t.table->SettoJustWatch1->isEnabled());
-    EXPECT_FALSE(t.table->UnsetJustWatch1->isEnabled());
+    EXPECT_FALSE(part<QAction>(*t.table, "RemoveFromGame1")->isEnabled());
+    EXPECT_FALSE(part<QAction>(*t.table, "SettoJustWatch1")->isEnabled());
+    EXPECT_FALSE(part<QAction>(*t.table, "UnsetJustWatch1")->isEnabled());
 }

@@ -72,7 +72,7 @@ TEST(TableMouseWithServer, PlaceTakeBackClearAndDrawStayLevelWithTheServer)
     table.StartGame1Click();
     table.gamestart()->UpDown3->setPosition(14);
     table.gamestart()->button_start->click();
-    ASSERT_TRUE(waitFor([&] { return table.mirror().turnSeat() == 1 && table.mirror().rackPositions().count() >= 14; }, 20000));
+    ASSERT_TRUE(waitFor([&] { return table.mirror().turnSeat().number() == 1 && table.mirror().rackPositions().count() >= 14; }, 20000));
     ASSERT_TRUE(waitFor([&] { return table.mirror().board() == host.server().grid(); }));
     const auto level = [&] {
         return table.mirror().board() == host.server().grid() && sortedRack(table) == serverRack(host.server());
@@ -82,45 +82,45 @@ TEST(TableMouseWithServer, PlaceTakeBackClearAndDrawStayLevelWithTheServer)
     // Place the leftmost tile in an empty row.
     const int row = emptyRow(table.mirror().board());
     ASSERT_NE(row, 0);
-    const int slot = table.mirror().rackPositions().slotAt(1);
+    const int slot = table.mirror().rackPositions().slotAt(1).number();
     const int tile = table.card(slot)->tile();
     QTest::mouseClick(table.card(slot), Qt::LeftButton, Qt::NoModifier, QPoint(20, 30));
-    QTest::mouseClick(table.board, Qt::LeftButton, Qt::NoModifier, at(10, row));
+    QTest::mouseClick(part<BoardView>(table, "board"), Qt::LeftButton, Qt::NoModifier, at(10, row));
     ASSERT_TRUE(waitFor([&] { return host.server().grid().at(10, row) == tile && table.card(slot) == nullptr; }));
     EXPECT_TRUE(level());
-    EXPECT_FALSE(table.button_finish->isHidden());
+    EXPECT_FALSE(part<QPushButton>(table, "button_finish")->isHidden());
 
     // Picked up and put back: the server hears nothing and still agrees.
-    QTest::mouseClick(table.board, Qt::LeftButton, Qt::NoModifier, at(10, row));
+    QTest::mouseClick(part<BoardView>(table, "board"), Qt::LeftButton, Qt::NoModifier, at(10, row));
     EXPECT_EQ(table.mirror().board().at(10, row), brixo::kNoTile);
-    QTest::mouseClick(table.board, Qt::LeftButton, Qt::NoModifier, at(10, row));
+    QTest::mouseClick(part<BoardView>(table, "board"), Qt::LeftButton, Qt::NoModifier, at(10, row));
     waitFor([] { return false; }, 100);
     EXPECT_TRUE(level());
 
     // Moved two cells on, then taken back to the rack.
-    QTest::mouseClick(table.board, Qt::LeftButton, Qt::NoModifier, at(10, row));
-    QTest::mouseClick(table.board, Qt::LeftButton, Qt::NoModifier, at(12, row));
+    QTest::mouseClick(part<BoardView>(table, "board"), Qt::LeftButton, Qt::NoModifier, at(10, row));
+    QTest::mouseClick(part<BoardView>(table, "board"), Qt::LeftButton, Qt::NoModifier, at(12, row));
     ASSERT_TRUE(waitFor([&] { return host.server().grid().at(12, row) == tile; }));
-    QTest::mouseClick(table.board, Qt::RightButton, Qt::NoModifier, at(12, row));
+    QTest::mouseClick(part<BoardView>(table, "board"), Qt::RightButton, Qt::NoModifier, at(12, row));
     ASSERT_TRUE(waitFor([&] { return host.server().grid().at(12, row) == brixo::kNoTile && level(); }));
     EXPECT_EQ(sortedRack(table), rackAtStart);
 
     // Two tiles down, then Clear takes the turn back.
     for (int col : {3, 6}) {
-        const int s = table.mirror().rackPositions().slotAt(1);
+        const int s = table.mirror().rackPositions().slotAt(1).number();
         QTest::mouseClick(table.card(s), Qt::LeftButton, Qt::NoModifier, QPoint(20, 30));
-        QTest::mouseClick(table.board, Qt::LeftButton, Qt::NoModifier, at(col, row));
+        QTest::mouseClick(part<BoardView>(table, "board"), Qt::LeftButton, Qt::NoModifier, at(col, row));
         ASSERT_TRUE(waitFor([&] { return table.card(s) == nullptr; }));
     }
     ASSERT_TRUE(waitFor([&] { return host.server().grid().tileCount() == table.mirror().board().tileCount() && level(); }));
-    QTest::mouseClick(table.button_clear, Qt::LeftButton);
+    QTest::mouseClick(part<QPushButton>(table, "button_clear"), Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return level() && sortedRack(table) == rackAtStart; }));
-    EXPECT_FALSE(table.button_draw->isHidden());
+    EXPECT_FALSE(part<QPushButton>(table, "button_draw")->isHidden());
 
     // Draw: one more tile, the computer plays, and the turn comes back.
-    QTest::mouseClick(table.button_draw, Qt::LeftButton);
+    QTest::mouseClick(part<QPushButton>(table, "button_draw"), Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return sortedRack(table).size() == rackAtStart.size() + 1; }));
     EXPECT_TRUE(table.logText().contains("Klot's turn."));
-    ASSERT_TRUE(waitFor([&] { return table.mirror().turnSeat() == 1 && level(); }, 20000));
+    ASSERT_TRUE(waitFor([&] { return table.mirror().turnSeat().number() == 1 && level(); }, 20000));
     qunsetenv("BRIXO_PORT");
 }

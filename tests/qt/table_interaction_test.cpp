@@ -78,7 +78,7 @@ struct PlayTable {
     // the end, so "nothing" is told apart from "not yet".
     std::vector<std::string> sent()
     {
-        table.mychat->setText(QStringLiteral("mark"));
+        part<QLineEdit>(table, "mychat")->setText(QStringLiteral("mark"));
         table.sendit();
         EXPECT_TRUE(waitFor([&] { return !heard.empty() && heard.back().rfind("CMD_chat+1+mark", 0) == 0; }));
         std::vector<std::string> lines(heard.begin(), heard.end() - 1);
@@ -91,7 +91,7 @@ struct PlayTable {
 
     void pressBoard(int col, int row, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mouseClick(table.board, button, Qt::NoModifier, at(col, row));
+        QTest::mouseClick(part<BoardView>(table, "board"), button, Qt::NoModifier, at(col, row));
     }
     void pressCard(int slot, Qt::KeyboardModifiers modifiers = Qt::NoModifier, Qt::MouseButton button = Qt::LeftButton)
     {
@@ -119,29 +119,29 @@ TEST(TableMouse, PressesNearCellEdgesLandByTheHitOffsetAndTheLastPixelsNeverAct)
     p.myTurn({{1, green(5)}, {2, orange(5)}, {3, red(5)}, {4, black(5)}});
 
     p.pressCard(1);
-    QTest::mouseClick(p.table.board, Qt::LeftButton, Qt::NoModifier, QPoint(14, 24));
+    QTest::mouseClick(part<BoardView>(p.table, "board"), Qt::LeftButton, Qt::NoModifier, QPoint(14, 24));
     EXPECT_EQ(p.table.mirror().board().at(1, 1), green(5));
     p.pressCard(2);
-    QTest::mouseClick(p.table.board, Qt::LeftButton, Qt::NoModifier, QPoint(15, 85));
+    QTest::mouseClick(part<BoardView>(p.table, "board"), Qt::LeftButton, Qt::NoModifier, QPoint(15, 85));
     EXPECT_EQ(p.table.mirror().board().at(2, 4), orange(5));
     p.pressCard(3);
-    QTest::mouseClick(p.table.board, Qt::LeftButton, Qt::NoModifier, QPoint(434, 354));
+    QTest::mouseClick(part<BoardView>(p.table, "board"), Qt::LeftButton, Qt::NoModifier, QPoint(434, 354));
     EXPECT_EQ(p.table.mirror().board().at(22, 12), red(5));
     EXPECT_TRUE(p.table.card(3)->isHidden()); // waits for the server to free it
     EXPECT_EQ(p.sent(), (std::vector<std::string>{place(1, 1, 1), place(2, 2, 4), place(3, 22, 12)}));
 
     // Column 23 and row 13 take nothing; the tile stays in the hand.
     p.pressCard(4);
-    QTest::mouseClick(p.table.board, Qt::LeftButton, Qt::NoModifier, QPoint(435, 100));
-    QTest::mouseClick(p.table.board, Qt::LeftButton, Qt::NoModifier, QPoint(100, 355));
-    EXPECT_EQ(p.table.mirror().hand().handSlot(), 4);
+    QTest::mouseClick(part<BoardView>(p.table, "board"), Qt::LeftButton, Qt::NoModifier, QPoint(435, 100));
+    QTest::mouseClick(part<BoardView>(p.table, "board"), Qt::LeftButton, Qt::NoModifier, QPoint(100, 355));
+    EXPECT_TRUE(p.table.mirror().hand().holdsSlot(brixo::RackSlot(4)));
     EXPECT_EQ(p.table.mirror().board().tileCount(), 3);
     EXPECT_TRUE(p.sent().empty());
 
     // A right press puts it back.
     p.t.sounds.clear();
-    QTest::mouseClick(p.table.board, Qt::RightButton, Qt::NoModifier, QPoint(435, 100));
-    EXPECT_EQ(p.table.mirror().hand().handSlot(), -1);
+    QTest::mouseClick(part<BoardView>(p.table, "board"), Qt::RightButton, Qt::NoModifier, QPoint(435, 100));
+    EXPECT_TRUE(p.table.mirror().hand().empty());
     EXPECT_EQ(p.table.card(4)->y(), CardImage::kRestingTop);
     EXPECT_EQ(p.t.sounds, QStringList({"clearcard"}));
     EXPECT_TRUE(p.sent().empty());
@@ -152,17 +152,17 @@ TEST(TableMouse, TheDragImageFollowsThePointerWhileATileIsHeld)
     PlayTable p;
     p.myTurn({{1, green(2)}});
     p.table.boardMouseMove(50, 60);
-    EXPECT_TRUE(p.table.draggingimage->isHidden());
+    EXPECT_TRUE(part<QLabel>(p.table, "draggingimage")->isHidden());
     p.pressCard(1);
-    EXPECT_FALSE(p.table.draggingimage->isHidden());
-    EXPECT_EQ(p.table.draggingimage->property("tag").toInt(), green(2));
+    EXPECT_FALSE(part<QLabel>(p.table, "draggingimage")->isHidden());
+    EXPECT_EQ(part<QLabel>(p.table, "draggingimage")->property("tag").toInt(), green(2));
     p.table.boardMouseMove(50, 60);
-    EXPECT_EQ(p.table.draggingimage->pos(), p.table.board->pos() + QPoint(53, 63));
-    EXPECT_EQ(p.table.board->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(part<QLabel>(p.table, "draggingimage")->pos(), part<BoardView>(p.table, "board")->pos() + QPoint(53, 63));
+    EXPECT_EQ(part<BoardView>(p.table, "board")->cursor().shape(), Qt::PointingHandCursor);
     p.pressBoard(5, 5, Qt::RightButton);
-    EXPECT_TRUE(p.table.draggingimage->isHidden());
+    EXPECT_TRUE(part<QLabel>(p.table, "draggingimage")->isHidden());
     p.table.boardMouseMove(50, 60);
-    EXPECT_NE(p.table.board->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_NE(part<BoardView>(p.table, "board")->cursor().shape(), Qt::PointingHandCursor);
 }
 
 namespace {
@@ -189,20 +189,20 @@ TEST(TableMouse, ADraggedTileGoesDownAsAClickWouldAndARefusedDropGoesBack)
     p.myTurn({{1, green(5)}, {2, green(6)}, {3, red(9)}});
     const QPoint middle(20, 30);
 
-    drag(p.table.card(1), middle, p.table.board, PlayTable::at(3, 2));
+    drag(p.table.card(1), middle, part<BoardView>(p.table, "board"), PlayTable::at(3, 2));
     EXPECT_EQ(p.table.mirror().board().at(3, 2), green(5));
     EXPECT_TRUE(p.table.mirror().hand().empty());
     EXPECT_EQ(p.sent(), (std::vector<std::string>{place(1, 3, 2)}));
 
     // A taken cell refuses the tile, which goes back to the rack.
-    drag(p.table.card(3), middle, p.table.board, PlayTable::at(3, 2));
+    drag(p.table.card(3), middle, part<BoardView>(p.table, "board"), PlayTable::at(3, 2));
     EXPECT_TRUE(p.table.mirror().hand().empty());
-    EXPECT_EQ(p.table.label_status->text(), "That cell is taken.");
+    EXPECT_EQ(part<QLabel>(p.table, "label_status")->text(), "That cell is taken.");
     EXPECT_EQ(p.table.card(3)->y(), CardImage::kRestingTop);
     EXPECT_TRUE(p.sent().empty());
 
     // A board tile laid this turn moves to the cell it is dropped on.
-    drag(p.table.board, PlayTable::at(3, 2), p.table.board, PlayTable::at(6, 4));
+    drag(part<BoardView>(p.table, "board"), PlayTable::at(3, 2), part<BoardView>(p.table, "board"), PlayTable::at(6, 4));
     EXPECT_EQ(p.table.mirror().board().at(6, 4), green(5));
     EXPECT_EQ(p.table.mirror().board().at(3, 2), kNoTile);
     EXPECT_EQ(p.sent(), (std::vector<std::string>{line(msg::swaptilesRequest({1, 6, 4, 3, 2}))}));
@@ -211,7 +211,7 @@ TEST(TableMouse, ADraggedTileGoesDownAsAClickWouldAndARefusedDropGoesBack)
     const int before = p.table.card(3)->x();
     drag(p.table.card(2), middle, p.table.card(3), middle);
     EXPECT_EQ(p.table.card(2)->x(), before);
-    drag(p.table.card(3), middle, p.table.button_log, QPoint(2, 2));
+    drag(p.table.card(3), middle, part<QPushButton>(p.table, "button_log"), QPoint(2, 2));
     EXPECT_TRUE(p.table.mirror().hand().empty());
     EXPECT_TRUE(p.sent().empty());
 }
@@ -237,33 +237,33 @@ TEST(TableSort, TheTwoButtonsSortStablyAndTheRaisedTileMovesWithItsPlace)
 {
     PlayTable p;
     p.myTurn({{1, red(5)}, {2, green(5)}, {3, black(13)}, {4, W}, {5, green(1)}});
-    EXPECT_TRUE(p.table.button_bynumber->isChecked());
-    EXPECT_EQ(p.table.button_bynumber->toolTip(), "Sort by Numbers");
-    EXPECT_EQ(p.table.button_bysuit->toolTip(), "Sort by Suits");
+    EXPECT_TRUE(part<QPushButton>(p.table, "button_bynumber")->isChecked());
+    EXPECT_EQ(part<QPushButton>(p.table, "button_bynumber")->toolTip(), "Sort by Numbers");
+    EXPECT_EQ(part<QPushButton>(p.table, "button_bysuit")->toolTip(), "Sort by Suits");
     EXPECT_EQ(p.table.sortby(), "1");
 
     p.pressCard(1); // Red 5, raised
     p.pressCard(3, Qt::NoModifier, Qt::RightButton);
     EXPECT_EQ(rackOrder(p.table), (std::vector<int>{5, 1, 2, 3, 4}));
     EXPECT_EQ(p.table.card(1)->pos(), QPoint(40, CardImage::kRaisedTop));
-    EXPECT_EQ(p.table.mirror().hand().handSlot(), 1);
+    EXPECT_TRUE(p.table.mirror().hand().holdsSlot(brixo::RackSlot(1)));
     p.pressCard(1);
 
     int changed = 0;
     QObject::connect(&p.table, &Tchat::settingsChanged, [&] { ++changed; });
     p.t.sounds.clear();
-    QTest::mouseClick(p.table.button_bysuit, Qt::LeftButton);
-    EXPECT_TRUE(p.table.button_bysuit->isChecked());
-    EXPECT_FALSE(p.table.button_bynumber->isChecked());
+    QTest::mouseClick(part<QPushButton>(p.table, "button_bysuit"), Qt::LeftButton);
+    EXPECT_TRUE(part<QPushButton>(p.table, "button_bysuit")->isChecked());
+    EXPECT_FALSE(part<QPushButton>(p.table, "button_bynumber")->isChecked());
     EXPECT_EQ(p.table.sortby(), "2");
     EXPECT_EQ(rackOrder(p.table), (std::vector<int>{5, 2, 1, 3, 4})); // Green 1, Green 5, Red 5, Black 13, wild
     EXPECT_EQ(p.t.sounds, QStringList({"sort"}));
 
-    QTest::mouseClick(p.table.button_bynumber, Qt::LeftButton);
+    QTest::mouseClick(part<QPushButton>(p.table, "button_bynumber"), Qt::LeftButton);
     EXPECT_EQ(rackOrder(p.table), (std::vector<int>{5, 2, 1, 3, 4})); // the 5s keep their colour order
-    QTest::mouseClick(p.table.button_bynumber, Qt::LeftButton); // both up: by code
-    EXPECT_FALSE(p.table.button_bynumber->isChecked());
-    EXPECT_FALSE(p.table.button_bysuit->isChecked());
+    QTest::mouseClick(part<QPushButton>(p.table, "button_bynumber"), Qt::LeftButton); // both up: by code
+    EXPECT_FALSE(part<QPushButton>(p.table, "button_bynumber")->isChecked());
+    EXPECT_FALSE(part<QPushButton>(p.table, "button_bysuit")->isChecked());
     EXPECT_EQ(p.table.sortby(), "1");
     EXPECT_EQ(changed, 3);
     for (int i = 0; i < 5; ++i)
@@ -271,10 +271,10 @@ TEST(TableSort, TheTwoButtonsSortStablyAndTheRaisedTileMovesWithItsPlace)
     EXPECT_TRUE(p.sent().empty());
 
     p.table.applySortby("2");
-    EXPECT_TRUE(p.table.button_bysuit->isChecked());
+    EXPECT_TRUE(part<QPushButton>(p.table, "button_bysuit")->isChecked());
     p.table.applySortby("1");
-    EXPECT_TRUE(p.table.button_bynumber->isChecked());
-    EXPECT_FALSE(p.table.button_bysuit->isChecked());
+    EXPECT_TRUE(part<QPushButton>(p.table, "button_bynumber")->isChecked());
+    EXPECT_FALSE(part<QPushButton>(p.table, "button_bysuit")->isChecked());
 }
 
 TEST(TableWindow, TheBoardPanelAlwaysFitsAndResetRestoresTheDefaultPlace)
@@ -282,11 +282,11 @@ TEST(TableWindow, TheBoardPanelAlwaysFitsAndResetRestoresTheDefaultPlace)
     TableFeed t;
     t.table->resize(300, 200);
     t.table->layout()->activate(); // lay out the hidden window as showing it would
-    const QRect panel = t.table->panel_board->geometry();
+    const QRect panel = part<QFrame>(*t.table, "panel_board")->geometry();
     EXPECT_GE(t.table->centralWidget()->width(), panel.width() + 15);
     EXPECT_GE(t.table->centralWidget()->height(), panel.height() + 12);
     t.table->move(200, 150);
-    t.table->ResetScreenLocation1->trigger();
+    part<QAction>(*t.table, "ResetScreenLocation1")->trigger();
     EXPECT_EQ(t.table->size(), QSize(775, 580));
     EXPECT_EQ(t.table->pos(), QPoint(3, 3));
 }
@@ -294,12 +294,12 @@ TEST(TableWindow, TheBoardPanelAlwaysFitsAndResetRestoresTheDefaultPlace)
 TEST(TableChatSends, APhraseGoesOnceEveryTwoSecondsAndTypedSlashesFollowTheRules)
 {
     PlayTable p;
-    p.table.b_phrase[1]->click();
-    p.table.b_phrase[2]->click(); // too soon after the first
-    p.table.mychat->setText("/help");
+    part<QPushButton>(p.table, "b_phrase1")->click();
+    part<QPushButton>(p.table, "b_phrase2")->click(); // too soon after the first
+    part<QLineEdit>(p.table, "mychat")->setText("/help");
     p.table.sendit();
-    EXPECT_TRUE(p.table.mychat->text().isEmpty());
-    p.table.mychat->setText("/me waves");
+    EXPECT_TRUE(part<QLineEdit>(p.table, "mychat")->text().isEmpty());
+    part<QLineEdit>(p.table, "mychat")->setText("/me waves");
     p.table.sendit();
     EXPECT_EQ(p.sent(), (std::vector<std::string>{line(msg::action(1, "says: Way To Go!|clBlack")),
                                                   line(msg::action(1, "waves|clBlack"))}));

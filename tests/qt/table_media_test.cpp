@@ -184,13 +184,13 @@ TEST(Sounds, NothingIsPlayedWhilePlaySoundsIsOff)
 {
     TableFeed t;
     t.login(1);
-    t.table->PlaySounds1->trigger();
-    EXPECT_FALSE(t.table->PlaySounds1->isChecked());
+    part<QAction>(*t.table, "PlaySounds1")->trigger();
+    EXPECT_FALSE(part<QAction>(*t.table, "PlaySounds1")->isChecked());
     t.feed(brixo::msg::yourtiles(1, {{1, 5}}));
     t.feed(brixo::msg::placehistile({1, 6, 3, 3}));
     t.feed(brixo::msg::nextplayer({1, 70, {}}));
     EXPECT_TRUE(t.sounds.isEmpty());
-    t.table->PlaySounds1->trigger();
+    part<QAction>(*t.table, "PlaySounds1")->trigger();
     t.feed(brixo::msg::winner("You"));
     EXPECT_EQ(t.sounds, QStringList({"winner"}));
 }

@@ -50,7 +50,7 @@ TEST(TableWithServer, SoloGameMirrorsTheServersBoardAndRack)
     t.table->setServerSwitch([&](QString* error) { return host.listen(static_cast<quint16>(brixo::gamePort()), error); });
     t.table->processparams();
     ASSERT_TRUE(waitFor([&] { return t.table->findChild<QLabel*>("label_playername1")->text() == "You"; }));
-    EXPECT_EQ(t.table->mirror().mySeat(), 1);
+    EXPECT_EQ(t.table->mirror().mySeat(), brixo::Seat(1));
 
     t.table->StartGame1Click();
     t.table->gamestart()->UpDown3->setPosition(14);
@@ -62,8 +62,8 @@ TEST(TableWithServer, SoloGameMirrorsTheServersBoardAndRack)
 
     // Let the computer play this seat as well, and wait until the board has
     // filled some and the table's mirror is level with the server.
-    t.table->JustWatch1->trigger();
-    ASSERT_TRUE(waitFor([&] { return t.table->JustWatch1->isChecked(); }));
+    part<QAction>(*t.table, "JustWatch1")->trigger();
+    ASSERT_TRUE(waitFor([&] { return part<QAction>(*t.table, "JustWatch1")->isChecked(); }));
     const bool level = waitFor(
         [&] {
             return host.server().grid().tileCount() >= 9 && t.table->mirror().board() == host.server().grid() &&
@@ -89,8 +89,8 @@ TEST(TableWithServer, AGameToItsWinnerLeavesTheTableLevelWithTheServer)
     t.table->gamestart()->UpDown1->setPosition(0); // the first round decides
     t.table->gamestart()->button_start->click();
     ASSERT_TRUE(waitFor([&] { return t.table->chatText().contains("has started a game."); }));
-    t.table->JustWatch1->trigger();
-    ASSERT_TRUE(waitFor([&] { return !t.table->panel_winner->isHidden(); }, 60000));
+    part<QAction>(*t.table, "JustWatch1")->trigger();
+    ASSERT_TRUE(waitFor([&] { return !part<QFrame>(*t.table, "panel_winner")->isHidden(); }, 60000));
     waitFor([] { return false; }, 200); // anything still in flight
 
     EXPECT_FALSE(host.server().state().gamerunning);

@@ -72,7 +72,7 @@ TEST(TableView, SeatsOptionsAndTheTurnAreShownAsTheMirrorHasThem)
     EXPECT_TRUE(shown(t, "button_draw"));
     EXPECT_FALSE(shown(t, "button_finish"));
     EXPECT_TRUE(shown(t, "animated_incomplete"));
-    EXPECT_TRUE(t.table->turntime->isActive());
+    EXPECT_TRUE(part<QTimer>(*t.table, "turntime")->isActive());
     EXPECT_TRUE(t.table->logText().contains("Your Turn."));
     const QLabel* marker = t.find<QLabel>("image_Turn");
     EXPECT_TRUE(shown(t, "image_Turn"));
@@ -82,9 +82,9 @@ TEST(TableView, SeatsOptionsAndTheTurnAreShownAsTheMirrorHasThem)
     EXPECT_TRUE(shown(t, "panel_penalty"));
     EXPECT_FALSE(shown(t, "button_draw"));
     t.feed(msg::gamepause(1));
-    EXPECT_TRUE(t.table->button_pause->isChecked());
+    EXPECT_TRUE(part<QPushButton>(*t.table, "button_pause")->isChecked());
     EXPECT_TRUE(shown(t, "image_pause") && shown(t, "image_cover"));
-    EXPECT_FALSE(t.table->turntime->isActive());
+    EXPECT_FALSE(part<QTimer>(*t.table, "turntime")->isActive());
     t.feed(msg::endround({1, {{2, -20, -20, 5}}}));
     EXPECT_EQ(caption(t, "label_status"), "Bob is out of tiles! The Round is Over.");
     EXPECT_EQ(caption(t, "label_bonus2"), "-20");
@@ -118,15 +118,15 @@ TEST(TableView, TheBoardAndItsMarksAndTheRacksPicturesFollowTheMirror)
 
     for (int c = 3; c <= 5; ++c) t.feed(msg::placehistile({2, red(c), c, 2}));
     t.feed(msg::movedtiles({2, 12, 12, {{3, 2, red(3)}, {4, 2, red(4)}, {5, 2, red(5)}}}));
-    BoardView* board = t.table->board;
-    EXPECT_EQ(board->shownTile(4, 2), red(4));
-    EXPECT_TRUE(board->showsMark(4, 2));
+    BoardView* board = part<BoardView>(*t.table, "board");
+    EXPECT_EQ(board->shownTile({4, 2}), red(4));
+    EXPECT_TRUE(board->showsMark({4, 2}));
     EXPECT_EQ(caption(t, "label_score2"), "+12");
     t.feed(msg::placehistile({2, black(8), 10, 8}));
-    EXPECT_FALSE(board->showsMark(4, 2));
-    EXPECT_EQ(board->shownTile(10, 8), black(8));
+    EXPECT_FALSE(board->showsMark({4, 2}));
+    EXPECT_EQ(board->shownTile({10, 8}), black(8));
     t.feed(msg::startround({0, 0, 0, 0}));
-    EXPECT_EQ(board->shownTile(4, 2), kNoTile);
+    EXPECT_EQ(board->shownTile({4, 2}), kNoTile);
     EXPECT_EQ(t.table->card(9), nullptr);
     EXPECT_TRUE(t.table->findChildren<CardImage*>().isEmpty());
 }
@@ -141,8 +141,8 @@ TEST(TableView, TheHintMarksTheTilesToLayAndSaysThePlay)
     t.feed(msg::startgame({"You", 500, 60, "t", "f", 14}));
     t.feed(msg::yourtiles(1, {{1, red(10)}, {2, green(1)}, {3, red(11)}, {4, red(12)}}));
     t.feed(msg::nextplayer({1, 70, {}}));
-    EXPECT_EQ(t.table->Hint1->shortcut(), QKeySequence(Qt::Key_H));
-    t.table->Hint1->trigger();
+    EXPECT_EQ(part<QAction>(*t.table, "Hint1")->shortcut(), QKeySequence(Qt::Key_H));
+    part<QAction>(*t.table, "Hint1")->trigger();
     for (const int slot : {1, 3, 4}) EXPECT_TRUE(t.table->card(slot)->marked()) << slot;
     EXPECT_FALSE(t.table->card(2)->marked());
     EXPECT_TRUE(t.table->chatText().contains("Lay Red 10, Red Jack, Red Queen for 33 points."));
@@ -151,7 +151,7 @@ TEST(TableView, TheHintMarksTheTilesToLayAndSaysThePlay)
     t.feed(msg::nextplayer({2, 70, {}}));
     EXPECT_FALSE(t.table->card(1)->marked());
     t.feed(msg::justwatching(1, "1"));
-    EXPECT_FALSE(t.table->Hint1->isEnabled());
+    EXPECT_FALSE(part<QAction>(*t.table, "Hint1")->isEnabled());
 }
 
 TEST(TableView, TextFromTheNetworkIsShownAsPlainText)
@@ -176,7 +176,7 @@ TEST(TableView, TextFromTheNetworkIsShownAsPlainText)
     EXPECT_TRUE(t.table->chatText().contains(name + " is Connected."));
     t.feed(msg::chatRelay(hostile, "hi|clBlue"));
     EXPECT_TRUE(t.table->chatText().contains(name));
-    EXPECT_FALSE(t.table->mainchat->toHtml().contains("<img"));
+    EXPECT_FALSE(part<QTextEdit>(*t.table, "mainchat")->toHtml().contains("<img"));
 }
 
 TEST(TableView, NoticesGoToTheChatInTheNoticeColourAndRelayedChatKeepsItsOwn)
@@ -187,11 +187,11 @@ TEST(TableView, NoticesGoToTheChatInTheNoticeColourAndRelayedChatKeepsItsOwn)
     t.feed(msg::nomoretiles());
     EXPECT_TRUE(t.table->chatText().contains("Bob has a different version of the game then you."));
     EXPECT_TRUE(t.table->chatText().contains("There are no tiles left"));
-    EXPECT_TRUE(t.table->mainchat->toHtml().contains("color:#008000"));
+    EXPECT_TRUE(part<QTextEdit>(*t.table, "mainchat")->toHtml().contains("color:#008000"));
     t.feed(msg::chatRelay("Bob", "hi all|clBlue"));
     t.feed(msg::chatRelay("Eve", "no colour here"));
     EXPECT_TRUE(t.table->chatText().contains("Bob chats: hi all"));
-    const QString html = t.table->mainchat->toHtml();
+    const QString html = part<QTextEdit>(*t.table, "mainchat")->toHtml();
     EXPECT_TRUE(html.contains("color:#0000ff"));
     EXPECT_TRUE(html.contains("color:#ff0000")); // no colour given: red
     EXPECT_TRUE(html.contains("font-weight:700"));
@@ -203,17 +203,17 @@ TEST(TableView, TheClockBarShrinksAndTheLabelTurnsRedUnderTwentySeconds)
     t.login(1);
     t.feed(msg::startgame({"You", 500, 60, "t", "f", 14}));
     t.feed(msg::nextplayer({1, 70, {}}));
-    const int track = t.table->image_timer->parentWidget()->width();
-    EXPECT_EQ(t.table->image_timer->width(), track);
-    EXPECT_EQ(t.table->label_timer->text(), "Time: 1:00");
+    const int track = part<QFrame>(*t.table, "image_timer")->parentWidget()->width();
+    EXPECT_EQ(part<QFrame>(*t.table, "image_timer")->width(), track);
+    EXPECT_EQ(part<QLabel>(*t.table, "label_timer")->text(), "Time: 1:00");
     for (int i = 0; i < 40; ++i) t.table->turntimeTimer();
-    EXPECT_EQ(t.table->label_timer->text(), "Time: 0:20");
-    EXPECT_FALSE(t.table->label_timer->styleSheet().contains("#ff0000"));
+    EXPECT_EQ(part<QLabel>(*t.table, "label_timer")->text(), "Time: 0:20");
+    EXPECT_FALSE(part<QLabel>(*t.table, "label_timer")->styleSheet().contains("#ff0000"));
     t.table->turntimeTimer();
-    EXPECT_TRUE(t.table->label_timer->styleSheet().contains("#ff0000"));
-    EXPECT_EQ(t.table->image_timer->width(), (track * 19 + 59) / 60); // rounded up
+    EXPECT_TRUE(part<QLabel>(*t.table, "label_timer")->styleSheet().contains("#ff0000"));
+    EXPECT_EQ(part<QFrame>(*t.table, "image_timer")->width(), (track * 19 + 59) / 60); // rounded up
     t.feed(msg::nextplayer({2, 69, {}}));
-    EXPECT_FALSE(t.table->label_timer->styleSheet().contains("#ff0000"));
+    EXPECT_FALSE(part<QLabel>(*t.table, "label_timer")->styleSheet().contains("#ff0000"));
 }
 
 TEST(TableView, ThePenaltyQuestionNamesTheFirstBadSetInSightAndARoundEndsWithItsResult)
@@ -227,17 +227,17 @@ TEST(TableView, ThePenaltyQuestionNamesTheFirstBadSetInSightAndARoundEndsWithIts
     for (int row : {3, 10}) {
         t.feed(msg::placehistile({1, red(5), 3, row}));
         t.feed(msg::placehistile({1, red(6), 4, row}));
-        EXPECT_EQ(t.table->board->problemAt(4, row), "Only two tiles.");
+        EXPECT_EQ(part<BoardView>(*t.table, "board")->problemAt({4, row}), "Only two tiles.");
         t.feed(msg::askpenalty(1));
         EXPECT_EQ(caption(t, "penalty_set"), "Red 5, Red 6: only two tiles.");
-        const QRect set = t.table->board->cellRect(3, row).united(t.table->board->cellRect(4, row));
-        EXPECT_FALSE(t.table->panel_penalty->geometry().intersects(set.translated(t.table->board->pos()))) << row;
+        const QRect set = part<BoardView>(*t.table, "board")->cellRect({3, row}).united(part<BoardView>(*t.table, "board")->cellRect({4, row}));
+        EXPECT_FALSE(part<QFrame>(*t.table, "panel_penalty")->geometry().intersects(set.translated(part<BoardView>(*t.table, "board")->pos()))) << row;
         t.feed(msg::undothemNotice(1, {{3, row, 0}, {4, row, 0}}));
     }
 
     t.feed(msg::endround({2, {{1, -20, -20, 5}, {2, 45, 20, 0}}}));
     EXPECT_TRUE(shown(t, "panel_round"));
-    EXPECT_EQ(caption(t, "round_lines"), "You: 5 tiles left, -20 points\nKlot: 0 tiles left, +20 points");
+    EXPECT_EQ(caption(t, "round_lines"), "You: 5 tiles left, -20 points.\nKlot: 0 tiles left, +20 points.");
     t.feed(msg::startround({-20, 45, 0, 0}));
     EXPECT_FALSE(shown(t, "panel_round"));
 }

@@ -2,6 +2,7 @@
 // records the sounds it asks for.
 #pragma once
 
+#include "commandline.h"
 #include "table/qt/cardimage.h"
 #include "table/qt/chatform.h"
 #include "table/qt/soundplayer.h"
@@ -9,9 +10,28 @@
 #include <QObject>
 #include <QStringList>
 
+#include <gtest/gtest.h>
+
 #include <memory>
+#include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
+
+// A failed expectation on a text shows the text.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+// A part of a window, found by its name as the game names it.
+template <class T>
+T* part(const QObject& window, const std::string& name)
+{
+    T* found = window.findChild<T*>(QString::fromStdString(name));
+    EXPECT_NE(found, nullptr) << "no part named " << name;
+    return found;
+}
 
 struct TableFeed {
     std::unique_ptr<Tchat> table = std::make_unique<Tchat>();
@@ -41,12 +61,19 @@ struct TableFeed {
     }
 };
 
+// What the table does with these words on its command line.
+inline brixo::TableLaunch launchOf(const std::vector<std::string_view>& words)
+{
+    return brixo::parseCommandLine(words, brixo::kGamePort).table;
+}
+
 // Rack slots in place order, places 1..n.
 inline std::vector<int> rackOrder(const Tchat& table)
 {
     std::vector<int> order;
-    const RackPositions& places = table.mirror().rackPositions();
-    for (int p = 1; p <= RackPositions::kPositions && !places.isFree(p); ++p) order.push_back(places.slotAt(p));
+    const brixo::RackPositions& places = table.mirror().rackPositions();
+    for (int p = 1; p <= brixo::RackPositions::kPositions && !places.isFree(p); ++p)
+        order.push_back(places.slotAt(p).number());
     return order;
 }
 

@@ -1,0 +1,101 @@
+// One game as a table takes part in it: the connection to the game's
+// server, what the table knows of the game (its TableMirror) and, for a
+// table that hosts, the game server in this process. They are made and torn
+// down as one, so a window can leave a game and host or join another
+// without the program restarting.
+//
+// The session is the table's one door to the server. Every line the server
+// sends is queued as it arrives and handed to the mirror in arrival order,
+// one at a time, as soon as the event loop is free; every request the
+// window makes goes to the mirror, and the frames the mirror answers go to
+// the server. After either, `updated` reports what else the mirror asked
+// for (sounds, chat lines, ...) for the window to show.
+#pragma once
+
+#include "bot/botlevel.h"
+#include "table/tablemirror.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class MessagePump;
+class QTimer;
+class QtServerHost;
+class TSock;
+
+class TableSession : public QObject {
+    Q_OBJECT
+public:
+    enum class Role { Host, Join };
+    // Switches a hosting table's server on, or answers false with the
+    // reason. Empty: the session's own server listens on the game port.
+    using ServerSwitch = std::function<bool(QString* error)>;
+    // The host's settings for the computer players, read as their turns start.
+    struct ComputerPlayers {
+        std::function<int()> speed;
+        std::function<brixo::BotLevel()> level;
+    };
+
+    // `address`: where a joiner connects; a host connects to itself.
+    TableSession(Role role, const QString& playerName, const QString& address, QObject* parent = nullptr);
+    ~TableSession() override;
+
+    Role role() const { return m_role; }
+    bool hosts() const { return m_role == Role::Host; }
+    // Where the session connects.
+    QString address() const { return m_address; }
+    const brixo::TableMirror& mirror() const { return m_mirror; }
+
+    // A host switches its server on, then the table connects. Answers the
+    // reason when hosting was not possible (the table connects anyway: the
+    // port may be its own server's already).
+    QString start(const ServerSwitch& serverSwitch, const ComputerPlayers& computers);
+    // Connects again after the host could not be reached.
+    void retry();
+
+    // The player's choices the mirror's rules read.
+    void setPreferences(bool sortByNumber, bool newTurnSound)
+    {
+        m_mirror.setSortByNumber(sortByNumber);
+        m_mirror.setNewTurnSound(newTurnSound);
+    }
+
+    // Hands the mirror a request; what it answers goes to the server and
+    // is reported.
+    template <class Request>
+    void request(Request&& request)
+    {
+        deliver(request(m_mirror));
+    }
+
+    // Queues a line as the connection would, and handles what is queued.
+    void receiveLine(const std::string& line);
+    void processQueued();
+
+    // How long a connect may take before the host counts as unreachable.
+    static constexpr int kConnectWait = 10000;
+
+signals:
+    void updated(const brixo::TableUpdate& update);
+    // The host refused the connection or did not answer in time.
+    void unreachable(const QString& address);
+    // A connection that was up has ended.
+    void connectionLost();
+
+private:
+    void connectToServer();
+    void deliver(const brixo::TableUpdate& update);
+    void hostUnreachable();
+
+    Role m_role;
+    QString m_address;
+    brixo::TableMirror m_mirror;
+    QtServerHost* m_server = nullptr;
+    TSock* m_sock;
+    QTimer* m_connectTimer;
+    MessagePump* m_pump;
+    bool m_over = false; // lost, turned away or unreachable: nothing more is handled
+};
