@@ -34,10 +34,6 @@ public:
     // False when the tally could not be written; the file is then as it was.
     bool save(const Tally& tally);
 
-    // False once an unreadable file could not be renamed aside: it is then
-    // never written over.
-    bool writable() const { return m_writable; }
-
     // A tally file's grid, or nothing with the failure's message.
     static std::optional<Tally> read(const std::filesystem::path& file, std::string& failure);
 
@@ -47,6 +43,8 @@ private:
 
     std::filesystem::path m_file;
     std::filesystem::path m_older;
+    // False once an unreadable file could not be renamed aside: it is then
+    // never written over.
     bool m_writable = true;
 };
 

@@ -2,6 +2,7 @@
 // cases, round trips, and damaged input failing cleanly.
 #include "store/lzrw1.h"
 #include "store/lzrw1command.h"
+#include "tests/tempfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include <vector>
 
 using brixo::Tlzrw1;
+using namespace brixo::test;
 
 namespace {
 
@@ -58,29 +60,6 @@ std::string text(std::size_t n, unsigned seed)
     while (s.size() < n) s += std::string(words[rng() % 10]) + (rng() % 3 ? " " : "");
     s.resize(n);
     return s;
-}
-
-struct TempDir {
-    std::filesystem::path path;
-    TempDir()
-    {
-        path = std::filesystem::temp_directory_path() /
-               ("brixo_lzrw1_" + std::to_string(std::random_device{}()) + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
-        std::filesystem::create_directories(path);
-    }
-    ~TempDir() { std::filesystem::remove_all(path); }
-    std::string file(const char* name) const { return (path / name).string(); }
-};
-
-void writeFile(const std::string& name, const std::string& data)
-{
-    std::ofstream(name, std::ios::binary) << data;
-}
-
-std::string readFile(const std::string& name)
-{
-    std::ifstream in(name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 } // namespace
@@ -247,7 +226,7 @@ TEST(Lzrw1Files, WholeFilesAndTheCommandLine)
 
     // The command line, both ways.
     std::ostringstream err;
-    std::string in = dir.file("in.txt"), tld = dir.file("t.tld"), back = dir.file("back.txt");
+    std::string in = dir.file("in.txt").string(), tld = dir.file("t.tld").string(), back = dir.file("back.txt").string();
     std::vector<char*> compress = {const_cast<char*>("brixo"), const_cast<char*>("--compress"), in.data(), tld.data()};
     std::vector<char*> decompress = {const_cast<char*>("brixo"), const_cast<char*>("--decompress"), tld.data(),
                                      back.data()};
@@ -268,12 +247,12 @@ TEST(Lzrw1Files, WholeFilesAndTheCommandLine)
     EXPECT_FALSE(std::filesystem::exists(back));
 
     Tlzrw1 codec;
-    codec.InputFile = dir.file("missing.tld");
+    codec.InputFile = dir.file("missing.tld").string();
     codec.OutputFile = back;
     EXPECT_EQ(codec.Decompress(), -1);
     EXPECT_EQ(codec.failure(), "Lzrw1 (de)compression : Failed to open input file : " + codec.InputFile);
     codec.InputFile = in;
-    codec.OutputFile = dir.file("no/such/folder/out.tld");
+    codec.OutputFile = dir.file("no/such/folder/out.tld").string();
     EXPECT_EQ(codec.Compress(), -1);
     EXPECT_EQ(codec.failure(), "Lzrw1 (de)compression : Failed to open output file : " + codec.OutputFile);
     EXPECT_FALSE(std::filesystem::exists(back));

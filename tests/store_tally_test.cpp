@@ -3,6 +3,7 @@
 #include "store/lzrw1.h"
 #include "store/tally.h"
 #include "store/tallyfile.h"
+#include "tests/tempfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@
 using brixo::Tally;
 using brixo::TallyFile;
 namespace fs = std::filesystem;
+using namespace brixo::test;
 
 namespace {
 
@@ -27,24 +29,6 @@ std::vector<long long> counts(const Tally& t, int row)
 }
 
 using Row = std::vector<long long>;
-
-struct TempDir {
-    fs::path path = fs::temp_directory_path() / ("brixo_tally_" + std::to_string(std::random_device{}()));
-    TempDir() { fs::create_directories(path); }
-    ~TempDir() { fs::remove_all(path); }
-    fs::path file(const char* name) const { return path / name; }
-};
-
-void writeFile(const fs::path& file, const std::string& data)
-{
-    std::ofstream(file, std::ios::binary) << data;
-}
-
-std::string readFile(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 void writeTally(const fs::path& file, const Tally& t)
 {

@@ -21,11 +21,6 @@ void BlinkSign::stop()
     showFrame(0);
 }
 
-bool BlinkSign::isPlaying() const
-{
-    return m_timer->isActive();
-}
-
 void BlinkSign::showFrame(int frame)
 {
     m_frame = frame;

@@ -15,7 +15,6 @@ public:
     void play();
     // Stops on the first frame.
     void stop();
-    bool isPlaying() const;
     int frame() const { return m_frame; }
 
 private:

@@ -70,9 +70,12 @@ public:
     // Starts what the launch asked for; runs once the window is shown.
     void processparams();
     // Hosts a game on this machine, or joins the one at an address, under
-    // the player's name; a game the table was in is left first.
+    // the player's name; a game the table was in is left first, and the
+    // window stays.
     void hostpress();
     void joinpress();
+    void hostGame(const QString& playerName);
+    void joinGame(const QString& playerName, const QString& address);
     // Switches on the game server of a table that hosts; answers false
     // (with the reason) when it cannot listen. By default the session's own
     // server listens on the game port; tests may stand in a server of their

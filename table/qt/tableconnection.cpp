@@ -19,7 +19,7 @@
 #include <QTimer>
 
 namespace {
-const QString kThisMachine = QStringLiteral("127.0.0.1");
+const QString& kThisMachine = TableSession::kThisMachine;
 }
 
 void Tchat::processparams()
@@ -81,6 +81,7 @@ void Tchat::makeSession(TableSession::Role role, const QString& address)
 {
     if (m_session) {
         m_session->disconnect(this);
+        m_session->leave();
         m_session->deleteLater();
     }
     m_session = new TableSession(role, m_playerName, address, this);
@@ -88,6 +89,22 @@ void Tchat::makeSession(TableSession::Role role, const QString& address)
     connect(m_session, &TableSession::updated, this, &Tchat::apply);
     connect(m_session, &TableSession::unreachable, this, &Tchat::hostUnreachable);
     connect(m_session, &TableSession::connectionLost, this, &Tchat::connectionLost);
+}
+
+void Tchat::hostGame(const QString& playerName)
+{
+    m_playerName = playerName;
+    m_hostAddress = kThisMachine;
+    m_closing = false;
+    hostpress();
+}
+
+void Tchat::joinGame(const QString& playerName, const QString& address)
+{
+    m_playerName = playerName;
+    m_hostAddress = address;
+    m_closing = false;
+    joinpress();
 }
 
 void Tchat::beginSession(TableSession::Role role, const QString& address)

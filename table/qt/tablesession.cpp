@@ -7,10 +7,6 @@
 
 #include <QTimer>
 
-namespace {
-const QString kThisMachine = QStringLiteral("127.0.0.1");
-}
-
 TableSession::TableSession(Role role, const QString& playerName, const QString& address, QObject* parent)
     : QObject(parent),
       m_role(role),
@@ -46,10 +42,18 @@ TableSession::TableSession(Role role, const QString& playerName, const QString& 
 
 TableSession::~TableSession()
 {
+    leave();
+}
+
+void TableSession::leave()
+{
     // Leaving is not losing the connection.
     m_over = true;
+    m_connectTimer->stop();
     m_sock->disconnect(this);
     m_sock->close();
+    delete m_server;
+    m_server = nullptr;
 }
 
 QString TableSession::start(const ServerSwitch& serverSwitch, const ComputerPlayers& computers)

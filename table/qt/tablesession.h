@@ -55,6 +55,9 @@ public:
     QString start(const ServerSwitch& serverSwitch, const ComputerPlayers& computers);
     // Connects again after the host could not be reached.
     void retry();
+    // Leaves the game: the connection closes and a hosted game's server
+    // stops at once, so that another game may take the port.
+    void leave();
 
     // The player's choices the mirror's rules read.
     void setPreferences(bool sortByNumber, bool newTurnSound)
@@ -77,6 +80,8 @@ public:
 
     // How long a connect may take before the host counts as unreachable.
     static constexpr int kConnectWait = 10000;
+    // Where a table that hosts finds its own server.
+    static inline const QString kThisMachine = QStringLiteral("127.0.0.1");
 
 signals:
     void updated(const brixo::TableUpdate& update);

@@ -143,7 +143,12 @@ TEST(TableStartup, TwoParametersOnlyAnnounceAMultiPlayerGame)
     });
     table.processparams();
     EXPECT_TRUE(table.chatText().contains("Loading Multi-player Game.. Please Wait."));
-    EXPECT_FALSE(waitFor([&] { return !server.tables.empty(); }, 300));
+    // A connection opened after the table's start arrives, and is the only one.
+    TSock later;
+    later.open(QStringLiteral("127.0.0.1"), quint16(qEnvironmentVariableIntValue("BRIXO_PORT")));
+    ASSERT_TRUE(server.waitForTable());
+    EXPECT_EQ(server.tables.size(), 1u);
+    EXPECT_FALSE(table.mirror().loggedIn());
 }
 
 TEST(TableStartup, AHostByParametersConnectsToItselfNotTheGivenAddress)
@@ -157,6 +162,34 @@ TEST(TableStartup, AHostByParametersConnectsToItselfNotTheGivenAddress)
     EXPECT_EQ(table.hostAddress(), "192.0.2.1");
     EXPECT_FALSE(part<QPushButton>(table, "button_start")->isHidden());
     EXPECT_TRUE(part<QAction>(table, "StartGame1")->isEnabled());
+}
+
+// A running window leaves its game for another: the old connection goes,
+// nothing of the old game stays on show, and the window stays open.
+TEST(TableConnection, AWindowLeavesItsGameForAnotherWithoutClosing)
+{
+    std::optional<FakeServer> first;
+    first.emplace();
+    Tchat table;
+    table.setServerSwitch([](QString*) { return true; });
+    table.show();
+    ASSERT_TRUE(first->waitForTable());
+    first->send(0, msg::sendlogininfo(1));
+    first->send(0, msg::newplayerinfo(1, "You"));
+    first->send(0, msg::newplayerinfo(2, "Ann"));
+    ASSERT_TRUE(waitFor([&] { return table.mirror().seatName(Seat(2)) == "Ann"; }));
+
+    FakeServer second;
+    table.joinGame(QStringLiteral("Bo"), QStringLiteral("127.0.0.1"));
+    ASSERT_TRUE(second.waitForTable());
+    EXPECT_TRUE(waitFor([&] { return !first->tables[0]->isConnected(); }));
+    EXPECT_FALSE(table.mirror().host());
+    EXPECT_FALSE(table.mirror().loggedIn());
+    EXPECT_EQ(part<QLabel>(table, "label_playername2")->text(), "<Waiting>");
+    second.send(0, msg::sendlogininfo(3));
+    ASSERT_TRUE(second.waitForLine("CMD_logininfo+3+1.0.8+Bo"));
+    EXPECT_TRUE(table.isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST(TableConnection, TheWindowClosesWhenTheServerGoes)
