@@ -7,7 +7,6 @@
 #pragma once
 
 #include <array>
-#include <compare>
 #include <cstddef>
 
 namespace brixo {
@@ -34,7 +33,9 @@ public:
     constexpr std::size_t index() const { return static_cast<std::size_t>(m_number - First); }
 
     friend constexpr bool operator==(Numbered, Numbered) = default;
-    friend constexpr auto operator<=>(Numbered, Numbered) = default;
+    // Ordered with < alone, not <=>: <compare> brings in <concepts>, which
+    // Qt 6.4's moc cannot read, and every window header includes this one.
+    friend constexpr bool operator<(Numbered a, Numbered b) { return a.m_number < b.m_number; }
 
     // Every number of the range in order, for loops over all of them.
     static constexpr std::array<Numbered, kCount> all()
@@ -84,7 +85,7 @@ public:
     constexpr bool known() const { return m_code >= 0 && m_code <= kHighest; }
 
     friend constexpr bool operator==(Tile, Tile) = default;
-    friend constexpr auto operator<=>(Tile, Tile) = default;
+    friend constexpr bool operator<(Tile a, Tile b) { return a.m_code < b.m_code; }
 
 private:
     int m_code = 0;
