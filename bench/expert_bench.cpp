@@ -53,8 +53,8 @@ int main(int argc, char** argv)
         setup.checks = false;
         setup.levels[1] = BotLevel::Expert;
         setup.beforeComputerTurn = [&](const TServer& server) {
-            const int seat = server.state().currentseat;
-            if (seat != 1 || !server.turnRunning()) return;
+            const Seat seat = server.state().currentseat;
+            if (seat != Seat(1) || !server.turnRunning()) return;
             positions.push_back({server.grid(), server.rack(seat), server.laiddown(seat) > 0});
         };
         selfplay::playgame(setup);

@@ -166,7 +166,7 @@ private:
     void startComputerTimer(int) override { m_computerTimer = true; }
     void stopComputerTimer() override { m_computerTimer = false; }
     int botSpeed() override { return 0; }
-    BotLevel botLevel(int seat) override { return isSeat(seat) ? m_setup.levels[std::size_t(seat)] : BotLevel::Normal; }
+    BotLevel botLevel(Seat seat) override { return seat.valid() ? m_setup.levels[std::size_t(seat.number())] : BotLevel::Normal; }
     void expectLogin(ConnectionId, int) override {} // every table here logs in at once
 
     // Connection `id` lands in slot `id`, the lowest free one, and logs in.

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <iosfwd>
 
 namespace brixo {
 
@@ -107,6 +108,13 @@ struct BoardCell {
 
     friend constexpr bool operator==(BoardCell, BoardCell) = default;
 };
+
+// Each writes its number (a cell as "(col, row)"), so that test failures
+// and logs read plainly.
+template <class Kind, int First, int Last>
+std::ostream& operator<<(std::ostream& out, Numbered<Kind, First, Last> number);
+std::ostream& operator<<(std::ostream& out, Tile tile);
+std::ostream& operator<<(std::ostream& out, BoardCell cell);
 
 // One flag per cell of the board.
 using BoardCellFlags = std::array<bool, static_cast<std::size_t>(kBoardColumns * kBoardRows)>;

@@ -21,11 +21,12 @@ struct DealtRound {
         SeededRandom random(3);
         pool.shuffletiles(random);
         for (int slot = 1; slot <= 14; ++slot)
-            for (int seat = 1; seat <= 2; ++seat) slots[seat].rack.set(slot, pool.take());
+            for (const Seat seat : {Seat(1), Seat(2)}) slots[seat].rack.set(slot, pool.take());
+        Rack& first = slots[Seat(1)].rack;
         for (int slot = 1; slot <= 3; ++slot) {
-            board.set(slot, 2, slots[1].rack.at(slot));
-            log.push_back({slot, slots[1].rack.at(slot)});
-            slots[1].rack.set(slot, kNoTile);
+            board.set(slot, 2, first.at(slot));
+            log.push_back({slot, first.at(slot)});
+            first.set(slot, kNoTile);
         }
     }
     Pool pool;

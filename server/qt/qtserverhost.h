@@ -73,7 +73,7 @@ private:
     void startComputerTimer(int milliseconds) override;
     void stopComputerTimer() override;
     int botSpeed() override;
-    brixo::BotLevel botLevel(int seat) override;
+    brixo::BotLevel botLevel(brixo::Seat seat) override;
     void expectLogin(brixo::ConnectionId connection, int milliseconds) override;
 
     void accept(TSock* connection);

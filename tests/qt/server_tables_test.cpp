@@ -77,7 +77,7 @@ TEST(ServerTables, ALateJoinerAtASeatOrAsSpectatorIsBroughtUpToDate)
     const int laid = ann.board().at(10, 4);
     cy.close();
     ASSERT_TRUE(waitFor([&] { return ann.count("CMD_playerdisconnected+3+Cy") == 1; }));
-    const std::string rack = brixo::msg::argumentText(brixo::msg::yourtiles(3, game.host.server().slotTable()[3].rack.items()));
+    const std::string rack = brixo::msg::argumentText(brixo::msg::yourtiles(3, game.host.server().slotTable()[Seat(3)].rack.items()));
 
     // The seat waits for Cy: he comes back into it under his name.
     ScriptedTable& back = game.join("Cy");
