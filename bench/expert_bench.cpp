@@ -9,9 +9,10 @@
 // met its limit and answered with the best play found within it; how often
 // the best play found no room and the rack's own sets were laid instead;
 // and the position that took longest.
-#include "bench/selfplaygame.h"
 #include "bot/expertplayer.h"
 #include "net/fieldreader.h"
+#include "server/serverform.h"
+#include "tests/support/selfplaygame.h"
 
 #include <algorithm>
 #include <chrono>

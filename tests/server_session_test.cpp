@@ -2,7 +2,7 @@
 // invalid messages, mixed with clock ticks, computer turns, departures and
 // returns. After every step no tile may have appeared or vanished, and the
 // board must hold exactly the turn snapshot plus the tiles laid this turn.
-#include "bench/selfplaychecks.h"
+#include "tests/support/selfplaychecks.h"
 #include "tests/server_fakehost.h"
 
 #include <random>

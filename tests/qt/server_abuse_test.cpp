@@ -4,7 +4,7 @@
 // player who vanishes in the middle of a turn and comes back. The game
 // still reaches its winner, every tile is where it should be all along,
 // and the server holds little.
-#include "bench/selfplaychecks.h"
+#include "tests/support/selfplaychecks.h"
 #include "tests/qt/server_scriptedtable.h"
 #include "tests/qt/waitfor.h"
 
