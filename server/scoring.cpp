@@ -5,10 +5,6 @@
 
 namespace brixo {
 
-namespace {
-constexpr int kRoundPauseSeconds = 20;
-} // namespace
-
 // Each seat's points end up holding what the settlement added to or took
 // from its score.
 void TServer::endround(Seat seat)
@@ -67,7 +63,7 @@ void TServer::endround(Seat seat)
         result.seats.push_back({s.number(), m_slots[s].score, m_slots[s].points, m_slots[s].tilecount()});
     broadcast(msg::endround(result));
 
-    if (!checkforwin()) startClock(ClockPhase::BetweenRounds, kRoundPauseSeconds);
+    if (!checkforwin()) startClock(ClockPhase::BetweenRounds, m_roundPauseSeconds);
 }
 
 // Once the score of a seat that plays reaches the play-to score, the highest

@@ -27,6 +27,7 @@
 #include "net/catalogue.h"
 #include "server/serverhost.h"
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
@@ -60,6 +61,12 @@ public:
     // ends the game's process anyway, so its turn just runs out. A server
     // without a table of its own turns it on.
     void setComputerTakesSeatOne(bool takes) { m_computerTakesSeatOne = takes; }
+
+    // The seconds between a round's end and the next round's deal, counted
+    // on the turn clock, so at least one.
+    static constexpr int kDefaultRoundPauseSeconds = 20;
+    void setRoundPauseSeconds(int seconds) { m_roundPauseSeconds = std::max(1, seconds); }
+    int roundPauseSeconds() const { return m_roundPauseSeconds; }
 
     // ---- the computer player's view (also the table's move handlers) -----
     const BoardGrid& grid() const override { return m_grid; }
@@ -176,6 +183,7 @@ private:
     bool m_clockRunning = false;
     bool m_computerTimerArmed = false;
     bool m_computerTakesSeatOne = false;
+    int m_roundPauseSeconds = kDefaultRoundPauseSeconds;
     bool m_busy = false;
     std::deque<std::function<void()>> m_waiting;
 };

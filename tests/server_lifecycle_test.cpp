@@ -184,6 +184,25 @@ TEST_F(ServerLifecycle, BetweenRoundsNoMovesAreTakenAndTheNextRoundStartsAfterTw
     EXPECT_EQ(server.grid().tileCount(), 0);
 }
 
+// The pause is the server's setting, counted on the clock: one of 0 still
+// waits the one second the clock counts in.
+TEST_F(ServerLifecycle, ThePauseBetweenRoundsIsASettingOfAtLeastOneSecond)
+{
+    server.setRoundPauseSeconds(0);
+    join(1, "Ann");
+    join(2, "Bob");
+    random.stackPool(dealOrder({greenRun(1, 10), {orange(1), orange(2), orange(3), orange(4), orange(5), orange(6),
+                                                  orange(7), orange(8), orange(9), red(1)}}));
+    startgame(1500, 60, true, false, 10);
+    lay(1, 1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 2);
+    send(1, msg::finish(1));
+    ASSERT_EQ(server.state().phase, ClockPhase::BetweenRounds);
+    EXPECT_EQ(server.state().turnclock, 1);
+    forget();
+    ticks(1);
+    EXPECT_EQ(commands(1), (Strings{"CMD_startround", "CMD_yourtiles", "CMD_nextplayer"}));
+}
+
 TEST_F(ServerLifecycle, AnEmptyPoolMetLastRoundDoesNotEndTheNextRoundEarly)
 {
     join(1, "Ann");

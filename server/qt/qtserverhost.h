@@ -53,6 +53,8 @@ public:
     // Where the computer's level comes from, read as each computer turn
     // starts; Normal until set.
     void setBotLevelSource(std::function<brixo::BotLevel()> source);
+    // The seconds between a round's end and the next deal; 20 until set.
+    void setRoundPauseSeconds(int seconds) { m_server.setRoundPauseSeconds(seconds); }
 
     brixo::TServer& server() { return m_server; }
 

@@ -213,7 +213,7 @@ TEST(ServerTables, FourTablesPlayATeamGameToItsWinner)
     LoopbackGame game(7);
     for (int s = 1; s <= 4; ++s) game.join("Seat" + std::to_string(s), true);
     // Nobody reaches 50 in the first round of this deal: the second round
-    // starts on the clock 20 seconds later and decides the game.
+    // starts on the clock after the pause and decides the game.
     const int playto = 50;
     game.tables.front()->send(msg::startgame({"Seat1", playto, 60, "t", "t", 14}));
     ASSERT_TRUE(game.allSee("CMD_winner+", 1, 60000));
