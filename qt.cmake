@@ -37,7 +37,7 @@ target_link_libraries(make_icon PRIVATE brixo_app)
 # the application object and draws offscreen unless told otherwise.
 file(GLOB QT_TEST_SOURCES CONFIGURE_DEPENDS tests/qt/*.cpp tests/qt/*.h)
 add_executable(brixo_qt_tests ${QT_TEST_SOURCES})
-target_link_libraries(brixo_qt_tests PRIVATE brixo_app Qt6::Test GTest::gtest)
+target_link_libraries(brixo_qt_tests PRIVATE brixo_app brixo_testsupport Qt6::Test GTest::gtest)
 target_include_directories(brixo_qt_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 # Tests that start the program itself find it here, and it is built first.
 add_dependencies(brixo_qt_tests brixo)

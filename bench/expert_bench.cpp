@@ -9,9 +9,10 @@
 // met its limit and answered with the best play found within it; how often
 // the best play found no room and the rack's own sets were laid instead;
 // and the position that took longest.
-#include "bench/selfplaygame.h"
 #include "bot/expertplayer.h"
 #include "net/fieldreader.h"
+#include "server/serverform.h"
+#include "tests/support/selfplaygame.h"
 
 #include <algorithm>
 #include <chrono>
@@ -53,8 +54,8 @@ int main(int argc, char** argv)
         setup.checks = false;
         setup.levels[1] = BotLevel::Expert;
         setup.beforeComputerTurn = [&](const TServer& server) {
-            const int seat = server.state().currentseat;
-            if (seat != 1 || !server.turnRunning()) return;
+            const Seat seat = server.state().currentseat;
+            if (seat != Seat(1) || !server.turnRunning()) return;
             positions.push_back({server.grid(), server.rack(seat), server.laiddown(seat) > 0});
         };
         selfplay::playgame(setup);

@@ -18,8 +18,9 @@
 // ("expert,normal": seat 1 Expert, seat 2 Normal); it also sets the number
 // of seats. The summary then tells the wins, the rounds gone out and the
 // winning margin by level.
-#include "bench/selfplaygame.h"
+#include "model/gameoptions.h"
 #include "net/fieldreader.h"
+#include "tests/support/selfplaygame.h"
 
 #include <array>
 #include <chrono>

@@ -23,6 +23,7 @@
 // so a server that stops answering fails the run instead of hanging it.
 #include "net/catalogue.h"
 #include "server/qt/qtserverhost.h"
+#include "tests/support/quiethost.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>
@@ -240,22 +241,9 @@ void broadcastLatency(quint16 port, int rounds, std::vector<std::unique_ptr<RawT
 
 // The core alone: the same cycle with four connected tables whose frames
 // are only counted.
-class CountingHost : public brixo::ServerHost {
-public:
-    void send(brixo::ConnectionId, const std::string& frame) override { bytes += long(frame.size()); }
-    void close(brixo::ConnectionId) override {}
-    void startClock() override {}
-    void stopClock() override {}
-    void startComputerTimer(int) override {}
-    void stopComputerTimer() override {}
-    int botSpeed() override { return 0; }
-    void expectLogin(brixo::ConnectionId, int) override {}
-    long bytes = 0;
-};
-
 void coreMovesPerSecond(long cycles)
 {
-    CountingHost host;
+    brixo::test::QuietHost host;
     brixo::SeededRandom random(1);
     brixo::TServer server(host, random);
     for (brixo::ConnectionId id = 1; id <= 4; ++id) {

@@ -2,7 +2,9 @@
 // one after another, while tables join, watch, leave and come back at
 // random; every table is a real connection over loopback and keeps its
 // state in the table's own state object. The server's memory is printed
-// before and after, and the session fails if a game stalls.
+// before and after, and the session fails if a game stalls or if what the
+// host's table heard does not replay soundly (every committed board valid,
+// every score following the points reported).
 //
 //   soak [games] [seed] [playto]          (defaults 1000, 1, 30)
 //
@@ -13,6 +15,7 @@
 #include "net/qt/tsock.h"
 #include "server/qt/qtserverhost.h"
 #include "table/tablemirror.h"
+#include "tests/support/gamereplay.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -43,10 +46,12 @@ public:
     const std::string& name() const { return m_name; }
     long wins = 0;
     bool closed = false;
+    brixo::selfplay::GameReplay replay; // every game this table heard
 
 private:
     void heard(const std::string& line)
     {
+        replay.heard(line);
         const brixo::TableUpdate update = m_table.receive(line);
         for (const std::string& frame : update.sends) m_sock.send(frame);
         const brixo::Seat seat = m_table.mySeat();
@@ -132,5 +137,11 @@ int main(int argc, char** argv)
     std::printf("soak: %ld games to %d in %.1f s, %ld tables joined and %ld left; resident memory %ld KiB after the "
                 "first game, %ld KiB after the last\n",
                 played, playto, clock.elapsed() / 1000.0, joins, leaves, memoryBefore, residentKiB());
+    const brixo::selfplay::ReplayViolations& unsound = starter.replay.violations();
+    if (unsound.total() > 0) {
+        std::fprintf(stderr, "soak: the host's table heard %ld invalid commits, %ld scores off, %ld bad lines:\n%s",
+                     unsound.committed, unsound.scores, unsound.lines, starter.replay.problems().c_str());
+        return 1;
+    }
     return status;
 }

@@ -33,7 +33,7 @@ constexpr long long kShortRunCharge = 40;
 constexpr int kValueUnit = 4096;
 constexpr int kTileUnit = 8;
 constexpr int realGain(int number) { return number * kValueUnit + kTileUnit; }
-constexpr int kWildGain = 30 * kValueUnit + kTileUnit - 1;
+constexpr int kWildGain = tilevalue(kWildTile) * kValueUnit + kTileUnit - 1;
 
 int codeOf(int colour, int number) { return colour * kNumbers + number; }
 

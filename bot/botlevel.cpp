@@ -24,7 +24,7 @@ std::optional<BotLevel> parsebotlevel(std::string_view text)
     return std::nullopt;
 }
 
-void playcomputerturn(BotTable& table, int seat, BotLevel level)
+void playcomputerturn(BotTable& table, Seat seat, BotLevel level)
 {
     if (level == BotLevel::Expert) expertplay(table, seat);
     else computerplay(table, seat);

@@ -18,6 +18,6 @@ std::string_view botlevelname(BotLevel level);
 std::optional<BotLevel> parsebotlevel(std::string_view text);
 
 // One whole computer turn for the seat at that level.
-void playcomputerturn(BotTable& table, int seat, BotLevel level);
+void playcomputerturn(BotTable& table, Seat seat, BotLevel level);
 
 } // namespace brixo

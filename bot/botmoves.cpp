@@ -4,24 +4,24 @@
 
 namespace brixo {
 
-bool laytile(BotTable& table, BotTurn& turn, int slot, BoardPoint at)
+bool laytile(BotTable& table, BotTurn& turn, RackSlot slot, BoardCell at)
 {
-    if (!Rack::validSlot(slot)) return false;
+    if (!slot.valid()) return false;
     const Rack& rack = table.rack(turn.seat);
-    const int tile = rack.at(slot);
+    const Tile tile = rack.at(slot);
     turn.use(slot);
-    if (tile == kNoTile) return false;
-    table.placemytile(msg::argumentText(msg::placemytile({turn.seat, slot, at.col, at.row})));
-    return rack.at(slot) == kNoTile && table.grid().at(at.col, at.row) == tile;
+    if (tile.none()) return false;
+    table.placemytile(msg::argumentText(msg::placemytile({turn.seat.number(), slot.number(), at.col, at.row})));
+    return rack.at(slot).none() && table.grid().at(at) == tile;
 }
 
-bool movetile(BotTable& table, int seat, BoardPoint to, BoardPoint from)
+bool movetile(BotTable& table, Seat seat, BoardCell to, BoardCell from)
 {
     const BoardGrid& grid = table.grid();
-    const int tile = grid.at(from.col, from.row);
-    if (tile == kNoTile) return false;
-    table.swaptiles(msg::argumentText(msg::swaptilesRequest({seat, to.col, to.row, from.col, from.row})));
-    return grid.at(from.col, from.row) == kNoTile && grid.at(to.col, to.row) == tile;
+    const Tile tile = grid.at(from);
+    if (tile.none()) return false;
+    table.swaptiles(msg::argumentText(msg::swaptilesRequest({seat.number(), to.col, to.row, from.col, from.row})));
+    return grid.at(from).none() && grid.at(to) == tile;
 }
 
 } // namespace brixo

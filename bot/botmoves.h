@@ -10,19 +10,11 @@
 
 namespace brixo {
 
-// A board position; (0, 0) doubles as "nothing found" where the searches
-// report a point, since column 0 and row 0 never take part in play.
-struct BoardPoint {
-    int col = 0;
-    int row = 0;
-    bool operator==(const BoardPoint&) const = default;
-};
-
-// Commits the rack slot to this turn and lays its tile at (col, row). True
-// when the tile left the rack and lies on that cell.
-bool laytile(BotTable& table, BotTurn& turn, int slot, BoardPoint at);
+// Commits the rack slot to this turn and lays its tile at `at`. True when
+// the tile left the rack and lies on that cell.
+bool laytile(BotTable& table, BotTurn& turn, RackSlot slot, BoardCell at);
 
 // Moves the board tile at `from` to the empty cell `to`. True when it did.
-bool movetile(BotTable& table, int seat, BoardPoint to, BoardPoint from);
+bool movetile(BotTable& table, Seat seat, BoardCell to, BoardCell from);
 
 } // namespace brixo

@@ -19,10 +19,10 @@ public:
 
     virtual const BoardGrid& grid() const = 0;
     // The rack of seat 1..4; an empty rack for any other number.
-    virtual const Rack& rack(int seat) const = 0;
+    virtual const Rack& rack(Seat seat) const = 0;
     // The value the seat has laid from its rack this round; 0 while its
     // first lay-down is still to come.
-    virtual int laiddown(int seat) const = 0;
+    virtual int laiddown(Seat seat) const = 0;
     // The server's generator, so a fixed seed replays a whole game.
     virtual RandomSource& random() = 0;
 

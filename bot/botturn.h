@@ -13,15 +13,15 @@ namespace brixo {
 
 class BotTurn {
 public:
-    explicit BotTurn(int seat) : seat(seat) {}
+    explicit BotTurn(Seat seat) : seat(seat) {}
 
-    const int seat;
+    const Seat seat;
 
     // Rack slots 1..60 laid (or tried) this turn; the searches pass them by.
-    bool botused(int slot) const { return Rack::validSlot(slot) && m_used[slot - 1]; }
-    void use(int slot)
+    bool botused(RackSlot slot) const { return slot.valid() && m_used[slot.index()]; }
+    void use(RackSlot slot)
     {
-        if (Rack::validSlot(slot)) m_used[slot - 1] = true;
+        if (slot.valid()) m_used[slot.index()] = true;
     }
 
     // Colour index (1..5) of the tile the group search is considering; a

@@ -4,16 +4,15 @@
 #include "bot/groupsearch.h"
 #include "bot/runsearch.h"
 #include "model/setrules.h"
-#include "model/slottable.h"
 #include "net/catalogue.h"
 
 namespace brixo {
 
 // Every pass that answers true has laid at least one rack tile (a move the
 // server refused does not count), so the repetitions end with the rack.
-void computerplay(BotTable& table, int seat)
+void computerplay(BotTable& table, Seat seat)
 {
-    if (!isSeat(seat)) return;
+    if (!seat.valid()) return;
     BotTurn turn(seat);
 
     bool laid = false;
@@ -24,9 +23,9 @@ void computerplay(BotTable& table, int seat)
     // set) would hold the game until the turn clock ran out; drawing takes
     // the moves back at once instead.
     if (laid && boardok(table.grid()))
-        table.finish(msg::argumentText(msg::finish(seat)));
+        table.finish(msg::argumentText(msg::finish(seat.number())));
     else
-        table.drawcard(msg::argumentText(msg::drawcard(seat)));
+        table.drawcard(msg::argumentText(msg::drawcard(seat.number())));
 }
 
 } // namespace brixo

@@ -4,7 +4,6 @@
 #include "bot/botturn.h"
 #include "model/gameoptions.h"
 #include "model/setrules.h"
-#include "model/slottable.h"
 #include "net/catalogue.h"
 
 #include <algorithm>
@@ -102,21 +101,21 @@ ExpertDecision expertdecision(const BoardGrid& board, const Rack& rack, bool lai
     return decision;
 }
 
-void expertplay(BotTable& table, int seat)
+void expertplay(BotTable& table, Seat seat)
 {
-    if (!isSeat(seat)) return;
+    if (!seat.valid()) return;
     const ExpertDecision decision = expertdecision(table.grid(), table.rack(seat), table.laiddown(seat) > 0);
     bool played = decision.play.found;
     BotTurn turn(seat);
     for (const BoardMove& move : decision.layout.moves) {
         if (!played) break;
-        played = move.kind == BoardMove::Kind::Place ? laytile(table, turn, move.slot, move.to)
+        played = move.kind == BoardMove::Kind::Place ? laytile(table, turn, RackSlot(move.slot), move.to)
                                                       : movetile(table, seat, move.to, move.from);
     }
     // A refused move leaves the board as nobody planned it: drawing takes
     // the turn's moves back.
-    if (played && boardok(table.grid())) table.finish(msg::argumentText(msg::finish(seat)));
-    else table.drawcard(msg::argumentText(msg::drawcard(seat)));
+    if (played && boardok(table.grid())) table.finish(msg::argumentText(msg::finish(seat.number())));
+    else table.drawcard(msg::argumentText(msg::drawcard(seat.number())));
 }
 
 } // namespace brixo

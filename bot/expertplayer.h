@@ -30,6 +30,6 @@ ExpertDecision expertdecision(const BoardGrid& board, const Rack& rack, bool lai
 
 // One whole turn: the decision's moves, then finish; or a draw when there
 // is no play, or when a move was refused and the board is not valid.
-void expertplay(BotTable& table, int seat);
+void expertplay(BotTable& table, Seat seat);
 
 } // namespace brixo

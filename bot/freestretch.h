@@ -18,16 +18,16 @@ inline constexpr int kStretchDraws = 100;
 
 // For a new group: column x from 1 to 17, row y from 1 to 12, with the six
 // cells x..x+5 empty. Answers (x, y); the group is laid from x + 1.
-std::optional<BoardPoint> freestretch(const BoardGrid& grid, RandomSource& random);
+std::optional<BoardCell> freestretch(const BoardGrid& grid, RandomSource& random);
 
 // For a new run: column x from 1 to 18, row y from 1 to 12, with the six
 // cells x..x+5 empty (column 23 always is). Answers (x, y); the run is laid
 // at x + 2..x + 4.
-std::optional<BoardPoint> runstretch(const BoardGrid& grid, RandomSource& random);
+std::optional<BoardCell> runstretch(const BoardGrid& grid, RandomSource& random);
 
 // For moving a board run with its new tile: the width w is 5, 6 or 7; x
 // from w + 1 to 22, row y from 1 to 12, with the w + 1 cells x - w..x
 // empty. Answers (x, y); the moved run ends at x - 1.
-std::optional<BoardPoint> relocationstretch(const BoardGrid& grid, RandomSource& random, int width);
+std::optional<BoardCell> relocationstretch(const BoardGrid& grid, RandomSource& random, int width);
 
 } // namespace brixo

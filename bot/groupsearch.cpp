@@ -43,8 +43,8 @@ bool computermatches(BotTable& table, BotTurn& turn)
 {
     const Rack& rack = table.rack(turn.seat);
     bool moved = false;
-    for (int slot = 1; slot <= Rack::kSlots; ++slot) {
-        const int tile = rack.at(slot);
+    for (const RackSlot slot : RackSlot::all()) {
+        const int tile = rack.at(slot).code();
         if (!usable(tile) || turn.botused(slot)) continue;
         turn.colour = getsuit(tile);
         if (computermatch1(table, turn, slot) || computermatch2(table, turn, slot) ||
@@ -54,27 +54,27 @@ bool computermatches(BotTable& table, BotTurn& turn)
     return moved;
 }
 
-bool computermatch1(BotTable& table, BotTurn& turn, int slot)
+bool computermatch1(BotTable& table, BotTurn& turn, RackSlot slot)
 {
     const Rack& rack = table.rack(turn.seat);
-    const int tile = rack.at(slot);
+    const int tile = rack.at(slot).code();
     const int value = rulesnumber(tile);
     std::array<bool, 6> present{};
     present[getsuit(tile)] = true;
 
     // The first new colour found is the second tile; every later new colour
     // replaces the third, so with four colours the last one found is laid.
-    int second = 0;
-    int third = 0;
-    for (int j = 1; j <= Rack::kSlots; ++j) {
-        const int other = rack.at(j);
+    RackSlot second;
+    RackSlot third;
+    for (const RackSlot j : RackSlot::all()) {
+        const int other = rack.at(j).code();
         if (j == slot || !usable(other) || rulesnumber(other) != value) continue;
         const int colour = getsuit(other);
         if (present[colour]) continue;
         present[colour] = true;
-        (second == 0 ? second : third) = j;
+        (second.valid() ? third : second) = j;
     }
-    if (third == 0) return false;
+    if (!third.valid()) return false;
 
     const auto stretch = freestretch(table.grid(), table.random());
     if (!stretch) return false;
@@ -84,7 +84,7 @@ bool computermatch1(BotTable& table, BotTurn& turn, int slot)
     return true;
 }
 
-BoardPoint computertwoonboard(const BotTable& table, const BotTurn& turn, int value)
+BoardCell computertwoonboard(const BotTable& table, const BotTurn& turn, int value)
 {
     const BoardGrid& grid = table.grid();
     for (int row = 0; row < BoardGrid::kRows; ++row) {
@@ -98,11 +98,11 @@ BoardPoint computertwoonboard(const BotTable& table, const BotTurn& turn, int va
     return {};
 }
 
-bool computermatch2(BotTable& table, BotTurn& turn, int slot)
+bool computermatch2(BotTable& table, BotTurn& turn, RackSlot slot)
 {
     const BoardGrid& grid = table.grid();
-    const int value = rulesnumber(table.rack(turn.seat).at(slot));
-    const BoardPoint group = computertwoonboard(table, turn, value);
+    const int value = rulesnumber(table.rack(turn.seat).at(slot).code());
+    const BoardCell group = computertwoonboard(table, turn, value);
     // Column 0 and row 0 are outside the shown board: never extend there.
     if (group.col == 0 || group.row == 0) return false;
     const int row = group.row;
@@ -144,7 +144,7 @@ std::optional<BorrowedTile> computeroneonboard(BotTable& table, const BotTurn& t
             // tile after the stretch stays with its group.
             int setEnd = stretch->last;
             while (setEnd < kLastColumn && !grid.isEmpty(setEnd + 1, row)) ++setEnd;
-            const BoardPoint to{free->col + 1, free->row};
+            const BoardCell to{free->col + 1, free->row};
             if (!movetile(table, turn.seat, to, {col, row})) return std::nullopt;
             for (int m = col + 1; m <= setEnd; ++m)
                 if (!movetile(table, turn.seat, {m - 1, row}, {m, row})) break;
@@ -154,14 +154,14 @@ std::optional<BorrowedTile> computeroneonboard(BotTable& table, const BotTurn& t
     return std::nullopt;
 }
 
-bool computermatch3(BotTable& table, BotTurn& turn, int slot)
+bool computermatch3(BotTable& table, BotTurn& turn, RackSlot slot)
 {
     const Rack& rack = table.rack(turn.seat);
-    const int tile = rack.at(slot);
+    const int tile = rack.at(slot).code();
     const int value = rulesnumber(tile);
-    for (int j = 1; j <= Rack::kSlots; ++j) {
+    for (const RackSlot j : RackSlot::all()) {
         // The wild tile, whose number reads as 1, may pair with a 1.
-        const int partner = rack.at(j);
+        const int partner = rack.at(j).code();
         if (j == slot || partner == kNoTile || rulesnumber(partner) != value || getsuit(partner) == getsuit(tile))
             continue;
         const auto borrowed = computeroneonboard(table, turn, value, getsuit(partner));
@@ -181,6 +181,6 @@ bool computermatch3(BotTable& table, BotTurn& turn, int slot)
     return false;
 }
 
-bool computermatch4(BotTable&, BotTurn&, int) { return false; }
+bool computermatch4(BotTable&, BotTurn&, RackSlot) { return false; }
 
 } // namespace brixo

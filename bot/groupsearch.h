@@ -21,23 +21,24 @@ namespace brixo {
 bool computermatches(BotTable& table, BotTurn& turn);
 
 // Three (of four) colours of the slot's number from the rack, on a new place.
-bool computermatch1(BotTable& table, BotTurn& turn, int slot);
+bool computermatch1(BotTable& table, BotTurn& turn, RackSlot slot);
 // The slot's tile added to a board group of three that lacks its colour.
-bool computermatch2(BotTable& table, BotTurn& turn, int slot);
+bool computermatch2(BotTable& table, BotTurn& turn, RackSlot slot);
 // The slot's tile, a rack partner of its number, and a borrowed board tile.
-bool computermatch3(BotTable& table, BotTurn& turn, int slot);
+bool computermatch3(BotTable& table, BotTurn& turn, RackSlot slot);
 // Holds the place of a fourth strategy; never makes a move.
-bool computermatch4(BotTable& table, BotTurn& turn, int slot);
+bool computermatch4(BotTable& table, BotTurn& turn, RackSlot slot);
 
 // The first board stretch of `value` (rows 0 to 12) of at least three tiles
-// none of which has the turn's colour: its first cell, or (0, 0).
-BoardPoint computertwoonboard(const BotTable& table, const BotTurn& turn, int value);
+// none of which has the turn's colour: its first cell, or (0, 0) for none
+// (column 0 and row 0 never take part in play).
+BoardCell computertwoonboard(const BotTable& table, const BotTurn& turn, int value);
 
 // Where a borrowed board tile went, and the cell of its old group that the
 // move left free (where it can go back to keep that group whole).
 struct BorrowedTile {
-    BoardPoint at;
-    BoardPoint gap;
+    BoardCell at;
+    BoardCell gap;
 };
 
 // Takes a tile of `value` from a board group of four or more: the first of

@@ -15,9 +15,6 @@ constexpr int kFirstCol = 1;
 constexpr int kLastCol = BoardGrid::kColumns - 1;
 constexpr int kFirstRow = 1;
 constexpr int kLastRow = BoardGrid::kRows - 1;
-constexpr int kCells = BoardGrid::kColumns * BoardGrid::kRows;
-
-int cellIndex(int col, int row) { return col * BoardGrid::kRows + row; }
 
 std::vector<int> sorted(std::vector<int> tiles)
 {
@@ -196,7 +193,7 @@ public:
         for (std::size_t i = 0; i < seg.tiles.size(); ++i) {
             const int col = seg.col + int(i);
             m_final.set(col, seg.row, seg.tiles[i]);
-            m_claimed[std::size_t(cellIndex(col, seg.row))] = true;
+            m_claimed[BoardCell{col, seg.row}.index()] = true;
         }
     }
 
@@ -230,7 +227,7 @@ public:
     }
 
     const BoardGrid& finalBoard() const { return m_final; }
-    bool claimed(int col, int row) const { return m_claimed[std::size_t(cellIndex(col, row))]; }
+    bool claimed(int col, int row) const { return m_claimed[BoardCell{col, row}.index()]; }
 
 private:
     struct Candidate {
@@ -303,7 +300,7 @@ private:
         std::optional<Candidate> best;
         for (const auto& order : ordersOf(set)) {
             for (std::size_t i = 0; i < order.size(); ++i) {
-                for (const BoardPoint& at : m_cellsOf[std::size_t(order[i])]) {
+                for (const BoardCell& at : m_cellsOf[std::size_t(order[i])]) {
                     if (claimed(at.col, at.row)) continue;
                     const int start = at.col - int(i);
                     if (!fits(start, at.row, int(order.size()))) continue;
@@ -317,7 +314,7 @@ private:
 
     // The first room for a set of `length`: where no tile lies now, else
     // anywhere free of placed sets.
-    std::optional<BoardPoint> freeSpot(int length) const
+    std::optional<BoardCell> freeSpot(int length) const
     {
         for (const bool clear : {true, false}) {
             for (int row = kFirstRow; row <= kLastRow; ++row) {
@@ -325,7 +322,7 @@ private:
                     if (!fits(col, row, length)) continue;
                     bool empty = true;
                     for (int c = col - 1; c <= col + length && empty; ++c) empty = m_board.isEmpty(c, row);
-                    if (!clear || empty) return BoardPoint{col, row};
+                    if (!clear || empty) return BoardCell{col, row};
                 }
             }
         }
@@ -336,16 +333,16 @@ private:
     {
         for (std::size_t i = 0; i < tiles.size(); ++i) {
             const int x = col + int(i);
-            if (m_board.at(x, row) == tiles[i] && !claimed(x, row)) m_claimed[std::size_t(cellIndex(x, row))] = true;
+            if (m_board.at(x, row) == tiles[i] && !claimed(x, row)) m_claimed[BoardCell{x, row}.index()] = true;
             m_final.set(x, row, tiles[i]);
         }
     }
 
     const BoardGrid& m_board;
     const std::vector<Segment> m_segments;
-    std::array<std::vector<BoardPoint>, kHighestTile + 1> m_cellsOf; // board cells by tile
+    std::array<std::vector<BoardCell>, kHighestTile + 1> m_cellsOf; // board cells by tile
     BoardGrid m_final;
-    std::array<bool, kCells> m_claimed{};
+    BoardCellFlags m_claimed{};
 };
 
 // ---- the moves --------------------------------------------------------------------------
@@ -363,7 +360,7 @@ std::optional<std::vector<BoardMove>> schedule(const BoardGrid& board, const Pla
 {
     const BoardGrid& target = placer.finalBoard();
     // Board tiles free to move, by code.
-    std::array<std::vector<BoardPoint>, kHighestTile + 1> sources;
+    std::array<std::vector<BoardCell>, kHighestTile + 1> sources;
     for (int col = 0; col < BoardGrid::kColumns; ++col)
         for (int row = 0; row < BoardGrid::kRows; ++row)
             if (!board.isEmpty(col, row) && !placer.claimed(col, row))
@@ -374,12 +371,12 @@ std::optional<std::vector<BoardMove>> schedule(const BoardGrid& board, const Pla
 
     std::vector<Pending> shiftsToDo;
     std::vector<Pending> places;
-    std::array<bool, kCells> destination{};
+    BoardCellFlags destination{};
     for (int row = 0; row < BoardGrid::kRows; ++row) {
         for (int col = 0; col < BoardGrid::kColumns; ++col) {
             const int tile = target.at(col, row);
             if (tile == kNoTile || placer.claimed(col, row)) continue;
-            destination[std::size_t(cellIndex(col, row))] = true;
+            destination[BoardCell{col, row}.index()] = true;
             auto& from = sources[std::size_t(tile)];
             if (!from.empty()) {
                 BoardMove m{BoardMove::Kind::Shift, 0, from.front(), {col, row}};
@@ -436,11 +433,11 @@ std::optional<std::vector<BoardMove>> schedule(const BoardGrid& board, const Pla
             if (blocker) break;
         }
         if (!blocker) return std::nullopt;
-        std::optional<BoardPoint> park;
+        std::optional<BoardCell> park;
         for (int row = kFirstRow; row <= kLastRow && !park; ++row)
             for (int col = kFirstCol; col <= kLastCol && !park; ++col)
-                if (now.isEmpty(col, row) && !destination[std::size_t(cellIndex(col, row))] && target.isEmpty(col, row))
-                    park = BoardPoint{col, row};
+                if (now.isEmpty(col, row) && !destination[BoardCell{col, row}.index()] && target.isEmpty(col, row))
+                    park = BoardCell{col, row};
         if (!park) return std::nullopt;
         Pending parking{{BoardMove::Kind::Shift, 0, blocker->move.from, *park}};
         apply(parking);

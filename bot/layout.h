@@ -27,8 +27,8 @@ struct BoardMove {
     enum class Kind { Place, Shift };
     Kind kind = Kind::Place;
     int slot = 0;     // Place: the rack slot whose tile is laid
-    BoardPoint from;  // Shift: the cell the tile leaves
-    BoardPoint to;
+    BoardCell from;   // Shift: the cell the tile leaves
+    BoardCell to;
     bool operator==(const BoardMove&) const = default;
 };
 

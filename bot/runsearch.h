@@ -17,20 +17,20 @@ namespace brixo {
 // For the tile in `slot` (run number N, colour C): entry N is that slot;
 // every other entry 1..13 is the first later slot (slot + 1 to 60) holding
 // a non-wild tile of colour C with that run number that the turn has not
-// used, or 0. Earlier slots are not looked at. Entry 0 is unused.
-using PartnerTable = std::array<int, 14>;
-PartnerTable partnertable(const Rack& rack, const BotTurn& turn, int slot);
+// used, or none. Earlier slots are not looked at. Entry 0 is unused.
+using PartnerTable = std::array<RackSlot, 14>;
+PartnerTable partnertable(const Rack& rack, const BotTurn& turn, RackSlot slot);
 
 // One pass over the rack, slots 1 to 60. True if any run move was made.
 bool computerruns(BotTable& table, BotTurn& turn);
 
 // A run of three from the rack (patterns a, b, c).
-bool computerrun1(BotTable& table, BotTurn& turn, int slot);
+bool computerrun1(BotTable& table, BotTurn& turn, RackSlot slot);
 // The slot's tile added to a board run of its colour: at the upper end, or
 // failing that at the lower end; the run moves to a free place with the
 // tile when there is no room beside it.
-bool computerrun2(BotTable& table, BotTurn& turn, int slot);
+bool computerrun2(BotTable& table, BotTurn& turn, RackSlot slot);
 // Patterns a, b, c once more, then two tiles with the wild tile (d, e).
-bool computerrun3(BotTable& table, BotTurn& turn, int slot);
+bool computerrun3(BotTable& table, BotTurn& turn, RackSlot slot);
 
 } // namespace brixo

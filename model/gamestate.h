@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/gameoptions.h"
+#include "model/places.h"
 
 #include <vector>
 
@@ -18,7 +19,7 @@ struct LaidTile {
 enum class ClockPhase { Turn = 1, BetweenRounds = 2, Grace = 3 };
 
 struct GameState {
-    int currentseat = 0;           // 1..4; 0 before the first turn; never reset
+    Seat currentseat;              // 1..4; none before the first turn; never reset
     int turnclock = 0;             // seconds left in the current phase
     ClockPhase phase = ClockPhase::Turn;
     std::vector<LaidTile> turnlog; // tiles laid from the rack this turn, in order

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstddef>
+#include <iosfwd>
 
 namespace brixo {
 
@@ -33,6 +34,9 @@ public:
     constexpr std::size_t index() const { return static_cast<std::size_t>(m_number - First); }
 
     friend constexpr bool operator==(Numbered, Numbered) = default;
+    // Ordered with < alone, not <=>: <compare> brings in <concepts>, which
+    // Qt 6.4's moc cannot read, and every window header includes this one.
+    friend constexpr bool operator<(Numbered a, Numbered b) { return a.m_number < b.m_number; }
 
     // Every number of the range in order, for loops over all of them.
     static constexpr std::array<Numbered, kCount> all()
@@ -82,6 +86,7 @@ public:
     constexpr bool known() const { return m_code >= 0 && m_code <= kHighest; }
 
     friend constexpr bool operator==(Tile, Tile) = default;
+    friend constexpr bool operator<(Tile a, Tile b) { return a.m_code < b.m_code; }
 
 private:
     int m_code = 0;
@@ -103,6 +108,13 @@ struct BoardCell {
 
     friend constexpr bool operator==(BoardCell, BoardCell) = default;
 };
+
+// Each writes its number (a cell as "(col, row)"), so that test failures
+// and logs read plainly.
+template <class Kind, int First, int Last>
+std::ostream& operator<<(std::ostream& out, Numbered<Kind, First, Last> number);
+std::ostream& operator<<(std::ostream& out, Tile tile);
+std::ostream& operator<<(std::ostream& out, BoardCell cell);
 
 // One flag per cell of the board.
 using BoardCellFlags = std::array<bool, static_cast<std::size_t>(kBoardColumns * kBoardRows)>;

@@ -26,7 +26,7 @@ struct TPlayerRecord {
     bool loggedin = false;           // its connection has logged in (once only)
     ConnectionId sock = kNoConnection; // the connection messages for this record go out on
     int score = 0;                   // game score, carried from round to round
-    int partner = 0;                 // team partner seat (1<->3, 2<->4)
+    Seat partner;                    // team partner seat (1<->3, 2<->4)
     bool watching = false;           // the owner just watches; the computer plays the seat
     std::string computername;        // shown when no person holds the seat (at most 6 chars)
     bool plays = false;              // takes part in the current round

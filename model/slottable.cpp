@@ -18,7 +18,7 @@ SlotTable::SlotTable()
 {
     for (int n = 1; n <= kRecords; ++n) {
         m_records[n - 1].computername = defaultComputerName(n);
-        m_records[n - 1].partner = partnerOf(n);
+        m_records[n - 1].partner = Seat(partnerOf(n));
     }
 }
 

@@ -7,13 +7,13 @@
 
 namespace brixo {
 
-void TServer::receivedlogininfo(int slot, std::string_view body)
+void TServer::receivedlogininfo(Slot slot, std::string_view body)
 {
     const auto login = msg::parseLogininfo(body);
     if (!login) return;
     // A player coming back to the game gets the seat kept for them.
-    const int kept = seatKeptFor(cleanName(login->name, slot));
-    if (kept != 0 && kept != slot) {
+    const Seat kept = seatKeptFor(cleanName(login->name, slot.number()));
+    if (kept.valid() && slotOf(kept) != slot) {
         returnToSeat(slot, kept);
         return;
     }
@@ -22,20 +22,22 @@ void TServer::receivedlogininfo(int slot, std::string_view body)
     record.loggedin = true;
     record.keptFor.clear();
 
-    broadcast(msg::newplayerinfo(slot, record.name));
+    broadcast(msg::newplayerinfo(slot.number(), record.name));
     // A seat set to just watch while nobody held it plays again for the
     // person who sits down.
-    if (isSeat(slot) && record.watching) {
+    if (seatOf(slot).valid() && record.watching) {
         record.watching = false;
-        broadcast(msg::justwatching(slot, "2"));
+        broadcast(msg::justwatching(slot.number(), "2"));
     }
-    for (int other = 1; other <= m_slots.playercount; ++other)
+    for (int n = 1; n <= m_slots.playercount; ++n) {
+        const Slot other(n);
         if (other != slot && m_slots[other].connected)
-            sendTo(slot, msg::existingplayers(other, m_slots[other].name));
+            sendTo(slot, msg::existingplayers(n, m_slots[other].name));
+    }
 
     // A different version is reported to both sides and otherwise allowed.
     if (login->version != msg::kVersion) {
-        sendTo(1, msg::havewrongversion(record.name));
+        sendTo(kHostSlot, msg::havewrongversion(record.name));
         sendTo(slot, msg::wrongversion());
     }
     // A person who sits down where a computer turn still waits on its delay
@@ -43,38 +45,38 @@ void TServer::receivedlogininfo(int slot, std::string_view body)
     // so every table, the newcomer's included, shows it on the same full
     // clock.
     const bool takesTurn =
-        slot == m_state.currentseat && turnRunning() && m_computerTimerArmed && !record.computerDriven();
+        seatOf(slot) == m_state.currentseat && turnRunning() && m_computerTimerArmed && !record.computerDriven();
     if (m_state.gamerunning) catchUp(slot, !takesTurn);
     if (takesTurn) announceTurn();
 }
 
-std::string TServer::uniqueName(std::string_view raw, int slot) const
+std::string TServer::uniqueName(std::string_view raw, Slot slot) const
 {
-    const std::string base = cleanName(raw, slot);
+    const std::string base = cleanName(raw, slot.number());
     const auto taken = [&](const std::string& name) {
-        for (int other = 1; other <= kMaxSlots; ++other)
+        for (const Slot other : Slot::all())
             if (other != slot && m_slots[other].loggedin && sameIgnoringCase(m_slots[other].name, name)) return true;
         return false;
     };
     std::string name = base;
     for (int n = 2; taken(name); ++n) {
         const std::string number = std::to_string(n);
-        name = cleanName(base.substr(0, std::max<std::size_t>(1, kNameLength - number.size())), slot) + number;
+        name = cleanName(base.substr(0, std::max<std::size_t>(1, kNameLength - number.size())), slot.number()) + number;
     }
     return name;
 }
 
-int TServer::seatKeptFor(const std::string& name) const
+Seat TServer::seatKeptFor(const std::string& name) const
 {
-    if (!m_state.gamerunning) return 0;
-    for (int seat = 1; seat <= kSeats; ++seat)
+    if (!m_state.gamerunning) return Seat();
+    for (const Seat seat : Seat::all())
         if (!m_slots[seat].keptFor.empty() && sameIgnoringCase(m_slots[seat].keptFor, name)) return seat;
-    return 0;
+    return Seat();
 }
 
 // The table learns its new slot as it learned its first: it is asked to log
 // in from there, and only that login is announced.
-void TServer::returnToSeat(int from, int seat)
+void TServer::returnToSeat(Slot from, Seat seat)
 {
     const ConnectionId connection = m_slots[from].sock;
     dropUnannounced(from);
@@ -82,7 +84,7 @@ void TServer::returnToSeat(int from, int seat)
     record.connected = true;
     record.sock = connection;
     record.loggedin = false;
-    sendTo(seat, msg::sendlogininfo(seat));
+    sendTo(seat, msg::sendlogininfo(seat.number()));
 }
 
 // Brings a table that logs in during a game up to date: options, scores and
@@ -90,18 +92,18 @@ void TServer::returnToSeat(int from, int seat)
 // the turn that runs as every other table was told it (only the table's
 // clock starts afresh): the seat, its clock and, for a player back at its
 // own turn, the turn's controls. Between rounds no turn runs.
-void TServer::catchUp(int slot, bool tellTurn)
+void TServer::catchUp(Slot slot, bool tellTurn)
 {
     msg::LoadStats stats;
-    stats.slot = slot;
-    stats.turnseat = turnRunning() ? m_state.currentseat : 0;
+    stats.slot = slot.number();
+    stats.turnseat = turnRunning() ? m_state.currentseat.number() : 0;
     stats.playto = m_state.playto;
     stats.turntime = m_state.turntime;
     stats.penalty = m_state.timepenalty;
     stats.team = m_state.teamgame;
-    for (int seat = 1; seat <= kSeats; ++seat) {
+    for (const Seat seat : Seat::all()) {
         const TPlayerRecord& r = m_slots[seat];
-        stats.seats.push_back({seat, r.score, r.tilecount(), r.watching, !r.plays});
+        stats.seats.push_back({seat.number(), r.score, r.tilecount(), r.watching, !r.plays});
     }
     sendTo(slot, msg::loadstats(stats));
 
@@ -110,11 +112,11 @@ void TServer::catchUp(int slot, bool tellTurn)
         for (int col = 0; col < BoardGrid::kColumns; ++col)
             for (int row = 0; row < BoardGrid::kRows; ++row)
                 if (const int tile = m_grid.at(col, row)) cells.push_back({col, row, tile});
-        sendTo(slot, msg::loadboard(slot, cells));
+        sendTo(slot, msg::loadboard(slot.number(), cells));
     }
 
-    const TPlayerRecord* seat = m_slots.seat(slot);
-    if (seat && seat->plays && seat->tilecount() > 0) sendTo(slot, msg::yourtiles(slot, seat->rack.items()));
+    const TPlayerRecord* seat = m_slots.seat(seatOf(slot));
+    if (seat && seat->plays && seat->tilecount() > 0) sendTo(slot, msg::yourtiles(slot.number(), seat->rack.items()));
     if (tellTurn && turnRunning()) sendTo(slot, msg::nextplayer(currentTurn()));
     // After the turn, which would start the table's clock.
     if (m_state.paused) sendTo(slot, msg::gamepause(1));
@@ -124,13 +126,14 @@ void TServer::catchUp(int slot, bool tellTurn)
 // and the seat keeps its rack and score so that the computer plays it on.
 // If it was that seat's turn, the computer takes the turn at once, except
 // for seat 1 unless so set, whose turn then runs out on the clock.
-void TServer::departure(int slot, bool kept)
+void TServer::departure(Slot slot, bool kept)
 {
     TPlayerRecord& record = m_slots[slot];
-    for (int other = 1; other <= m_slots.playercount; ++other)
-        if (other != slot) sendTo(other, msg::playerdisconnected(slot, record.name));
+    for (int n = 1; n <= m_slots.playercount; ++n)
+        if (Slot(n) != slot) sendTo(Slot(n), msg::playerdisconnected(slot.number(), record.name));
+    const Seat seat = seatOf(slot);
     // During a game the seat waits for its player to come back.
-    if (kept && m_state.gamerunning && isSeat(slot) && !record.name.empty()) record.keptFor = record.name;
+    if (kept && m_state.gamerunning && seat.valid() && !record.name.empty()) record.keptFor = record.name;
     record.connected = false;
     record.sock = kNoConnection;
     record.loggedin = false;
@@ -139,15 +142,15 @@ void TServer::departure(int slot, bool kept)
     record.watching = false;
     // Only seat 1 and the turn seat may lift a pause: when one of them
     // leaves, the pause ends so the game cannot stand still for ever.
-    if (m_state.paused && (slot == 1 || slot == m_state.currentseat)) liftPause();
-    const bool takesOver = slot != 1 || m_computerTakesSeatOne;
-    if (takesOver && slot == m_state.currentseat && turnRunning()) computerTakesOver(slot);
+    if (m_state.paused && (slot == kHostSlot || seat == m_state.currentseat)) liftPause();
+    const bool takesOver = slot != kHostSlot || m_computerTakesSeatOne;
+    if (takesOver && seat == m_state.currentseat && turnRunning()) computerTakesOver(seat);
 }
 
 // The computer starts the turn afresh: what the person left half done goes
 // back to the rack first, so the computer never finishes on a board it did
 // not lay out.
-void TServer::computerTakesOver(int seat)
+void TServer::computerTakesOver(Seat seat)
 {
     undo(seat);
     playcomputer(seat);
@@ -155,12 +158,12 @@ void TServer::computerTakesOver(int seat)
 
 void TServer::kickhim(std::string_view body)
 {
-    if (const auto kick = msg::parseKickhim(body)) disconnectsock(kick->target);
+    if (const auto kick = msg::parseKickhim(body)) disconnectsock(Slot(kick->target));
 }
 
-void TServer::disconnectsock(int slot)
+void TServer::disconnectsock(Slot slot)
 {
-    if (!isSlot(slot) || !m_slots[slot].connected) return;
+    if (!slot.valid() || !m_slots[slot].connected) return;
     const ConnectionId connection = m_slots[slot].sock;
     // A player who was removed has no seat kept for them.
     departure(slot, false);
@@ -170,24 +173,26 @@ void TServer::disconnectsock(int slot)
 void TServer::justwatch(std::string_view body)
 {
     const auto request = msg::parseJustwatch(body);
-    if (!request || !isSeat(request->seat)) return;
-    TPlayerRecord& seat = m_slots[request->seat];
+    if (!request) return;
+    const Seat seat(request->seat);
+    if (!seat.valid()) return;
+    TPlayerRecord& record = m_slots[seat];
     if (request->mode == "2") {
-        seat.watching = false;
-        broadcast(msg::justwatching(request->seat, "2"));
+        record.watching = false;
+        broadcast(msg::justwatching(seat.number(), "2"));
     } else if (request->mode == "1" && m_state.gamerunning) {
-        seat.watching = true;
-        broadcast(msg::justwatching(request->seat, "1"));
-        if (request->seat == m_state.currentseat && turnRunning()) computerTakesOver(request->seat);
+        record.watching = true;
+        broadcast(msg::justwatching(seat.number(), "1"));
+        if (seat == m_state.currentseat && turnRunning()) computerTakesOver(seat);
     }
 }
 
-void TServer::chat(int slot, std::string_view body)
+void TServer::chat(Slot slot, std::string_view body)
 {
     if (const auto line = msg::parseSlotText(body)) broadcast(msg::chatRelay(m_slots[slot].name, line->text));
 }
 
-void TServer::action(int slot, std::string_view body)
+void TServer::action(Slot slot, std::string_view body)
 {
     if (const auto line = msg::parseSlotText(body)) broadcast(msg::actionRelay(m_slots[slot].name, line->text));
 }

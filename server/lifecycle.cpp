@@ -5,6 +5,7 @@
 #include "net/catalogue.h"
 
 #include <algorithm>
+#include <array>
 
 namespace brixo {
 
@@ -33,13 +34,13 @@ void TServer::startgame(std::string_view body)
     // The game is announced as the host's: whatever name the message
     // carries, it is relayed with the name slot 1 logged in with.
     msg::StartGame relay = *request;
-    relay.name = m_slots[1].name;
+    relay.name = m_slots[kHostSlot].name;
     relay.playto = m_state.playto;
     relay.turntime = m_state.turntime;
     relay.tilestostart = m_state.tilestostart;
     broadcast(msg::startgame(relay));
 
-    for (int seat = 1; seat <= kSeats; ++seat) {
+    for (const Seat seat : Seat::all()) {
         TPlayerRecord& r = m_slots[seat];
         r.score = 0;
         r.watching = false;
@@ -53,9 +54,9 @@ void TServer::startgame(std::string_view body)
 // alone has an opponent; a team game always has all four.
 void TServer::setPlaysFlags()
 {
-    for (int seat = 1; seat <= kSeats; ++seat) {
+    for (const Seat seat : Seat::all()) {
         TPlayerRecord& r = m_slots[seat];
-        r.plays = r.connected || seat == 2 || m_state.teamgame;
+        r.plays = r.connected || seat == Seat(2) || m_state.teamgame;
     }
 }
 
@@ -64,14 +65,14 @@ void TServer::setPlaysFlags()
 int TServer::dealSeats() const
 {
     int seats = 2;
-    for (int seat = 3; seat <= kSeats; ++seat)
+    for (const Seat seat : {Seat(3), Seat(4)})
         if (m_slots[seat].connected || m_state.teamgame) ++seats;
     return seats;
 }
 
 void TServer::startround()
 {
-    for (int seat = 1; seat <= kSeats; ++seat) {
+    for (const Seat seat : Seat::all()) {
         TPlayerRecord& r = m_slots[seat];
         r.rack.clear();
         r.laiddown = 0;
@@ -81,7 +82,9 @@ void TServer::startround()
     setPlaysFlags();
     m_grid.clear();
     m_snapshot.clear();
-    broadcast(msg::startround({m_slots[1].score, m_slots[2].score, m_slots[3].score, m_slots[4].score}));
+    std::array<int, kSeats> scores{};
+    for (const Seat seat : Seat::all()) scores[seat.index()] = m_slots[seat].score;
+    broadcast(msg::startround(scores));
     m_state.turnlog.clear();
     m_pool.shuffletiles(m_random);
     givetiles();
@@ -93,21 +96,21 @@ void TServer::startround()
 void TServer::givetiles()
 {
     m_state.tilestostart = cappedTilesToStart(m_state.tilestostart, dealSeats());
-    for (int seat = 1; seat <= kSeats; ++seat) m_slots[seat].rack.clear();
+    for (const Seat seat : Seat::all()) m_slots[seat].rack.clear();
     for (int slot = 1; slot <= m_state.tilestostart; ++slot)
-        for (int seat = 1; seat <= kSeats; ++seat)
+        for (const Seat seat : Seat::all())
             if (m_slots[seat].plays) m_slots[seat].rack.set(slot, m_pool.take());
-    for (int seat = 1; seat <= kSeats; ++seat)
-        if (m_slots[seat].connected) sendTo(seat, msg::yourtiles(seat, m_slots[seat].rack.items()));
+    for (const Seat seat : Seat::all())
+        if (m_slots[seat].connected) sendTo(seat, msg::yourtiles(seat.number(), m_slots[seat].rack.items()));
 }
 
 // The turn goes to the next playing seat after the last one, so the order
 // carries on across rounds and games.
 void TServer::findplayer()
 {
-    int seat = m_state.currentseat;
+    Seat seat = m_state.currentseat;
     for (int tries = 0; tries < kSeats; ++tries) {
-        seat = seat % kSeats + 1;
+        seat = seatAfter(seat);
         if (m_slots[seat].plays) break;
     }
     if (!m_slots[seat].plays) return; // nobody plays: no turn to give
@@ -131,9 +134,10 @@ void TServer::announceTurn()
 msg::NextPlayer TServer::currentTurn() const
 {
     msg::NextPlayer next;
-    next.turnseat = m_state.currentseat;
+    next.turnseat = m_state.currentseat.number();
     next.tilesleft = m_pool.tilesLeft();
-    for (int s = 1; s <= kSeats; ++s) next.seats.push_back({s, m_slots[s].score, m_slots[s].tilecount()});
+    for (const Seat seat : Seat::all())
+        next.seats.push_back({seat.number(), m_slots[seat].score, m_slots[seat].tilecount()});
     return next;
 }
 
@@ -170,9 +174,9 @@ void TServer::stopClock()
 
 // The turn ran out: its moves are taken back, the seat draws (three with the
 // time penalty) and the turn passes.
-void TServer::timeup(int seat)
+void TServer::timeup(Seat seat)
 {
-    if (!m_state.gamerunning || !isSeat(seat)) return;
+    if (!m_state.gamerunning || !seat.valid()) return;
     stopClock();
     drawInstead(seat, m_state.timepenalty ? 3 : 1);
 }
@@ -183,7 +187,8 @@ void TServer::pause(std::string_view body)
 {
     const auto request = msg::parsePause(body);
     if (!request) return;
-    if (request->seat != 1 && request->seat != m_state.currentseat) return;
+    const Seat seat(request->seat);
+    if (seat != seatOf(kHostSlot) && seat != m_state.currentseat) return;
     if (!m_state.gamerunning || m_state.phase != ClockPhase::Turn) return;
     if (request->mode == 1 && !m_state.paused) {
         m_state.paused = true;
@@ -212,7 +217,7 @@ void TServer::liftPause()
 
 void TServer::forgetKeptSeats()
 {
-    for (int seat = 1; seat <= kSeats; ++seat) m_slots[seat].keptFor.clear();
+    for (const Seat seat : Seat::all()) m_slots[seat].keptFor.clear();
 }
 
 } // namespace brixo

@@ -13,17 +13,19 @@ void TServer::placemytile(std::string_view body)
 {
     const auto move = msg::parsePlacemytile(body);
     if (!move) return;
-    const int seat = movingSeat(move->seat);
-    if (!seat || !Rack::validSlot(move->rackslot) || !BoardGrid::inside(move->col, move->row)) return;
+    const Seat seat = movingSeat(move->seat);
+    const RackSlot slot(move->rackslot);
+    const BoardCell cell{move->col, move->row};
+    if (!seat.valid() || !slot.valid() || !cell.inside()) return;
     TPlayerRecord& record = m_slots[seat];
-    const int tile = record.rack.at(move->rackslot);
-    if (tile == kNoTile || !m_grid.isEmpty(move->col, move->row)) return;
+    const Tile tile = record.rack.at(slot);
+    if (tile.none() || !m_grid.isEmpty(cell)) return;
 
-    m_grid.set(move->col, move->row, tile);
-    m_state.turnlog.push_back({move->rackslot, tile});
-    record.rack.set(move->rackslot, kNoTile);
-    broadcast(msg::placehistile({seat, tile, move->col, move->row}));
-    sendTo(seat, msg::freecard(seat, move->rackslot));
+    m_grid.set(cell, tile);
+    m_state.turnlog.push_back({slot.number(), tile.code()});
+    record.rack.set(slot, Tile());
+    broadcast(msg::placehistile({seat.number(), tile.code(), cell.col, cell.row}));
+    sendTo(seat, msg::freecard(seat.number(), slot.number()));
 }
 
 // Any board tile may be moved to an empty cell, including tiles that were
@@ -32,15 +34,16 @@ void TServer::swaptiles(std::string_view body)
 {
     const auto move = msg::parseSwaptilesRequest(body);
     if (!move) return;
-    const int seat = movingSeat(move->seat);
-    if (!seat || !BoardGrid::inside(move->tocol, move->torow) || !BoardGrid::inside(move->fromcol, move->fromrow))
-        return;
-    const int tile = m_grid.at(move->fromcol, move->fromrow);
-    if (tile == kNoTile || !m_grid.isEmpty(move->tocol, move->torow)) return;
+    const Seat seat = movingSeat(move->seat);
+    const BoardCell to{move->tocol, move->torow};
+    const BoardCell from{move->fromcol, move->fromrow};
+    if (!seat.valid() || !to.inside() || !from.inside()) return;
+    const Tile tile = m_grid.at(from);
+    if (tile.none() || !m_grid.isEmpty(to)) return;
 
-    m_grid.set(move->tocol, move->torow, tile);
-    m_grid.set(move->fromcol, move->fromrow, kNoTile);
-    broadcast(msg::swaptilesNotice({seat, move->tocol, move->torow, move->fromcol, move->fromrow, tile}));
+    m_grid.set(to, tile);
+    m_grid.set(from, Tile());
+    broadcast(msg::swaptilesNotice({seat.number(), to.col, to.row, from.col, from.row, tile.code()}));
 }
 
 // The tile is matched by its code: the first tile of that code laid this
@@ -51,9 +54,10 @@ void TServer::replacetile(std::string_view body)
 {
     const auto move = msg::parseReplacetile(body);
     if (!move) return;
-    const int seat = movingSeat(move->seat);
-    if (!seat || m_state.turnlog.empty() || !BoardGrid::inside(move->col, move->row)) return;
-    const int tile = m_grid.at(move->col, move->row);
+    const Seat seat = movingSeat(move->seat);
+    const BoardCell cell{move->col, move->row};
+    if (!seat.valid() || m_state.turnlog.empty() || !cell.inside()) return;
+    const int tile = m_grid.at(cell).code();
     if (tile == kNoTile) return;
 
     auto& log = m_state.turnlog;
@@ -62,10 +66,10 @@ void TServer::replacetile(std::string_view body)
         const int slot = entry->slot;
         log.erase(entry);
         m_slots[seat].rack.set(slot, tile);
-        m_grid.set(move->col, move->row, kNoTile);
-        sendTo(seat, msg::nouse(seat));
-        sendTo(seat, msg::yourtiles(seat, {{slot, tile}}));
-        broadcast(msg::removetile(move->col, move->row));
+        m_grid.set(cell, Tile());
+        sendTo(seat, msg::nouse(seat.number()));
+        sendTo(seat, msg::yourtiles(seat.number(), {{slot, tile}}));
+        broadcast(msg::removetile(cell.col, cell.row));
         return;
     }
 }
@@ -74,12 +78,12 @@ void TServer::undothem(std::string_view body)
 {
     const auto request = msg::parseSeatOnly(body);
     if (!request) return;
-    if (const int seat = movingSeat(request->seat)) undo(seat);
+    if (const Seat seat = movingSeat(request->seat); seat.valid()) undo(seat);
 }
 
 // Puts the board back as it stood when the turn began and the turn's tiles
 // back into their rack slots.
-void TServer::undo(int seat)
+void TServer::undo(Seat seat)
 {
     std::vector<Cell> restored;
     for (int col = 0; col < BoardGrid::kColumns; ++col) {
@@ -90,20 +94,20 @@ void TServer::undo(int seat)
             m_grid.set(col, row, before);
         }
     }
-    if (!restored.empty()) broadcast(msg::undothemNotice(seat, restored));
+    if (!restored.empty()) broadcast(msg::undothemNotice(seat.number(), restored));
     clearusingstring(seat);
 }
 
-void TServer::clearusingstring(int seat)
+void TServer::clearusingstring(Seat seat)
 {
-    if (m_state.turnlog.empty() || !isSeat(seat)) return;
+    if (m_state.turnlog.empty() || !seat.valid()) return;
     std::vector<RackItem> returned;
     for (const LaidTile& laid : m_state.turnlog) {
         m_slots[seat].rack.set(laid.slot, laid.tile);
         returned.push_back({laid.slot, laid.tile});
     }
     m_state.turnlog.clear();
-    sendTo(seat, msg::yourtiles(seat, returned));
+    sendTo(seat, msg::yourtiles(seat.number(), returned));
 }
 
 } // namespace brixo

@@ -5,33 +5,30 @@
 
 namespace brixo {
 
-namespace {
-constexpr int kRoundPauseSeconds = 20;
-} // namespace
-
-// `seat` went out, or is 0 when the round ended with the pool spent. Each
-// seat's points end up holding what the settlement added to or took from
-// its score.
-void TServer::endround(int seat)
+// Each seat's points end up holding what the settlement added to or took
+// from its score.
+void TServer::endround(Seat seat)
 {
     stopClock();
     stopComputerTimer();
     endPause();
-    for (int s = 1; s <= kSeats; ++s) m_slots[s].points = s == seat ? 0 : m_slots[s].rack.value();
+    for (const Seat s : Seat::all()) m_slots[s].points = s == seat ? 0 : m_slots[s].rack.value();
 
     if (m_state.teamgame) {
         // Green is seats 1 and 3, Brown 2 and 4; the settlement is worked on
         // seats 1 and 2 and copied to their partners.
-        const int green = m_slots[1].points + m_slots[3].points;
-        const int brown = m_slots[2].points + m_slots[4].points;
-        TPlayerRecord& first = m_slots[1];
-        TPlayerRecord& second = m_slots[2];
-        if (seat == 1 || seat == 3) {
+        TPlayerRecord& first = m_slots[Seat(1)];
+        TPlayerRecord& second = m_slots[Seat(2)];
+        TPlayerRecord& third = m_slots[Seat(3)];
+        TPlayerRecord& fourth = m_slots[Seat(4)];
+        const int green = first.points + third.points;
+        const int brown = second.points + fourth.points;
+        if (seat == Seat(1) || seat == Seat(3)) {
             first.score += brown;
             second.score -= brown;
             first.points = brown;
             second.points = -brown;
-        } else if (seat == 2 || seat == 4) {
+        } else if (seat == Seat(2) || seat == Seat(4)) {
             second.score += green;
             first.score -= green;
             second.points = green;
@@ -42,31 +39,31 @@ void TServer::endround(int seat)
             first.points = -green;
             second.points = -brown;
         }
-        m_slots[3].score = first.score;
-        m_slots[3].points = first.points;
-        m_slots[4].score = second.score;
-        m_slots[4].points = second.points;
+        third.score = first.score;
+        third.points = first.points;
+        fourth.score = second.score;
+        fourth.points = second.points;
     } else {
         int gain = 0;
-        for (int s = 1; s <= kSeats; ++s) {
+        for (const Seat s : Seat::all()) {
             if (s == seat) continue;
             m_slots[s].score -= m_slots[s].points;
             gain += m_slots[s].points;
             m_slots[s].points = -m_slots[s].points;
         }
-        if (isSeat(seat)) {
+        if (seat.valid()) {
             m_slots[seat].score += gain;
             m_slots[seat].points = gain;
         }
     }
 
     msg::EndRound result;
-    result.winner = seat;
-    for (int s = 1; s <= kSeats; ++s)
-        result.seats.push_back({s, m_slots[s].score, m_slots[s].points, m_slots[s].tilecount()});
+    result.winner = seat.number();
+    for (const Seat s : Seat::all())
+        result.seats.push_back({s.number(), m_slots[s].score, m_slots[s].points, m_slots[s].tilecount()});
     broadcast(msg::endround(result));
 
-    if (!checkforwin()) startClock(ClockPhase::BetweenRounds, kRoundPauseSeconds);
+    if (!checkforwin()) startClock(ClockPhase::BetweenRounds, m_roundPauseSeconds);
 }
 
 // Once the score of a seat that plays reaches the play-to score, the highest
@@ -75,18 +72,18 @@ void TServer::endround(int seat)
 // and must not win with it.
 bool TServer::checkforwin()
 {
-    int best = 0;
+    Seat best;
     bool reached = false;
-    for (int s = 1; s <= kSeats; ++s) {
+    for (const Seat s : Seat::all()) {
         if (!m_slots[s].plays) continue;
         if (m_slots[s].score >= m_state.playto) reached = true;
-        if (best == 0 || m_slots[s].score > m_slots[best].score) best = s;
+        if (!best.valid() || m_slots[s].score > m_slots[best].score) best = s;
     }
     if (!reached) return false;
     if (m_state.teamgame) {
-        if (m_slots[1].score == m_slots[2].score) return false;
+        if (m_slots[Seat(1)].score == m_slots[Seat(2)].score) return false;
     } else {
-        for (int s = 1; s <= kSeats; ++s)
+        for (const Seat s : Seat::all())
             if (s != best && m_slots[s].plays && m_slots[s].score == m_slots[best].score) return false;
     }
 
@@ -98,13 +95,13 @@ bool TServer::checkforwin()
 
 // A seat no person holds goes by its computer name; seat 1 has none and goes
 // by the name of the person who last held it, or else by its number.
-std::string TServer::winnerName(int seat) const
+std::string TServer::winnerName(Seat seat) const
 {
-    if (m_state.teamgame) return seat == 1 || seat == 3 ? "The Green Team" : "The Brown Team";
+    if (m_state.teamgame) return seat == Seat(1) || seat == Seat(3) ? "The Green Team" : "The Brown Team";
     const TPlayerRecord& record = m_slots[seat];
     for (const std::string* name : {&record.name, &record.computername, &record.lastname})
         if (!name->empty()) return *name;
-    return "Seat " + std::to_string(seat);
+    return "Seat " + std::to_string(seat.number());
 }
 
 } // namespace brixo

@@ -23,32 +23,32 @@ std::optional<int> leadingNumber(std::string_view args)
 
 TServer::TServer(ServerHost& host, RandomSource& random) : m_host(host), m_random(random) {}
 
-const Rack& TServer::rack(int seat) const
+const Rack& TServer::rack(Seat seat) const
 {
     static const Rack none;
     const TPlayerRecord* record = m_slots.seat(seat);
     return record ? record->rack : none;
 }
 
-int TServer::laiddown(int seat) const
+int TServer::laiddown(Seat seat) const
 {
     const TPlayerRecord* record = m_slots.seat(seat);
     return record ? record->laiddown : 0;
 }
 
-void TServer::playcomputer(int seat)
+void TServer::playcomputer(Seat seat)
 {
     playcomputerturn(*this, seat, m_host.botLevel(seat));
 }
 
 bool TServer::turnRunning() const
 {
-    return m_state.gamerunning && m_state.phase != ClockPhase::BetweenRounds && isSeat(m_state.currentseat);
+    return m_state.gamerunning && m_state.phase != ClockPhase::BetweenRounds && m_state.currentseat.valid();
 }
 
-int TServer::movingSeat(int seat) const
+Seat TServer::movingSeat(int named) const
 {
-    return turnRunning() && seat == m_state.currentseat ? seat : 0;
+    return turnRunning() && named == m_state.currentseat.number() ? m_state.currentseat : Seat();
 }
 
 // ---- inputs ---------------------------------------------------------------
@@ -77,31 +77,32 @@ void TServer::message(ConnectionId from, std::string_view line)
 void TServer::dispatch(ConnectionId from, std::string_view command, std::string_view args)
 {
     serialized([this, from, command = std::string(command), args = std::string(args)] {
-        const int slot = slotOf(from);
-        if (slot == 0) return; // the connection no longer holds a slot
+        const Slot slot = connectionSlot(from);
+        if (!slot.valid()) return; // the connection no longer holds a slot
         // A connection logs in once, and does nothing else before it has.
         if (command == "CMD_logininfo" ? m_slots[slot].loggedin : !m_slots[slot].loggedin) return;
         const std::optional<int> named = leadingNumber(args);
         // Every table message names its sender first; anyone else's number
         // gets the message dropped.
-        const bool own = named && *named == slot;
+        const bool own = named && *named == slot.number();
         // While its owner just watches, the computer plays the seat: moves
         // from the seat's own table are dropped, so that a person and the
         // computer never move in the same turn.
-        const bool mover = own && !(isSeat(slot) && m_slots[slot].watching);
+        const bool mover = own && !(seatOf(slot).valid() && m_slots[slot].watching);
+        const bool host = slot == kHostSlot;
 
         if (command == "CMD_logininfo") {
             if (own) receivedlogininfo(slot, args);
         } else if (command == "CMD_kickhim") {
-            if (own && slot == 1) kickhim(args);
+            if (own && host) kickhim(args);
         } else if (command == "CMD_chat") {
             if (own) chat(slot, args);
         } else if (command == "CMD_action") {
             if (own) action(slot, args);
         } else if (command == "CMD_startgame") {
-            if (slot == 1) startgame(args);
+            if (host) startgame(args);
         } else if (command == "CMD_justwatch") {
-            if (own || (named && slot == 1)) justwatch(args);
+            if (own || (named && host)) justwatch(args);
         } else if (command == "CMD_placemytile") {
             if (mover) placemytile(args);
         } else if (command == "CMD_swaptiles") {
@@ -128,15 +129,11 @@ void TServer::connectionAccepted(ConnectionId connection)
     serialized([this, connection] {
         // Lowest free slot among those handed out so far, else a new one;
         // a seat kept for a player who left during the game is not free.
-        int slot = 0;
-        for (int n = 1; n <= m_slots.playercount; ++n) {
-            if (!m_slots[n].connected && m_slots[n].keptFor.empty()) {
-                slot = n;
-                break;
-            }
-        }
-        if (slot == 0 && m_slots.playercount < kMaxSlots) slot = ++m_slots.playercount;
-        if (slot == 0) {
+        Slot slot;
+        for (int n = 1; n <= m_slots.playercount && !slot.valid(); ++n)
+            if (!m_slots[Slot(n)].connected && m_slots[Slot(n)].keptFor.empty()) slot = Slot(n);
+        if (!slot.valid() && m_slots.playercount < Slot::kLast) slot = Slot(++m_slots.playercount);
+        if (!slot.valid()) {
             m_host.send(connection, msg::full());
             m_host.close(connection);
             return;
@@ -145,7 +142,7 @@ void TServer::connectionAccepted(ConnectionId connection)
         record.connected = true;
         record.sock = connection;
         record.loggedin = false;
-        sendTo(slot, msg::sendlogininfo(slot));
+        sendTo(slot, msg::sendlogininfo(slot.number()));
         m_host.expectLogin(connection, kLoginMilliseconds);
     });
 }
@@ -153,8 +150,8 @@ void TServer::connectionAccepted(ConnectionId connection)
 void TServer::connectionClosed(ConnectionId connection)
 {
     serialized([this, connection] {
-        const int slot = slotOf(connection);
-        if (slot == 0) return;
+        const Slot slot = connectionSlot(connection);
+        if (!slot.valid()) return;
         // Nobody was told of a table that never logged in.
         if (m_slots[slot].loggedin) departure(slot);
         else dropUnannounced(slot);
@@ -164,14 +161,14 @@ void TServer::connectionClosed(ConnectionId connection)
 void TServer::loginDeadline(ConnectionId connection)
 {
     serialized([this, connection] {
-        const int slot = slotOf(connection);
-        if (slot == 0 || m_slots[slot].loggedin) return;
+        const Slot slot = connectionSlot(connection);
+        if (!slot.valid() || m_slots[slot].loggedin) return;
         dropUnannounced(slot);
         m_host.close(connection);
     });
 }
 
-void TServer::dropUnannounced(int slot)
+void TServer::dropUnannounced(Slot slot)
 {
     TPlayerRecord& record = m_slots[slot];
     record.connected = false;
@@ -188,7 +185,7 @@ void TServer::timer1Timer()
         stopClock();
         switch (m_state.phase) {
         case ClockPhase::Turn:
-            broadcast(msg::notime(m_state.currentseat));
+            broadcast(msg::notime(m_state.currentseat.number()));
             startClock(ClockPhase::Grace, 2);
             break;
         case ClockPhase::BetweenRounds: startround(); break;
@@ -209,24 +206,24 @@ void TServer::computertimerTimer()
 
 // ---- sending --------------------------------------------------------------
 
-void TServer::sendTo(int slot, const std::string& frame)
+void TServer::sendTo(Slot slot, const std::string& frame)
 {
-    const TPlayerRecord* record = isSlot(slot) ? m_slots.record(slot) : nullptr;
+    const TPlayerRecord* record = m_slots.record(slot);
     if (record && record->connected) m_host.send(record->sock, frame);
 }
 
 void TServer::broadcast(const std::string& frame)
 {
-    for (int slot = 1; slot <= m_slots.playercount; ++slot)
-        if (m_slots[slot].connected) m_host.send(m_slots[slot].sock, frame);
+    for (int n = 1; n <= m_slots.playercount; ++n)
+        if (const TPlayerRecord& record = m_slots[Slot(n)]; record.connected) m_host.send(record.sock, frame);
 }
 
-int TServer::slotOf(ConnectionId connection) const
+Slot TServer::connectionSlot(ConnectionId connection) const
 {
-    if (connection == kNoConnection) return 0;
-    for (int slot = 1; slot <= kMaxSlots; ++slot)
+    if (connection == kNoConnection) return Slot();
+    for (const Slot slot : Slot::all())
         if (m_slots[slot].connected && m_slots[slot].sock == connection) return slot;
-    return 0;
+    return Slot();
 }
 
 } // namespace brixo

@@ -27,6 +27,7 @@
 #include "net/catalogue.h"
 #include "server/serverhost.h"
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <string>
@@ -61,11 +62,17 @@ public:
     // without a table of its own turns it on.
     void setComputerTakesSeatOne(bool takes) { m_computerTakesSeatOne = takes; }
 
+    // The seconds between a round's end and the next round's deal, counted
+    // on the turn clock, so at least one.
+    static constexpr int kDefaultRoundPauseSeconds = 20;
+    void setRoundPauseSeconds(int seconds) { m_roundPauseSeconds = std::max(1, seconds); }
+    int roundPauseSeconds() const { return m_roundPauseSeconds; }
+
     // ---- the computer player's view (also the table's move handlers) -----
     const BoardGrid& grid() const override { return m_grid; }
     // An empty rack for a number that is no seat.
-    const Rack& rack(int seat) const override;
-    int laiddown(int seat) const override;
+    const Rack& rack(Seat seat) const override;
+    int laiddown(Seat seat) const override;
     RandomSource& random() override { return m_random; }
     void placemytile(std::string_view body) override;
     void swaptiles(std::string_view body) override;
@@ -83,32 +90,36 @@ public:
     bool turnRunning() const;
 
 private:
+    // The host's table: it starts games and may remove others.
+    static constexpr Slot kHostSlot{1};
+
     // Connections, login, departures, chat (connections.cpp).
-    void receivedlogininfo(int slot, std::string_view body);
+    void receivedlogininfo(Slot slot, std::string_view body);
     // A name nobody else at the table goes by: the cleaned name, with a
     // number added when another connected table has it.
-    std::string uniqueName(std::string_view raw, int slot) const;
-    // The seat kept for this name during the game, or 0.
-    int seatKeptFor(const std::string& name) const;
+    std::string uniqueName(std::string_view raw, Slot slot) const;
+    // The seat kept for this name during the game, or none.
+    Seat seatKeptFor(const std::string& name) const;
     // Moves a connection that logged in elsewhere into the seat kept for it;
     // its table is asked to log in again from there.
-    void returnToSeat(int from, int seat);
+    void returnToSeat(Slot from, Seat seat);
     // Brings a table that logs in during a game up to date; `tellTurn`:
     // with the turn that runs, unless it is about to be given afresh.
-    void catchUp(int slot, bool tellTurn);
+    void catchUp(Slot slot, bool tellTurn);
     void kickhim(std::string_view body);
-    void disconnectsock(int slot);
+    // Nothing for a slot that is not 1..9 or has no connection.
+    void disconnectsock(Slot slot);
     // `kept`: the seat waits for the person during the game (not for a
     // person who was removed).
-    void departure(int slot, bool kept = true);
+    void departure(Slot slot, bool kept = true);
     // Frees a slot that never logged in, without a word to the others.
-    void dropUnannounced(int slot);
-    void computerTakesOver(int seat);
+    void dropUnannounced(Slot slot);
+    void computerTakesOver(Seat seat);
     // The computer plays the seat's turn at the level the host sets now.
-    void playcomputer(int seat);
+    void playcomputer(Seat seat);
     void justwatch(std::string_view body);
-    void chat(int slot, std::string_view body);
-    void action(int slot, std::string_view body);
+    void chat(Slot slot, std::string_view body);
+    void action(Slot slot, std::string_view body);
 
     // Game and round lifecycle, the clock (lifecycle.cpp).
     void startgame(std::string_view body);
@@ -118,7 +129,7 @@ private:
     void announceTurn();
     // Whose turn it is, the pool and every seat's score and tiles.
     msg::NextPlayer currentTurn() const;
-    void timeup(int seat);
+    void timeup(Seat seat);
     void pause(std::string_view body);
     void setPlaysFlags();
     int dealSeats() const;
@@ -135,26 +146,29 @@ private:
     // Moves inside a turn (moves.cpp).
     void replacetile(std::string_view body);
     void undothem(std::string_view body);
-    void undo(int seat);
-    void clearusingstring(int seat);
+    void undo(Seat seat);
+    void clearusingstring(Seat seat);
 
     // Drawing and ending a turn (turnend.cpp).
-    bool draw(int seat, int count);
+    bool draw(Seat seat, int count);
     void clickyes(std::string_view body);
-    void drawInstead(int seat, int count);
+    void drawInstead(Seat seat, int count);
 
     // Round end and the winner (scoring.cpp).
-    void endround(int seat);
+    // `seat` went out; none when the pool ran out for everybody.
+    void endround(Seat seat);
     bool checkforwin();
-    std::string winnerName(int seat) const;
+    std::string winnerName(Seat seat) const;
 
     // Sending (serverform.cpp).
-    void sendTo(int slot, const std::string& frame);
+    void sendTo(Slot slot, const std::string& frame);
+    void sendTo(Seat seat, const std::string& frame) { sendTo(slotOf(seat), frame); }
     void broadcast(const std::string& frame);
-    int slotOf(ConnectionId connection) const;
-    // The seat the body names, when it is the turn seat and a turn runs; 0
-    // otherwise.
-    int movingSeat(int seat) const;
+    // The slot whose connection this is; none when no slot holds it.
+    Slot connectionSlot(ConnectionId connection) const;
+    // The seat a message names by number, when it is the turn seat and a
+    // turn runs; none otherwise.
+    Seat movingSeat(int named) const;
 
     // Runs an input now, or after the one being handled.
     void serialized(std::function<void()> input);
@@ -169,6 +183,7 @@ private:
     bool m_clockRunning = false;
     bool m_computerTimerArmed = false;
     bool m_computerTakesSeatOne = false;
+    int m_roundPauseSeconds = kDefaultRoundPauseSeconds;
     bool m_busy = false;
     std::deque<std::function<void()>> m_waiting;
 };

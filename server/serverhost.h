@@ -40,7 +40,7 @@ public:
     // How well the computer plays the seat's turn, read as the turn starts.
     // A host offers one level for all its computer seats; self-play may
     // set each seat apart.
-    virtual BotLevel botLevel(int /*seat*/) { return BotLevel::Normal; }
+    virtual BotLevel botLevel(Seat /*seat*/) { return BotLevel::Normal; }
 
     // One TServer::loginDeadline(connection) after `milliseconds`: a
     // connection that has not logged in by then loses its slot.

@@ -16,7 +16,7 @@ constexpr int kLastDrawSlot = 59;        // a draw never fills rack slot 60
 
 // Draws `count` tiles into the lowest empty rack slots 1..59. False when
 // the draw ended the round (every playing seat has now met an empty pool).
-bool TServer::draw(int seat, int count)
+bool TServer::draw(Seat seat, int count)
 {
     TPlayerRecord& record = m_slots[seat];
     std::vector<RackItem> drawn;
@@ -25,13 +25,13 @@ bool TServer::draw(int seat, int count)
             sendTo(seat, msg::nomoretiles());
             record.poolempty = true;
             bool everyoneEmpty = true;
-            for (int s = 1; s <= kSeats; ++s)
+            for (const Seat s : Seat::all())
                 if (m_slots[s].plays && !m_slots[s].poolempty) everyoneEmpty = false;
             if (everyoneEmpty) {
                 // The tiles drawn before the pool ran out are in the rack and
                 // are settled with it, so the table must hear of them.
-                if (!drawn.empty()) sendTo(seat, msg::yourtiles(seat, drawn));
-                endround(0);
+                if (!drawn.empty()) sendTo(seat, msg::yourtiles(seat.number(), drawn));
+                endround(Seat());
                 return false;
             }
             m_pool.poolpos = Pool::kSize + 1; // tiles left reads -1 from now on
@@ -46,13 +46,13 @@ bool TServer::draw(int seat, int count)
         record.rack.set(slot, tile);
         drawn.push_back({slot, tile});
     }
-    if (!drawn.empty()) sendTo(seat, msg::yourtiles(seat, drawn));
+    if (!drawn.empty()) sendTo(seat, msg::yourtiles(seat.number(), drawn));
     return true;
 }
 
 // Takes the turn back, draws and passes the turn unless the draw ended the
 // round.
-void TServer::drawInstead(int seat, int count)
+void TServer::drawInstead(Seat seat, int count)
 {
     undo(seat);
     if (draw(seat, count)) findplayer();
@@ -62,7 +62,7 @@ void TServer::drawcard(std::string_view body)
 {
     const auto request = msg::parseSeatOnly(body);
     if (!request) return;
-    if (const int seat = movingSeat(request->seat)) drawInstead(seat, 1);
+    if (const Seat seat = movingSeat(request->seat); seat.valid()) drawInstead(seat, 1);
 }
 
 // The penalty for an invalid board is always three tiles; the time-penalty
@@ -71,15 +71,15 @@ void TServer::clickyes(std::string_view body)
 {
     const auto request = msg::parseSeatOnly(body);
     if (!request) return;
-    if (const int seat = movingSeat(request->seat)) drawInstead(seat, 3);
+    if (const Seat seat = movingSeat(request->seat); seat.valid()) drawInstead(seat, 3);
 }
 
 void TServer::finish(std::string_view body)
 {
     const auto request = msg::parseSeatOnly(body);
     if (!request) return;
-    const int seat = movingSeat(request->seat);
-    if (!seat) return;
+    const Seat seat = movingSeat(request->seat);
+    if (!seat.valid()) return;
     TPlayerRecord& record = m_slots[seat];
 
     // Nothing laid from the rack: tiles merely moved go back and the seat draws.
@@ -94,17 +94,17 @@ void TServer::finish(std::string_view body)
     // The first lay-down of a round needs 30 points. A person may go on
     // working; the computer takes its moves back and draws.
     if (record.points < kFirstLayDown && record.laiddown == 0) {
-        sendTo(seat, msg::notenough(seat));
+        sendTo(seat, msg::notenough(seat.number()));
         if (record.computerDriven()) drawInstead(seat, 1);
         return;
     }
 
     if (!boardok(m_grid)) {
         if (m_state.turnclock >= kPenaltyOfferSeconds) {
-            sendTo(seat, msg::askpenalty(seat));
+            sendTo(seat, msg::askpenalty(seat.number()));
         } else {
             undo(seat);
-            sendTo(seat, msg::incomplete(seat));
+            sendTo(seat, msg::incomplete(seat.number()));
         }
         return;
     }
@@ -121,7 +121,7 @@ void TServer::finish(std::string_view body)
     m_state.turnlog.clear(); // committed: nothing of this turn is left to take back
     record.score += record.points;
     record.laiddown += record.points;
-    moved.seat = seat;
+    moved.seat = seat.number();
     moved.score = record.score;
     moved.points = record.points;
     broadcast(msg::movedtiles(moved));
@@ -131,7 +131,7 @@ void TServer::finish(std::string_view body)
         TPlayerRecord& partner = m_slots[record.partner];
         partner.score = record.score;
         partner.laiddown = record.laiddown;
-        broadcast(msg::teamscore(record.partner, partner.score));
+        broadcast(msg::teamscore(record.partner.number(), partner.score));
         goesOut = goesOut && partner.tilecount() < 1;
     }
     if (goesOut) endround(seat);

@@ -8,7 +8,7 @@ using namespace brixo::test;
 
 namespace {
 
-constexpr int kSeat = 2;
+constexpr Seat kSeat{2};
 
 } // namespace
 
@@ -57,7 +57,7 @@ TEST(BotTurn, AFixedSeedReplaysTheSameTurn)
         SeededRandom random(2024);
         FakeBotTable table(random);
         table.pool.shuffletiles(random);
-        for (int slot = 1; slot <= 20; ++slot) table.seats[kSeat].rack.set(slot, table.pool.take());
+        for (int slot = 1; slot <= 20; ++slot) table.seat(kSeat).rack.set(slot, table.pool.take());
         computerplay(table, kSeat);
         ASSERT_GT(table.count("placemytile"), 0);
         if (round == 0) first = table.calls;
@@ -84,7 +84,7 @@ TEST(BotTurn, WholeGamesKeepTheBoardValidAndEveryTile)
             const int seat = turn % 4 + 1;
             table.currentseat = seat;
             table.laid.clear();
-            computerplay(table, seat);
+            computerplay(table, Seat(seat));
             if (table.board != table.snapshot) {
                 ADD_FAILURE() << "seed " << seed << " turn " << turn << ": board differs from snapshot";
                 break;

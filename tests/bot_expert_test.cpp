@@ -182,7 +182,7 @@ TEST_F(ExpertTurn, RearrangesTheBoardThroughTheServersMoves)
     lay(1, 1, {1, 2, 3}, 2);
     lay(1, 1, {4, 5, 6, 7}, 4);
     send(1, msg::finish(1));
-    ASSERT_EQ(server.state().currentseat, 2);
+    ASSERT_EQ(server.state().currentseat, Seat(2));
     forget();
 
     server.computertimerTimer();
@@ -196,7 +196,7 @@ TEST_F(ExpertTurn, RearrangesTheBoardThroughTheServersMoves)
     for (const RackItem& item : seat(2).rack.items()) left.push_back(item.tile);
     std::sort(left.begin(), left.end());
     EXPECT_EQ(left, (Tiles{green(1), green(11), orange(3), black(5)}));
-    EXPECT_EQ(server.state().currentseat, 1);
+    EXPECT_EQ(server.state().currentseat, Seat(1));
 }
 
 TEST_F(ExpertTurn, DrawsWhenNothingIsWorthThirty)
@@ -213,5 +213,5 @@ TEST_F(ExpertTurn, DrawsWhenNothingIsWorthThirty)
     server.computertimerTimer();
     EXPECT_TRUE(args(1, "CMD_placehistile").empty());
     EXPECT_EQ(seat(2).tilecount(), 11);
-    EXPECT_EQ(server.state().currentseat, 1);
+    EXPECT_EQ(server.state().currentseat, Seat(1));
 }

@@ -60,12 +60,12 @@ public:
     explicit FakeBotTable(RandomSource& random, int seat = 2) : currentseat(seat), m_random(random) {}
 
     const BoardGrid& grid() const override { return board; }
-    const Rack& rack(int seat) const override
+    const Rack& rack(Seat seat) const override
     {
         static const Rack none;
-        return seat >= 1 && seat <= 4 ? seats[seat].rack : none;
+        return seat.valid() ? seats[std::size_t(seat.number())].rack : none;
     }
-    int laiddown(int seat) const override { return seat >= 1 && seat <= 4 ? seats[seat].laiddown : 0; }
+    int laiddown(Seat seat) const override { return seat.valid() ? seats[std::size_t(seat.number())].laiddown : 0; }
     RandomSource& random() override { return m_random; }
 
     void placemytile(std::string_view body) override
@@ -124,10 +124,13 @@ public:
         undoAndDraw(seats.at(m->seat));
     }
 
+    TPlayerRecord& seat(Seat seat) { return seats.at(std::size_t(seat.number())); }
+    const TPlayerRecord& seat(Seat seat) const { return seats.at(std::size_t(seat.number())); }
+
     // Rack contents for a seat: {slot, tile} pairs.
-    void give(int seat, std::initializer_list<std::pair<int, int>> items)
+    void give(Seat seat, std::initializer_list<std::pair<int, int>> items)
     {
-        for (auto [slot, tile] : items) seats.at(seat).rack.set(slot, tile);
+        for (auto [slot, tile] : items) this->seat(seat).rack.set(slot, tile);
     }
     // Tiles along a row from a column on; 0 leaves a cell empty.
     void put(int col, int row, std::initializer_list<int> tiles)

@@ -8,14 +8,14 @@ using namespace brixo::test;
 
 namespace {
 
-constexpr int kSeat = 2;
+constexpr Seat kSeat{2};
 constexpr int kFiller = black(13); // a lone tile that never matches a 5 or a 7
 
 // A turn considering the slot's tile, as the pass sets it up before trying it.
 BotTurn consider(const FakeBotTable& table, int slot)
 {
     BotTurn turn(kSeat);
-    turn.colour = getsuit(table.seats[kSeat].rack.at(slot));
+    turn.colour = getsuit(table.seat(kSeat).rack.at(slot));
     return turn;
 }
 
@@ -36,16 +36,16 @@ TEST(GroupSearch, FourColoursInTheRackLayThreeAndTheFourthJoinsThemAtTheLeft)
     table.give(kSeat, {{3, red(7)}, {5, green(7)}, {9, black(7)}, {12, orange(7)}});
 
     BotTurn turn = consider(table, 3);
-    ASSERT_TRUE(computermatch1(table, turn, 3));
+    ASSERT_TRUE(computermatch1(table, turn, RackSlot(3)));
     // Candidate, first partner, last partner; black 7 stays in the rack.
     EXPECT_EQ(table.calls, (std::vector<std::string>{"placemytile 2+3+5+6+", "placemytile 2+5+6+6+",
                                                      "placemytile 2+12+7+6+"}));
-    EXPECT_EQ(table.seats[kSeat].rack.at(9), black(7));
+    EXPECT_EQ(table.seat(kSeat).rack.at(9), black(7));
 
     // The rest of the pass adds it to the new group, on the left first.
     EXPECT_TRUE(computermatches(table, turn));
     EXPECT_EQ(rowTiles(table.board, 6, 3, 8), (std::vector<int>{0, black(7), red(7), green(7), orange(7), 0}));
-    EXPECT_EQ(table.seats[kSeat].tilecount(), 0);
+    EXPECT_EQ(table.seat(kSeat).tilecount(), 0);
     EXPECT_TRUE(boardok(table.board));
 }
 
@@ -62,7 +62,7 @@ TEST(GroupSearch, TheWildTileIsNeitherCandidateNorPartnerForThreeFromTheRack)
 
 TEST(GroupSearch, AGroupInColumnZeroOrRowZeroIsNeverExtendedAndHidesLaterRows)
 {
-    for (const BoardPoint at : {BoardPoint{0, 3}, BoardPoint{5, 0}}) {
+    for (const BoardCell at : {BoardCell{0, 3}, BoardCell{5, 0}}) {
         ScriptedRandom random;
         FakeBotTable table(random);
         table.put(at.col, at.row, {green(5), red(5), black(5)});
@@ -70,7 +70,7 @@ TEST(GroupSearch, AGroupInColumnZeroOrRowZeroIsNeverExtendedAndHidesLaterRows)
         table.give(kSeat, {{1, orange(5)}});
         BotTurn turn = consider(table, 1);
         EXPECT_EQ(computertwoonboard(table, turn, 5), at);
-        EXPECT_FALSE(computermatch2(table, turn, 1));
+        EXPECT_FALSE(computermatch2(table, turn, RackSlot(1)));
         EXPECT_TRUE(table.calls.empty());
     }
 }
@@ -99,9 +99,9 @@ TEST(GroupSearch, AGroupOfThreeGrowsLeftThenRightThenMovesToAFreePlace)
         for (int col : c.blockers) table.board.set(col, 2, kFiller);
         table.give(kSeat, {{1, orange(5)}});
         BotTurn turn = consider(table, 1);
-        EXPECT_TRUE(computermatch2(table, turn, 1)) << c.what;
+        EXPECT_TRUE(computermatch2(table, turn, RackSlot(1))) << c.what;
         EXPECT_EQ(table.calls, c.calls) << c.what;
-        EXPECT_TRUE(turn.botused(1)) << c.what;
+        EXPECT_TRUE(turn.botused(RackSlot(1))) << c.what;
     }
 }
 
@@ -114,11 +114,11 @@ TEST(GroupSearch, OnlyTheFirstStretchOfARowAndGroupsLackingTheColourAreJoined)
     table.put(8, 4, {green(5), black(5), orange(5)}); // holds the candidate's colour
     table.give(kSeat, {{1, black(5)}});
     BotTurn turn = consider(table, 1);
-    EXPECT_EQ(computertwoonboard(table, turn, 5), (BoardPoint{}));
-    EXPECT_FALSE(computermatch2(table, turn, 1));
+    EXPECT_EQ(computertwoonboard(table, turn, 5), (BoardCell{}));
+    EXPECT_FALSE(computermatch2(table, turn, RackSlot(1)));
 
     table.put(1, 2, {0, 0, 0});
-    EXPECT_EQ(computertwoonboard(table, turn, 5), (BoardPoint{8, 2}));
+    EXPECT_EQ(computertwoonboard(table, turn, 5), (BoardCell{8, 2}));
 }
 
 TEST(GroupSearch, MovingAGroupThatIsNotTheWholeSetIsRefused)
@@ -129,7 +129,7 @@ TEST(GroupSearch, MovingAGroupThatIsNotTheWholeSetIsRefused)
     table.put(4, 2, {W, green(5), red(5), black(5), 0, kFiller});
     table.give(kSeat, {{1, orange(5)}});
     BotTurn turn = consider(table, 1);
-    EXPECT_FALSE(computermatch2(table, turn, 1));
+    EXPECT_FALSE(computermatch2(table, turn, RackSlot(1)));
     EXPECT_TRUE(table.calls.empty());
 }
 
@@ -160,7 +160,7 @@ TEST(GroupSearch, BorrowingFailsWhenTheTileToTakeIsTheLeftmost)
     table.put(2, 3, {black(5), green(5), red(5), orange(5)});
     table.give(kSeat, {{1, red(5)}, {2, green(5)}});
     BotTurn turn = consider(table, 1);
-    EXPECT_FALSE(computermatch3(table, turn, 1));
+    EXPECT_FALSE(computermatch3(table, turn, RackSlot(1)));
     EXPECT_TRUE(table.calls.empty());
     EXPECT_TRUE(random.asked.empty());
 }
@@ -174,10 +174,10 @@ TEST(GroupSearch, ABorrowedTileWithNoNewGroupToJoinGoesBackToItsOwn)
     table.put(2, 3, {green(5), red(5), black(5), orange(5)});
     table.give(kSeat, {{1, red(5)}, {2, green(5)}});
     BotTurn turn = consider(table, 1);
-    EXPECT_FALSE(computermatch3(table, turn, 1));
+    EXPECT_FALSE(computermatch3(table, turn, RackSlot(1)));
     EXPECT_EQ(rowTiles(table.board, 3, 2, 6), (std::vector<int>{green(5), red(5), orange(5), black(5), 0}));
     EXPECT_EQ(table.board.at(9, 6), 0);
-    EXPECT_EQ(table.seats[kSeat].tilecount(), 2);
+    EXPECT_EQ(table.seat(kSeat).tilecount(), 2);
 }
 
 TEST(GroupSearch, AWildTileAfterTheGroupMovesUpWhenTheGapIsClosed)
@@ -189,7 +189,7 @@ TEST(GroupSearch, AWildTileAfterTheGroupMovesUpWhenTheGapIsClosed)
     table.put(2, 3, {green(5), red(5), black(5), orange(5), W});
     table.give(kSeat, {{1, red(5)}, {2, green(5)}});
     BotTurn turn = consider(table, 1);
-    EXPECT_TRUE(computermatch3(table, turn, 1));
+    EXPECT_TRUE(computermatch3(table, turn, RackSlot(1)));
     EXPECT_EQ(rowTiles(table.board, 3, 2, 6), (std::vector<int>{green(5), red(5), orange(5), W, 0}));
     EXPECT_TRUE(boardok(table.board));
 }

@@ -8,14 +8,14 @@ using namespace brixo::test;
 
 namespace {
 
-constexpr int kSeat = 2;
+constexpr Seat kSeat{2};
 constexpr int kFiller = green(13);
 
 using Items = std::vector<std::pair<int, int>>;
 
 void give(FakeBotTable& table, const Items& items)
 {
-    for (auto [slot, tile] : items) table.seats[kSeat].rack.set(slot, tile);
+    for (auto [slot, tile] : items) table.seat(kSeat).rack.set(slot, tile);
 }
 
 std::vector<int> rowTiles(const BoardGrid& grid, int row, int from, int to)
@@ -54,7 +54,7 @@ TEST(RunSearch, RunsOfThreeFromTheRack)
         FakeBotTable table(random);
         give(table, c.rack);
         BotTurn turn(kSeat);
-        if (std::string(c.what).starts_with("used")) turn.use(2);
+        if (std::string(c.what).starts_with("used")) turn.use(RackSlot(2));
         EXPECT_EQ(computerruns(table, turn), !c.laid.empty()) << c.what;
         if (c.laid.empty()) {
             EXPECT_TRUE(table.calls.empty()) << c.what;
@@ -73,13 +73,13 @@ TEST(RunSearch, PartnersAreLookedForOnlyAfterTheTilesOwnSlot)
     FakeBotTable table(random);
     give(table, {{1, red(5)}, {2, red(6)}, {3, red(7)}, {4, red(7)}, {5, W}, {6, green(8)}, {7, red(9)}, {8, red(10)}});
     BotTurn turn(kSeat);
-    turn.use(7);
+    turn.use(RackSlot(7));
     PartnerTable expected{};
-    expected[7] = 3; // the first 7 stays
-    expected[6] = 2;
-    expected[10] = 8;
-    EXPECT_EQ(partnertable(table.seats[kSeat].rack, turn, 2), expected);
-    EXPECT_FALSE(computerrun1(table, turn, 3)); // 5 and 6 lie in lower slots
+    expected[7] = RackSlot(3); // the first 7 stays
+    expected[6] = RackSlot(2);
+    expected[10] = RackSlot(8);
+    EXPECT_EQ(partnertable(table.seat(kSeat).rack, turn, RackSlot(2)), expected);
+    EXPECT_FALSE(computerrun1(table, turn, RackSlot(3))); // 5 and 6 lie in lower slots
     EXPECT_TRUE(table.calls.empty());
 }
 
@@ -91,7 +91,7 @@ TEST(RunSearch, ABoardRunTakesTheTileAtItsUpperEndWhenThereIsRoom)
     table.put(1, 6, {red(4), red(5), red(6)}); // ends in column 3: below the column-4 floor
     give(table, {{1, red(7)}});
     BotTurn turn(kSeat);
-    EXPECT_TRUE(computerrun2(table, turn, 1));
+    EXPECT_TRUE(computerrun2(table, turn, RackSlot(1)));
     EXPECT_EQ(table.calls, (std::vector<std::string>{"placemytile 2+1+8+4+"}));
     EXPECT_TRUE(random.asked.empty());
 }
@@ -104,7 +104,7 @@ TEST(RunSearch, ALoneOneIsNotTakenForTheTopOfARun)
     table.put(6, 4, {red(1)});
     give(table, {{1, red(2)}});
     BotTurn turn(kSeat);
-    EXPECT_FALSE(computerrun2(table, turn, 1));
+    EXPECT_FALSE(computerrun2(table, turn, RackSlot(1)));
     EXPECT_TRUE(table.calls.empty());
 }
 
@@ -134,7 +134,7 @@ TEST(RunSearch, ARunWithNoRoomAboveMovesWithTheTile)
         if (c.blocker) table.board.set(c.blocker, 4, kFiller);
         give(table, {{1, c.tile}});
         BotTurn turn(kSeat);
-        EXPECT_TRUE(computerrun2(table, turn, 1)) << c.what;
+        EXPECT_TRUE(computerrun2(table, turn, RackSlot(1))) << c.what;
         EXPECT_EQ(random.asked.front(), 22 - c.width) << c.what;
 
         // The new run ends at column 19, just left of the stretch's last cell.
@@ -160,7 +160,7 @@ TEST(RunSearch, TheLowerEndIsTriedAfterTheUpperEnd)
         table.put(5, 7, {red(1), red(2), red(3)});
         give(table, {{1, red(4)}});
         BotTurn turn(kSeat);
-        EXPECT_TRUE(computerrun2(table, turn, 1));
+        EXPECT_TRUE(computerrun2(table, turn, RackSlot(1)));
         EXPECT_EQ(table.board.at(8, 7), red(4));
     }
     {
@@ -169,7 +169,7 @@ TEST(RunSearch, TheLowerEndIsTriedAfterTheUpperEnd)
         table.put(5, 2, {red(5), red(6), red(7)});
         give(table, {{1, red(4)}});
         BotTurn turn(kSeat);
-        EXPECT_TRUE(computerrun2(table, turn, 1));
+        EXPECT_TRUE(computerrun2(table, turn, RackSlot(1)));
         EXPECT_EQ(table.calls, (std::vector<std::string>{"placemytile 2+1+4+2+"}));
     }
     {
@@ -180,7 +180,7 @@ TEST(RunSearch, TheLowerEndIsTriedAfterTheUpperEnd)
         table.put(1, 2, {red(5), red(6), red(7)});
         give(table, {{1, red(4)}});
         BotTurn turn(kSeat);
-        EXPECT_TRUE(computerrun2(table, turn, 1));
+        EXPECT_TRUE(computerrun2(table, turn, RackSlot(1)));
         EXPECT_EQ(rowTiles(table.board, 8, 10, 15), (std::vector<int>{0, red(4), red(5), red(6), red(7), 0}));
         EXPECT_EQ(rowTiles(table.board, 2, 1, 3), (std::vector<int>{0, 0, 0}));
     }
@@ -191,7 +191,7 @@ TEST(RunSearch, TheLowerEndIsTriedAfterTheUpperEnd)
         table.put(5, 2, {red(1), red(2), red(3)});
         give(table, {{1, red(13)}});
         BotTurn turn(kSeat);
-        EXPECT_FALSE(computerrun2(table, turn, 1));
+        EXPECT_FALSE(computerrun2(table, turn, RackSlot(1)));
     }
 }
 

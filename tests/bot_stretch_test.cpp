@@ -13,7 +13,7 @@ TEST(FreeStretch, DrawsColumnThenRowAndSkipsOccupiedStretches)
     ScriptedRandom random;
     random.stretchAt(3, 3);
     random.stretchAt(3, 4);
-    EXPECT_EQ(freestretch(grid, random), (BoardPoint{3, 4}));
+    EXPECT_EQ(freestretch(grid, random), (BoardCell{3, 4}));
     EXPECT_EQ(random.asked, (std::vector<int>{17, 12, 17, 12}));
 }
 
@@ -27,7 +27,7 @@ TEST(FreeStretch, AStretchFoundOnlyOnTheHundredthDrawIsNotUsed)
         random.stretchAt(2, 2);
         const auto stretch = freestretch(grid, random);
         if (found == 99)
-            EXPECT_EQ(stretch, (BoardPoint{2, 2}));
+            EXPECT_EQ(stretch, (BoardCell{2, 2}));
         else
             EXPECT_FALSE(stretch);
         EXPECT_EQ(random.asked.size(), 2u * found);
@@ -40,7 +40,7 @@ TEST(FreeStretch, RunStretchReachesTheAlwaysEmptyColumn23)
     grid.set(17, 6, red(1));
     ScriptedRandom random;
     random.stretchAt(18, 6); // cells 18..23
-    EXPECT_EQ(runstretch(grid, random), (BoardPoint{18, 6}));
+    EXPECT_EQ(runstretch(grid, random), (BoardCell{18, 6}));
     EXPECT_EQ(random.asked, (std::vector<int>{18, 12}));
 }
 
@@ -51,11 +51,11 @@ TEST(FreeStretch, RelocationStretchAnswersItsRightEndAndNeedsWidthPlusOneCells)
     ScriptedRandom wide;
     wide.relocationAt(22, 5, 7); // cells 15..22: column 15 is taken
     wide.relocationAt(21, 6, 7); // cells 14..21 of row 6
-    EXPECT_EQ(relocationstretch(grid, wide, 7), (BoardPoint{21, 6}));
+    EXPECT_EQ(relocationstretch(grid, wide, 7), (BoardCell{21, 6}));
     EXPECT_EQ(wide.asked, (std::vector<int>{15, 12, 15, 12}));
 
     ScriptedRandom narrow;
     narrow.relocationAt(22, 5, 6); // cells 16..22
-    EXPECT_EQ(relocationstretch(grid, narrow, 6), (BoardPoint{22, 5}));
+    EXPECT_EQ(relocationstretch(grid, narrow, 6), (BoardCell{22, 5}));
     EXPECT_EQ(narrow.asked, (std::vector<int>{16, 12}));
 }

@@ -51,10 +51,10 @@ TEST(Rack, FirstEmptySlotStopsAtTheLimit)
 TEST(SlotTable, PartnersAndComputerNamesAreFixed)
 {
     SlotTable table;
-    EXPECT_EQ(table[1].partner, 3);
-    EXPECT_EQ(table[2].partner, 4);
-    EXPECT_EQ(table[3].partner, 1);
-    EXPECT_EQ(table[4].partner, 2);
+    EXPECT_EQ(table[1].partner, Seat(3));
+    EXPECT_EQ(table[2].partner, Seat(4));
+    EXPECT_EQ(table[3].partner, Seat(1));
+    EXPECT_EQ(table[4].partner, Seat(2));
     EXPECT_EQ(table[1].computername, "");
     EXPECT_EQ(table[2].computername, "Klot");
     EXPECT_EQ(table[3].computername, "Klock");
@@ -67,13 +67,15 @@ TEST(SlotTable, PartnersAndComputerNamesAreFixed)
 TEST(SlotTable, NumbersOutsideTheTableGiveNoRecord)
 {
     SlotTable table;
-    EXPECT_EQ(table.record(0), nullptr);
-    EXPECT_EQ(table.record(12), nullptr);
-    EXPECT_EQ(table.record(-5), nullptr);
-    EXPECT_NE(table.record(11), nullptr);
-    EXPECT_EQ(table.seat(5), nullptr);
-    EXPECT_EQ(table.seat(0), nullptr);
-    EXPECT_NE(table.seat(4), nullptr);
+    EXPECT_EQ(table.record(Slot(0)), nullptr);
+    EXPECT_EQ(table.record(Slot(12)), nullptr);
+    EXPECT_EQ(table.record(Slot(-5)), nullptr);
+    EXPECT_EQ(table.record(Slot(10)), nullptr); // room, but never a connection's slot
+    EXPECT_NE(table.record(Slot(9)), nullptr);
+    EXPECT_EQ(table.seat(Seat(5)), nullptr);
+    EXPECT_EQ(table.seat(Seat(0)), nullptr);
+    EXPECT_NE(table.seat(Seat(4)), nullptr);
+    EXPECT_EQ(table.seat(Seat(4)), table.record(Slot(4)));
 }
 
 TEST(SlotTable, ComputerDrivesSeatsWithoutAPersonOrWhileWatching)

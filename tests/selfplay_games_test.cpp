@@ -1,7 +1,11 @@
 // Whole games between computer players on the server core: a seed replays a
 // game exactly, hundreds of games pass every check, and the checks
 // themselves catch a broken state.
-#include "bench/selfplaygame.h"
+#include "model/randomsource.h"
+#include "net/catalogue.h"
+#include "tests/support/gamereplay.h"
+#include "tests/support/selfplaychecks.h"
+#include "tests/support/selfplaygame.h"
 
 #include <gtest/gtest.h>
 
@@ -21,11 +25,12 @@ struct DealtRound {
         SeededRandom random(3);
         pool.shuffletiles(random);
         for (int slot = 1; slot <= 14; ++slot)
-            for (int seat = 1; seat <= 2; ++seat) slots[seat].rack.set(slot, pool.take());
+            for (const Seat seat : {Seat(1), Seat(2)}) slots[seat].rack.set(slot, pool.take());
+        Rack& first = slots[Seat(1)].rack;
         for (int slot = 1; slot <= 3; ++slot) {
-            board.set(slot, 2, slots[1].rack.at(slot));
-            log.push_back({slot, slots[1].rack.at(slot)});
-            slots[1].rack.set(slot, kNoTile);
+            board.set(slot, 2, first.at(slot));
+            log.push_back({slot, first.at(slot)});
+            first.set(slot, kNoTile);
         }
     }
     Pool pool;
@@ -89,6 +94,53 @@ TEST(SelfPlayChecks, HoldForASoundRoundAndCatchEachKindOfDamage)
     // A committed turn: snapshot and board agree cell for cell.
     EXPECT_TRUE(turnSettled(round.board, round.board, {}));
     EXPECT_FALSE(turnSettled(moved, round.board, {}));
+}
+
+// A real game's lines replay without a fault; each kind of damage to them
+// is found.
+TEST(GameReplay, FollowsASoundGameAndCatchesEachKindOfDamage)
+{
+    GameSetup setup = quick(5, 2);
+    setup.keepTranscript = true;
+    const std::vector<std::string> lines = playgame(setup).transcript;
+    const auto replayed = [](const std::vector<std::string>& heard) {
+        GameReplay replay;
+        for (const std::string& line : heard) replay.heard(line);
+        return replay;
+    };
+    const GameReplay sound = replayed(lines);
+    EXPECT_EQ(sound.violations().total(), 0) << sound.problems();
+    EXPECT_GT(sound.counts().finishes, 0);
+    EXPECT_FALSE(sound.winner().empty());
+
+    const auto commit = std::find_if(lines.begin(), lines.end(),
+                                     [](const std::string& l) { return l.rfind("CMD_movedtiles+", 0) == 0; });
+    ASSERT_NE(commit, lines.end());
+    const std::size_t at = std::size_t(commit - lines.begin());
+    const auto moved = msg::parseMovedtiles(std::string_view(*commit).substr(commit->find('+') + 1));
+    ASSERT_TRUE(moved);
+
+    // A score that moves by one point more than the commit reports.
+    std::vector<std::string> scored = lines;
+    msg::MovedTiles more = *moved;
+    ++more.score;
+    scored[at] = msg::movedtiles(more);
+    scored[at].pop_back();
+    EXPECT_GT(replayed(scored).violations().scores, 0);
+
+    // A lone tile laid in a free corner before the commit.
+    std::vector<std::string> lone = lines;
+    std::string tile = msg::placehistile({moved->seat, 1, 22, 12});
+    tile.pop_back();
+    lone.insert(lone.begin() + std::ptrdiff_t(at), tile);
+    EXPECT_GT(replayed(lone).violations().committed, 0);
+
+    // A move from a cell that holds no tile.
+    std::vector<std::string> moves = lines;
+    std::string move = msg::swaptilesNotice({moved->seat, 21, 12, 20, 12, 1});
+    move.pop_back();
+    moves.insert(moves.begin() + std::ptrdiff_t(at), move);
+    EXPECT_GT(replayed(moves).violations().lines, 0);
 }
 
 TEST(SelfPlayGames, ASeedReplaysAWholeGame)

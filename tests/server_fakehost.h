@@ -43,7 +43,7 @@ public:
     }
     void stopComputerTimer() override { computerTimer = false; }
     int botSpeed() override { return speed; }
-    BotLevel botLevel(int) override { return level; }
+    BotLevel botLevel(Seat) override { return level; }
     void expectLogin(ConnectionId connection, int milliseconds) override
     {
         loginDeadlines.push_back(connection);

@@ -107,12 +107,12 @@ TEST_F(ServerGuard, APauseEndsWhenItsOwnerLeavesAndEveryResumeIsTold)
     join(1, "Ann");
     join(2, "Bob");
     startgame();
-    ASSERT_EQ(server.state().currentseat, 1);
+    ASSERT_EQ(server.state().currentseat, Seat(1));
     send(1, msg::pause(1, 1));
     forget();
     server.connectionClosed(1);
     EXPECT_EQ(args(2, "CMD_gamepause"), Strings{"0+"});
-    EXPECT_EQ(server.state().currentseat, 2); // the computer played seat 1's turn
+    EXPECT_EQ(server.state().currentseat, Seat(2)); // the computer played seat 1's turn
     EXPECT_TRUE(host.clock);
 }
 
@@ -122,7 +122,7 @@ TEST_F(ServerGuard, APauseOverTheNextTurnIsLiftedAloud)
     join(2, "Bob");
     startgame();
     send(1, msg::drawcard(1));
-    ASSERT_EQ(server.state().currentseat, 2);
+    ASSERT_EQ(server.state().currentseat, Seat(2));
     send(1, msg::pause(1, 1)); // the host pauses Bob's turn
     forget();
     send(2, msg::drawcard(2));

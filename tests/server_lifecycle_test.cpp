@@ -57,8 +57,8 @@ TEST_F(ServerLifecycle, TilesAreDealtOneAtATimeRoundThePlayingSeats)
     EXPECT_EQ(msg::argumentText(msg::yourtiles(2, seat(2).rack.items())), "2+1,2+2,4+3,6+4,8+5,10+6,12+7,14+8,16+9,18+10,20");
     EXPECT_EQ(seat(3).tilecount() + seat(4).tilecount(), 0);
     // The computer player's view: no seat stands in for a number that is none.
-    EXPECT_EQ(server.rack(1).tilecount(), 10);
-    EXPECT_EQ(server.rack(0).tilecount() + server.rack(5).tilecount(), 0);
+    EXPECT_EQ(server.rack(Seat(1)).tilecount(), 10);
+    EXPECT_EQ(server.rack(Seat(0)).tilecount() + server.rack(Seat(5)).tilecount(), 0);
     EXPECT_EQ(args(1, "CMD_nextplayer"), Strings{"1+86+1+0+10+2+0+10+3+0+0+4+0+0"});
     EXPECT_EQ(tilesInPlay(), 106);
 }
@@ -69,15 +69,15 @@ TEST_F(ServerLifecycle, TheTurnOrderCarriesOnAcrossGames)
     join(2, "Bob");
     join(3, "Cy");
     startgame();
-    EXPECT_EQ(server.state().currentseat, 1);
+    EXPECT_EQ(server.state().currentseat, Seat(1));
     send(1, msg::drawcard(1));
-    EXPECT_EQ(server.state().currentseat, 2);
+    EXPECT_EQ(server.state().currentseat, Seat(2));
     send(2, msg::drawcard(2));
     send(3, msg::drawcard(3));
-    EXPECT_EQ(server.state().currentseat, 1); // seat 4 sits out
+    EXPECT_EQ(server.state().currentseat, Seat(1)); // seat 4 sits out
     send(1, msg::drawcard(1));
     startgame(); // a new game while one runs
-    EXPECT_EQ(server.state().currentseat, 3);
+    EXPECT_EQ(server.state().currentseat, Seat(3));
     EXPECT_EQ(seat(1).tilecount(), 14);
 }
 
@@ -96,16 +96,16 @@ TEST_F(ServerLifecycle, TheTurnClockWarnsThenGivesGraceThenTimesOut)
     EXPECT_EQ(server.state().phase, ClockPhase::Grace);
     EXPECT_EQ(server.state().turnclock, 2);
     ticks(1);
-    EXPECT_EQ(server.state().currentseat, 1);
+    EXPECT_EQ(server.state().currentseat, Seat(1));
     ticks(1);
     // The laid tile comes back, three penalty tiles are drawn, seat 2 is next.
     EXPECT_EQ(commands(1), (Strings{"CMD_notime", "CMD_undothem", "CMD_yourtiles", "CMD_yourtiles", "CMD_nextplayer"}));
     EXPECT_EQ(seat(1).tilecount(), 17);
-    EXPECT_EQ(server.state().currentseat, 2);
+    EXPECT_EQ(server.state().currentseat, Seat(2));
     EXPECT_EQ(server.state().phase, ClockPhase::Turn);
 
     send(1, msg::startgame({"Ann", 500, 20, "f", "f", 14}));
-    const int current = server.state().currentseat;
+    const int current = server.state().currentseat.number();
     const int before = seat(current).tilecount();
     ticks(24 + 2);
     EXPECT_EQ(seat(current).tilecount(), before + 1); // no penalty: one tile
@@ -180,8 +180,27 @@ TEST_F(ServerLifecycle, BetweenRoundsNoMovesAreTakenAndTheNextRoundStartsAfterTw
     ticks(1);
     EXPECT_EQ(commands(1), (Strings{"CMD_startround", "CMD_yourtiles", "CMD_nextplayer"}));
     EXPECT_EQ(args(1, "CMD_startround"), Strings{"101+-46+0+0+"});
-    EXPECT_EQ(server.state().currentseat, 2); // the order carries on
+    EXPECT_EQ(server.state().currentseat, Seat(2)); // the order carries on
     EXPECT_EQ(server.grid().tileCount(), 0);
+}
+
+// The pause is the server's setting, counted on the clock: one of 0 still
+// waits the one second the clock counts in.
+TEST_F(ServerLifecycle, ThePauseBetweenRoundsIsASettingOfAtLeastOneSecond)
+{
+    server.setRoundPauseSeconds(0);
+    join(1, "Ann");
+    join(2, "Bob");
+    random.stackPool(dealOrder({greenRun(1, 10), {orange(1), orange(2), orange(3), orange(4), orange(5), orange(6),
+                                                  orange(7), orange(8), orange(9), red(1)}}));
+    startgame(1500, 60, true, false, 10);
+    lay(1, 1, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}, 2);
+    send(1, msg::finish(1));
+    ASSERT_EQ(server.state().phase, ClockPhase::BetweenRounds);
+    EXPECT_EQ(server.state().turnclock, 1);
+    forget();
+    ticks(1);
+    EXPECT_EQ(commands(1), (Strings{"CMD_startround", "CMD_yourtiles", "CMD_nextplayer"}));
 }
 
 TEST_F(ServerLifecycle, AnEmptyPoolMetLastRoundDoesNotEndTheNextRoundEarly)
@@ -192,7 +211,7 @@ TEST_F(ServerLifecycle, AnEmptyPoolMetLastRoundDoesNotEndTheNextRoundEarly)
     auto drawUntilRoundEnds = [&] {
         int metEmpty = 0;
         while (server.state().phase != ClockPhase::BetweenRounds) {
-            const int current = server.state().currentseat;
+            const int current = server.state().currentseat.number();
             forget();
             send(current, msg::drawcard(current));
             if (!args(current, "CMD_nomoretiles").empty()) ++metEmpty;
@@ -215,11 +234,11 @@ TEST_F(ServerLifecycle, TheComputerTimerIsSetFromTheBotSpeedAndAPersonCanTakeThe
     startgame();
     EXPECT_FALSE(host.computerTimer);
     send(1, msg::drawcard(1));
-    ASSERT_EQ(server.state().currentseat, 2);
+    ASSERT_EQ(server.state().currentseat, Seat(2));
     EXPECT_TRUE(host.computerTimer);
     EXPECT_EQ(host.computerDelay, 500);
     server.computertimerTimer(); // the computer plays its turn
-    EXPECT_EQ(server.state().currentseat, 1);
+    EXPECT_EQ(server.state().currentseat, Seat(1));
 
     send(1, msg::drawcard(1));
     ASSERT_TRUE(host.computerTimer);
@@ -236,8 +255,8 @@ TEST_F(ServerLifecycle, TheComputerTimerIsSetFromTheBotSpeedAndAPersonCanTakeThe
     EXPECT_EQ(server.state().turnclock, 64);
     EXPECT_FALSE(host.computerTimer);
     server.computertimerTimer();
-    EXPECT_EQ(server.state().currentseat, 2);
+    EXPECT_EQ(server.state().currentseat, Seat(2));
     EXPECT_EQ(seat(2).rack.items(), before.items());
     server.computertimerTimer(); // a stray second tick
-    EXPECT_EQ(server.state().currentseat, 2);
+    EXPECT_EQ(server.state().currentseat, Seat(2));
 }

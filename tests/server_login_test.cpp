@@ -115,21 +115,21 @@ TEST_F(ServerLogin, TheComputerTakesOverTheTurnOfADepartingSeatButNotSeatOnes)
     join(1, "Ann");
     join(2, "Bob");
     startgame();
-    ASSERT_EQ(server.state().currentseat, 1);
+    ASSERT_EQ(server.state().currentseat, Seat(1));
     send(1, msg::placemytile({1, 1, 5, 6}));
     server.connectionClosed(1);
-    EXPECT_EQ(server.state().currentseat, 1); // seat 1's turn runs out on the clock
+    EXPECT_EQ(server.state().currentseat, Seat(1)); // seat 1's turn runs out on the clock
     EXPECT_EQ(server.grid().tileCount(), 1);
     EXPECT_EQ(args(2, "CMD_playerdisconnected"), Strings{"1+Ann"});
 
     ticks(64 + 2); // time-out: the tile goes back, seat 1 draws, seat 2's turn
-    ASSERT_EQ(server.state().currentseat, 2);
+    ASSERT_EQ(server.state().currentseat, Seat(2));
     EXPECT_EQ(server.grid().tileCount(), 0);
     forget();
     server.connectionClosed(2);
     // Seat 2's turn was taken by the computer at once: it has passed on to
     // seat 1, which no person holds now, so the computer timer is set.
-    EXPECT_EQ(server.state().currentseat, 1);
+    EXPECT_EQ(server.state().currentseat, Seat(1));
     EXPECT_TRUE(host.computerTimer);
 }
 
@@ -139,10 +139,10 @@ TEST_F(ServerLogin, WithoutAHostTableSeatOneIsTakenOverLikeAnyOther)
     join(1, "Ann");
     join(2, "Bob");
     startgame();
-    ASSERT_EQ(server.state().currentseat, 1);
+    ASSERT_EQ(server.state().currentseat, Seat(1));
     send(1, msg::placemytile({1, 1, 5, 6}));
     server.connectionClosed(1);
-    EXPECT_EQ(server.state().currentseat, 2);
+    EXPECT_EQ(server.state().currentseat, Seat(2));
     EXPECT_EQ(tilesInPlay(), 106);
 }
 
@@ -195,14 +195,14 @@ TEST_F(ServerLogin, JustWatchFollowsTheSeatRules)
     EXPECT_EQ(args(2, "CMD_justwatching"), Strings{"3+1"});
 
     // Watching during one's own turn hands it to the computer at once.
-    ASSERT_EQ(server.state().currentseat, 1);
+    ASSERT_EQ(server.state().currentseat, Seat(1));
     send(1, msg::justwatch(1, "1"));
-    EXPECT_EQ(server.state().currentseat, 2);
+    EXPECT_EQ(server.state().currentseat, Seat(2));
 
     // While the computer plays a watched seat, moves from the seat's own
     // table are dropped: only one of them plays the turn.
     send(2, msg::drawcard(2));
-    ASSERT_EQ(server.state().currentseat, 3);
+    ASSERT_EQ(server.state().currentseat, Seat(3));
     const BoardGrid board = server.grid();
     const int tiles = seat(3).tilecount();
     send(3, msg::placemytile({3, 1, 4, 4}));
@@ -211,9 +211,9 @@ TEST_F(ServerLogin, JustWatchFollowsTheSeatRules)
     send(3, msg::clickyes(3));
     EXPECT_TRUE(server.grid() == board);
     EXPECT_EQ(seat(3).tilecount(), tiles);
-    EXPECT_EQ(server.state().currentseat, 3);
+    EXPECT_EQ(server.state().currentseat, Seat(3));
     server.computertimerTimer();
-    EXPECT_NE(server.state().currentseat, 3);
+    EXPECT_NE(server.state().currentseat, Seat(3));
 }
 
 TEST_F(ServerLogin, MessagesNamingSomebodyElseAreDropped)
@@ -231,7 +231,7 @@ TEST_F(ServerLogin, MessagesNamingSomebodyElseAreDropped)
     EXPECT_EQ(seat(1).name, "Ann");
 
     startgame();
-    ASSERT_EQ(server.state().currentseat, 1);
+    ASSERT_EQ(server.state().currentseat, Seat(1));
     forget();
     const int before = seat(1).tilecount();
     send(2, msg::placemytile({1, 1, 4, 4}));
@@ -246,7 +246,7 @@ TEST_F(ServerLogin, MessagesNamingSomebodyElseAreDropped)
     send(1, std::string("CMD_nonsense+1+\xFF"));
     EXPECT_TRUE(lines(1).empty());
     EXPECT_EQ(seat(1).tilecount(), before);
-    EXPECT_EQ(server.state().currentseat, 1);
+    EXPECT_EQ(server.state().currentseat, Seat(1));
     EXPECT_TRUE(host.clock);
 }
 

@@ -96,7 +96,7 @@ TEST_F(ServerMoves, UndoPutsBoardAndRackBackAndSaysOnlyWhatChanged)
     // Seat 1 commits its run; seat 2 then only moves a tile of it and undoes.
     lay(1, 1, {1, 2, 3}, 5, 7);
     send(1, msg::finish(1));
-    ASSERT_EQ(server.state().currentseat, 2);
+    ASSERT_EQ(server.state().currentseat, Seat(2));
     forget();
     send(2, msg::swaptilesRequest({2, 9, 6, 9, 5}));
     send(2, msg::undothemRequest(2));

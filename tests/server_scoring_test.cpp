@@ -33,14 +33,14 @@ TEST_F(ServerScoring, TheSeatGoingOutGainsWhatTheOthersHoldAndAComputerWinsByIts
     random.stackPool(dealOrder({run(green, 10, 13) + run(orange, 10, 13) + std::vector<int>{red(5), W},
                                 run(green, 1, 10), run(black, 1, 9) + std::vector<int>{black(13)}}));
     startgame(100, 60, true, false, 10);
-    ASSERT_EQ(server.state().currentseat, 3);
+    ASSERT_EQ(server.state().currentseat, Seat(3));
 
     lay(3, 3, {1, 2, 3, 4, 5, 6, 7, 8, 9}, 1);
     send(3, msg::finish(3));
     lay(1, 1, {1, 2, 3, 4}, 2);
     lay(1, 1, {5, 6, 7, 8}, 3);
     send(1, msg::finish(1));
-    ASSERT_EQ(server.state().currentseat, 2);
+    ASSERT_EQ(server.state().currentseat, Seat(2));
     forget();
     for (int slot = 1; slot <= 10; ++slot) server.placemytile("2+" + std::to_string(slot) + "+" + std::to_string(slot) + "+4+");
     server.finish("2+");
@@ -114,7 +114,7 @@ TEST_F(ServerScoring, OnlySeatsThatPlayCanWin)
     join(3, "Cy");
     startgame(0, 60, true, false, 10); // seat 4 sits out on 0, the play-to score
     while (server.state().gamerunning && server.state().phase != ClockPhase::BetweenRounds) {
-        const int current = server.state().currentseat;
+        const int current = server.state().currentseat.number();
         send(current, msg::drawcard(current));
     }
     // The pool ran out and every playing seat lost what it held: no winner.
@@ -129,7 +129,7 @@ TEST_F(ServerScoring, ASeatOneNobodyHoldsWinsUnderItsLastPlayersName)
     join(2, "Bob");
     random.stackPool(dealOrder({run(green, 1, 10), run(orange, 1, 10)}));
     startgame(0, 60, true, false, 10);
-    ASSERT_EQ(server.state().currentseat, 1);
+    ASSERT_EQ(server.state().currentseat, Seat(1));
     server.connectionClosed(1);
     // The computer goes out for seat 1.
     for (int slot = 1; slot <= 10; ++slot) server.placemytile(msg::argumentText(msg::placemytile({1, slot, slot, 2})));

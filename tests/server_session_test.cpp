@@ -2,7 +2,7 @@
 // invalid messages, mixed with clock ticks, computer turns, departures and
 // returns. After every step no tile may have appeared or vanished, and the
 // board must hold exactly the turn snapshot plus the tiles laid this turn.
-#include "bench/selfplaychecks.h"
+#include "tests/support/selfplaychecks.h"
 #include "tests/server_fakehost.h"
 
 #include <random>
@@ -110,7 +110,7 @@ private:
         }
         int slot = slotOf(from);
         if (chance(10)) slot = loose(1, 9); // claims somebody else
-        const int current = m_server.state().currentseat;
+        const int current = m_server.state().currentseat.number();
         // Most moves come from the turn seat's own table.
         ConnectionId mover = from;
         if (isSeat(current) && m_server.slotTable()[current].connected && chance(70)) {
@@ -215,7 +215,7 @@ private:
             ASSERT_EQ(slots[m_server.state().currentseat].rack.at(laid.slot), 0) << "step " << step;
         ASSERT_LE(slots.playercount, kMaxSlots);
         if (m_server.state().gamerunning) {
-            ASSERT_TRUE(isSeat(m_server.state().currentseat));
+            ASSERT_TRUE(m_server.state().currentseat.valid());
         }
 
         // Counted once per step, whoever heard of it.

@@ -29,7 +29,7 @@ TEST_F(ServerTurnEnd, TheFirstLayDownNeedsThirtyPoints)
     EXPECT_EQ(lines(1), Strings{"CMD_notenough+1+"});
     EXPECT_TRUE(lines(2).empty());
     EXPECT_EQ(server.grid().tileCount(), 3);
-    EXPECT_EQ(server.state().currentseat, 1);
+    EXPECT_EQ(server.state().currentseat, Seat(1));
 
     // Red 10, Jack, Queen make 33: the whole board is committed.
     lay(1, 1, {1, 2, 3}, 5);
@@ -37,7 +37,7 @@ TEST_F(ServerTurnEnd, TheFirstLayDownNeedsThirtyPoints)
     EXPECT_EQ(args(2, "CMD_movedtiles"), Strings{"1+54+54+1+3+7+1+5+36+2+3+20+2+5+37+3+3+46+3+5+38"});
     EXPECT_EQ(server.snapshot(), server.grid());
     EXPECT_EQ(seat(1).laiddown, 54);
-    EXPECT_EQ(server.state().currentseat, 2);
+    EXPECT_EQ(server.state().currentseat, Seat(2));
 
     // Seat 2 draws; seat 1, laid down already, may add a single King.
     send(2, msg::drawcard(2));
@@ -55,7 +55,7 @@ TEST_F(ServerTurnEnd, AWildTileCountsThirtyAndTheComputerTakesBackAShortLayDown)
     lay(1, 1, {7, 8, 9}, 2); // wild, Red 2, Red 3: 35
     send(1, msg::finish(1));
     EXPECT_EQ(args(1, "CMD_movedtiles"), Strings{"1+35+35+1+2+53+2+2+28+3+2+29"});
-    ASSERT_EQ(server.state().currentseat, 2);
+    ASSERT_EQ(server.state().currentseat, Seat(2));
     forget();
 
     // The computer lays 6 points through the same door a table uses.
@@ -66,7 +66,7 @@ TEST_F(ServerTurnEnd, AWildTileCountsThirtyAndTheComputerTakesBackAShortLayDown)
     EXPECT_EQ(commands(1), (Strings{"CMD_placehistile", "CMD_placehistile", "CMD_placehistile", "CMD_undothem",
                                     "CMD_nextplayer"}));
     EXPECT_EQ(seat(2).tilecount(), 11);
-    EXPECT_EQ(server.state().currentseat, 1);
+    EXPECT_EQ(server.state().currentseat, Seat(1));
     EXPECT_EQ(server.grid(), server.snapshot());
 }
 
@@ -107,13 +107,13 @@ TEST_F(ServerTurnEnd, AnInvalidBoardAsksForThePenaltyWhileTenSecondsRemain)
     send(1, msg::finish(1));
     EXPECT_EQ(commands(1), (Strings{"CMD_undothem", "CMD_yourtiles", "CMD_incomplete"}));
     EXPECT_EQ(server.grid().tileCount(), 0);
-    EXPECT_EQ(server.state().currentseat, 1); // the turn goes on with what is left
+    EXPECT_EQ(server.state().currentseat, Seat(1)); // the turn goes on with what is left
     EXPECT_TRUE(host.clock);
 
     // The penalty is three tiles even with the time penalty off.
     send(1, msg::clickyes(1));
     EXPECT_EQ(seat(1).tilecount(), 13);
-    EXPECT_EQ(server.state().currentseat, 2);
+    EXPECT_EQ(server.state().currentseat, Seat(2));
 }
 
 TEST_F(ServerTurnEnd, TheEndOfThePoolIsMetSeatBySeat)
@@ -122,10 +122,10 @@ TEST_F(ServerTurnEnd, TheEndOfThePoolIsMetSeatBySeat)
     join(2, "Bob");
     startgame(500, 60, true, false, 10);
     while (server.pool().tilesLeft() > 2) {
-        const int current = server.state().currentseat;
+        const int current = server.state().currentseat.number();
         send(current, msg::drawcard(current));
     }
-    const int current = server.state().currentseat;
+    const int current = server.state().currentseat.number();
     const int other = 3 - current;
     const int before = seat(current).tilecount();
     forget();
@@ -158,7 +158,7 @@ TEST_F(ServerTurnEnd, ADrawNeverFillsRackSlotSixty)
     join(1, "Ann"); // the computer plays seat 2
     startgame(500, 60, true, false, 10);
     for (int turn = 0; turn < 18; ++turn) {
-        ASSERT_EQ(server.state().currentseat, 1);
+        ASSERT_EQ(server.state().currentseat, Seat(1));
         send(1, msg::clickyes(1));
         server.computertimerTimer();
     }

@@ -105,7 +105,7 @@ TEST_F(TableTurn, TheFirstLayDownIsCountedAsTheServerCountsIt)
     EXPECT_EQ(ann.t.layDownPoints(), 30);
     lay(1, slotOf(1, red(12)), 5, 4);
     act(1, ann.t.finishTurn());
-    EXPECT_EQ(server.state().currentseat, 2); // the server took the 42 points
+    EXPECT_EQ(server.state().currentseat, Seat(2)); // the server took the 42 points
     EXPECT_TRUE(ann.t.laidDown());
     EXPECT_EQ(ann.t.layDownPoints(), std::nullopt);
 }
@@ -194,7 +194,7 @@ TEST_F(TableTurn, UndoTakesBackOneStepAtATimeAsThePressesWould)
     ASSERT_TRUE(ann.t.laidDown());
     act(2, table(2).t.drawTile());
     const BoardGrid before = server.grid();
-    const std::vector<RackItem> rack = server.rack(1).items();
+    const std::vector<RackItem> rack = server.rack(Seat(1)).items();
 
     ann.board(4, 4); // the Queen, on the board before this turn, moves
     ann.board(8, 8);
@@ -218,7 +218,7 @@ TEST_F(TableTurn, UndoTakesBackOneStepAtATimeAsThePressesWould)
     EXPECT_EQ(server.grid().at(2, 10), kNoTile);
     EXPECT_EQ(undo(), 1u); // the Queen back to its cell
     EXPECT_EQ(server.grid(), before);
-    EXPECT_EQ(server.rack(1).items(), rack);
+    EXPECT_EQ(server.rack(Seat(1)).items(), rack);
     EXPECT_EQ(ann.t.rack().items(), rack);
     EXPECT_FALSE(ann.t.mayUndo());
     EXPECT_EQ(undo(), 0u); // nothing left to take back
@@ -262,6 +262,6 @@ TEST_F(TableTurn, ALateJoinerShowsTheTurnAndItsTimeAsTheOthersDo)
     EXPECT_EQ(ann.t.status(), "Your Turn.");
     EXPECT_TRUE(ann.t.controls().draw);
     act(11, ann.t.drawTile());
-    EXPECT_EQ(server.state().currentseat, 2);
+    EXPECT_EQ(server.state().currentseat, Seat(2));
     EXPECT_EQ(table(3).t.status(), "Bob's turn.");
 }

@@ -194,7 +194,7 @@ int QtServerHost::botSpeed()
     return m_botSpeed();
 }
 
-brixo::BotLevel QtServerHost::botLevel(int)
+brixo::BotLevel QtServerHost::botLevel(brixo::Seat)
 {
     return m_botLevel ? m_botLevel() : brixo::BotLevel::Normal;
 }

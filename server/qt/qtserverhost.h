@@ -53,6 +53,8 @@ public:
     // Where the computer's level comes from, read as each computer turn
     // starts; Normal until set.
     void setBotLevelSource(std::function<brixo::BotLevel()> source);
+    // The seconds between a round's end and the next deal; 20 until set.
+    void setRoundPauseSeconds(int seconds) { m_server.setRoundPauseSeconds(seconds); }
 
     brixo::TServer& server() { return m_server; }
 
@@ -73,7 +75,7 @@ private:
     void startComputerTimer(int milliseconds) override;
     void stopComputerTimer() override;
     int botSpeed() override;
-    brixo::BotLevel botLevel(int seat) override;
+    brixo::BotLevel botLevel(brixo::Seat seat) override;
     void expectLogin(brixo::ConnectionId connection, int milliseconds) override;
 
     void accept(TSock* connection);

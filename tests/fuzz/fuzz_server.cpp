@@ -5,7 +5,7 @@
 #include "net/catalogue.h"
 #include "net/framecutter.h"
 #include "server/serverform.h"
-#include "server/serverhost.h"
+#include "tests/support/quiethost.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,19 +13,6 @@
 #include <vector>
 
 namespace {
-
-class QuietHost : public brixo::ServerHost {
-public:
-    void send(brixo::ConnectionId, const std::string& frame) override { bytes += frame.size(); }
-    void close(brixo::ConnectionId) override {}
-    void startClock() override {}
-    void stopClock() override {}
-    void startComputerTimer(int) override {}
-    void stopComputerTimer() override {}
-    int botSpeed() override { return 0; }
-    void expectLogin(brixo::ConnectionId, int) override {}
-    std::size_t bytes = 0;
-};
 
 void say(brixo::TServer& server, brixo::ConnectionId from, const std::string& frame)
 {
@@ -36,7 +23,7 @@ void say(brixo::TServer& server, brixo::ConnectionId from, const std::string& fr
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    QuietHost host;
+    brixo::test::QuietHost host;
     brixo::SeededRandom random(size);
     brixo::TServer server(host, random);
     server.connectionAccepted(1);

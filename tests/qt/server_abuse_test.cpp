@@ -4,7 +4,7 @@
 // player who vanishes in the middle of a turn and comes back. The game
 // still reaches its winner, every tile is where it should be all along,
 // and the server holds little.
-#include "bench/selfplaychecks.h"
+#include "tests/support/selfplaychecks.h"
 #include "tests/qt/server_scriptedtable.h"
 #include "tests/qt/waitfor.h"
 
@@ -104,8 +104,8 @@ TEST(ServerAbuse, AGameReachesItsWinnerWhileTablesMisbehave)
     // He comes back under his name into his seat, with his rack.
     ScriptedTable& back = game.join("Cy", true);
     EXPECT_EQ(back.slot(), 3);
-    ASSERT_TRUE(watch([&] { return back.rack().tilecount() == server.slotTable()[3].rack.tilecount(); }));
-    EXPECT_EQ(back.rack().items(), server.slotTable()[3].rack.items());
+    ASSERT_TRUE(watch([&] { return back.rack().tilecount() == server.slotTable()[Seat(3)].rack.tilecount(); }));
+    EXPECT_EQ(back.rack().items(), server.slotTable()[Seat(3)].rack.items());
 
     // Generous: the whole suite may share a busy machine with this game.
     ASSERT_TRUE(watch([&] { return !ann.winner().empty(); }, 180000)) << ann.count("CMD_endround") << " rounds";

@@ -4,10 +4,10 @@
 // be, line for line, what the server core plays with the same seed, and it
 // must make sense on its own: every committed board valid, the scores
 // following the points, the winner the highest score.
-#include "bench/selfplaygame.h"
-#include "model/setrules.h"
 #include "tests/qt/server_scriptedtable.h"
 #include "tests/qt/testports.h"
+#include "tests/support/gamereplay.h"
+#include "tests/support/selfplaygame.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -44,67 +44,26 @@ void expectSameLines(const std::vector<std::string>& heard, const std::vector<st
 }
 
 // Replays the watching table's lines onto a board of its own: each board
-// the server commits must be valid, each score must move by the points the
-// message reports, and the announced winner must hold the highest score.
+// the server commits must be valid and each score must move by the points
+// the message reports (the replay self-play checks its games with), and
+// the announced winner must hold the highest score.
 void expectASoundGame(const std::vector<std::string>& lines, bool team)
 {
-    BoardGrid board;
-    std::array<int, kSeats + 1> scores{};
-    int movedtiles = 0, rounds = 0;
-    std::string winner;
-    for (const std::string& line : lines) {
-        const auto split = splitCommand(line);
-        ASSERT_TRUE(split.has_value()) << line;
-        const std::string_view command = split->command, args = split->args;
-        if (command == "CMD_startround") {
-            board.clear();
-        } else if (command == "CMD_placehistile") {
-            const auto m = msg::parsePlacehistile(args);
-            ASSERT_TRUE(m && board.set(m->col, m->row, m->tile)) << line;
-        } else if (command == "CMD_swaptiles") {
-            const auto m = msg::parseSwaptilesNotice(args);
-            ASSERT_TRUE(m && board.at(m->fromcol, m->fromrow) == m->tile) << line;
-            board.set(m->fromcol, m->fromrow, kNoTile);
-            board.set(m->tocol, m->torow, m->tile);
-        } else if (command == "CMD_undothem") {
-            const auto m = msg::parseNumberCells(args);
-            ASSERT_TRUE(m) << line;
-            for (const Cell& c : m->cells) board.set(c.col, c.row, c.tile);
-        } else if (command == "CMD_movedtiles") {
-            const auto m = msg::parseMovedtiles(args);
-            ASSERT_TRUE(m && isSeat(m->seat)) << line;
-            EXPECT_TRUE(boardok(board)) << "committed an invalid board: " << line;
-            scores[m->seat] += m->points;
-            EXPECT_EQ(scores[m->seat], m->score) << line;
-            ++movedtiles;
-        } else if (command == "CMD_teamscore") {
-            const auto m = msg::parseTeamscore(args);
-            ASSERT_TRUE(m && isSeat(m->seat)) << line;
-            scores[m->seat] = m->score;
-        } else if (command == "CMD_endround") {
-            const auto m = msg::parseEndround(args);
-            ASSERT_TRUE(m) << line;
-            for (const msg::SeatResult& seat : m->seats) {
-                ASSERT_TRUE(isSeat(seat.seat)) << line;
-                scores[seat.seat] += seat.points;
-                EXPECT_EQ(scores[seat.seat], seat.score) << line;
-            }
-            ++rounds;
-        } else if (command == "CMD_winner") {
-            winner = msg::parseWinner(args);
-        }
-    }
-    EXPECT_GT(movedtiles, 0);
-    EXPECT_GE(rounds, 1);
+    selfplay::GameReplay replay;
+    for (const std::string& line : lines) replay.heard(line);
+    EXPECT_EQ(replay.violations().total(), 0) << replay.problems();
+    EXPECT_GT(replay.counts().finishes, 0);
+    EXPECT_GE(replay.counts().rounds, 1);
+    const auto& scores = replay.scores();
     const int best = int(std::max_element(scores.begin() + 1, scores.end()) - scores.begin());
     EXPECT_GE(scores[best], kPlayTo);
     if (team) {
         EXPECT_EQ(scores[1], scores[3]);
         EXPECT_EQ(scores[2], scores[4]);
-        EXPECT_EQ(winner, best % 2 == 1 ? "The Green Team" : "The Brown Team");
+        EXPECT_EQ(replay.winner(), best % 2 == 1 ? "The Green Team" : "The Brown Team");
     } else {
         const char* names[] = {"", "Host", "Klot", "Ann", "Bob"};
-        EXPECT_EQ(winner, names[best]);
+        EXPECT_EQ(replay.winner(), names[best]);
     }
 }
 

@@ -207,12 +207,13 @@ private:
     int m_turns = 0;
 };
 
-// A server listening on a free port with computer turns at once, and the
-// tables connected to it.
+// A server listening on a free port with computer turns at once and a
+// pause of one second between rounds, and the tables connected to it.
 struct LoopbackGame {
     explicit LoopbackGame(std::uint64_t seed = 1) : host(seed, nullptr)
     {
         host.setBotSpeedSource([] { return 0; });
+        host.setRoundPauseSeconds(1);
         listening = host.listen(0);
     }
     // Connects a table and waits until it is logged in.

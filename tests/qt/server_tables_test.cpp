@@ -77,7 +77,7 @@ TEST(ServerTables, ALateJoinerAtASeatOrAsSpectatorIsBroughtUpToDate)
     const int laid = ann.board().at(10, 4);
     cy.close();
     ASSERT_TRUE(waitFor([&] { return ann.count("CMD_playerdisconnected+3+Cy") == 1; }));
-    const std::string rack = brixo::msg::argumentText(brixo::msg::yourtiles(3, game.host.server().slotTable()[3].rack.items()));
+    const std::string rack = brixo::msg::argumentText(brixo::msg::yourtiles(3, game.host.server().slotTable()[Seat(3)].rack.items()));
 
     // The seat waits for Cy: he comes back into it under his name.
     ScriptedTable& back = game.join("Cy");
@@ -213,7 +213,7 @@ TEST(ServerTables, FourTablesPlayATeamGameToItsWinner)
     LoopbackGame game(7);
     for (int s = 1; s <= 4; ++s) game.join("Seat" + std::to_string(s), true);
     // Nobody reaches 50 in the first round of this deal: the second round
-    // starts on the clock 20 seconds later and decides the game.
+    // starts on the clock after the pause and decides the game.
     const int playto = 50;
     game.tables.front()->send(msg::startgame({"Seat1", playto, 60, "t", "t", 14}));
     ASSERT_TRUE(game.allSee("CMD_winner+", 1, 60000));

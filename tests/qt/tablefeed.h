@@ -67,6 +67,11 @@ inline brixo::TableLaunch launchOf(const std::vector<std::string_view>& words)
     return brixo::parseCommandLine(words, brixo::kGamePort).table;
 }
 
+// Sends a chat line from a connected table and waits until the server's
+// relay of it comes back: the server has handled whatever the table sent
+// before, and whatever it sent the table before has arrived.
+bool chatRoundTrip(Tchat& table, const QString& words);
+
 // Rack slots in place order, places 1..n.
 inline std::vector<int> rackOrder(const Tchat& table)
 {
