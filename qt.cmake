@@ -1,7 +1,8 @@
 # Everything that binds the game to Qt: sockets and timers (net/qt,
 # server/qt), the table window (table/qt), the side windows (dialogs/),
-# settings (store/qt), the pictures (resources/qt) and the resources. Built as an object library so the resources' static
-# registration is always linked in.
+# settings (store/qt), the pictures (resources/qt) and the resources.
+# Built as an object library so the resources' static registration is
+# always linked in.
 set(CMAKE_AUTOMOC ON)
 set(CMAKE_AUTORCC ON)
 find_package(Qt6 REQUIRED COMPONENTS Core Network Gui Widgets Multimedia Test)
@@ -44,3 +45,13 @@ add_dependencies(brixo_qt_tests brixo)
 target_compile_definitions(brixo_qt_tests PRIVATE BRIXO_PROGRAM="$<TARGET_FILE:brixo>")
 gtest_discover_tests(brixo_qt_tests DISCOVERY_MODE PRE_TEST
   PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;BRIXO_NO_GUARD=1")
+
+brixo_benchmark(net_bench brixo_app)
+brixo_benchmark(server_bench brixo_app)
+brixo_benchmark(flood_bench brixo_app)
+brixo_benchmark(soak brixo_app)
+add_test(NAME bench.net_bench COMMAND net_bench 2000)
+add_test(NAME bench.server_bench COMMAND server_bench 500 50 500)
+add_test(NAME bench.soak COMMAND soak 5 1 30)
+add_test(NAME bench.flood_bench COMMAND flood_bench $<TARGET_FILE:brixo> 4 1)
+set_tests_properties(bench.net_bench bench.server_bench bench.soak bench.flood_bench PROPERTIES TIMEOUT 60)

@@ -466,7 +466,7 @@ void Search::colourStep(int n, int c)
     const GroupTable& groups = groupTable();
     // Offers the state a choice leads to; after the last colour, once for
     // every number of wild tiles that lets the number's groups stand.
-    auto emit = [&](Key key, std::size_t parent, int score, int used, int k, int a, int b, ColourChoice choice) {
+    auto offerChoice = [&](Key key, std::size_t parent, int score, int used, int k, int a, int b, ColourChoice choice) {
         if (c + 1 < kColours) {
             score += wildGain(used, k);
             if (hopeful(n, c, used + k, score)) offer(withGroups(withUsed(key, used + k), a, b), score, int(parent), choice.pack());
@@ -524,7 +524,7 @@ void Search::colourStep(int n, int c)
                                         const int shortRuns = next.wildStart + next.one + next.two;
                                         if (next.wildStart > nextAvail || shortRuns > nextAvail + spare - k) continue;
                                         choice.nw = nw;
-                                        emit(withOpen(key, c, next), i, score + realScore, used, k, a, b, choice);
+                                        offerChoice(withOpen(key, c, next), i, score + realScore, used, k, a, b, choice);
                                     }
                                     continue;
                                 }
@@ -547,7 +547,7 @@ void Search::colourStep(int n, int c)
                                     const int k = runWilds + beyondWilds(options[std::size_t(j)]);
                                     if (k > spare) continue;
                                     choice.beyond = options[std::size_t(j)];
-                                    emit(withOpen(key, c, Open{}), i, score + realScore, used, k, a, b, choice);
+                                    offerChoice(withOpen(key, c, Open{}), i, score + realScore, used, k, a, b, choice);
                                 }
                             }
                         }

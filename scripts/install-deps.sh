@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config ccache
   libgtest-dev
   qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good

@@ -6,18 +6,12 @@
 using namespace brixo;
 using namespace brixo::test;
 
-namespace {
-
-constexpr Seat kSeat{2};
-
-} // namespace
-
 TEST(BotTurn, ATurnThatFindsNothingDrawsOnce)
 {
     ScriptedRandom random;
     FakeBotTable table(random);
-    table.give(kSeat, {{1, green(1)}, {2, red(9)}, {3, W}});
-    computerplay(table, kSeat);
+    table.give(kBotSeat, {{1, green(1)}, {2, red(9)}, {3, W}});
+    computerplay(table, kBotSeat);
     EXPECT_EQ(table.calls, (std::vector<std::string>{"drawcard 2+"}));
 }
 
@@ -27,8 +21,8 @@ TEST(BotTurn, GroupsAreLaidBeforeRunsAndTheTurnIsFinished)
     random.stretchAt(2, 2); // the group
     random.stretchAt(2, 5); // the run
     FakeBotTable table(random);
-    table.give(kSeat, {{1, orange(1)}, {2, orange(2)}, {3, orange(3)}, {4, green(9)}, {5, red(9)}, {6, black(9)}});
-    computerplay(table, kSeat);
+    table.give(kBotSeat, {{1, orange(1)}, {2, orange(2)}, {3, orange(3)}, {4, green(9)}, {5, red(9)}, {6, black(9)}});
+    computerplay(table, kBotSeat);
     EXPECT_EQ(table.calls, (std::vector<std::string>{
                                "placemytile 2+4+3+2+", "placemytile 2+5+4+2+", "placemytile 2+6+5+2+",
                                "placemytile 2+1+4+5+", "placemytile 2+2+5+5+", "placemytile 2+3+6+5+",
@@ -41,9 +35,9 @@ TEST(BotTurn, RefusedMovesEndTheTurnWithADraw)
         // With one move accepted, a lone tile is left: the board is invalid.
         SeededRandom random(7);
         FakeBotTable table(random);
-        table.give(kSeat, {{1, red(10)}, {2, red(11)}, {3, red(12)}, {4, green(10)}, {5, black(10)}});
+        table.give(kBotSeat, {{1, red(10)}, {2, red(11)}, {3, red(12)}, {4, green(10)}, {5, black(10)}});
         table.acceptMoves = accepted;
-        computerplay(table, kSeat);
+        computerplay(table, kBotSeat);
         EXPECT_EQ(table.calls.back(), "drawcard 2+") << accepted;
         EXPECT_EQ(table.count("finish"), 0) << accepted;
         EXPECT_LT(table.calls.size(), 20u) << accepted;
@@ -57,8 +51,8 @@ TEST(BotTurn, AFixedSeedReplaysTheSameTurn)
         SeededRandom random(2024);
         FakeBotTable table(random);
         table.pool.shuffletiles(random);
-        for (int slot = 1; slot <= 20; ++slot) table.seat(kSeat).rack.set(slot, table.pool.take());
-        computerplay(table, kSeat);
+        for (int slot = 1; slot <= 20; ++slot) table.seat(kBotSeat).rack.set(slot, table.pool.take());
+        computerplay(table, kBotSeat);
         ASSERT_GT(table.count("placemytile"), 0);
         if (round == 0) first = table.calls;
         else EXPECT_EQ(table.calls, first);

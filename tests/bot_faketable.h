@@ -186,4 +186,15 @@ private:
     RandomSource& m_random;
 };
 
+// The seat the computer plays in these tests.
+inline constexpr Seat kBotSeat{2};
+
+// The tiles of a row from one column to another.
+inline std::vector<int> rowTiles(const BoardGrid& grid, int row, int from, int to)
+{
+    std::vector<int> tiles;
+    for (int col = from; col <= to; ++col) tiles.push_back(grid.at(col, row));
+    return tiles;
+}
+
 } // namespace brixo::test

@@ -8,22 +8,14 @@ using namespace brixo::test;
 
 namespace {
 
-constexpr Seat kSeat{2};
-constexpr int kFiller = black(13); // a lone tile that never matches a 5 or a 7
+constexpr int kLoneTile = black(13); // a lone tile that never matches a 5 or a 7
 
 // A turn considering the slot's tile, as the pass sets it up before trying it.
 BotTurn consider(const FakeBotTable& table, int slot)
 {
-    BotTurn turn(kSeat);
-    turn.colour = getsuit(table.seat(kSeat).rack.at(slot));
+    BotTurn turn(kBotSeat);
+    turn.colour = getsuit(table.seat(kBotSeat).rack.at(slot));
     return turn;
-}
-
-std::vector<int> rowTiles(const BoardGrid& grid, int row, int from, int to)
-{
-    std::vector<int> tiles;
-    for (int col = from; col <= to; ++col) tiles.push_back(grid.at(col, row));
-    return tiles;
 }
 
 } // namespace
@@ -33,19 +25,19 @@ TEST(GroupSearch, FourColoursInTheRackLayThreeAndTheFourthJoinsThemAtTheLeft)
     ScriptedRandom random;
     random.stretchAt(4, 6);
     FakeBotTable table(random);
-    table.give(kSeat, {{3, red(7)}, {5, green(7)}, {9, black(7)}, {12, orange(7)}});
+    table.give(kBotSeat, {{3, red(7)}, {5, green(7)}, {9, black(7)}, {12, orange(7)}});
 
     BotTurn turn = consider(table, 3);
     ASSERT_TRUE(computermatch1(table, turn, RackSlot(3)));
     // Candidate, first partner, last partner; black 7 stays in the rack.
     EXPECT_EQ(table.calls, (std::vector<std::string>{"placemytile 2+3+5+6+", "placemytile 2+5+6+6+",
                                                      "placemytile 2+12+7+6+"}));
-    EXPECT_EQ(table.seat(kSeat).rack.at(9), black(7));
+    EXPECT_EQ(table.seat(kBotSeat).rack.at(9), black(7));
 
     // The rest of the pass adds it to the new group, on the left first.
     EXPECT_TRUE(computermatches(table, turn));
     EXPECT_EQ(rowTiles(table.board, 6, 3, 8), (std::vector<int>{0, black(7), red(7), green(7), orange(7), 0}));
-    EXPECT_EQ(table.seat(kSeat).tilecount(), 0);
+    EXPECT_EQ(table.seat(kBotSeat).tilecount(), 0);
     EXPECT_TRUE(boardok(table.board));
 }
 
@@ -53,8 +45,8 @@ TEST(GroupSearch, TheWildTileIsNeitherCandidateNorPartnerForThreeFromTheRack)
 {
     ScriptedRandom random;
     FakeBotTable table(random);
-    table.give(kSeat, {{1, W}, {2, green(1)}, {3, red(1)}});
-    BotTurn turn(kSeat);
+    table.give(kBotSeat, {{1, W}, {2, green(1)}, {3, red(1)}});
+    BotTurn turn(kBotSeat);
     EXPECT_FALSE(computermatches(table, turn));
     EXPECT_TRUE(table.calls.empty());
     EXPECT_TRUE(random.asked.empty());
@@ -67,7 +59,7 @@ TEST(GroupSearch, AGroupInColumnZeroOrRowZeroIsNeverExtendedAndHidesLaterRows)
         FakeBotTable table(random);
         table.put(at.col, at.row, {green(5), red(5), black(5)});
         table.put(8, 7, {green(5), red(5), black(5)});
-        table.give(kSeat, {{1, orange(5)}});
+        table.give(kBotSeat, {{1, orange(5)}});
         BotTurn turn = consider(table, 1);
         EXPECT_EQ(computertwoonboard(table, turn, 5), at);
         EXPECT_FALSE(computermatch2(table, turn, RackSlot(1)));
@@ -96,8 +88,8 @@ TEST(GroupSearch, AGroupOfThreeGrowsLeftThenRightThenMovesToAFreePlace)
         random.stretchAt(10, 7);
         FakeBotTable table(random);
         table.put(c.groupCol, 2, {green(5), red(5), black(5)});
-        for (int col : c.blockers) table.board.set(col, 2, kFiller);
-        table.give(kSeat, {{1, orange(5)}});
+        for (int col : c.blockers) table.board.set(col, 2, kLoneTile);
+        table.give(kBotSeat, {{1, orange(5)}});
         BotTurn turn = consider(table, 1);
         EXPECT_TRUE(computermatch2(table, turn, RackSlot(1))) << c.what;
         EXPECT_EQ(table.calls, c.calls) << c.what;
@@ -112,7 +104,7 @@ TEST(GroupSearch, OnlyTheFirstStretchOfARowAndGroupsLackingTheColourAreJoined)
     table.put(1, 2, {green(4), green(5), green(6)}); // first 5 of row 2 stands alone
     table.put(8, 2, {green(5), red(5), orange(5)});
     table.put(8, 4, {green(5), black(5), orange(5)}); // holds the candidate's colour
-    table.give(kSeat, {{1, black(5)}});
+    table.give(kBotSeat, {{1, black(5)}});
     BotTurn turn = consider(table, 1);
     EXPECT_EQ(computertwoonboard(table, turn, 5), (BoardCell{}));
     EXPECT_FALSE(computermatch2(table, turn, RackSlot(1)));
@@ -126,8 +118,8 @@ TEST(GroupSearch, MovingAGroupThatIsNotTheWholeSetIsRefused)
     // A wild tile before the three would be left alone on the board.
     ScriptedRandom random;
     FakeBotTable table(random);
-    table.put(4, 2, {W, green(5), red(5), black(5), 0, kFiller});
-    table.give(kSeat, {{1, orange(5)}});
+    table.put(4, 2, {W, green(5), red(5), black(5), 0, kLoneTile});
+    table.give(kBotSeat, {{1, orange(5)}});
     BotTurn turn = consider(table, 1);
     EXPECT_FALSE(computermatch2(table, turn, RackSlot(1)));
     EXPECT_TRUE(table.calls.empty());
@@ -140,9 +132,9 @@ TEST(GroupSearch, TwoFromTheRackBorrowATileFromAGroupOfFour)
     random.stretchAt(3, 9); // the new group
     FakeBotTable table(random);
     table.put(2, 3, {green(5), red(5), black(5), orange(5)});
-    table.give(kSeat, {{1, red(5)}, {2, green(5)}});
+    table.give(kBotSeat, {{1, red(5)}, {2, green(5)}});
 
-    BotTurn turn(kSeat);
+    BotTurn turn(kBotSeat);
     EXPECT_TRUE(computermatches(table, turn));
     // Green is the partner's colour and red the candidate's: black 5 goes.
     EXPECT_EQ(table.calls, (std::vector<std::string>{"swaptiles 2+9+6+4+3+", "swaptiles 2+4+3+5+3+",
@@ -158,7 +150,7 @@ TEST(GroupSearch, BorrowingFailsWhenTheTileToTakeIsTheLeftmost)
     ScriptedRandom random;
     FakeBotTable table(random);
     table.put(2, 3, {black(5), green(5), red(5), orange(5)});
-    table.give(kSeat, {{1, red(5)}, {2, green(5)}});
+    table.give(kBotSeat, {{1, red(5)}, {2, green(5)}});
     BotTurn turn = consider(table, 1);
     EXPECT_FALSE(computermatch3(table, turn, RackSlot(1)));
     EXPECT_TRUE(table.calls.empty());
@@ -170,14 +162,14 @@ TEST(GroupSearch, ABorrowedTileWithNoNewGroupToJoinGoesBackToItsOwn)
     ScriptedRandom random;
     random.stretchAt(8, 6); // then every draw lands on row 1, which is taken
     FakeBotTable table(random);
-    table.board.set(3, 1, kFiller);
+    table.board.set(3, 1, kLoneTile);
     table.put(2, 3, {green(5), red(5), black(5), orange(5)});
-    table.give(kSeat, {{1, red(5)}, {2, green(5)}});
+    table.give(kBotSeat, {{1, red(5)}, {2, green(5)}});
     BotTurn turn = consider(table, 1);
     EXPECT_FALSE(computermatch3(table, turn, RackSlot(1)));
     EXPECT_EQ(rowTiles(table.board, 3, 2, 6), (std::vector<int>{green(5), red(5), orange(5), black(5), 0}));
     EXPECT_EQ(table.board.at(9, 6), 0);
-    EXPECT_EQ(table.seat(kSeat).tilecount(), 2);
+    EXPECT_EQ(table.seat(kBotSeat).tilecount(), 2);
 }
 
 TEST(GroupSearch, AWildTileAfterTheGroupMovesUpWhenTheGapIsClosed)
@@ -187,7 +179,7 @@ TEST(GroupSearch, AWildTileAfterTheGroupMovesUpWhenTheGapIsClosed)
     random.stretchAt(3, 9);
     FakeBotTable table(random);
     table.put(2, 3, {green(5), red(5), black(5), orange(5), W});
-    table.give(kSeat, {{1, red(5)}, {2, green(5)}});
+    table.give(kBotSeat, {{1, red(5)}, {2, green(5)}});
     BotTurn turn = consider(table, 1);
     EXPECT_TRUE(computermatch3(table, turn, RackSlot(1)));
     EXPECT_EQ(rowTiles(table.board, 3, 2, 6), (std::vector<int>{green(5), red(5), orange(5), W, 0}));
@@ -198,9 +190,9 @@ TEST(GroupSearch, OnACrowdedBoardNothingNeedingANewPlaceIsLaid)
 {
     ScriptedRandom random;
     FakeBotTable table(random);
-    table.crowd(kFiller);
-    table.give(kSeat, {{1, green(7)}, {2, red(7)}, {3, black(7)}});
-    BotTurn turn(kSeat);
+    table.crowd(kLoneTile);
+    table.give(kBotSeat, {{1, green(7)}, {2, red(7)}, {3, black(7)}});
+    BotTurn turn(kBotSeat);
     EXPECT_FALSE(computermatches(table, turn));
     EXPECT_TRUE(table.calls.empty());
     // Each slot's three-of-a-kind gave up after its 100 draws.

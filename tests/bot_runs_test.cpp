@@ -8,21 +8,13 @@ using namespace brixo::test;
 
 namespace {
 
-constexpr Seat kSeat{2};
-constexpr int kFiller = green(13);
+constexpr int kRunFiller = green(13);
 
 using Items = std::vector<std::pair<int, int>>;
 
 void give(FakeBotTable& table, const Items& items)
 {
-    for (auto [slot, tile] : items) table.seat(kSeat).rack.set(slot, tile);
-}
-
-std::vector<int> rowTiles(const BoardGrid& grid, int row, int from, int to)
-{
-    std::vector<int> tiles;
-    for (int col = from; col <= to; ++col) tiles.push_back(grid.at(col, row));
-    return tiles;
+    for (auto [slot, tile] : items) table.seat(kBotSeat).rack.set(slot, tile);
 }
 
 struct RackCase {
@@ -53,7 +45,7 @@ TEST(RunSearch, RunsOfThreeFromTheRack)
         random.stretchAt(5, 4);
         FakeBotTable table(random);
         give(table, c.rack);
-        BotTurn turn(kSeat);
+        BotTurn turn(kBotSeat);
         if (std::string(c.what).starts_with("used")) turn.use(RackSlot(2));
         EXPECT_EQ(computerruns(table, turn), !c.laid.empty()) << c.what;
         if (c.laid.empty()) {
@@ -72,13 +64,13 @@ TEST(RunSearch, PartnersAreLookedForOnlyAfterTheTilesOwnSlot)
     ScriptedRandom random;
     FakeBotTable table(random);
     give(table, {{1, red(5)}, {2, red(6)}, {3, red(7)}, {4, red(7)}, {5, W}, {6, green(8)}, {7, red(9)}, {8, red(10)}});
-    BotTurn turn(kSeat);
+    BotTurn turn(kBotSeat);
     turn.use(RackSlot(7));
     PartnerTable expected{};
     expected[7] = RackSlot(3); // the first 7 stays
     expected[6] = RackSlot(2);
     expected[10] = RackSlot(8);
-    EXPECT_EQ(partnertable(table.seat(kSeat).rack, turn, RackSlot(2)), expected);
+    EXPECT_EQ(partnertable(table.seat(kBotSeat).rack, turn, RackSlot(2)), expected);
     EXPECT_FALSE(computerrun1(table, turn, RackSlot(3))); // 5 and 6 lie in lower slots
     EXPECT_TRUE(table.calls.empty());
 }
@@ -90,7 +82,7 @@ TEST(RunSearch, ABoardRunTakesTheTileAtItsUpperEndWhenThereIsRoom)
     table.put(5, 4, {red(4), red(5), red(6)});
     table.put(1, 6, {red(4), red(5), red(6)}); // ends in column 3: below the column-4 floor
     give(table, {{1, red(7)}});
-    BotTurn turn(kSeat);
+    BotTurn turn(kBotSeat);
     EXPECT_TRUE(computerrun2(table, turn, RackSlot(1)));
     EXPECT_EQ(table.calls, (std::vector<std::string>{"placemytile 2+1+8+4+"}));
     EXPECT_TRUE(random.asked.empty());
@@ -103,7 +95,7 @@ TEST(RunSearch, ALoneOneIsNotTakenForTheTopOfARun)
     FakeBotTable table(random);
     table.put(6, 4, {red(1)});
     give(table, {{1, red(2)}});
-    BotTurn turn(kSeat);
+    BotTurn turn(kBotSeat);
     EXPECT_FALSE(computerrun2(table, turn, RackSlot(1)));
     EXPECT_TRUE(table.calls.empty());
 }
@@ -131,9 +123,9 @@ TEST(RunSearch, ARunWithNoRoomAboveMovesWithTheTile)
         random.relocationAt(20, 9, c.width);
         FakeBotTable table(random);
         for (std::size_t k = 0; k < c.run.size(); ++k) table.board.set(c.runCol + int(k), 4, c.run[k]);
-        if (c.blocker) table.board.set(c.blocker, 4, kFiller);
+        if (c.blocker) table.board.set(c.blocker, 4, kRunFiller);
         give(table, {{1, c.tile}});
-        BotTurn turn(kSeat);
+        BotTurn turn(kBotSeat);
         EXPECT_TRUE(computerrun2(table, turn, RackSlot(1))) << c.what;
         EXPECT_EQ(random.asked.front(), 22 - c.width) << c.what;
 
@@ -159,7 +151,7 @@ TEST(RunSearch, TheLowerEndIsTriedAfterTheUpperEnd)
         table.put(5, 2, {red(5), red(6), red(7)});
         table.put(5, 7, {red(1), red(2), red(3)});
         give(table, {{1, red(4)}});
-        BotTurn turn(kSeat);
+        BotTurn turn(kBotSeat);
         EXPECT_TRUE(computerrun2(table, turn, RackSlot(1)));
         EXPECT_EQ(table.board.at(8, 7), red(4));
     }
@@ -168,7 +160,7 @@ TEST(RunSearch, TheLowerEndIsTriedAfterTheUpperEnd)
         FakeBotTable table(random);
         table.put(5, 2, {red(5), red(6), red(7)});
         give(table, {{1, red(4)}});
-        BotTurn turn(kSeat);
+        BotTurn turn(kBotSeat);
         EXPECT_TRUE(computerrun2(table, turn, RackSlot(1)));
         EXPECT_EQ(table.calls, (std::vector<std::string>{"placemytile 2+1+4+2+"}));
     }
@@ -179,7 +171,7 @@ TEST(RunSearch, TheLowerEndIsTriedAfterTheUpperEnd)
         FakeBotTable table(random);
         table.put(1, 2, {red(5), red(6), red(7)});
         give(table, {{1, red(4)}});
-        BotTurn turn(kSeat);
+        BotTurn turn(kBotSeat);
         EXPECT_TRUE(computerrun2(table, turn, RackSlot(1)));
         EXPECT_EQ(rowTiles(table.board, 8, 10, 15), (std::vector<int>{0, red(4), red(5), red(6), red(7), 0}));
         EXPECT_EQ(rowTiles(table.board, 2, 1, 3), (std::vector<int>{0, 0, 0}));
@@ -190,7 +182,7 @@ TEST(RunSearch, TheLowerEndIsTriedAfterTheUpperEnd)
         FakeBotTable table(random);
         table.put(5, 2, {red(1), red(2), red(3)});
         give(table, {{1, red(13)}});
-        BotTurn turn(kSeat);
+        BotTurn turn(kBotSeat);
         EXPECT_FALSE(computerrun2(table, turn, RackSlot(1)));
     }
 }
@@ -199,9 +191,9 @@ TEST(RunSearch, OnACrowdedBoardNoRunIsLaid)
 {
     ScriptedRandom random;
     FakeBotTable table(random);
-    table.crowd(kFiller);
+    table.crowd(kRunFiller);
     give(table, {{1, red(5)}, {2, red(6)}, {3, red(7)}, {4, W}});
-    BotTurn turn(kSeat);
+    BotTurn turn(kBotSeat);
     EXPECT_FALSE(computerruns(table, turn));
     EXPECT_TRUE(table.calls.empty());
 }
