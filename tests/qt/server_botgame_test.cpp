@@ -67,6 +67,34 @@ void expectASoundGame(const std::vector<std::string>& lines, bool team)
     }
 }
 
+// What the host's table heard of a team game on `brixo --server` with these
+// options: it starts the game, just watches, and listens to the winner.
+struct HeardGame {
+    std::vector<std::string> lines;
+    std::string winner;
+    int exitCode = -1; // of the server, stopped once the game was won
+};
+HeardGame watchTeamGame(const QStringList& options)
+{
+    HeardGame heard;
+    QProcess server;
+    const quint16 port = startHeadlessServer(server, QStringList{"--botspeed", "0", "--seed", QString::number(kSeed)} + options);
+    EXPECT_NE(port, 0);
+    if (port == 0) return heard;
+    ScriptedTable host("Host");
+    host.connectTo(port);
+    EXPECT_TRUE(waitFor([&] { return host.loggedIn(); }));
+    host.send(startgameFrame(true));
+    host.send(msg::justwatch(1, "1"));
+    EXPECT_TRUE(waitFor([&] { return !host.winner().empty(); }, kGameMilliseconds))
+        << "no winner; " << host.count("CMD_endround") << " rounds ended";
+    heard.lines = host.lines();
+    heard.winner = host.winner();
+    server.terminate();
+    if (server.waitForFinished(5000)) heard.exitCode = server.exitCode();
+    return heard;
+}
+
 selfplay::GameResult coreGame(bool team, BotLevel level = BotLevel::Normal)
 {
     selfplay::GameSetup setup;
@@ -85,53 +113,26 @@ selfplay::GameResult coreGame(bool team, BotLevel level = BotLevel::Normal)
 TEST(ServerBotGame, FourComputerPlayersOnTheHeadlessServerPlayATeamGameToAWinner)
 {
     ASSERT_TRUE(QFileInfo(brixoProgram()).isExecutable()) << brixoProgram().toStdString();
-    QProcess server;
-    const quint16 port = startHeadlessServer(server, {"--botspeed", "0", "--seed", QString::number(kSeed)});
-    ASSERT_NE(port, 0);
-
-    ScriptedTable host("Host");
-    host.connectTo(port);
-    ASSERT_TRUE(waitFor([&] { return host.loggedIn(); }));
-    host.send(startgameFrame(true));
-    host.send(msg::justwatch(1, "1"));
-    ASSERT_TRUE(waitFor([&] { return !host.winner().empty(); }, kGameMilliseconds))
-        << "no winner; " << host.count("CMD_endround") << " rounds ended";
-
-    expectASoundGame(host.lines(), true);
+    const HeardGame heard = watchTeamGame({});
+    expectASoundGame(heard.lines, true);
     const selfplay::GameResult core = coreGame(true);
     EXPECT_EQ(core.violations.total(), 0);
-    EXPECT_EQ(host.winner(), core.winner);
-    expectSameLines(host.lines(), core.transcript);
-
-    server.terminate();
-    ASSERT_TRUE(server.waitForFinished(5000));
-    EXPECT_EQ(server.exitCode(), 0);
+    EXPECT_EQ(heard.winner, core.winner);
+    expectSameLines(heard.lines, core.transcript);
+    EXPECT_EQ(heard.exitCode, 0);
 }
 
 // The level reaches the computer players through the command line: Expert
 // computers play the very game the core plays at that level.
 TEST(ServerBotGame, ExpertComputersOnTheHeadlessServerPlayTheCoresGame)
 {
-    QProcess server;
-    const quint16 port =
-        startHeadlessServer(server, {"--botspeed", "0", "--seed", QString::number(kSeed), "--level", "expert"});
-    ASSERT_NE(port, 0);
-
-    ScriptedTable host("Host");
-    host.connectTo(port);
-    ASSERT_TRUE(waitFor([&] { return host.loggedIn(); }));
-    host.send(startgameFrame(true));
-    host.send(msg::justwatch(1, "1"));
-    ASSERT_TRUE(waitFor([&] { return !host.winner().empty(); }, kGameMilliseconds));
-
-    expectASoundGame(host.lines(), true);
+    const HeardGame heard = watchTeamGame({"--level", "expert"});
+    expectASoundGame(heard.lines, true);
     const selfplay::GameResult core = coreGame(true, BotLevel::Expert);
     EXPECT_EQ(core.violations.total(), 0);
     EXPECT_EQ(core.roundsOut, core.rounds);
-    expectSameLines(host.lines(), core.transcript);
-
-    server.terminate();
-    ASSERT_TRUE(server.waitForFinished(5000));
+    expectSameLines(heard.lines, core.transcript);
+    EXPECT_EQ(heard.exitCode, 0);
 }
 
 // Four seats without teams: seats 3 and 4 take part only with a person
