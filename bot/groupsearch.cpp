@@ -1,14 +1,13 @@
 #include "bot/groupsearch.h"
 
 #include "bot/freestretch.h"
+#include "bot/searchterms.h"
 
 #include <array>
 
 namespace brixo {
 
 namespace {
-
-constexpr int kLastColumn = BoardGrid::kColumns - 1; // 22
 
 // Columns first..last of one row, all holding the same number.
 struct Stretch {
@@ -34,8 +33,6 @@ std::optional<Stretch> boardstretch(const BoardGrid& grid, int row, int value)
     }
     return std::nullopt;
 }
-
-bool usable(int tile) { return tile != kNoTile && tile != kWildTile; }
 
 } // namespace
 

@@ -2,14 +2,11 @@
 
 #include "bot/botmoves.h"
 #include "bot/freestretch.h"
+#include "bot/searchterms.h"
 
 namespace brixo {
 
 namespace {
-
-constexpr int kLastColumn = BoardGrid::kColumns - 1; // 22
-
-bool usable(int tile) { return tile != kNoTile && tile != kWildTile; }
 
 // The new set's width on a relocation: the run plus its new tile and two
 // free cells; a run of five or more gives up only its top (or bottom) two.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using namespace brixo;
 using namespace brixo::test;
 
@@ -253,6 +255,21 @@ TEST(MirrorTurns, YourTurnGoesBySeatNotByName)
     f.t.setNewTurnSound(true);
     f.feed(msg::nextplayer({2, -1, {}}));
     EXPECT_EQ(f.sounds.back(), "turnnew");
+}
+
+// A draw is told from a seat's tile counts before and after its turn;
+// counts no seat could hold tell nothing (and never overflow).
+TEST(MirrorTurns, CountsNoSeatCouldHoldTellNoDraw)
+{
+    MirrorFeed f;
+    f.login(1);
+    f.feed(msg::startgame(options(500, 60, true, false)));
+    f.feed(msg::nextplayer({2, 78, {{2, 0, std::numeric_limits<int>::min()}}}));
+    f.feed(msg::nextplayer({1, 77, {{2, 0, std::numeric_limits<int>::max()}}}));
+    for (const std::string& line : f.t.log()) EXPECT_EQ(line.find(" drew "), std::string::npos) << line;
+    f.feed(msg::nextplayer({2, 76, {{2, 0, 14}}}));
+    f.feed(msg::nextplayer({1, 75, {{2, 0, 15}}}));
+    EXPECT_TRUE(f.logged("Klot drew a tile."));
 }
 
 TEST(MirrorTurns, OnlyTilesThatAreNotLaidTilesComingBackAreDrawn)

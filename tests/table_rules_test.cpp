@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 #include <vector>
 
@@ -237,6 +238,17 @@ TEST(TurnClock, TheBarStartsFullForEveryTurnTimeAndEmptiesOnlyAtTheEnd)
     TurnClock none; // a time of 0 gives an empty bar
     none.restart();
     EXPECT_EQ(none.barWidth(), 0);
+
+    // A time from the server past any turn is counted as the longest one,
+    // and a long turn's bar is worked out without overflow.
+    for (const int seconds : {std::numeric_limits<int>::max(), std::numeric_limits<int>::min(), 50'000'000}) {
+        TurnClock odd;
+        odd.setTimePerTurn(seconds);
+        odd.restart();
+        for (int tick = 0; tick < 3; ++tick) odd.tick();
+        EXPECT_LE(odd.barWidth(), TurnClock::kBarWidth) << seconds;
+        EXPECT_GE(odd.barWidth(), 0) << seconds;
+    }
 }
 
 TEST(TurnClock, TurnsRedInTheLastTwentySecondsAndGivesUpOnASilentServer)
