@@ -1,5 +1,7 @@
 #include "store/settings.h"
 
+#include "model/playername.h"
+#include "model/textcase.h"
 #include "net/fieldreader.h"
 
 #include <algorithm>
@@ -49,7 +51,32 @@ std::string firstChars(const std::string& text, int count)
     return text.substr(0, end);
 }
 
+// The entries of a comma-separated list, blanks trimmed, empty ones left out.
+std::vector<std::string> splitList(const std::string& text)
+{
+    std::vector<std::string> entries;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        std::string entry = text.substr(start, comma - start);
+        entry.erase(0, entry.find_first_not_of(" \t"));
+        entry.erase(entry.find_last_not_of(" \t") + 1);
+        if (!entry.empty()) entries.push_back(std::move(entry));
+        start = comma + 1;
+    }
+    return entries;
+}
+
 } // namespace
+
+std::vector<std::string> withRecentHost(std::vector<std::string> recent, const std::string& host)
+{
+    if (host.empty()) return recent;
+    std::erase_if(recent, [&](const std::string& known) { return sameIgnoringCase(known, host); });
+    recent.insert(recent.begin(), host);
+    if (recent.size() > kRecentHosts) recent.resize(kRecentHosts);
+    return recent;
+}
 
 std::string settingsSection(const IniFile& file)
 {
@@ -86,7 +113,12 @@ TableSettings readSettings(const IniFile& file, const std::string& section)
     const int size = readInt(file, section, "TableSize", s.tableSize);
     if (std::find(kTableSizes.begin(), kTableSizes.end(), size) != kTableSizes.end()) s.tableSize = size;
     s.tiles = file.value(kSettingsSection, "Tiles", "");
-    s.lobbyDownload = file.value(kSettingsSection, "Lobbydownload", s.lobbyDownload);
+    s.playerName = firstChars(file.value(kSettingsSection, "Playername", ""), kNameLength);
+    // Read last first, so the first of two equal entries stays.
+    const std::vector<std::string> recent = splitList(file.value(kSettingsSection, "Recenthosts", ""));
+    for (auto host = recent.rbegin(); host != recent.rend(); ++host)
+        s.recentHosts = withRecentHost(std::move(s.recentHosts), *host);
+    s.showStartChoice = readFlag(file, kSettingsSection, "Startchoice", s.showStartChoice);
     return s;
 }
 
@@ -112,7 +144,11 @@ void saveinifile(IniFile& file, const std::string& section, const TableSettings&
     file.setValue(section, "HighContrast", s.highContrast ? "1" : "0");
     file.setValue(section, "TableSize", std::to_string(s.tableSize));
     file.setValue(kSettingsSection, "Tiles", s.tiles);
-    file.setValue(kSettingsSection, "Lobbydownload", s.lobbyDownload);
+    file.setValue(kSettingsSection, "Playername", s.playerName);
+    std::string recent;
+    for (const std::string& host : s.recentHosts) recent += (recent.empty() ? "" : ",") + host;
+    file.setValue(kSettingsSection, "Recenthosts", recent);
+    file.setValue(kSettingsSection, "Startchoice", s.showStartChoice ? "1" : "0");
 }
 
 void savePhrases(IniFile& file, const std::string& section, const std::array<std::string, kPhraseCount>& phrases)

@@ -13,6 +13,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace brixo {
 
@@ -26,6 +27,7 @@ inline constexpr int kPhraseLength = 50;
 // The sizes "TableSize" may hold; 0 fits the table to the window.
 inline constexpr int kTableSizeFit = 0;
 inline constexpr std::array<int, 4> kTableSizes{100, 150, 200, kTableSizeFit};
+inline constexpr std::size_t kRecentHosts = 8;
 
 struct TableSettings {
     int top = 3;
@@ -56,8 +58,13 @@ struct TableSettings {
     // "TableSize": the board and rack drawn at this percent, or 0 to fit the
     // window (kTableSizeFit).
     int tableSize = 100;
-    // Where the lobby's installer is downloaded from.
-    std::string lobbyDownload = "https://www.quorvin.com/download/QuorvinLobbySetup.exe";
+    // "Playername": the name the player hosts and joins network games under.
+    std::string playerName;
+    // "Recenthosts": the addresses the player joined by hand, the latest
+    // first, at most kRecentHosts, written comma-separated.
+    std::vector<std::string> recentHosts;
+    // "Startchoice": a solo start first offers to play with others; "1" or "0".
+    bool showStartChoice = true;
 
     bool operator==(const TableSettings&) const = default;
 };
@@ -78,5 +85,9 @@ void savePhrases(IniFile& file, const std::string& section, const std::array<std
 // the old section. The phrases are the ones the buttons show.
 void moveOldSettings(IniFile& file, const TableSettings& settings,
                      const std::array<std::string, kPhraseCount>& phrases);
+
+// The recent addresses with this one first: once only (letter case aside),
+// at most kRecentHosts.
+std::vector<std::string> withRecentHost(std::vector<std::string> recent, const std::string& host);
 
 } // namespace brixo

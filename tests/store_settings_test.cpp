@@ -112,3 +112,26 @@ TEST(Settings, TheOlderLobbysSectionIsReadThenMovedWithThePhrases)
     EXPECT_EQ(readSettings(file, "brixo").width, 900);
     EXPECT_EQ(file.value("brixo", "Phrase3"), "Nice, \"really\"");
 }
+
+TEST(Settings, TheNetworkChoicesAreKeptWithTheLatestAddressFirstAndOnce)
+{
+    TableSettings s;
+    for (const char* host : {"a.lan", "10.0.0.9:7000", "A.LAN", "[::1]:7772"}) s.recentHosts = withRecentHost(s.recentHosts, host);
+    EXPECT_EQ(s.recentHosts, (std::vector<std::string>{"[::1]:7772", "A.LAN", "10.0.0.9:7000"}));
+    for (int n = 0; n < 20; ++n) s.recentHosts = withRecentHost(s.recentHosts, "host" + std::to_string(n));
+    EXPECT_EQ(s.recentHosts.size(), kRecentHosts);
+    EXPECT_EQ(s.recentHosts.front(), "host19");
+    s.playerName = "Ann";
+    s.showStartChoice = false;
+
+    IniFile file;
+    saveinifile(file, kSettingsSection, s);
+    const TableSettings back = readSettings(IniFile(file.text()), kSettingsSection);
+    EXPECT_EQ(back.recentHosts, s.recentHosts);
+    EXPECT_EQ(back.playerName, "Ann");
+    EXPECT_FALSE(back.showStartChoice);
+
+    // A list edited by hand: blanks and empty entries go, the first of two equal entries stays.
+    const TableSettings edited = readSettings(IniFile("[brixo]\nRecenthosts= b , ,a,B\n"), kSettingsSection);
+    EXPECT_EQ(edited.recentHosts, (std::vector<std::string>{"b", "a"}));
+}

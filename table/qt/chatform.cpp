@@ -6,6 +6,7 @@
 #include "dialogs/gamestartform.h"
 #include "dialogs/helpform.h"
 #include "dialogs/phrasesform.h"
+#include "dialogs/playwithothers.h"
 #include "dialogs/spylistform.h"
 #include "dialogs/tallylistform.h"
 #include "store/qt/gamefolders.h"
@@ -146,8 +147,17 @@ Tchat::Tchat(brixo::TableLaunch launch, QWidget* parent)
     m_phrases = new Tphrases(this);
     m_spylist = new Tspylist(this);
     m_download = new Tdownload(this);
+    m_playWithOthers = new PlayWithOthers(this);
     connect(m_help, &Thelp::aboutRequested, this, [this] { showDialog(m_about); });
     connect(m_download, &Tdownload::exitRequested, this, &QWidget::close);
+    connect(m_download, &Tdownload::playWithOthers, this, &Tchat::PlayWithOthers1Click);
+    connect(m_download, &Tdownload::showAtStartChanged, this, [this](bool show) {
+        m_settings.showStartChoice = show;
+        saveinifile();
+    });
+    connect(m_playWithOthers, &PlayWithOthers::hostRequested, this, &Tchat::hostGame);
+    connect(m_playWithOthers, &PlayWithOthers::joinRequested, this, &Tchat::joinGame);
+    connect(m_playWithOthers, &PlayWithOthers::stopHostingRequested, this, &Tchat::leaveGame);
     connect(m_gamestart, &Tgamestart::startRequested, this, [this](const brixo::GameOptions& options) {
         request([&](brixo::TableMirror& m) { return m.startGame(options); });
         // The dialog's options are kept for the next game.
@@ -159,7 +169,7 @@ Tchat::Tchat(brixo::TableLaunch launch, QWidget* parent)
     m_linkOpener = [](const QUrl& url) { QDesktopServices::openUrl(url); };
 
     // Until it hosts or joins a game, the table is in none.
-    makeSession(TableSession::Role::Join, QString());
+    makeSession(TableSession::Role::Join, QString(), 0);
     m_layout.capture(panel_board);
     showTextSize();
     showTextColour();
@@ -459,6 +469,13 @@ void Tchat::buildMenus()
     QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
     StartGame1 = game->addAction(QStringLiteral("Start Game"), this, &Tchat::StartGame1Click);
     StartGame1->setObjectName(QStringLiteral("StartGame1"));
+    QAction* PlayWithOthers1 =
+        game->addAction(QStringLiteral("Play with Others..."), this, &Tchat::PlayWithOthers1Click);
+    PlayWithOthers1->setObjectName(QStringLiteral("PlayWithOthers1"));
+    PlayWithOthers1->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    LeaveGame1 = game->addAction(QStringLiteral("Leave Game"), this, &Tchat::leaveGame);
+    LeaveGame1->setObjectName(QStringLiteral("LeaveGame1"));
+    LeaveGame1->setEnabled(false);
     JustWatch1 = game->addAction(QStringLiteral("Just Watch"), this, &Tchat::JustWatch1Click);
     JustWatch1->setObjectName(QStringLiteral("JustWatch1"));
     JustWatch1->setCheckable(true);
@@ -760,6 +777,10 @@ void Tchat::showEvent(QShowEvent* event)
     QMainWindow::showEvent(event);
     if (m_shownOnce) return;
     m_shownOnce = true;
+    // The preferences are read before anything is hosted or joined (and
+    // again as the table arrives at a game): the start choice, the name the
+    // player plays with others under, the window's place.
+    loadinifile();
     m_savedBounds = bounds();
     centralWidget()->setFocus();
     // Start-up runs once every window exists and the table is on screen.
@@ -775,7 +796,7 @@ void Tchat::closeEvent(QCloseEvent* event)
     for (QDialog* side : {static_cast<QDialog*>(m_about), static_cast<QDialog*>(m_gamestart),
                           static_cast<QDialog*>(m_help), static_cast<QDialog*>(m_phrases),
                           static_cast<QDialog*>(m_spylist), static_cast<QDialog*>(m_download),
-                          static_cast<QDialog*>(m_tally)})
+                          static_cast<QDialog*>(m_tally), static_cast<QDialog*>(m_playWithOthers)})
         side->close();
     QMainWindow::closeEvent(event);
 }

@@ -54,6 +54,7 @@ class Thelp;
 class Tphrases;
 class Tspylist;
 class Ttallylist;
+class PlayWithOthers;
 
 class Tchat : public QMainWindow {
     Q_OBJECT
@@ -75,7 +76,14 @@ public:
     void hostpress();
     void joinpress();
     void hostGame(const QString& playerName);
-    void joinGame(const QString& playerName, const QString& address);
+    // `remember`: the address goes to the recent ones the window offers.
+    void joinGame(const QString& playerName, const QString& address, bool remember = false);
+    // A solo game on this machine alone.
+    void startSolo();
+    // Leaves a network game (asking first while one is played) for a solo
+    // table, and offers the ways to play with others.
+    void leaveGame();
+    void PlayWithOthers1Click();
     // Switches on the game server of a table that hosts; answers false
     // (with the reason) when it cannot listen. By default the session's own
     // server listens on the game port; tests may stand in a server of their
@@ -140,6 +148,8 @@ public:
     Thelp* help() const { return m_help; }
     Tabout* about() const { return m_about; }
     Tdownload* download() const { return m_download; }
+    PlayWithOthers* playWithOthers() const { return m_playWithOthers; }
+    const TableSession& session() const { return *m_session; }
     QString chatText() const;
     QString logText() const;
     int botSpeed() const { return m_settings.botspeed; }
@@ -222,7 +232,7 @@ private:
 
     // the game played (tableconnection.cpp)
     // Leaves the game the table is in, if any, for a new session.
-    void makeSession(TableSession::Role role, const QString& address);
+    void makeSession(TableSession::Role role, const QString& address, quint16 port = 0);
     // And takes part in that game: hosting it, or joining it at the address.
     void beginSession(TableSession::Role role, const QString& address);
     // Hands the mirror a request; the session sends what it answers.
@@ -233,10 +243,16 @@ private:
     }
     // The choices the session's rules read: the sort order, the turn sound.
     void applyPreferences();
+    // Whether the game this table is in may be left: asks while one is played.
+    bool mayLeaveGame();
+    void rememberName();
+    // The window shows where others reach the game this table hosts.
+    void showHosting();
     void hostUnreachable(const QString& address);
     void connectionLost();
     void gameIsFull();
-    void offerLobby();
+    void offerWayBack(const QString& why);
+    void offerStartChoice();
 
     // showing the mirror (tableview.cpp)
     // Plays and says what the mirror asks for, then shows its state.
@@ -337,6 +353,7 @@ private:
     Tspylist* m_spylist;
     Ttallylist* m_tally;
     Tdownload* m_download;
+    PlayWithOthers* m_playWithOthers;
 
     // The parts, named as the game names them.
     QFrame* panel_board = nullptr;
@@ -389,6 +406,7 @@ private:
     std::array<QPushButton*, brixo::kPhraseCount + 1> b_phrase{}; // [1] .. [10]
     QMenu* popup_kick;
     QAction* StartGame1;
+    QAction* LeaveGame1;
     QAction* JustWatch1;
     QAction* GameLog1;
     QMenu* TableSize1;

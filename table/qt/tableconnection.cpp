@@ -1,26 +1,48 @@
 // Start-up as the command line asked, and the game the table takes part
-// in: hosting or joining one, and what the window says when its host
-// cannot be reached, turns it away or goes.
+// in: a solo game, hosting a game on this network or joining one, leaving
+// it, and what the window says when its host cannot be reached, turns it
+// away or goes. Whatever happens to a game, the program stays: the table
+// goes back to a solo game and offers to find another.
 #include "table/qt/chatform.h"
 
 #include "dialogs/downloadform.h"
-#include "dialogs/gamestartform.h"
+#include "dialogs/playwithothers.h"
 #include "dialogs/spylistform.h"
 #include "net/gameport.h"
+#include "net/hostaddress.h"
 #include "net/qt/tsock.h"
-#include "store/qt/gamefolders.h"
 
 #include <QAction>
 #include <QFileInfo>
+#include <QHostAddress>
 #include <QMessageBox>
+#include <QNetworkInterface>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QTimer>
 
 namespace {
+
 const QString& kThisMachine = TableSession::kThisMachine;
+const QString kSoloName = QStringLiteral("You");
+
+// The addresses others on this machine's networks can reach a game at,
+// "address:port", IPv4 first; this machine's own when it has no network.
+QStringList reachableEndpoints(quint16 port)
+{
+    QStringList v4, v6;
+    for (const QHostAddress& address : QNetworkInterface::allAddresses()) {
+        if (address.isLoopback() || address.isLinkLocal()) continue;
+        if (address.protocol() == QAbstractSocket::IPv4Protocol)
+            v4 << QStringLiteral("%1:%2").arg(address.toString()).arg(port);
+        else if (address.protocol() == QAbstractSocket::IPv6Protocol)
+            v6 << QStringLiteral("[%1]:%2").arg(address.toString()).arg(port);
+    }
+    if (v4.isEmpty() && v6.isEmpty()) v4 << QStringLiteral("%1:%2").arg(kThisMachine).arg(port);
+    return v4 + v6;
 }
+
+} // namespace
 
 void Tchat::processparams()
 {
@@ -28,10 +50,8 @@ void Tchat::processparams()
     using Mode = brixo::TableLaunch::Mode;
     if (m_launch.mode == Mode::Solo) {
         addlinetochat(QStringLiteral("Loading Solo Game..Please wait."), kNoticeColour);
-        offerLobby();
-        m_hostAddress = kThisMachine;
-        m_playerName = QStringLiteral("You");
-        hostpress();
+        startSolo();
+        offerStartChoice();
         return;
     }
     addlinetochat(QStringLiteral("Loading Multi-player Game.. Please Wait."), kNoticeColour);
@@ -47,15 +67,16 @@ void Tchat::processparams()
     m_sock11->open(kThisMachine, brixo::kLobbyPort);
 }
 
-// A solo player is offered the lobby that finds games with others, in a
-// window beside the table.
-void Tchat::offerLobby()
+// A solo start first offers to play with others (the player may switch
+// that off); the companion lobby only when it is installed.
+void Tchat::offerStartChoice()
 {
-    m_download->setFolder(QFileInfo(gamefolders::dataFile(QStringLiteral("lobby"))).absolutePath());
+    if (!m_settings.showStartChoice) return;
     QString lobby = QStandardPaths::findExecutable(QStringLiteral("quorvinlobby"));
-    if (lobby.isEmpty() && QFileInfo::exists(QStringLiteral("/opt/quorvin/quorvinlobby")))
+    if (lobby.isEmpty() && QFileInfo(QStringLiteral("/opt/quorvin/quorvinlobby")).isExecutable())
         lobby = QStringLiteral("/opt/quorvin/quorvinlobby");
     m_download->setLobbyProgram(lobby);
+    m_download->setShowAtStart(m_settings.showStartChoice);
     // Beside the table, but never off the screen.
     m_download->adjustSize();
     QPoint beside(frameGeometry().right() + 8, y());
@@ -65,6 +86,29 @@ void Tchat::offerLobby()
     }
     m_download->move(beside);
     m_download->show();
+    m_download->raise();
+    m_download->activateWindow();
+}
+
+void Tchat::PlayWithOthers1Click()
+{
+    // The name the player last played with others under.
+    m_playWithOthers->setPlayerName(QString::fromStdString(m_settings.playerName));
+    QStringList recent;
+    for (const std::string& host : m_settings.recentHosts) recent << QString::fromStdString(host);
+    m_playWithOthers->setRecentHosts(recent);
+    showHosting();
+    m_playWithOthers->show();
+    m_playWithOthers->raise();
+    m_playWithOthers->activateWindow();
+}
+
+void Tchat::startSolo()
+{
+    m_playerName = kSoloName;
+    m_hostAddress = kThisMachine;
+    m_closing = false;
+    beginSession(TableSession::Role::Solo, kThisMachine);
 }
 
 void Tchat::hostpress()
@@ -77,52 +121,95 @@ void Tchat::joinpress()
     beginSession(TableSession::Role::Join, m_hostAddress);
 }
 
-void Tchat::makeSession(TableSession::Role role, const QString& address)
+void Tchat::hostGame(const QString& playerName)
+{
+    if (!mayLeaveGame()) return;
+    m_playerName = playerName;
+    m_hostAddress = kThisMachine;
+    m_closing = false;
+    rememberName();
+    hostpress();
+}
+
+void Tchat::joinGame(const QString& playerName, const QString& address, bool remember)
+{
+    if (!mayLeaveGame()) return;
+    m_playerName = playerName;
+    m_hostAddress = address;
+    m_closing = false;
+    rememberName();
+    if (remember) {
+        m_settings.recentHosts = brixo::withRecentHost(m_settings.recentHosts, address.toStdString());
+        saveinifile();
+    }
+    joinpress();
+    m_playWithOthers->hide();
+}
+
+void Tchat::leaveGame()
+{
+    if (!mayLeaveGame()) return;
+    startSolo();
+    PlayWithOthers1Click();
+}
+
+bool Tchat::mayLeaveGame()
+{
+    // A game in play is not thrown away by a slip of the mouse.
+    if (!mirror().gameRunning() || m_session->role() == TableSession::Role::Solo) return true;
+    return QMessageBox::question(this, QStringLiteral("Brixo"),
+                                 QStringLiteral("A game is being played. Leave it?"), QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+void Tchat::rememberName()
+{
+    if (m_settings.playerName == m_playerName.toStdString()) return;
+    m_settings.playerName = m_playerName.toStdString();
+    saveinifile();
+}
+
+void Tchat::makeSession(TableSession::Role role, const QString& address, quint16 port)
 {
     if (m_session) {
         m_session->disconnect(this);
         m_session->leave();
         m_session->deleteLater();
     }
-    m_session = new TableSession(role, m_playerName, address, this);
+    m_session = new TableSession(role, m_playerName, address, port, this);
     applyPreferences();
     connect(m_session, &TableSession::updated, this, &Tchat::apply);
     connect(m_session, &TableSession::unreachable, this, &Tchat::hostUnreachable);
     connect(m_session, &TableSession::connectionLost, this, &Tchat::connectionLost);
 }
 
-void Tchat::hostGame(const QString& playerName)
-{
-    m_playerName = playerName;
-    m_hostAddress = kThisMachine;
-    m_closing = false;
-    hostpress();
-}
-
-void Tchat::joinGame(const QString& playerName, const QString& address)
-{
-    m_playerName = playerName;
-    m_hostAddress = address;
-    m_closing = false;
-    joinpress();
-}
-
 void Tchat::beginSession(TableSession::Role role, const QString& address)
 {
-    makeSession(role, address);
+    // A joiner's address may name a port; hosts take the game port.
+    const auto target = brixo::parseHostAddress(address.toStdString(), brixo::gamePort());
+    const QString host = target ? QString::fromStdString(target->host) : address;
+    const quint16 port = static_cast<quint16>(target ? target->port : brixo::gamePort());
+    makeSession(role, host, port);
     const QString error = m_session->start(m_serverSwitch, {[this] { return botSpeed(); }, [this] { return botLevel(); }});
     if (!error.isEmpty()) addlinetochat(QStringLiteral("The game could not be hosted: ") + error, kNoticeColour);
 
     const bool hosts = m_session->hosts();
     StartGame1->setEnabled(hosts);
+    LeaveGame1->setEnabled(role != TableSession::Role::Solo);
     m_spylist->setRemoveOffered(hosts);
+    switch (role) {
+    case TableSession::Role::Solo: setWindowTitle(QStringLiteral("Brixo")); break;
+    case TableSession::Role::Host: setWindowTitle(QStringLiteral("Brixo - Hosting a game on this network")); break;
+    case TableSession::Role::Join: setWindowTitle(QStringLiteral("Brixo - Playing at %1").arg(address)); break;
+    }
+    showHosting();
     render();
 }
 
-void Tchat::applyPreferences()
+void Tchat::showHosting()
 {
-    // Both sort buttons up sort by colour too, the tile codes' own order.
-    if (m_session) m_session->setPreferences(m_sortChoice == SortChoice::ByNumber, m_settings.newTurnSound);
+    const bool network = m_session->role() == TableSession::Role::Host;
+    m_playWithOthers->setHosting(network ? reachableEndpoints(m_session->port()) : QStringList());
 }
 
 // A host that refuses or never answers is named, and may be tried again.
@@ -130,14 +217,15 @@ void Tchat::hostUnreachable(const QString& address)
 {
     if (m_closing || findChild<QMessageBox*>(QStringLiteral("box_unreachable"))) return;
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Brixo"),
-                                QStringLiteral("Could not reach the host at %1.").arg(address),
-                                QMessageBox::Retry | QMessageBox::Close, this);
+                                QStringLiteral("Could not reach the host at %1.").arg(address), QMessageBox::NoButton,
+                                this);
     box->setObjectName(QStringLiteral("box_unreachable"));
-    box->button(QMessageBox::Retry)->setText(QStringLiteral("Try Again"));
+    QPushButton* again = box->addButton(QStringLiteral("Try Again"), QMessageBox::AcceptRole);
+    box->addButton(QStringLiteral("Find Another Game"), QMessageBox::RejectRole);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    connect(box, &QMessageBox::finished, this, [this](int answer) {
-        if (answer == QMessageBox::Retry) m_session->retry();
-        else close();
+    connect(box, &QMessageBox::finished, this, [this, box, again] {
+        if (box->clickedButton() == again) m_session->retry();
+        else leaveGame();
     });
     box->open();
 }
@@ -154,23 +242,35 @@ void Tchat::processsocktimer()
 
 void Tchat::gameIsFull()
 {
-    m_closing = true;
-    QMessageBox::information(this, QStringLiteral("Brixo"), QStringLiteral("Game is full"));
-    close();
+    offerWayBack(QStringLiteral("Game is full"));
 }
 
 void Tchat::connectionLost()
 {
-    // Without its connection the table has nothing left to show; it says
-    // why before it goes.
     if (m_closing) return;
-    m_closing = true;
     turntime->stop();
     const QString why = m_session->hosts() ? QStringLiteral("The connection to the game was lost.")
                                            : QStringLiteral("The host has left the game.");
     addlinetochat(why, kNoticeColour);
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Brixo"), why, QMessageBox::Ok, this);
+    offerWayBack(why);
+}
+
+// The game is over for this table: it says why, and offers another game or
+// a solo one.
+void Tchat::offerWayBack(const QString& why)
+{
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Brixo"), why, QMessageBox::NoButton, this);
+    box->setObjectName(QStringLiteral("box_wayback"));
+    QPushButton* find = box->addButton(QStringLiteral("Find Another Game"), QMessageBox::AcceptRole);
+    box->addButton(QStringLiteral("Play Solo"), QMessageBox::RejectRole);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    connect(box, &QMessageBox::finished, this, &QWidget::close);
+    connect(box, &QMessageBox::finished, this, [this, box, find] {
+        const bool findAnother = box->clickedButton() == find;
+        startSolo();
+        if (findAnother) {
+            PlayWithOthers1Click();
+            m_playWithOthers->showPage(PlayWithOthers::Page::Games);
+        }
+    });
     box->open();
 }

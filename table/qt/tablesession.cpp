@@ -5,12 +5,15 @@
 #include "net/qt/tsock.h"
 #include "server/qt/qtserverhost.h"
 
+#include <QHostAddress>
 #include <QTimer>
 
-TableSession::TableSession(Role role, const QString& playerName, const QString& address, QObject* parent)
+TableSession::TableSession(Role role, const QString& playerName, const QString& address, quint16 port,
+                           QObject* parent)
     : QObject(parent),
       m_role(role),
-      m_address(role == Role::Host ? kThisMachine : address),
+      m_address(role == Role::Join ? address : kThisMachine),
+      m_port(role == Role::Join ? port : static_cast<quint16>(brixo::gamePort())),
       m_sock(new TSock(this)),
       m_connectTimer(new QTimer(this))
 {
@@ -67,7 +70,11 @@ QString TableSession::start(const ServerSwitch& serverSwitch, const ComputerPlay
             // The computer players keep the pace and level the host's menus set.
             if (computers.speed) m_server->setBotSpeedSource(computers.speed);
             if (computers.level) m_server->setBotLevelSource(computers.level);
-            m_server->listen(static_cast<quint16>(brixo::gamePort()), &error);
+            if (m_role == Role::Solo) {
+                m_server->listen(m_port, QHostAddress(QHostAddress::LocalHost), &error);
+            } else if (m_server->listen(m_port, QHostAddress(QHostAddress::Any), &error)) {
+                m_server->startAnnouncing();
+            }
         }
     }
     connectToServer();
@@ -82,7 +89,7 @@ void TableSession::retry()
 
 void TableSession::connectToServer()
 {
-    m_sock->open(m_address, static_cast<quint16>(brixo::gamePort()));
+    m_sock->open(m_address, m_port);
     m_connectTimer->start();
 }
 

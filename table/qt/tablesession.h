@@ -29,7 +29,10 @@ class TSock;
 class TableSession : public QObject {
     Q_OBJECT
 public:
-    enum class Role { Host, Join };
+    // A solo table plays against the computer on this machine alone: its
+    // server listens on 127.0.0.1 only and announces nothing. A table that
+    // hosts a network game listens on every network and announces the game.
+    enum class Role { Solo, Host, Join };
     // Switches a hosting table's server on, or answers false with the
     // reason. Empty: the session's own server listens on the game port.
     using ServerSwitch = std::function<bool(QString* error)>;
@@ -39,14 +42,20 @@ public:
         std::function<brixo::BotLevel()> level;
     };
 
-    // `address`: where a joiner connects; a host connects to itself.
-    TableSession(Role role, const QString& playerName, const QString& address, QObject* parent = nullptr);
+    // `address` and `port`: where a joiner connects; a table that hosts
+    // connects to its own server, on the game port.
+    TableSession(Role role, const QString& playerName, const QString& address, quint16 port,
+                 QObject* parent = nullptr);
     ~TableSession() override;
 
     Role role() const { return m_role; }
-    bool hosts() const { return m_role == Role::Host; }
+    bool hosts() const { return m_role != Role::Join; }
     // Where the session connects.
     QString address() const { return m_address; }
+    quint16 port() const { return m_port; }
+    // The in-process server of a table that hosts, once started; null
+    // otherwise (or when a test stands in a server of its own).
+    const QtServerHost* server() const { return m_server; }
     const brixo::TableMirror& mirror() const { return m_mirror; }
 
     // A host switches its server on, then the table connects. Answers the
@@ -97,6 +106,7 @@ private:
 
     Role m_role;
     QString m_address;
+    quint16 m_port;
     brixo::TableMirror m_mirror;
     QtServerHost* m_server = nullptr;
     TSock* m_sock;

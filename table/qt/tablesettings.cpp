@@ -123,7 +123,7 @@ void Tchat::applySettings()
     for (QAction* speed : {Slow1, Normal1, Fast1}) speed->setChecked(speed->data().toInt() == m_settings.botspeed);
     BotSpeed1->setData(m_settings.botspeed);
     (m_settings.botlevel == brixo::BotLevel::Expert ? ExpertLevel1 : NormalLevel1)->setChecked(true);
-    m_download->setAddress(QUrl(QString::fromStdString(m_settings.lobbyDownload)));
+    m_download->setShowAtStart(m_settings.showStartChoice);
     applyLook();
     applyTableSize();
 }

@@ -1,5 +1,4 @@
-// The lobby download against a small HTTP server on loopback, and the help
-// and about windows.
+// The start window's choice, and the help and about windows.
 #include "tests/qt/waitfor.h"
 
 #include "dialogs/aboutform.h"
@@ -14,147 +13,45 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// Answers every request with a status line and a body, the body in two
-// pieces with a pause between, or only its first piece when told to stall.
-class TinyHttp : public QObject {
-public:
-    TinyHttp(int status, QByteArray body, bool stall = false) : m_status(status), m_body(std::move(body)), m_stall(stall)
-    {
-        m_server.listen(QHostAddress::LocalHost);
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            QTcpSocket* s = m_server.nextPendingConnection();
-            connect(s, &QTcpSocket::readyRead, s, [this, s] {
-                if (!s->readAll().contains("\r\n\r\n")) return;
-                const QByteArray half = m_body.left(m_body.size() / 2);
-                s->write("HTTP/1.1 " + QByteArray::number(m_status) + " X\r\nContent-Length: " +
-                         QByteArray::number(m_body.size()) + "\r\nConnection: close\r\n\r\n" + half);
-                s->flush();
-                if (m_stall) return;
-                QTimer::singleShot(50, s, [this, s] {
-                    s->write(m_body.mid(m_body.size() / 2));
-                    s->disconnectFromHost();
-                });
-            });
-        });
-    }
-    QUrl url() const { return QUrl(QStringLiteral("http://127.0.0.1:%1/files/LobbySetup.exe").arg(m_server.serverPort())); }
-
-private:
-    QTcpServer m_server;
-    int m_status;
-    QByteArray m_body;
-    bool m_stall;
-};
-
-struct Started {
-    QString program;
-    QStringList arguments;
-    int count = 0;
-};
-
-void watch(Tdownload& dialog, Started& started, bool starts = true)
+// The start window offers solo play and play with others, and the lobby
+// program only when it is installed; nothing is downloaded or installed.
+TEST(StartChoice, SoloByDefaultOthersOnRequestAndTheLobbyOnlyWhenInstalled)
 {
-    dialog.setStarter([&started, starts](const QString& program, const QStringList& arguments) {
-        started.program = program;
-        started.arguments = arguments;
-        ++started.count;
-        return starts;
-    });
-}
-
-} // namespace
-
-TEST(LobbyDownload, ADownloadCompletesSaysSoAndStartsTheInstaller)
-{
-    QTemporaryDir folder;
-    TinyHttp http(200, QByteArray(70000, 'x'));
     Tdownload dialog;
-    Started started;
-    watch(dialog, started);
-    bool exited = false;
+    int starts = 0;
+    dialog.setStarter([&](const QString&, const QStringList&) { return ++starts, true; });
+    bool others = false, exited = false;
+    QObject::connect(&dialog, &Tdownload::playWithOthers, [&] { others = true; });
     QObject::connect(&dialog, &Tdownload::exitRequested, [&] { exited = true; });
-    dialog.setFolder(folder.path());
-    dialog.setAddress(http.url());
-    dialog.getbuttonClick();
-    EXPECT_TRUE(dialog.label_status1->text().startsWith("Loading"));
-    EXPECT_FALSE(dialog.getbutton->isEnabled());
-    EXPECT_TRUE(dialog.abortbutton->isEnabled());
-    ASSERT_TRUE(waitFor([&] { return started.count > 0; }));
-    EXPECT_EQ(dialog.label_status1->text(), "Installing");
-    EXPECT_EQ(dialog.label_status2->text(), "Downloading: LobbySetup.exe");
-    EXPECT_EQ(dialog.label_status3->text(), "Received 70000 bytes");
-    EXPECT_EQ(started.program, folder.path() + "/LobbySetup.exe");
-    EXPECT_EQ(started.arguments, QStringList({"/SP-", "/silent", "/noicons"}));
-    EXPECT_EQ(QFile(started.program).size(), 70000);
+    dialog.show();
+    auto* solo = dialog.findChild<QPushButton*>("button_solo");
+    EXPECT_TRUE(solo->isDefault());
+    EXPECT_TRUE(dialog.findChild<QWidget*>("panel_lobby")->isHidden());
+    for (const QPushButton* b : dialog.findChildren<QPushButton*>()) EXPECT_FALSE(b->text().contains("Download")) << b->text().toStdString();
+    dialog.lobbyClick(); // not installed: nothing starts
+    EXPECT_EQ(starts, 0);
+
+    dialog.findChild<QPushButton*>("button_others")->click();
+    EXPECT_TRUE(others);
+    EXPECT_FALSE(dialog.isVisible());
+
+    QTemporaryDir folder;
+    const QString lobby = folder.path() + "/quorvinlobby";
+    QFile file(lobby);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    file.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+    dialog.setLobbyProgram(lobby);
+    EXPECT_FALSE(dialog.findChild<QWidget*>("panel_lobby")->isHidden());
+    dialog.lobbyClick();
+    EXPECT_EQ(starts, 1);
     EXPECT_TRUE(exited);
-    EXPECT_TRUE(dialog.getbutton->isEnabled());
-}
-
-TEST(LobbyDownload, AStoppedOrFailedDownloadNeverStartsTheInstaller)
-{
-    QTemporaryDir folder;
-    {
-        TinyHttp http(200, QByteArray(70000, 'x'), true);
-        Tdownload dialog;
-        Started started;
-        watch(dialog, started);
-        dialog.setFolder(folder.path());
-        dialog.setAddress(http.url());
-        dialog.getbuttonClick();
-        ASSERT_TRUE(waitFor([&] { return dialog.label_status2->text().startsWith("Downloading"); }));
-        dialog.abortbuttonClick();
-        ASSERT_TRUE(waitFor([&] { return !dialog.downloading(); }));
-        EXPECT_EQ(dialog.label_status1->text(), "Download has been aborted.");
-        EXPECT_EQ(dialog.label_status2->text(), "Download Aborted");
-        EXPECT_EQ(started.count, 0);
-        EXPECT_FALSE(QFile::exists(folder.path() + "/LobbySetup.exe"));
-    }
-    {
-        TinyHttp http(404, "not here");
-        Tdownload dialog;
-        Started started;
-        watch(dialog, started);
-        dialog.setFolder(folder.path());
-        dialog.setAddress(http.url());
-        dialog.getbuttonClick();
-        ASSERT_TRUE(waitFor([&] { return !dialog.downloading(); }));
-        EXPECT_EQ(dialog.label_status1->text(), "Download Aborted");
-        EXPECT_EQ(started.count, 0);
-    }
-}
-
-TEST(LobbyDownload, AnInstallerThatWillNotStartIsReportedAndNoLobbyIsExplained)
-{
-    QTemporaryDir folder;
-    TinyHttp http(200, "installer");
-    Tdownload dialog;
-    Started started;
-    watch(dialog, started, false);
-    bool exited = false;
-    QObject::connect(&dialog, &Tdownload::exitRequested, [&] { exited = true; });
-    dialog.setFolder(folder.path());
-    dialog.setAddress(http.url());
-    dialog.getbuttonClick();
-    ASSERT_TRUE(waitFor([&] { return dialog.findChild<QMessageBox*>("message") != nullptr; }));
-    EXPECT_EQ(dialog.findChild<QMessageBox*>("message")->text(), "An Error has Occurred.");
-    EXPECT_FALSE(exited);
-    delete dialog.findChild<QMessageBox*>("message");
-
-    dialog.setLobbyProgram(folder.path() + "/no-lobby-here");
-    dialog.othersClick();
-    ASSERT_NE(dialog.findChild<QMessageBox*>("message"), nullptr);
-    EXPECT_TRUE(dialog.findChild<QMessageBox*>("message")->text().startsWith("Please close the game"));
-    EXPECT_EQ(started.count, 1); // the installer's try only
 }
 
 TEST(HelpAndAbout, F1OpensTheManualAndAboutShowsTheVersionALoginSends)

@@ -4,14 +4,18 @@
 #include "tests/qt/waitfor.h"
 
 #include "dialogs/gamestartform.h"
+#include "dialogs/playwithothers.h"
 #include "dialogs/updown.h"
 #include "net/catalogue.h"
 #include "net/qt/tsock.h"
 #include "net/qt/tsocklistener.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -192,18 +196,20 @@ TEST(TableConnection, AWindowLeavesItsGameForAnotherWithoutClosing)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST(TableConnection, TheWindowClosesWhenTheServerGoes)
+// Whatever ends a game for the table, the program stays: it says why and
+// goes back to a solo game, offering to find another.
+TEST(TableConnection, ALostGameIsToldAndTheTableGoesBackToASoloGame)
 {
     FakeServer server;
     Tchat table;
     table.setServerSwitch([](QString*) { return true; });
     table.show();
     ASSERT_TRUE(server.waitForTable());
-    EXPECT_TRUE(table.isVisible());
     server.tables[0]->close();
-    // It says why before it goes.
     EXPECT_EQ(answerMessageBox(), "The connection to the game was lost.");
-    EXPECT_TRUE(waitFor([&] { return !table.isVisible(); }));
+    ASSERT_TRUE(server.waitForTable(2)); // the solo game's table, at once
+    EXPECT_TRUE(table.isVisible());
+    EXPECT_EQ(table.session().role(), TableSession::Role::Solo);
 }
 
 TEST(TableConnection, AHostOutOfReachIsNamedAndTriedAgainAndItsLeavingIsTold)
@@ -221,27 +227,76 @@ TEST(TableConnection, AHostOutOfReachIsNamedAndTriedAgainAndItsLeavingIsTold)
 
     // The host is up now: trying again reaches it.
     FakeServer server;
-    box->button(QMessageBox::Retry)->click();
+    for (QAbstractButton* b : box->buttons())
+        if (b->text() == "Try Again") b->click();
     ASSERT_TRUE(server.waitForTable());
-    EXPECT_TRUE(table.isVisible());
+    EXPECT_EQ(table.session().role(), TableSession::Role::Join);
     server.tables[0]->close();
-    EXPECT_EQ(answerMessageBox(), "The host has left the game.");
-    EXPECT_TRUE(waitFor([&] { return !table.isVisible(); }));
+    ASSERT_TRUE(waitFor([&] { return (box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())); }));
+    EXPECT_EQ(box->text(), "The host has left the game.");
+    for (QAbstractButton* b : box->buttons())
+        if (b->text() == "Find Another Game") b->click();
+    EXPECT_TRUE(waitFor([&] { return table.playWithOthers()->isVisible(); }));
+    EXPECT_EQ(table.session().role(), TableSession::Role::Solo);
+    EXPECT_TRUE(table.isVisible());
 }
 
-TEST(TableConnection, AFullGameIsToldAndTheWindowCloses)
+TEST(TableConnection, AFullGameIsToldAndTheTableGoesBackToASoloGame)
 {
     FakeServer server;
-    Tchat table;
-    table.setServerSwitch([](QString*) { return true; });
+    Tchat table(launchOf({"Ann", "127.0.0.1", "false"}));
     table.show();
     ASSERT_TRUE(server.waitForTable());
     // Everything after the refusal is not handled any more.
     server.send(0, msg::full());
     server.send(0, msg::sendlogininfo(3));
     EXPECT_EQ(answerMessageBox(), "Game is full");
-    EXPECT_TRUE(waitFor([&] { return !table.isVisible(); }));
     EXPECT_FALSE(table.mirror().mySeat().valid());
+    EXPECT_TRUE(table.isVisible());
+    EXPECT_EQ(table.session().role(), TableSession::Role::Solo);
+}
+
+// Joining by a typed address keeps it among the recent ones (in the
+// settings file too); leaving goes back to a solo table that joins again.
+TEST(TableConnection, JoinByAddressKeepsTheAddressAndLeavingAllowsAnotherJoin)
+{
+    FakeServer server;
+    const QString address = QStringLiteral("127.0.0.1:%1").arg(server.listener.port());
+    Tchat table;
+    table.setServerSwitch([](QString*) { return true; });
+    table.show();
+    ASSERT_TRUE(server.waitForTable()); // the solo game
+
+    table.PlayWithOthers1Click();
+    PlayWithOthers* window = table.playWithOthers();
+    window->showPage(PlayWithOthers::Page::Address);
+    part<QComboBox>(*window, "combo_address")->setEditText(QStringLiteral("no such:address"));
+    window->joinAddressClick(); // no name yet
+    EXPECT_FALSE(part<QLabel>(*window, "label_problem_address")->text().isEmpty());
+    part<QLineEdit>(*window, "edit_name")->setText(QStringLiteral("Di"));
+    window->joinAddressClick(); // not an address
+    EXPECT_TRUE(part<QLabel>(*window, "label_problem_address")->text().contains("not an address"));
+    EXPECT_EQ(table.session().role(), TableSession::Role::Solo);
+
+    part<QComboBox>(*window, "combo_address")->setEditText(address);
+    window->joinAddressClick();
+    ASSERT_TRUE(server.waitForTable(2));
+    EXPECT_EQ(table.session().role(), TableSession::Role::Join);
+    EXPECT_EQ(table.windowTitle(), "Brixo - Playing at " + address);
+    server.send(1, msg::sendlogininfo(2));
+    ASSERT_TRUE(server.waitForLine("CMD_logininfo+2+1.0.8+Di"));
+    EXPECT_EQ(table.settings().recentHosts, std::vector<std::string>{address.toStdString()});
+    EXPECT_EQ(table.settings().playerName, "Di");
+
+    table.leaveGame(); // no game is played: nothing to ask
+    EXPECT_EQ(table.session().role(), TableSession::Role::Solo);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(part<QComboBox>(*window, "combo_address")->itemText(0), address);
+    EXPECT_EQ(part<QLineEdit>(*window, "edit_name")->text(), "Di");
+    window->joinAddressClick();
+    ASSERT_TRUE(server.waitForTable(4)); // the solo table between, then the join
+    server.send(3, msg::sendlogininfo(2));
+    EXPECT_TRUE(waitFor([&] { return table.mirror().loggedIn(); }));
 }
 
 TEST(TableConnection, MessagesAreHandledInOrderAcrossANestedEventLoop)
