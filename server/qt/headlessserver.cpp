@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdio>
 #include <memory>
+#include <string>
 
 #include <sys/socket.h>
 #include <unistd.h>
@@ -69,7 +70,9 @@ int runHeadlessServer(const ServerOptions& options, int argc, char** argv)
         else if (address == QHostAddress(QHostAddress::AnyIPv6)) address = QHostAddress::Any;
         QString error;
         if (!host->listen(static_cast<quint16>(options.port), address, &error)) {
-            std::fprintf(stderr, "brixo: cannot listen on port %d: %s\n", options.port, qPrintable(error));
+            const std::string where = options.listen.empty() ? std::string() : options.listen + " ";
+            std::fprintf(stderr, "brixo: cannot listen on %sport %d: %s\n", where.c_str(), options.port,
+                         qPrintable(error));
             exitCode = 1;
         } else {
             std::printf("Brixo server listening on port %u\n", unsigned(host->port()));
