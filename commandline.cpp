@@ -2,6 +2,7 @@
 
 #include "net/catalogue.h"
 #include "net/fieldreader.h"
+#include "net/hostaddress.h"
 
 #include <charconv>
 
@@ -25,19 +26,25 @@ std::optional<std::uint64_t> parseSeed(std::string_view text)
     return value;
 }
 
-// The options after "--server", each followed by its value. Port 0 takes
-// any free port (tests); a bot speed of 0 lets the computer play at once.
+// The options after "--server", each but "--no-announce" followed by its
+// value. Port 0 takes any free port (tests); a bot speed of 0 lets the
+// computer play at once; an empty listen address means every interface,
+// so a service can pass on a setting that is left empty.
 CommandLine parseServer(const std::vector<std::string_view>& args, int defaultPort)
 {
     CommandLine line;
     line.launch = Launch::Server;
     line.server.port = defaultPort;
-    for (std::size_t i = 1; i < args.size(); i += 2) {
+    for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string_view name = args[i];
-        if (name != "--port" && name != "--botspeed" && name != "--level" && name != "--seed")
+        if (name == "--no-announce") {
+            line.server.announce = false;
+            continue;
+        }
+        if (name != "--port" && name != "--botspeed" && name != "--level" && name != "--seed" && name != "--listen")
             return bad("unknown server option '" + std::string(name) + "'");
         if (i + 1 >= args.size()) return bad(std::string(name) + " needs a value");
-        const std::string_view value = args[i + 1];
+        const std::string_view value = args[++i];
         const std::string wrong = "bad value '" + std::string(value) + "' for " + std::string(name);
         if (name == "--port") {
             const auto port = parseInt(value);
@@ -51,10 +58,30 @@ CommandLine parseServer(const std::vector<std::string_view>& args, int defaultPo
             const auto level = parsebotlevel(value);
             if (!level) return bad(wrong + " (normal or expert)");
             line.server.level = *level;
+        } else if (name == "--listen") {
+            std::string_view address = value;
+            if (address.starts_with('[') && address.ends_with(']')) address = address.substr(1, address.size() - 2);
+            if (!address.empty() && !isIPv4Address(address) && !isIPv6Address(address))
+                return bad(wrong + " (an IPv4 or IPv6 address)");
+            line.server.listen = address;
         } else {
             line.server.seed = parseSeed(value);
             if (!line.server.seed) return bad(wrong);
         }
+    }
+    return line;
+}
+
+// "--find" and how many seconds to listen, 3 unless given.
+CommandLine parseFind(const std::vector<std::string_view>& args)
+{
+    CommandLine line;
+    line.launch = Launch::Find;
+    if (args.size() > 2) return bad("--find takes at most one number of seconds");
+    if (args.size() == 2) {
+        const auto seconds = parseWholeNumber(args[1], 1, kMaxFindSeconds);
+        if (!seconds) return bad("bad value '" + std::string(args[1]) + "' for --find (seconds, 1 to 3600)");
+        line.findSeconds = *seconds;
     }
     return line;
 }
@@ -90,6 +117,7 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& args, int defa
     if (!first.starts_with("--")) return parseTable(args);
 
     if (first == "--server") return parseServer(args, defaultPort);
+    if (first == "--find") return parseFind(args);
     // The compressor checks its own two file names.
     if (first == "--compress" || first == "--decompress") {
         line.launch = Launch::TallyFile;
@@ -110,14 +138,22 @@ std::string usage()
            "  brixo NAME HOST true       host a network game as NAME; HOST is this machine's address\n"
            "  brixo NAME HOST false      join the game hosted at HOST as NAME\n"
            "  brixo --server [--port N] [--botspeed MS] [--level normal|expert] [--seed S]\n"
-           "                             run the game server alone, without a window\n"
+           "               [--listen ADDRESS] [--no-announce]\n"
+           "                             run the game server alone, without a window; it listens\n"
+           "                             on every IPv4 interface or on ADDRESS only, and tells the\n"
+           "                             local network about its game unless --no-announce\n"
+           "  brixo --find [SECONDS]     list the games announced on the local network (listens\n"
+           "                             3 seconds, or 1 to 3600), one a line: ADDRESS:PORT, a tab,\n"
+           "                             the host's name\n"
            "  brixo --compress IN OUT    compress a file as the tally is kept\n"
            "  brixo --decompress IN OUT  turn a tally file back into text\n"
            "  brixo --help               print this help\n"
            "  brixo --version            print the version\n"
            "\n"
-           "Environment: BRIXO_PORT (the game port, 7772), BRIXO_FILES_DIR (where settings\n"
-           "and tally go), BRIXO_NO_GUARD=1 (allow several tables for one user).\n";
+           "Environment: BRIXO_PORT (the game port, 7772), BRIXO_DISCOVERY_PORT (the UDP port\n"
+           "games are announced on, 7773), BRIXO_ANNOUNCE_TO (comma-separated addresses to\n"
+           "announce to instead of broadcasting), BRIXO_FILES_DIR (where settings and tally\n"
+           "go), BRIXO_NO_GUARD=1 (allow several tables for one user).\n";
 }
 
 std::string versionLine()

@@ -22,6 +22,7 @@ namespace brixo {
 enum class Launch {
     Table,       // the table window
     Server,      // --server: the game server alone
+    Find,        // --find: list the games announced on the local network
     TallyFile,   // --compress / --decompress IN OUT
     Help,        // --help: the usage on standard output, status 0
     Version,     // --version
@@ -44,12 +45,20 @@ struct ServerOptions {
     int botspeed = 1000;  // milliseconds before a computer turn starts
     BotLevel level = BotLevel::Normal;
     std::optional<std::uint64_t> seed;  // a reproducible shuffle
+    // The address to listen on, a literal IPv4 or IPv6 address; empty for
+    // every IPv4 interface.
+    std::string listen;
+    bool announce = true;  // tell the local network about the game
 };
+
+// How long "--find" may listen, in seconds.
+inline constexpr int kMaxFindSeconds = 3600;
 
 struct CommandLine {
     Launch launch = Launch::Table;
     TableLaunch table;     // read for Launch::Table
     ServerOptions server;  // read for Launch::Server
+    int findSeconds = 3;   // read for Launch::Find: how long to listen
     std::string error;     // what was wrong, for Launch::BadUsage
 };
 

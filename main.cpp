@@ -2,11 +2,13 @@
 // computer; with a player name, a host address and "true" it hosts a
 // multi-player game, with anything else as the third parameter it joins
 // the host at that address. "brixo --server" runs the game server alone,
-// without a window; "brixo --compress IN OUT" and "--decompress IN OUT"
+// without a window, and "brixo --find" lists the games announced on the
+// local network; "brixo --compress IN OUT" and "--decompress IN OUT"
 // run the tally's compressor on whole files; "--help" and "--version"
 // print and exit. The command line is read before any window exists.
 #include "commandline.h"
 #include "net/gameport.h"
+#include "net/qt/findgames.h"
 #include "server/qt/headlessserver.h"
 #include "store/lzrw1command.h"
 #include "table/qt/chatform.h"
@@ -36,6 +38,8 @@ int main(int argc, char** argv)
         return 2;
     case brixo::Launch::Server:
         return brixo::runHeadlessServer(line.server, argc, argv);
+    case brixo::Launch::Find:
+        return brixo::runFindGames(line.findSeconds, argc, argv);
     case brixo::Launch::TallyFile:
         return brixo::runLzrw1Command(argc, argv, std::cerr);
     case brixo::Launch::Table:

@@ -123,7 +123,7 @@ int main(int argc, char** argv)
     const long megabytes = argc > 2 ? std::atol(argv[2]) : 200;
     const int seconds = argc > 3 ? std::atoi(argv[3]) : 10;
     QProcess server;
-    server.start(QString::fromLocal8Bit(argv[1]), {"--server", "--port", "0"});
+    server.start(QString::fromLocal8Bit(argv[1]), {"--server", "--port", "0", "--no-announce"});
     if (!server.waitForStarted() || !server.waitForReadyRead(5000)) return 1;
     const QByteArray banner = server.readLine();
     const quint16 port = quint16(banner.mid(banner.lastIndexOf(' ') + 1).trimmed().toUInt());

@@ -17,6 +17,18 @@ std::optional<int> parseInt(std::string_view text)
     return value;
 }
 
+std::optional<int> parseWholeNumber(std::string_view text, int low, int high)
+{
+    if (text.empty() || text.size() > 10 || (text.size() > 1 && text.front() == '0')) return std::nullopt;
+    long long value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    if (value < low || value > high) return std::nullopt;
+    return static_cast<int>(value);
+}
+
 std::string_view FieldReader::text()
 {
     if (m_done) {

@@ -14,6 +14,9 @@ namespace brixo {
 
 // Strict decimal int: optional "-", at least one digit, nothing else.
 std::optional<int> parseInt(std::string_view text);
+// Stricter, for numbers that have one way of being written (a port, a
+// count): decimal digits only, no sign, no leading zero, within low..high.
+std::optional<int> parseWholeNumber(std::string_view text, int low, int high);
 
 class FieldReader {
 public:

@@ -36,8 +36,9 @@ TEST(CommandLine, HelpAndVersion)
     EXPECT_EQ(versionLine(), "brixo " + std::string(msg::kVersion));
     // The package carries the version a table logs in with.
     EXPECT_EQ(std::string(msg::kVersion), BRIXO_PROJECT_VERSION);
-    for (const char* form : {"NAME HOST true", "--server", "--port", "--botspeed", "--level", "--seed", "--compress",
-                             "--decompress", "--version"})
+    for (const char* form : {"NAME HOST true", "--server", "--port", "--botspeed", "--level", "--seed", "--listen",
+                             "--no-announce", "--find", "--compress", "--decompress", "--version",
+                             "BRIXO_ANNOUNCE_TO", "BRIXO_DISCOVERY_PORT"})
         EXPECT_NE(usage().find(form), std::string::npos) << form;
 }
 
@@ -58,6 +59,8 @@ TEST(CommandLine, ServerOptions)
     EXPECT_EQ(plain.server.botspeed, 1000);
     EXPECT_EQ(plain.server.level, BotLevel::Normal);
     EXPECT_FALSE(plain.server.seed);
+    EXPECT_EQ(plain.server.listen, "");
+    EXPECT_TRUE(plain.server.announce);
 
     const CommandLine full =
         parse({"--server", "--port", "0", "--botspeed", "0", "--level", "Expert", "--seed", "18446744073709551615"});
@@ -66,6 +69,32 @@ TEST(CommandLine, ServerOptions)
     EXPECT_EQ(full.server.botspeed, 0);
     EXPECT_EQ(full.server.level, BotLevel::Expert);
     EXPECT_EQ(full.server.seed, 18446744073709551615ull);
+
+    // A flag among the options with values; an address in brackets or not;
+    // an empty one (a service's unset setting) is every interface.
+    const CommandLine listening = parse({"--server", "--no-announce", "--listen", "127.0.0.1", "--port", "7000"});
+    ASSERT_EQ(listening.launch, Launch::Server);
+    EXPECT_FALSE(listening.server.announce);
+    EXPECT_EQ(listening.server.listen, "127.0.0.1");
+    EXPECT_EQ(listening.server.port, 7000);
+    EXPECT_EQ(parse({"--server", "--listen", "[fe80::1%eth0]"}).server.listen, "fe80::1%eth0");
+    EXPECT_EQ(parse({"--server", "--listen", "::"}).server.listen, "::");
+    const CommandLine everywhere = parse({"--server", "--listen", ""});
+    ASSERT_EQ(everywhere.launch, Launch::Server);
+    EXPECT_EQ(everywhere.server.listen, "");
+}
+
+TEST(CommandLine, FindListensThreeSecondsOrAsLongAsAsked)
+{
+    EXPECT_EQ(parse({"--find"}).launch, Launch::Find);
+    EXPECT_EQ(parse({"--find"}).findSeconds, 3);
+    EXPECT_EQ(parse({"--find", "1"}).findSeconds, 1);
+    EXPECT_EQ(parse({"--find", "3600"}).findSeconds, 3600);
+    for (const std::vector<std::string_view>& args :
+         std::vector<std::vector<std::string_view>>{{"--find", "0"}, {"--find", "3601"}, {"--find", "-1"},
+                                                    {"--find", "2.5"}, {"--find", "+2"}, {"--find", ""},
+                                                    {"--find", "two"}, {"--find", "2", "3"}})
+        EXPECT_EQ(parse(args).launch, Launch::BadUsage) << args.back();
 }
 
 TEST(CommandLine, BadServerOptionsAreRefused)
@@ -74,7 +103,9 @@ TEST(CommandLine, BadServerOptionsAreRefused)
         {"--server", "--port", "65536"},   {"--server", "--port", "-1"},      {"--server", "--port", "seventy"},
         {"--server", "--port", "80x"},     {"--server", "--port", ""},        {"--server", "--port"},
         {"--server", "--botspeed", "-5"},  {"--server", "--level", "master"}, {"--server", "--seed", "-1"},
-        {"--server", "--colour", "red"},   {"--server", "7772"},
+        {"--server", "--colour", "red"},   {"--server", "7772"},            {"--server", "--listen"},
+        {"--server", "--listen", "localhost"}, {"--server", "--listen", "1.2.3"}, {"--server", "--listen", "[::1"},
+        {"--server", "--listen", "1.2.3.4:7772"}, {"--server", "--no-announce", "yes"},
     };
     for (const auto& args : bad) {
         const CommandLine line = parse(args);

@@ -35,15 +35,17 @@ appstreamcli validate --no-net "$usr/share/metainfo/com.quorvin.brixo.metainfo.x
   || { appstreamcli validate --no-net "$usr/share/metainfo/com.quorvin.brixo.metainfo.xml"; fail "AppStream data"; }
 grep -q '^Exec=brixo$' "$usr/share/applications/brixo.desktop" || fail "the desktop entry does not start brixo"
 # The service starts the installed program with the options it documents.
-grep -q '^ExecStart=brixo --server --port ${BRIXO_PORT} --level ${BRIXO_LEVEL} --botspeed ${BRIXO_BOTSPEED}$' \
+grep -q '^ExecStart=brixo --server --port ${BRIXO_PORT} --level ${BRIXO_LEVEL} --botspeed ${BRIXO_BOTSPEED} --listen ${BRIXO_LISTEN} $BRIXO_OPTIONS$' \
   "$usr/lib/systemd/system/brixo-server.service" || fail "the service's command line"
 
 # The installed program, run from elsewhere, with no display.
 cd "$stage"
 brixo="$usr/bin/brixo"
-export QT_QPA_PLATFORM=offscreen BRIXO_NO_GUARD=1
+# Whatever announces a game sends only to this machine.
+export QT_QPA_PLATFORM=offscreen BRIXO_NO_GUARD=1 BRIXO_ANNOUNCE_TO=127.0.0.1
 help=$("$brixo" --help) || fail "--help exits $?"
 grep -q -- '--server \[--port N\]' <<<"$help" || fail "--help does not show --server"
+grep -q -- '--find \[SECONDS\]' <<<"$help" || fail "--help does not show --find"
 [ "$("$brixo" --version)" = "brixo $version" ] || fail "--version is not $version"
 set +e
 out=$("$brixo" --fullscreen 2>"$stage/err"); status=$?
@@ -53,7 +55,7 @@ set -e
 grep -q "unknown option '--fullscreen'" "$stage/err" || fail "an unknown option is not named"
 grep -q '^Usage:' "$stage/err" || fail "an unknown option does not print the usage"
 
-"$brixo" --server --port 0 --botspeed 0 --level expert >"$stage/server.out" &
+"$brixo" --server --port 0 --botspeed 0 --level expert --listen 127.0.0.1 --no-announce >"$stage/server.out" &
 server=$!
 for _ in $(seq 50); do
   grep -q 'listening on port' "$stage/server.out" && break

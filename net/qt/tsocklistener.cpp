@@ -16,7 +16,12 @@ TSockListener::TSockListener(QObject* parent) : QObject(parent), m_server(new QT
 
 bool TSockListener::listen(quint16 port, QString* error)
 {
-    if (m_server->listen(QHostAddress::AnyIPv4, port)) return true;
+    return listen(port, QHostAddress(QHostAddress::AnyIPv4), error);
+}
+
+bool TSockListener::listen(quint16 port, const QHostAddress& address, QString* error)
+{
+    if (m_server->listen(address, port)) return true;
     if (error) {
         switch (m_server->serverError()) {
         case QAbstractSocket::AddressInUseError: *error = QStringLiteral("Listen - Socket Already In Use"); break;

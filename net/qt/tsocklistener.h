@@ -1,9 +1,10 @@
-// Listens for game connections on all IPv4 interfaces.
+// Listens for game connections: on all IPv4 interfaces, or on one address.
 #pragma once
 
 #include <QObject>
 #include <QString>
 
+class QHostAddress;
 class QTcpServer;
 class TSock;
 
@@ -16,6 +17,9 @@ public:
     // sets the error text: "Listen - Socket Already In Use", "Listen - Error
     // Binding Socket" or "Listen - Error Starting Listen".
     bool listen(quint16 port, QString* error = nullptr);
+    // The same on one address only: 127.0.0.1 keeps the game on this
+    // machine, QHostAddress::Any takes IPv6 tables too.
+    bool listen(quint16 port, const QHostAddress& address, QString* error = nullptr);
     quint16 port() const;
     void stop();
 

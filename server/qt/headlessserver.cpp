@@ -1,13 +1,16 @@
 #include "server/qt/headlessserver.h"
 
+#include "net/gameport.h"
 #include "server/qt/qtserverhost.h"
 
 #include <QCoreApplication>
+#include <QHostAddress>
 #include <QSocketNotifier>
 
 #include <csignal>
 #include <cstdio>
 #include <memory>
+#include <string>
 
 #include <sys/socket.h>
 #include <unistd.h>
@@ -60,12 +63,29 @@ int runHeadlessServer(const ServerOptions& options, int argc, char** argv)
         // Seat 1 is only the first table to connect here: when it leaves
         // during its turn, the computer plays the turn as for any seat.
         host->server().setComputerTakesSeatOne(true);
+        // "::" asks for every interface, IPv4 ones included, as it does
+        // for most servers on Linux; any other address is that one alone.
+        QHostAddress address(QString::fromStdString(options.listen));
+        if (options.listen.empty()) address = QHostAddress::AnyIPv4;
+        else if (address == QHostAddress(QHostAddress::AnyIPv6)) address = QHostAddress::Any;
         QString error;
-        if (!host->listen(static_cast<quint16>(options.port), &error)) {
-            std::fprintf(stderr, "brixo: cannot listen on port %d: %s\n", options.port, qPrintable(error));
+        if (!host->listen(static_cast<quint16>(options.port), address, &error)) {
+            const std::string where = options.listen.empty() ? std::string() : options.listen + " ";
+            std::fprintf(stderr, "brixo: cannot listen on %sport %d: %s\n", where.c_str(), options.port,
+                         qPrintable(error));
             exitCode = 1;
         } else {
             std::printf("Brixo server listening on port %u\n", unsigned(host->port()));
+            // Broadcast, a game on a loopback address would be listed where
+            // nobody can join it.
+            const bool unreachable = address.isLoopback() && announceTargets().empty();
+            if (options.announce && unreachable) {
+                std::printf("Brixo server announces nothing: no other machine reaches %s\n",
+                            qPrintable(address.toString()));
+            } else if (options.announce) {
+                host->startAnnouncing();
+                std::printf("Brixo server announces its game on UDP port %d\n", discoveryPort());
+            }
             std::fflush(stdout);
             exitCode = app.exec();
             std::printf("Brixo server stopped\n");

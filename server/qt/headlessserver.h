@@ -1,7 +1,11 @@
 // `brixo --server [--port N] [--botspeed MS] [--level normal|expert]
-// [--seed S]`: the game server alone, without a window, for LAN games,
-// a club's table that runs around the clock, and tests. It prints one line
-// once it listens and runs until Ctrl+C or SIGTERM.
+// [--seed S] [--listen ADDRESS] [--no-announce]`: the game server alone,
+// without a window, for LAN games, a club's table that runs around the
+// clock, and tests. It prints one line once it listens ("Brixo server
+// listening on port N") and runs until Ctrl+C or SIGTERM, telling the local
+// network about its game once a second unless asked not to, or unless it
+// listens on a loopback address and no announce targets are set: no other
+// machine could join it.
 #pragma once
 
 #include "commandline.h"

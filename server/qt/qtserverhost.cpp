@@ -1,8 +1,10 @@
 #include "server/qt/qtserverhost.h"
 
+#include "net/qt/announcer.h"
 #include "net/qt/messagepump.h"
 #include "net/qt/tsock.h"
 #include "net/qt/tsocklistener.h"
+#include "server/announcementof.h"
 
 #include <QTimer>
 
@@ -43,6 +45,7 @@ QtServerHost::QtServerHost(brixo::SeededRandom random, QObject* parent)
 
 QtServerHost::~QtServerHost()
 {
+    stopAnnouncing();
     m_timer1->stop();
     m_computertimer->stop();
     // The connections go first, without telling the server about it.
@@ -58,9 +61,31 @@ bool QtServerHost::listen(quint16 port, QString* error)
     return m_listener->listen(port, error);
 }
 
+bool QtServerHost::listen(quint16 port, const QHostAddress& address, QString* error)
+{
+    return m_listener->listen(port, address, error);
+}
+
 quint16 QtServerHost::port() const
 {
     return m_listener->port();
+}
+
+void QtServerHost::startAnnouncing()
+{
+    if (!m_announcer)
+        m_announcer = new Announcer([this] { return brixo::announcementOf(m_server, port()); }, this);
+    if (!m_announcer->isAnnouncing()) m_announcer->start();
+}
+
+void QtServerHost::stopAnnouncing()
+{
+    if (m_announcer) m_announcer->stop();
+}
+
+bool QtServerHost::isAnnouncing() const
+{
+    return m_announcer && m_announcer->isAnnouncing();
 }
 
 void QtServerHost::setBotLevelSource(std::function<brixo::BotLevel()> source)

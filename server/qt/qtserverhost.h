@@ -28,7 +28,9 @@
 #include <unordered_map>
 #include <vector>
 
+class Announcer;
 class MessagePump;
+class QHostAddress;
 class QTimer;
 class TSock;
 class TSockListener;
@@ -45,7 +47,17 @@ public:
     // Starts accepting tables on all IPv4 interfaces; port 0 picks a free
     // port. On failure the error text says why.
     bool listen(quint16 port, QString* error = nullptr);
+    // The same on one address only (127.0.0.1 for a game nobody else may
+    // join).
+    bool listen(quint16 port, const QHostAddress& address, QString* error = nullptr);
     quint16 port() const;
+
+    // Tells the local network about the game once a second (see Announcer):
+    // who hosts it at which port, the seats taken and free, whether a game
+    // runs. For a server others may join; call after listen().
+    void startAnnouncing();
+    void stopAnnouncing();
+    bool isAnnouncing() const;
 
     // Where the delay before a computer turn comes from (milliseconds);
     // 1000 until set.
@@ -88,6 +100,7 @@ private:
     brixo::SeededRandom m_random;
     brixo::TServer m_server;
     TSockListener* m_listener;
+    Announcer* m_announcer = nullptr;
     MessagePump* m_pump;
     QTimer* m_timer1;
     QTimer* m_computertimer;

@@ -1,6 +1,10 @@
 // Runs the Qt-based tests inside one application object. Windows are drawn
-// offscreen unless a platform is named in QT_QPA_PLATFORM, and the game's
-// files go to a temporary folder.
+// offscreen unless a platform is named in QT_QPA_PLATFORM, the game's
+// files go to a temporary folder, and whatever announces a game, in this
+// process or a program it starts, sends only to this machine, on a port
+// of its own.
+#include "tests/qt/testports.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 
@@ -15,6 +19,8 @@ int main(int argc, char** argv)
     QTemporaryDir files;
     qputenv("BRIXO_FILES_DIR", files.path().toLocal8Bit());
     QApplication app(argc, argv);
+    qputenv("BRIXO_ANNOUNCE_TO", "127.0.0.1");
+    qputenv("BRIXO_DISCOVERY_PORT", QByteArray::number(freeUdpPort()));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -7,6 +7,7 @@
 
 #include <QProcess>
 #include <QStringList>
+#include <QUdpSocket>
 
 // A port nobody listened on a moment ago.
 inline quint16 freePort()
@@ -16,6 +17,15 @@ inline quint16 freePort()
     const quint16 port = probe.port();
     probe.stop();
     return port;
+}
+
+// A UDP port nobody bound a moment ago, for announcements that must reach
+// only the test listening there.
+inline quint16 freeUdpPort()
+{
+    QUdpSocket probe;
+    probe.bind(QHostAddress::LocalHost, 0);
+    return probe.localPort();
 }
 
 // The brixo program of this build.
@@ -40,5 +50,5 @@ inline quint16 startHeadlessServer(QProcess& process, const QStringList& argumen
         return 0;
     const QByteArray prefix = "Brixo server listening on port ";
     if (!out.startsWith(prefix)) return 0;
-    return quint16(out.mid(prefix.size()).trimmed().toUInt());
+    return quint16(out.left(out.indexOf('\n')).mid(prefix.size()).toUInt());
 }
