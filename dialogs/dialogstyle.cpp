@@ -2,7 +2,9 @@
 
 #include "resources/qt/artwork.h"
 
+#include <QLabel>
 #include <QPalette>
+#include <QPushButton>
 #include <QWidget>
 
 void useTableBackground(QWidget* window)
@@ -16,4 +18,20 @@ void useTableBackground(QWidget* window)
     // are light on the cloth.
     window->setStyleSheet(window->styleSheet() +
                           QStringLiteral("QLabel, QCheckBox, QGroupBox { color: #f2f4f0; }"));
+}
+
+QLabel* wrappedText(const QString& text, QWidget* parent, const char* name)
+{
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    if (name) label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+QPushButton* namedButton(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    return button;
 }

@@ -13,29 +13,15 @@
 
 namespace {
 
-QLabel* wrapped(const QString& text, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    return label;
-}
-
 QGroupBox* panel(QWidget* parent, const char* name, const QString& text, QPushButton* button)
 {
     auto* box = new QGroupBox(parent);
     box->setObjectName(QLatin1String(name));
     auto* layout = new QVBoxLayout(box);
-    layout->addWidget(wrapped(text, box));
+    layout->addWidget(wrappedText(text, box));
     button->setParent(box);
     layout->addWidget(button);
     return box;
-}
-
-QPushButton* button(const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption);
-    b->setObjectName(QLatin1String(name));
-    return b;
 }
 
 } // namespace
@@ -49,9 +35,9 @@ Tdownload::Tdownload(QWidget* parent) : QDialog(parent)
         return QProcess::startDetached(program, arguments);
     };
 
-    QPushButton* solo = button("button_solo", QStringLiteral("Play Solo Game"));
-    QPushButton* others = button("button_others", QStringLiteral("Play with Others..."));
-    QPushButton* lobby = button("button_lobby", QStringLiteral("Open The Quorvin Lobby"));
+    QPushButton* solo = namedButton(this, "button_solo", QStringLiteral("Play Solo Game"));
+    QPushButton* others = namedButton(this, "button_others", QStringLiteral("Play with Others..."));
+    QPushButton* lobby = namedButton(this, "button_lobby", QStringLiteral("Open The Quorvin Lobby"));
     // Enter plays solo at once.
     solo->setDefault(true);
     solo->setAutoDefault(true);

@@ -20,23 +20,6 @@
 
 namespace {
 
-QLabel* wrapped(const QString& text, QWidget* parent, const char* name = nullptr)
-{
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    // Addresses and names from the network are shown as they are.
-    label->setTextFormat(Qt::PlainText);
-    if (name) label->setObjectName(QLatin1String(name));
-    return label;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    return b;
-}
-
 QString text(const std::string& s)
 {
     return QString::fromStdString(s);
@@ -65,7 +48,7 @@ PlayWithOthers::PlayWithOthers(QWidget* parent) : QDialog(parent), m_listener(ne
     m_pages->addTab(buildGamesPage(), QStringLiteral("Games on This Network"));
     m_pages->addTab(buildAddressPage(), QStringLiteral("Join by Address"));
 
-    auto* close = button(this, "button_close", QStringLiteral("Close"));
+    auto* close = namedButton(this, "button_close", QStringLiteral("Close"));
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
 
     auto* layout = new QVBoxLayout(this);
@@ -85,13 +68,13 @@ QWidget* PlayWithOthers::buildHostPage()
 {
     auto* page = new QWidget(m_pages);
     page->setObjectName(QStringLiteral("page_host"));
-    m_hostText = wrapped(QStringLiteral("Host a game here: others on this network see it under Games on This "
+    m_hostText = wrappedText(QStringLiteral("Host a game here: others on this network see it under Games on This "
                                         "Network, or join it by one of the addresses shown once it runs."),
                          page, "label_host");
-    m_host = button(page, "button_host", QStringLiteral("Host a Game"));
-    m_stopHosting = button(page, "button_stophosting", QStringLiteral("Stop Hosting"));
+    m_host = namedButton(page, "button_host", QStringLiteral("Host a Game"));
+    m_stopHosting = namedButton(page, "button_stophosting", QStringLiteral("Stop Hosting"));
     m_stopHosting->hide();
-    m_hostProblem = wrapped(QString(), page, "label_problem_host");
+    m_hostProblem = wrappedText(QString(), page, "label_problem_host");
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(m_hostText);
     m_endpoints = new QVBoxLayout;
@@ -119,8 +102,8 @@ QWidget* PlayWithOthers::buildGamesPage()
                               QStringLiteral("Game"), QStringLiteral("Play to"), QStringLiteral("Version"),
                               QStringLiteral("Address")});
     m_games->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_gamesStatus = wrapped(QString(), page, "label_games_status");
-    m_joinFound = button(page, "button_joinfound", QStringLiteral("Join"));
+    m_gamesStatus = wrappedText(QString(), page, "label_games_status");
+    m_joinFound = namedButton(page, "button_joinfound", QStringLiteral("Join"));
     m_joinFound->setEnabled(false);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(m_games, 1);
@@ -140,7 +123,7 @@ QWidget* PlayWithOthers::buildAddressPage()
 {
     auto* page = new QWidget(m_pages);
     page->setObjectName(QStringLiteral("page_address"));
-    auto* explain = wrapped(QStringLiteral("The host's address, as its Play with Others window shows it: a name or "
+    auto* explain = wrappedText(QStringLiteral("The host's address, as its Play with Others window shows it: a name or "
                                            "an IP address, with :port when it is not %1 (an IPv6 address in "
                                            "brackets, [::1]:%1).")
                                 .arg(brixo::kGamePort),
@@ -149,8 +132,8 @@ QWidget* PlayWithOthers::buildAddressPage()
     m_address->setObjectName(QStringLiteral("combo_address"));
     m_address->setEditable(true);
     m_address->setInsertPolicy(QComboBox::NoInsert);
-    m_joinAddress = button(page, "button_joinaddress", QStringLiteral("Join"));
-    m_addressProblem = wrapped(QString(), page, "label_problem_address");
+    m_joinAddress = namedButton(page, "button_joinaddress", QStringLiteral("Join"));
+    m_addressProblem = wrappedText(QString(), page, "label_problem_address");
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(explain);
     auto* row = new QHBoxLayout;
@@ -209,7 +192,7 @@ void PlayWithOthers::setHosting(const QStringList& endpoints)
         auto* shown = new QLabel(endpoint, this);
         shown->setObjectName(QStringLiteral("label_endpoint%1").arg(++n));
         shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        auto* copy = button(this, "", QStringLiteral("Copy"));
+        auto* copy = new QPushButton(QStringLiteral("Copy"), this);
         copy->setObjectName(QStringLiteral("button_copy%1").arg(n));
         connect(copy, &QPushButton::clicked, this, [endpoint] { QApplication::clipboard()->setText(endpoint); });
         row->addWidget(shown, 1);

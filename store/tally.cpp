@@ -7,7 +7,7 @@ namespace brixo {
 
 namespace {
 
-const std::string kNone;
+const std::string kEmptyCell;
 const std::string kZero = "0";
 
 // A decimal number and nothing else, within limits.
@@ -30,7 +30,7 @@ Tally::Tally()
 
 const std::string& Tally::cell(int col, int row) const
 {
-    if (col < 0 || col >= kColumns || row < 0 || row >= rowCount()) return kNone;
+    if (col < 0 || col >= kColumns || row < 0 || row >= rowCount()) return kEmptyCell;
     return m_rows[std::size_t(row)][std::size_t(col)];
 }
 

@@ -40,6 +40,11 @@ quint16 TSockListener::port() const
     return m_server->serverPort();
 }
 
+QHostAddress TSockListener::address() const
+{
+    return m_server->isListening() ? m_server->serverAddress() : QHostAddress();
+}
+
 void TSockListener::stop()
 {
     m_server->close();

@@ -21,6 +21,8 @@ public:
     // machine, QHostAddress::Any takes IPv6 tables too.
     bool listen(quint16 port, const QHostAddress& address, QString* error = nullptr);
     quint16 port() const;
+    // The address listened on (a null address while not listening).
+    QHostAddress address() const;
     void stop();
 
 signals:

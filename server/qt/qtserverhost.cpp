@@ -6,6 +6,7 @@
 #include "net/qt/tsocklistener.h"
 #include "server/announcementof.h"
 
+#include <QHostAddress>
 #include <QTimer>
 
 namespace {
@@ -69,6 +70,11 @@ bool QtServerHost::listen(quint16 port, const QHostAddress& address, QString* er
 quint16 QtServerHost::port() const
 {
     return m_listener->port();
+}
+
+QHostAddress QtServerHost::listenAddress() const
+{
+    return m_listener->address();
 }
 
 void QtServerHost::startAnnouncing()

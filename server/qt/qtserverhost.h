@@ -19,6 +19,7 @@
 #include "server/serverform.h"
 #include "server/serverhost.h"
 
+#include <QHostAddress>
 #include <QObject>
 #include <QString>
 
@@ -55,6 +56,8 @@ public:
     // Tells the local network about the game once a second (see Announcer):
     // who hosts it at which port, the seats taken and free, whether a game
     // runs. For a server others may join; call after listen().
+    // Where the server listens (a null address while it does not).
+    QHostAddress listenAddress() const;
     void startAnnouncing();
     void stopAnnouncing();
     bool isAnnouncing() const;

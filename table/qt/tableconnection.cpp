@@ -169,6 +169,12 @@ void Tchat::rememberName()
     saveinifile();
 }
 
+void Tchat::applyPreferences()
+{
+    // Both sort buttons up sort by colour too, the tile codes' own order.
+    if (m_session) m_session->setPreferences(m_sortChoice == SortChoice::ByNumber, m_settings.newTurnSound);
+}
+
 void Tchat::makeSession(TableSession::Role role, const QString& address, quint16 port)
 {
     if (m_session) {

@@ -38,9 +38,9 @@ struct FakeServer {
     std::vector<std::unique_ptr<TSock>> tables;
     std::vector<std::string> heard;
 
-    FakeServer()
+    explicit FakeServer(quint16 port = 0)
     {
-        EXPECT_TRUE(listener.listen(0));
+        EXPECT_TRUE(listener.listen(port));
         qputenv("BRIXO_PORT", QByteArray::number(listener.port()));
         QObject::connect(&listener, &TSockListener::accepted, [this](TSock* s) {
             tables.emplace_back(s);
@@ -225,8 +225,8 @@ TEST(TableConnection, AHostOutOfReachIsNamedAndTriedAgainAndItsLeavingIsTold)
     ASSERT_TRUE(waitFor([&] { return (box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())); }));
     EXPECT_EQ(box->text(), "Could not reach the host at 127.0.0.1.");
 
-    // The host is up now: trying again reaches it.
-    FakeServer server;
+    // The host is up now, at the address tried: trying again reaches it.
+    FakeServer server(quint16(closedPort.toUInt()));
     for (QAbstractButton* b : box->buttons())
         if (b->text() == "Try Again") b->click();
     ASSERT_TRUE(server.waitForTable());

@@ -12,6 +12,7 @@
 #include "table/qt/cardimage.h"
 
 #include <QAction>
+#include <QHostAddress>
 #include <QLabel>
 #include <QPushButton>
 
@@ -104,5 +105,29 @@ TEST(TableWithServer, AGameToItsWinnerLeavesTheTableLevelWithTheServer)
     EXPECT_TRUE(winner == "You have won the game!" || winner == "Klot has Won the Game!") << winner.toStdString();
     EXPECT_TRUE(t.sounds.contains("winner"));
     EXPECT_TRUE(t.sounds.contains("roundover"));
+    qunsetenv("BRIXO_PORT");
+}
+
+// A solo game is this machine's alone: its server listens on 127.0.0.1
+// and announces nothing. A hosted game listens on every network and
+// announces itself (here only to this machine, as every test does).
+TEST(TableWithServer, ASoloGameListensOnThisMachineOnlyAndAHostedGameAnnouncesItself)
+{
+    qputenv("BRIXO_PORT", QByteArray::number(freePort()));
+    Tchat table;
+    table.show();
+    ASSERT_TRUE(waitFor([&] { return table.mirror().loggedIn(); }));
+    ASSERT_NE(table.session().server(), nullptr);
+    EXPECT_EQ(table.session().server()->listenAddress(), QHostAddress(QHostAddress::LocalHost));
+    EXPECT_FALSE(table.session().server()->isAnnouncing());
+    EXPECT_EQ(table.windowTitle(), "Brixo");
+
+    table.hostGame(QStringLiteral("Ann"));
+    ASSERT_TRUE(waitFor([&] { return table.mirror().loggedIn(); }));
+    EXPECT_TRUE(table.mirror().host());
+    EXPECT_EQ(table.session().server()->listenAddress(), QHostAddress(QHostAddress::Any));
+    EXPECT_TRUE(table.session().server()->isAnnouncing());
+    EXPECT_EQ(table.windowTitle(), "Brixo - Hosting a game on this network");
+    EXPECT_EQ(table.mirror().seatName(brixo::Seat(1)), "Ann");
     qunsetenv("BRIXO_PORT");
 }
