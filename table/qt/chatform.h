@@ -253,6 +253,7 @@ private:
     void gameIsFull();
     void offerWayBack(const QString& why);
     void offerStartChoice();
+    void placeBeside(QWidget* window);
 
     // showing the mirror (tableview.cpp)
     // Plays and says what the mirror asks for, then shows its state.

@@ -77,14 +77,7 @@ void Tchat::offerStartChoice()
         lobby = QStringLiteral("/opt/quorvin/quorvinlobby");
     m_download->setLobbyProgram(lobby);
     m_download->setShowAtStart(m_settings.showStartChoice);
-    // Beside the table, but never off the screen.
-    m_download->adjustSize();
-    QPoint beside(frameGeometry().right() + 8, y());
-    if (const QScreen* s = screen()) {
-        const QRect work = s->availableGeometry();
-        beside.setX(qMax(work.left(), qMin(beside.x(), work.right() - m_download->frameGeometry().width())));
-    }
-    m_download->move(beside);
+    placeBeside(m_download);
     m_download->show();
     m_download->raise();
     m_download->activateWindow();
@@ -98,9 +91,24 @@ void Tchat::PlayWithOthers1Click()
     for (const std::string& host : m_settings.recentHosts) recent << QString::fromStdString(host);
     m_playWithOthers->setRecentHosts(recent);
     showHosting();
+    placeBeside(m_playWithOthers);
     m_playWithOthers->show();
     m_playWithOthers->raise();
     m_playWithOthers->activateWindow();
+}
+
+// Beside the table, so that the table stays in sight, but never off the
+// screen.
+void Tchat::placeBeside(QWidget* window)
+{
+    window->adjustSize();
+    QPoint beside(frameGeometry().right() + 8, y());
+    if (const QScreen* s = screen()) {
+        const QRect work = s->availableGeometry();
+        beside.setX(qMax(work.left(), qMin(beside.x(), work.right() - window->frameGeometry().width())));
+        beside.setY(qMax(work.top(), qMin(beside.y(), work.bottom() - window->frameGeometry().height())));
+    }
+    window->move(beside);
 }
 
 void Tchat::startSolo()
@@ -205,8 +213,14 @@ void Tchat::beginSession(TableSession::Role role, const QString& address)
     m_spylist->setRemoveOffered(hosts);
     switch (role) {
     case TableSession::Role::Solo: setWindowTitle(QStringLiteral("Brixo")); break;
-    case TableSession::Role::Host: setWindowTitle(QStringLiteral("Brixo - Hosting a game on this network")); break;
-    case TableSession::Role::Join: setWindowTitle(QStringLiteral("Brixo - Playing at %1").arg(address)); break;
+    case TableSession::Role::Host:
+        setWindowTitle(QStringLiteral("Brixo - Hosting a game on this network"));
+        addlinetochat(QStringLiteral("You host a game on this network as %1.").arg(m_playerName), kNoticeColour);
+        break;
+    case TableSession::Role::Join:
+        setWindowTitle(QStringLiteral("Brixo - Playing at %1").arg(address));
+        addlinetochat(QStringLiteral("Joining the game at %1 as %2.").arg(address, m_playerName), kNoticeColour);
+        break;
     }
     showHosting();
     render();
