@@ -55,7 +55,7 @@ PlayWithOthers::PlayWithOthers(QWidget* parent) : QDialog(parent), m_listener(ne
     layout->addLayout(nameRow);
     layout->addWidget(m_pages, 1);
     layout->addWidget(close, 0, Qt::AlignRight);
-    resize(520, 380);
+    setMinimumSize(540, 380);
     setStyleSheet(styleSheet() + QStringLiteral("QTabWidget::pane { background: rgba(0,0,0,60); border-radius: 6px; }"
                                  "QPushButton { padding: 4px 14px; }"
                                  "QLabel#label_problem_host, QLabel#label_problem_address, "

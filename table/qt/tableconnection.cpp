@@ -85,6 +85,8 @@ void Tchat::offerStartChoice()
 
 void Tchat::PlayWithOthers1Click()
 {
+    // The start window's question is answered.
+    m_download->hide();
     // The name the player last played with others under.
     m_playWithOthers->setPlayerName(QString::fromStdString(m_settings.playerName));
     QStringList recent;
