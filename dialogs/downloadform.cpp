@@ -44,8 +44,8 @@ Tdownload::Tdownload(QWidget* parent) : QDialog(parent)
     auto* soloPanel = panel(this, "panel_solo", QStringLiteral("Play a game against the computer now."), solo);
     auto* othersPanel =
         panel(this, "panel_others",
-              QStringLiteral("Play with friends: host a game on this network, find the games others host, or join "
-                             "one by its address."),
+              QStringLiteral("Play with friends: host a game on this network, find the games others host, join "
+                             "one by its address, or meet in a room online."),
               others);
     m_lobbyPanel = panel(this, "panel_lobby",
                          QStringLiteral("The Quorvin Lobby is installed on this computer. It finds games with other "

@@ -57,6 +57,10 @@ OnlinePage::OnlinePage(QWidget* parent) : QWidget(parent), m_browser(new LobbyBr
     lobbyRow->addWidget(m_refresh);
     layout->addLayout(lobbyRow);
     layout->addWidget(m_rooms, 1);
+    auto* listedRow = new QHBoxLayout;
+    listedRow->addStretch(1);
+    listedRow->addWidget(m_joinListed);
+    layout->addLayout(listedRow);
     auto* rows = new QGridLayout;
     rows->addWidget(new QLabel(QStringLiteral("New room:"), this), 0, 0);
     rows->addWidget(m_title, 0, 1);
@@ -64,7 +68,6 @@ OnlinePage::OnlinePage(QWidget* parent) : QWidget(parent), m_browser(new LobbyBr
     rows->addWidget(create, 0, 3);
     rows->addWidget(new QLabel(QStringLiteral("A friend's room:"), this), 1, 0);
     rows->addWidget(m_code, 1, 1);
-    rows->addWidget(m_joinListed, 1, 2, Qt::AlignRight);
     rows->addWidget(joinCode, 1, 3);
     rows->setColumnStretch(1, 1);
     layout->addLayout(rows);

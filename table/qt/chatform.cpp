@@ -283,17 +283,17 @@ void Tchat::buildInfo()
                                   QRect(8, 4, 140, 18));
     label_timeperturn = makeLabel(info, QStringLiteral("label_timeperturn"), QStringLiteral("Time Per Turn: "),
                                   QRect(8, 22, 140, 18));
-    label_tp = makeLabel(info, QStringLiteral("label_tp"), QStringLiteral("Time Penalty: "), QRect(8, 40, 140, 18));
+    label_tp = makeLabel(info, QStringLiteral("label_tp"), QStringLiteral("Time Penalty: "), QRect(8, 40, 128, 18));
     label_Tg = makeLabel(info, QStringLiteral("label_Tg"), QStringLiteral("Good Luck"), QRect(150, 4, 84, 18));
     image_Tg = makeLabel(info, QStringLiteral("image_Tg"), QString(), QRect(236, 5, 30, 16));
     image_Tg->setPixmap(artwork::teamBadge());
     image_Tg->setToolTip(QStringLiteral("The Green Team (seats 1 and 3) against The Brown Team (seats 2 and 4)"));
     image_Tg->hide();
     label_tilesleft = makeLabel(info, QStringLiteral("label_tilesleft"), QString(), QRect(150, 22, 120, 18));
-    label_room = makeLabel(info, QStringLiteral("label_room"), QString(), QRect(150, 40, 84, 18));
+    label_room = makeLabel(info, QStringLiteral("label_room"), QString(), QRect(136, 40, 104, 18));
     label_room->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label_room->setToolTip(QStringLiteral("Friends join this room by its code, from Play with Others, Online"));
-    button_copyroom = makeButton(info, QStringLiteral("button_copyroom"), QStringLiteral("Copy"), QRect(234, 40, 38, 17));
+    button_copyroom = makeButton(info, QStringLiteral("button_copyroom"), QStringLiteral("Copy"), QRect(241, 40, 32, 17));
     button_copyroom->setToolTip(QStringLiteral("Copy the room's code"));
     connect(button_copyroom, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(QString::fromStdString(mirror().roomCode())); });
