@@ -119,6 +119,7 @@ TableSettings readSettings(const IniFile& file, const std::string& section)
     for (auto host = recent.rbegin(); host != recent.rend(); ++host)
         s.recentHosts = withRecentHost(std::move(s.recentHosts), *host);
     s.showStartChoice = readFlag(file, kSettingsSection, "Startchoice", s.showStartChoice);
+    s.lobbyServer = file.value(kSettingsSection, "Lobbyserver", "");
     return s;
 }
 
@@ -149,6 +150,7 @@ void saveinifile(IniFile& file, const std::string& section, const TableSettings&
     for (const std::string& host : s.recentHosts) recent += (recent.empty() ? "" : ",") + host;
     file.setValue(kSettingsSection, "Recenthosts", recent);
     file.setValue(kSettingsSection, "Startchoice", s.showStartChoice ? "1" : "0");
+    file.setValue(kSettingsSection, "Lobbyserver", s.lobbyServer);
 }
 
 void savePhrases(IniFile& file, const std::string& section, const std::array<std::string, kPhraseCount>& phrases)

@@ -65,6 +65,9 @@ struct TableSettings {
     std::vector<std::string> recentHosts;
     // "Startchoice": a solo start first offers to play with others; "1" or "0".
     bool showStartChoice = true;
+    // "Lobbyserver": where online rooms are hosted ("host" or "host:port");
+    // empty until the player or the installation names one.
+    std::string lobbyServer;
 
     bool operator==(const TableSettings&) const = default;
 };

@@ -4,6 +4,7 @@
 
 #include "model/setrules.h"
 #include "net/catalogue.h"
+#include "net/lobbymessages.h"
 #include "net/receivequeue.h"
 #include "table/seatwords.h"
 #include "table/tablehint.h"
@@ -27,6 +28,15 @@ void TableMirror::beginJoining(const std::string& name)
     m_loginText = name;
     m_host = false;
     m_startOffered = false;
+}
+
+void TableMirror::beginOnline(const std::string& name, const RoomRequest& request)
+{
+    // The creator of a room is its slot 1, with the host's rights.
+    if (request.create) beginHosting(name);
+    else beginJoining(name);
+    m_roomRequest = request;
+    m_roomCode.clear();
 }
 
 TableUpdate TableMirror::done()
@@ -53,6 +63,9 @@ TableUpdate TableMirror::receive(std::string_view command, std::string_view args
         {"CMD_newplayerinfo", &TableMirror::newplayerinfo},
         {"CMD_existingplayers", &TableMirror::newplayerinfo},
         {"CMD_playerdisconnected", &TableMirror::playerdisconnected},
+        {"CMD_lobby", &TableMirror::lobbygreeting},
+        {"CMD_roomcode", &TableMirror::roomcode},
+        {"CMD_noroom", &TableMirror::noroom},
         {"CMD_chat", &TableMirror::chatline},
         {"CMD_action", &TableMirror::chatline},
         {"CMD_startgame", &TableMirror::startthegame},
@@ -107,6 +120,26 @@ void TableMirror::sendlogininfo(std::string_view args)
     m_mySlot = Slot(*slot);
     m_loggedIn = true;
     send(msg::logininfo(m_mySlot.number(), msg::kVersion, m_loginText));
+}
+
+void TableMirror::lobbygreeting(std::string_view args)
+{
+    const auto version = msg::parseLobby(args);
+    if (!version || *version != kLobbyProtocol || !m_roomRequest) return;
+    if (m_roomRequest->create) send(msg::newroom({m_roomRequest->title, m_roomRequest->isPublic}));
+    else send(msg::joinroom(m_roomRequest->code));
+}
+
+void TableMirror::roomcode(std::string_view args)
+{
+    if (const auto code = msg::parseCode(args); code && m_roomRequest) m_roomCode = *code;
+}
+
+void TableMirror::noroom(std::string_view args)
+{
+    if (!m_roomRequest || m_loggedIn) return;
+    const auto code = msg::parseCode(args);
+    m_update.noRoom = code ? *code : m_roomRequest->code;
 }
 
 void TableMirror::chatline(std::string_view args)

@@ -54,7 +54,20 @@ public:
     // Hosting or joining under this name: the name goes with the login.
     void beginHosting(const std::string& name);
     void beginJoining(const std::string& name);
+    // Entering a room of an online lobby under this name: a new room (its
+    // creator hosts it) or the room of a code. The lobby greets the table
+    // first; the request goes then, and from the room's login on the game
+    // is played as any other.
+    struct RoomRequest {
+        bool create = false;
+        std::string title;    // a new room's
+        bool isPublic = true; // a new room is listed for all to join
+        std::string code;     // the room to join
+    };
+    void beginOnline(const std::string& name, const RoomRequest& request);
     bool host() const { return m_host; }
+    // The code of the room this table is in; empty outside a room.
+    const std::string& roomCode() const { return m_roomCode; }
     // The slot the server gave this table, and its seat (none for a spectator).
     Slot mySlot() const { return m_mySlot; }
     Seat mySeat() const { return seatOf(m_mySlot); }
@@ -203,6 +216,9 @@ private:
     void sound(std::string name) { m_update.sounds.push_back(std::move(name)); }
     void notice(std::string line) { m_update.notices.push_back(std::move(line)); }
     void chatline(std::string_view args);
+    void lobbygreeting(std::string_view args);
+    void roomcode(std::string_view args);
+    void noroom(std::string_view args);
     // "You" for this table's seat, else the seat's name.
     std::string who(Seat seat) const;
     TableUpdate done();
@@ -285,6 +301,9 @@ private:
     bool m_catchingUp = false;
     // The server turned this table away; it hears nothing more.
     bool m_turnedAway = false;
+    // What to ask an online lobby for, until it has answered.
+    std::optional<RoomRequest> m_roomRequest;
+    std::string m_roomCode;
 
     // the board, the rack and the hand
     BoardMirror m_board;

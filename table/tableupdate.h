@@ -5,6 +5,7 @@
 
 #include "table/chatrules.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,8 @@ struct TableUpdate {
     std::string tallyResult;
     // The server turned this table away: the game has no room.
     bool gameFull = false;
+    // An online lobby knows no room of the code asked for (the code, as asked).
+    std::optional<std::string> noRoom;
 };
 
 } // namespace brixo

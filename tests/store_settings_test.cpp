@@ -123,6 +123,7 @@ TEST(Settings, TheNetworkChoicesAreKeptWithTheLatestAddressFirstAndOnce)
     EXPECT_EQ(s.recentHosts.front(), "host19");
     s.playerName = "Ann";
     s.showStartChoice = false;
+    s.lobbyServer = "lobby.example:7800";
 
     IniFile file;
     saveinifile(file, kSettingsSection, s);
@@ -130,6 +131,7 @@ TEST(Settings, TheNetworkChoicesAreKeptWithTheLatestAddressFirstAndOnce)
     EXPECT_EQ(back.recentHosts, s.recentHosts);
     EXPECT_EQ(back.playerName, "Ann");
     EXPECT_FALSE(back.showStartChoice);
+    EXPECT_EQ(back.lobbyServer, "lobby.example:7800");
 
     // A list edited by hand: blanks and empty entries go, the first of two equal entries stays.
     const TableSettings edited = readSettings(IniFile("[brixo]\nRecenthosts= b , ,a,B\n"), kSettingsSection);

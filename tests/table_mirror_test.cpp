@@ -1,6 +1,7 @@
 // What a table knows as the server announces seats, games, rounds, turns,
 // the board and its rack.
 #include "tests/tablemirrorfeed.h"
+#include "net/lobbymessages.h"
 #include "tests/tilecodes.h"
 
 #include <gtest/gtest.h>
@@ -503,4 +504,29 @@ TEST(MirrorRack, TilesTakeTheLeftmostPlacesAndLeaversCloseTheGap)
     f.feed(msg::startround({0, 0, 0, 0}));
     EXPECT_EQ(f.t.rackPositions().count(), 0);
     EXPECT_EQ(f.t.rack().tilecount(), 0);
+}
+
+TEST(MirrorLobby, ARoomIsAskedForAfterTheGreetingItsCodeKeptAndAMissingOneTold)
+{
+    MirrorFeed ann;
+    ann.t.beginOnline("Ann", {true, "Club", false, ""});
+    ann.feed(msg::lobby(2)); // another protocol: nothing is asked
+    EXPECT_TRUE(ann.sent.empty());
+    ann.feed(msg::lobby(kLobbyProtocol));
+    EXPECT_EQ(ann.sent, std::vector<std::string>{msg::newroom({"Club", false})});
+    ann.feed(msg::roomcode("K7M2P9"));
+    EXPECT_EQ(ann.t.roomCode(), "K7M2P9");
+    ann.feed(msg::sendlogininfo(1));
+    EXPECT_EQ(ann.sent.back(), msg::logininfo(1, msg::kVersion, "Ann"));
+    EXPECT_TRUE(ann.t.host()); // a room's creator hosts it
+
+    MirrorFeed bo;
+    bo.t.beginOnline("Bo", {false, "", true, "ZZZZ22"});
+    bo.feed(msg::lobby(kLobbyProtocol));
+    EXPECT_EQ(bo.sent, std::vector<std::string>{msg::joinroom("ZZZZ22")});
+    std::optional<std::string> missing;
+    const std::string line = msg::noroom("ZZZZ22");
+    missing = bo.t.receive(line.substr(0, line.size() - 1)).noRoom;
+    EXPECT_EQ(missing, "ZZZZ22");
+    EXPECT_FALSE(bo.t.host());
 }

@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QNetworkInterface>
 #include <QPushButton>
+#include <QTimer>
 #include <QScreen>
 #include <QStandardPaths>
 
