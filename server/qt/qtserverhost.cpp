@@ -38,7 +38,7 @@ QtServerHost::QtServerHost(brixo::SeededRandom random, QObject* parent)
     m_timer1->setTimerType(Qt::PreciseTimer);
     m_computertimer->setObjectName(QStringLiteral("computertimer"));
     m_computertimer->setSingleShot(true);
-    connect(m_listener, &TSockListener::accepted, this, &QtServerHost::accept);
+    connect(m_listener, &TSockListener::accepted, this, &QtServerHost::adopt);
     m_pump->setAfterPass([this] { resumeReading(); });
     connect(m_timer1, &QTimer::timeout, this, [this] { m_server.timer1Timer(); });
     connect(m_computertimer, &QTimer::timeout, this, [this] { m_server.computertimerTimer(); });
@@ -104,7 +104,7 @@ void QtServerHost::setBotSpeedSource(std::function<int()> source)
     m_botSpeed = source ? std::move(source) : [] { return kDefaultBotSpeed; };
 }
 
-void QtServerHost::accept(TSock* connection)
+void QtServerHost::adopt(TSock* connection)
 {
     const brixo::ConnectionId id = m_nextConnection++;
     connection->setParent(this);
@@ -153,6 +153,7 @@ void QtServerHost::closed(brixo::ConnectionId id)
     found->second->disconnect(this);
     found->second->deleteLater();
     m_connections.erase(found);
+    if (m_connections.empty()) emit emptied();
 }
 
 void QtServerHost::send(brixo::ConnectionId connection, const std::string& frame)

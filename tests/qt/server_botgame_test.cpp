@@ -74,14 +74,20 @@ struct HeardGame {
     std::string winner;
     int exitCode = -1; // of the server, stopped once the game was won
 };
+// With "--lobby" first, the host's table opens a room there and plays in
+// it; what it heard in the lobby is left out.
 HeardGame watchTeamGame(const QStringList& options)
 {
     HeardGame heard;
     QProcess server;
-    const quint16 port = startHeadlessServer(server, QStringList{"--botspeed", "0", "--seed", QString::number(kSeed)} + options);
+    const bool lobby = options.value(0) == QStringLiteral("--lobby");
+    const quint16 port = startHeadlessServer(
+        server, options.mid(0, lobby ? 1 : 0) + QStringList{"--botspeed", "0", "--seed", QString::number(kSeed)} +
+                    options.mid(lobby ? 1 : 0));
     EXPECT_NE(port, 0);
     if (port == 0) return heard;
     ScriptedTable host("Host");
+    if (lobby) host.enterRoom({true, "Club", true, ""});
     host.connectTo(port);
     EXPECT_TRUE(waitFor([&] { return host.loggedIn(); }));
     host.send(startgameFrame(true));
@@ -89,6 +95,11 @@ HeardGame watchTeamGame(const QStringList& options)
     EXPECT_TRUE(waitFor([&] { return !host.winner().empty(); }, kGameMilliseconds))
         << "no winner; " << host.count("CMD_endround") << " rounds ended";
     heard.lines = host.lines();
+    if (lobby) {
+        EXPECT_EQ(heard.lines.at(0), "CMD_lobby+1+");
+        EXPECT_EQ(heard.lines.at(1), "CMD_roomcode+" + host.roomCode() + "+");
+        heard.lines.erase(heard.lines.begin(), heard.lines.begin() + 2);
+    }
     heard.winner = host.winner();
     server.terminate();
     if (server.waitForFinished(5000)) heard.exitCode = server.exitCode();
@@ -131,6 +142,17 @@ TEST(ServerBotGame, ExpertComputersOnTheHeadlessServerPlayTheCoresGame)
     const selfplay::GameResult core = coreGame(true, BotLevel::Expert);
     EXPECT_EQ(core.violations.total(), 0);
     EXPECT_EQ(core.roundsOut, core.rounds);
+    expectSameLines(heard.lines, core.transcript);
+    EXPECT_EQ(heard.exitCode, 0);
+}
+
+// A room of the lobby is a whole game server: the first room of a lobby
+// given a seed plays the very game a lone server given that seed plays.
+TEST(ServerBotGame, ARoomOfTheLobbyPlaysTheServersGame)
+{
+    const HeardGame heard = watchTeamGame({"--lobby"});
+    expectASoundGame(heard.lines, true);
+    const selfplay::GameResult core = coreGame(true);
     expectSameLines(heard.lines, core.transcript);
     EXPECT_EQ(heard.exitCode, 0);
 }
