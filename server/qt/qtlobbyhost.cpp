@@ -1,19 +1,20 @@
 #include "server/qt/qtlobbyhost.h"
 
+#include "net/qt/deadlines.h"
 #include "net/qt/tsock.h"
 #include "net/qt/tsocklistener.h"
 #include "server/qt/qtserverhost.h"
 #include "server/roomsummary.h"
 
 #include <QHostAddress>
-#include <QTimer>
 
 QtLobbyHost::QtLobbyHost(brixo::LobbyLimits limits, std::optional<std::uint64_t> seed, RoomOptions options,
                          QObject* parent)
     : QObject(parent),
       m_options(options),
       m_lobby(*this, m_random, limits, seed),
-      m_listener(new TSockListener(this))
+      m_listener(new TSockListener(this)),
+      m_entryDeadlines(new Deadlines([this](brixo::ConnectionId id) { m_lobby.lobbyDeadline(id); }, this))
 {
     m_listener->setObjectName(QStringLiteral("Sock1"));
     m_listener->setBacklog(kListenBacklog);
@@ -98,7 +99,7 @@ void QtLobbyHost::close(brixo::ConnectionId connection)
 
 void QtLobbyHost::expectEntry(brixo::ConnectionId connection, int milliseconds)
 {
-    QTimer::singleShot(milliseconds, this, [this, connection] { m_lobby.lobbyDeadline(connection); });
+    m_entryDeadlines->expect(connection, milliseconds);
 }
 
 std::int64_t QtLobbyHost::now()

@@ -19,6 +19,7 @@
 #include <optional>
 #include <unordered_map>
 
+class Deadlines;
 class QHostAddress;
 class QtServerHost;
 class TSock;
@@ -76,6 +77,7 @@ private:
     brixo::SystemLobbyRandom m_random;
     brixo::Lobby m_lobby;
     TSockListener* m_listener;
+    Deadlines* m_entryDeadlines;
     QElapsedTimer m_clock;
     std::unordered_map<brixo::ConnectionId, TSock*> m_inLobby;
     std::unordered_map<brixo::RoomId, QtServerHost*> m_rooms;

@@ -1,6 +1,7 @@
 #include "server/qt/qtserverhost.h"
 
 #include "net/qt/announcer.h"
+#include "net/qt/deadlines.h"
 #include "net/qt/messagepump.h"
 #include "net/qt/tsock.h"
 #include "net/qt/tsocklistener.h"
@@ -30,6 +31,7 @@ QtServerHost::QtServerHost(brixo::SeededRandom random, QObject* parent)
           this)),
       m_timer1(new QTimer(this)),
       m_computertimer(new QTimer(this)),
+      m_loginDeadlines(new Deadlines([this](brixo::ConnectionId id) { m_server.loginDeadline(id); }, this)),
       m_botSpeed([] { return kDefaultBotSpeed; })
 {
     m_listener->setObjectName(QStringLiteral("Sock1"));
@@ -233,5 +235,5 @@ brixo::BotLevel QtServerHost::botLevel(brixo::Seat)
 
 void QtServerHost::expectLogin(brixo::ConnectionId connection, int milliseconds)
 {
-    QTimer::singleShot(milliseconds, this, [this, connection] { m_server.loginDeadline(connection); });
+    m_loginDeadlines->expect(connection, milliseconds);
 }

@@ -30,6 +30,7 @@
 #include <vector>
 
 class Announcer;
+class Deadlines;
 class MessagePump;
 class QHostAddress;
 class QTimer;
@@ -115,6 +116,7 @@ private:
     MessagePump* m_pump;
     QTimer* m_timer1;
     QTimer* m_computertimer;
+    Deadlines* m_loginDeadlines;
     std::unordered_map<brixo::ConnectionId, TSock*> m_connections;
     std::unordered_map<brixo::ConnectionId, std::string> m_outgoing;
     std::vector<brixo::ConnectionId> m_waitingToWrite;
