@@ -34,7 +34,10 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <functional>
+#include <iterator>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -326,6 +329,21 @@ private:
     std::vector<double> m_samples;
 };
 
+// Seconds of processor time a process has used, user and system.
+double cpuSeconds(const std::string& pid)
+{
+    std::ifstream stat("/proc/" + pid + "/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    // The fields after the command's closing parenthesis: state is the
+    // first, utime the 12th and stime the 13th.
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    double ticks = 0;
+    for (int n = 1; n <= 13 && fields >> field; ++n)
+        if (n >= 12) ticks += std::atof(field.c_str());
+    return ticks / double(::sysconf(_SC_CLK_TCK));
+}
+
 // As many descriptors as the hard limit allows: four a room here, and as
 // many again in the lobby, which inherits the limit.
 void raiseDescriptorLimit()
@@ -375,7 +393,11 @@ int main(int argc, char** argv)
                 "(its 4 tables in it)\n",
                 bare, idle, rooms, double(idle - bare) / rooms);
 
+    const double cpuBefore = cpuSeconds(pid);
+    const auto playStart = Clock::now();
     bench.play(rate, seconds);
+    const double busy = (cpuSeconds(pid) - cpuBefore) /
+                        std::chrono::duration<double>(Clock::now() - playStart).count();
     std::vector<double> samples = bench.samples();
     std::sort(samples.begin(), samples.end());
     const auto at = [&](double q) {
@@ -386,6 +408,7 @@ int main(int argc, char** argv)
                 bench.lost(), bench.refused());
     std::printf("move to all 4 tables of its room: p50 %.2f ms, p99 %.2f ms, max %.2f ms\n", at(0.50), at(0.99),
                 samples.empty() ? 0.0 : samples.back());
+    std::printf("lobby busy %.0f%% of one core while all rooms play\n", busy * 100);
     std::printf("memory while playing: %ld KiB = %.1f KiB a room\n", residentKiB(pid),
                 double(residentKiB(pid) - bare) / rooms);
     std::fflush(stdout);
