@@ -1,6 +1,7 @@
 #include "dialogs/playwithothers.h"
 
 #include "dialogs/dialogstyle.h"
+#include "dialogs/onlinepage.h"
 #include "net/gamefinder.h"
 #include "net/hostaddress.h"
 #include "net/gameport.h"
@@ -47,6 +48,15 @@ PlayWithOthers::PlayWithOthers(QWidget* parent) : QDialog(parent), m_listener(ne
     m_pages->addTab(buildHostPage(), QStringLiteral("Host a Game"));
     m_pages->addTab(buildGamesPage(), QStringLiteral("Games on This Network"));
     m_pages->addTab(buildAddressPage(), QStringLiteral("Join by Address"));
+    m_online = new OnlinePage(m_pages);
+    m_pages->addTab(m_online, QStringLiteral("Online"));
+    connect(m_online, &OnlinePage::createRequested, this,
+            [this](const QString& lobby, const QString& title, bool isPublic) {
+                if (haveName(m_online->problemLabel())) emit createRoomRequested(playerName(), lobby, title, isPublic);
+            });
+    connect(m_online, &OnlinePage::joinRequested, this, [this](const QString& lobby, const QString& code) {
+        if (haveName(m_online->problemLabel())) emit joinRoomRequested(playerName(), lobby, code);
+    });
 
     auto* close = namedButton(this, "button_close", QStringLiteral("Close"));
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
@@ -59,6 +69,7 @@ PlayWithOthers::PlayWithOthers(QWidget* parent) : QDialog(parent), m_listener(ne
     setStyleSheet(styleSheet() + QStringLiteral("QTabWidget::pane { background: rgba(0,0,0,60); border-radius: 6px; }"
                                  "QPushButton { padding: 4px 14px; }"
                                  "QLabel#label_problem_host, QLabel#label_problem_address, "
+                                 "QLabel#label_problem_online, "
                                  "QLabel#label_games_status { color: #ffd970; }"));
 
     connect(m_pages, &QTabWidget::currentChanged, this, &PlayWithOthers::listenWhileShown);
@@ -205,6 +216,16 @@ void PlayWithOthers::setHosting(const QStringList& endpoints)
 void PlayWithOthers::showPage(Page page)
 {
     m_pages->setCurrentIndex(static_cast<int>(page));
+}
+
+void PlayWithOthers::setLobby(const QString& address)
+{
+    m_online->setLobby(address);
+}
+
+void PlayWithOthers::showOnlineProblem(const QString& text)
+{
+    m_online->showProblem(text);
 }
 
 bool PlayWithOthers::haveName(QLabel* reasonLabel)

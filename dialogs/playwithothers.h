@@ -1,6 +1,6 @@
 // "Play with Others": where a player hosts a game on this network, finds
-// the games others host here, or joins one by its address. Each way is a
-// page of its own, so more ways can be added beside them. The window only
+// the games others host here, joins one by its address, or meets friends
+// in a room on an online lobby. Each way is a page of its own. The window only
 // asks: the table hosts, joins and leaves, and tells the window what it
 // hosts.
 #pragma once
@@ -11,6 +11,7 @@
 #include <vector>
 
 class GameListener;
+class OnlinePage;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -22,7 +23,7 @@ class QVBoxLayout;
 class PlayWithOthers : public QDialog {
     Q_OBJECT
 public:
-    enum class Page { Host, Games, Address };
+    enum class Page { Host, Games, Address, Online };
 
     explicit PlayWithOthers(QWidget* parent = nullptr);
 
@@ -35,6 +36,11 @@ public:
     // ("address:port"); none: it hosts none.
     void setHosting(const QStringList& endpoints);
     void showPage(Page page);
+    // The online lobby's address ("host" or "host:port"), empty for none.
+    void setLobby(const QString& address);
+    // Why the last room came to nothing, on the Online page.
+    void showOnlineProblem(const QString& text);
+    OnlinePage* onlinePage() const { return m_online; }
 
     // The buttons' work, for the keys and the tests.
     void hostClick();
@@ -48,6 +54,9 @@ signals:
     // A game to join at this address ("host" or "host:port"); `typed`:
     // the player typed it, and it is worth remembering.
     void joinRequested(const QString& playerName, const QString& address, bool typed);
+    // A room on an online lobby: a new one, or a friend's by its code.
+    void createRoomRequested(const QString& playerName, const QString& lobby, const QString& title, bool isPublic);
+    void joinRoomRequested(const QString& playerName, const QString& lobby, const QString& code);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -80,4 +89,5 @@ private:
     QComboBox* m_address;
     QPushButton* m_joinAddress;
     QLabel* m_addressProblem;
+    OnlinePage* m_online;
 };

@@ -119,6 +119,8 @@ void TableMirror::sendlogininfo(std::string_view args)
     if (!slot || !Slot(*slot).valid()) return;
     m_mySlot = Slot(*slot);
     m_loggedIn = true;
+    // A room joined by its code: the lobby names no code to its joiners.
+    if (m_roomRequest && m_roomCode.empty()) m_roomCode = m_roomRequest->code;
     send(msg::logininfo(m_mySlot.number(), msg::kVersion, m_loginText));
 }
 
@@ -132,7 +134,10 @@ void TableMirror::lobbygreeting(std::string_view args)
 
 void TableMirror::roomcode(std::string_view args)
 {
-    if (const auto code = msg::parseCode(args); code && m_roomRequest) m_roomCode = *code;
+    const auto code = msg::parseCode(args);
+    if (!code || !m_roomRequest || !m_roomCode.empty()) return;
+    m_roomCode = *code;
+    notice("Your room's code is " + m_roomCode + ": friends join by it, from Play with Others, Online.");
 }
 
 void TableMirror::noroom(std::string_view args)

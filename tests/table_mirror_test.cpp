@@ -528,5 +528,7 @@ TEST(MirrorLobby, ARoomIsAskedForAfterTheGreetingItsCodeKeptAndAMissingOneTold)
     const std::string line = msg::noroom("ZZZZ22");
     missing = bo.t.receive(line.substr(0, line.size() - 1)).noRoom;
     EXPECT_EQ(missing, "ZZZZ22");
+    bo.feed(msg::sendlogininfo(3)); // asked again, and in
+    EXPECT_EQ(bo.t.roomCode(), "ZZZZ22");
     EXPECT_FALSE(bo.t.host());
 }

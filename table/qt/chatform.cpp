@@ -21,6 +21,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -158,6 +159,14 @@ Tchat::Tchat(brixo::TableLaunch launch, QWidget* parent)
     connect(m_playWithOthers, &PlayWithOthers::hostRequested, this, &Tchat::hostGame);
     connect(m_playWithOthers, &PlayWithOthers::joinRequested, this, &Tchat::joinGame);
     connect(m_playWithOthers, &PlayWithOthers::stopHostingRequested, this, &Tchat::leaveGame);
+    connect(m_playWithOthers, &PlayWithOthers::createRoomRequested, this,
+            [this](const QString& name, const QString& lobby, const QString& title, bool isPublic) {
+                enterRoom(name, lobby, {true, title.toStdString(), isPublic, {}});
+            });
+    connect(m_playWithOthers, &PlayWithOthers::joinRoomRequested, this,
+            [this](const QString& name, const QString& lobby, const QString& code) {
+                enterRoom(name, lobby, {false, {}, false, code.toStdString()});
+            });
     connect(m_gamestart, &Tgamestart::startRequested, this, [this](const brixo::GameOptions& options) {
         request([&](brixo::TableMirror& m) { return m.startGame(options); });
         // The dialog's options are kept for the next game.
@@ -281,6 +290,15 @@ void Tchat::buildInfo()
     image_Tg->setToolTip(QStringLiteral("The Green Team (seats 1 and 3) against The Brown Team (seats 2 and 4)"));
     image_Tg->hide();
     label_tilesleft = makeLabel(info, QStringLiteral("label_tilesleft"), QString(), QRect(150, 22, 120, 18));
+    label_room = makeLabel(info, QStringLiteral("label_room"), QString(), QRect(150, 40, 84, 18));
+    label_room->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label_room->setToolTip(QStringLiteral("Friends join this room by its code, from Play with Others, Online"));
+    button_copyroom = makeButton(info, QStringLiteral("button_copyroom"), QStringLiteral("Copy"), QRect(234, 40, 38, 17));
+    button_copyroom->setToolTip(QStringLiteral("Copy the room's code"));
+    connect(button_copyroom, &QPushButton::clicked, this,
+            [this] { QApplication::clipboard()->setText(QString::fromStdString(mirror().roomCode())); });
+    label_room->hide();
+    button_copyroom->hide();
 
     label_timer = makeLabel(info, QStringLiteral("label_timer"), QStringLiteral("Time: 0:00"), QRect(8, 60, 76, 18));
     auto* track = makeFrame(info, QStringLiteral("timer_track"), QRect(84, 64, 156, 10));
@@ -725,7 +743,8 @@ QPushButton:checked { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0
 #button_start { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #ffe08a, stop:1 #e0a22a); }
 #button_draw, #button_finish, #button_clear, #button_pause, #button_start, #button_sound, #button_yes, #button_edit,
 #image_edit2 { font-size: 12px; }
-#button_log, #button_x { font-size: 10px; padding: 0; border-radius: 4px; }
+#button_log, #button_x, #button_copyroom { font-size: 10px; padding: 0; border-radius: 4px; }
+QLabel#label_room { color: #ffd970; font-weight: bold; }
 #panel_winner, #panel_penalty, #panel_laydown, #panel_log, #panel_round {
     background: rgba(250,246,232,245); border: 2px solid #c9a23a; border-radius: 10px; }
 #panel_winner QLabel, #panel_penalty QLabel, #panel_laydown QLabel, #panel_log QLabel, #panel_round QLabel { color: #2a2010; }

@@ -78,6 +78,9 @@ public:
     void hostGame(const QString& playerName);
     // `remember`: the address goes to the recent ones the window offers.
     void joinGame(const QString& playerName, const QString& address, bool remember = false);
+    // Enters a room of the online lobby at `lobby` ("host" or "host:port"):
+    // a new one, which this table hosts, or a friend's by its code.
+    void enterRoom(const QString& playerName, const QString& lobby, const brixo::TableMirror::RoomRequest& room);
     // A solo game on this machine alone.
     void startSolo();
     // Leaves a network game (asking first while one is played) for a solo
@@ -232,9 +235,15 @@ private:
 
     // the game played (tableconnection.cpp)
     // Leaves the game the table is in, if any, for a new session.
-    void makeSession(TableSession::Role role, const QString& address, quint16 port = 0);
-    // And takes part in that game: hosting it, or joining it at the address.
-    void beginSession(TableSession::Role role, const QString& address);
+    void makeSession(TableSession::Role role, const QString& address, quint16 port = 0,
+                     const brixo::TableMirror::RoomRequest& room = {});
+    // And takes part in that game: hosting it, joining it at the address,
+    // or entering a room of the lobby at the address.
+    void beginSession(TableSession::Role role, const QString& address,
+                      const brixo::TableMirror::RoomRequest& room = {});
+    // The lobby knew no room of the code asked for: back to a solo table,
+    // and to the Online page to try another.
+    void noSuchRoom(const std::string& code);
     // Hands the mirror a request; the session sends what it answers.
     template <class Request>
     void request(Request&& request)
@@ -380,6 +389,9 @@ private:
     QLabel* label_Tg;
     QLabel* image_Tg;
     QLabel* label_tilesleft;
+    // The online room's code, for friends to read off, and its Copy.
+    QLabel* label_room;
+    QPushButton* button_copyroom;
     QLabel* label_timer;
     QFrame* image_timer;
     QFrame* panel_winner;

@@ -93,6 +93,7 @@ void Tchat::PlayWithOthers1Click()
     QStringList recent;
     for (const std::string& host : m_settings.recentHosts) recent << QString::fromStdString(host);
     m_playWithOthers->setRecentHosts(recent);
+    m_playWithOthers->setLobby(QString::fromStdString(m_settings.lobbyServer));
     showHosting();
     placeBeside(m_playWithOthers);
     m_playWithOthers->show();
@@ -157,6 +158,31 @@ void Tchat::joinGame(const QString& playerName, const QString& address, bool rem
     m_playWithOthers->hide();
 }
 
+void Tchat::enterRoom(const QString& playerName, const QString& lobby, const brixo::TableMirror::RoomRequest& room)
+{
+    if (!mayLeaveGame()) return;
+    m_playerName = playerName;
+    m_hostAddress = lobby;
+    m_closing = false;
+    rememberName();
+    if (m_settings.lobbyServer != lobby.toStdString()) {
+        m_settings.lobbyServer = lobby.toStdString();
+        saveinifile();
+    }
+    beginSession(TableSession::Role::Online, lobby, room);
+    m_playWithOthers->hide();
+}
+
+void Tchat::noSuchRoom(const std::string& code)
+{
+    startSolo();
+    PlayWithOthers1Click();
+    m_playWithOthers->showPage(PlayWithOthers::Page::Online);
+    m_playWithOthers->showOnlineProblem(
+        QStringLiteral("No room has the code %1: it may have closed. Check the code with your friend.")
+            .arg(QString::fromStdString(code)));
+}
+
 void Tchat::leaveGame()
 {
     if (!mayLeaveGame()) return;
@@ -186,31 +212,33 @@ void Tchat::applyPreferences()
     if (m_session) m_session->setPreferences(m_sortChoice == SortChoice::ByNumber, m_settings.newTurnSound);
 }
 
-void Tchat::makeSession(TableSession::Role role, const QString& address, quint16 port)
+void Tchat::makeSession(TableSession::Role role, const QString& address, quint16 port,
+                        const brixo::TableMirror::RoomRequest& room)
 {
     if (m_session) {
         m_session->disconnect(this);
         m_session->leave();
         m_session->deleteLater();
     }
-    m_session = new TableSession(role, m_playerName, address, port, this);
+    m_session = new TableSession(role, m_playerName, address, port, room, this);
     applyPreferences();
     connect(m_session, &TableSession::updated, this, &Tchat::apply);
     connect(m_session, &TableSession::unreachable, this, &Tchat::hostUnreachable);
     connect(m_session, &TableSession::connectionLost, this, &Tchat::connectionLost);
 }
 
-void Tchat::beginSession(TableSession::Role role, const QString& address)
+void Tchat::beginSession(TableSession::Role role, const QString& address, const brixo::TableMirror::RoomRequest& room)
 {
     // A joiner's address may name a port; hosts take the game port.
     const auto target = brixo::parseHostAddress(address.toStdString(), brixo::gamePort());
     const QString host = target ? QString::fromStdString(target->host) : address;
     const quint16 port = static_cast<quint16>(target ? target->port : brixo::gamePort());
-    makeSession(role, host, port);
+    makeSession(role, host, port, room);
     const QString error = m_session->start(m_serverSwitch, {[this] { return botSpeed(); }, [this] { return botLevel(); }});
     if (!error.isEmpty()) addlinetochat(QStringLiteral("The game could not be hosted: ") + error, kNoticeColour);
 
-    const bool hosts = m_session->hosts();
+    // A room's creator has the host's rights, as a table that hosts.
+    const bool hosts = mirror().host();
     StartGame1->setEnabled(hosts);
     LeaveGame1->setEnabled(role != TableSession::Role::Solo);
     m_spylist->setRemoveOffered(hosts);
@@ -223,6 +251,13 @@ void Tchat::beginSession(TableSession::Role role, const QString& address)
     case TableSession::Role::Join:
         setWindowTitle(QStringLiteral("Brixo - Playing at %1").arg(address));
         addlinetochat(QStringLiteral("Joining the game at %1 as %2.").arg(address, m_playerName), kNoticeColour);
+        break;
+    case TableSession::Role::Online:
+        setWindowTitle(QStringLiteral("Brixo - Online at %1").arg(address));
+        addlinetochat(room.create ? QStringLiteral("Opening a room at the lobby %1 as %2.").arg(address, m_playerName)
+                                  : QStringLiteral("Entering room %1 at the lobby %2 as %3.")
+                                        .arg(QString::fromStdString(room.code), address, m_playerName),
+                      kNoticeColour);
         break;
     }
     showHosting();
@@ -272,8 +307,12 @@ void Tchat::connectionLost()
 {
     if (m_closing) return;
     turntime->stop();
-    const QString why = m_session->hosts() ? QStringLiteral("The connection to the game was lost.")
-                                           : QStringLiteral("The host has left the game.");
+    QString why;
+    switch (m_session->role()) {
+    case TableSession::Role::Join: why = QStringLiteral("The host has left the game."); break;
+    case TableSession::Role::Online: why = QStringLiteral("The connection to the lobby was lost."); break;
+    default: why = QStringLiteral("The connection to the game was lost."); break;
+    }
     addlinetochat(why, kNoticeColour);
     offerWayBack(why);
 }

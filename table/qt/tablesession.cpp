@@ -9,15 +9,16 @@
 #include <QTimer>
 
 TableSession::TableSession(Role role, const QString& playerName, const QString& address, quint16 port,
-                           QObject* parent)
+                           const brixo::TableMirror::RoomRequest& room, QObject* parent)
     : QObject(parent),
       m_role(role),
-      m_address(role == Role::Join ? address : kThisMachine),
-      m_port(role == Role::Join ? port : static_cast<quint16>(brixo::gamePort())),
+      m_address(hosts() ? kThisMachine : address),
+      m_port(hosts() ? static_cast<quint16>(brixo::gamePort()) : port),
       m_sock(new TSock(this)),
       m_connectTimer(new QTimer(this))
 {
-    if (hosts()) m_mirror.beginHosting(playerName.toStdString());
+    if (role == Role::Online) m_mirror.beginOnline(playerName.toStdString(), room);
+    else if (hosts()) m_mirror.beginHosting(playerName.toStdString());
     else m_mirror.beginJoining(playerName.toStdString());
 
     m_pump = new MessagePump(

@@ -32,7 +32,9 @@ public:
     // A solo table plays against the computer on this machine alone: its
     // server listens on 127.0.0.1 only and announces nothing. A table that
     // hosts a network game listens on every network and announces the game.
-    enum class Role { Solo, Host, Join };
+    // An online table connects to a lobby and enters a room there: a new
+    // one, which it hosts, or a friend's, by its code.
+    enum class Role { Solo, Host, Join, Online };
     // Switches a hosting table's server on, or answers false with the
     // reason. Empty: the session's own server listens on the game port.
     using ServerSwitch = std::function<bool(QString* error)>;
@@ -42,14 +44,18 @@ public:
         std::function<brixo::BotLevel()> level;
     };
 
-    // `address` and `port`: where a joiner connects; a table that hosts
-    // connects to its own server, on the game port.
+    // `address` and `port`: where a joiner or an online table connects; a
+    // table that hosts connects to its own server, on the game port.
+    // `room`: what an online table asks its lobby for.
     TableSession(Role role, const QString& playerName, const QString& address, quint16 port,
-                 QObject* parent = nullptr);
+                 const brixo::TableMirror::RoomRequest& room = {}, QObject* parent = nullptr);
     ~TableSession() override;
 
     Role role() const { return m_role; }
-    bool hosts() const { return m_role != Role::Join; }
+    // The game's server runs in this process.
+    bool hosts() const { return m_role == Role::Solo || m_role == Role::Host; }
+    // Connects to a server elsewhere.
+    bool remote() const { return !hosts(); }
     // Where the session connects.
     QString address() const { return m_address; }
     quint16 port() const { return m_port; }

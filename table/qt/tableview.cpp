@@ -58,6 +58,7 @@ void Tchat::apply(const brixo::TableUpdate& update)
     if (!update.tallyResult.empty()) m_tally->addgame(update.tallyResult);
     render();
     if (update.gameFull) gameIsFull();
+    if (update.noRoom) noSuchRoom(*update.noRoom);
 }
 
 void Tchat::render()
@@ -115,6 +116,11 @@ void Tchat::renderInfo()
     label_Tg->setText(text(teamLine(o.team)));
     image_Tg->setVisible(o.team);
     label_tilesleft->setText(text(tilesLeft(mirror().tilesLeft())));
+    const QString room = text(mirror().roomCode());
+    label_room->setText(QStringLiteral("Room ") + room);
+    label_room->setVisible(!room.isEmpty());
+    button_copyroom->setVisible(!room.isEmpty());
+    if (!room.isEmpty()) setWindowTitle(QStringLiteral("Brixo - Room ") + room);
 
     const TurnClock& clock = mirror().clock();
     const int track = image_timer->parentWidget()->width();

@@ -4,9 +4,11 @@
 #include "tests/qt/waitfor.h"
 
 #include "dialogs/gamestartform.h"
+#include "dialogs/onlinepage.h"
 #include "dialogs/playwithothers.h"
 #include "dialogs/updown.h"
 #include "net/catalogue.h"
+#include "net/lobbymessages.h"
 #include "net/qt/tsock.h"
 #include "net/qt/tsocklistener.h"
 
@@ -14,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLabel>
@@ -371,4 +374,52 @@ TEST(TableSenders, AJoinerCannotRemoveOrSetOthersToWatch)
     EXPECT_FALSE(part<QAction>(*t.table, "RemoveFromGame1")->isEnabled());
     EXPECT_FALSE(part<QAction>(*t.table, "SettoJustWatch1")->isEnabled());
     EXPECT_FALSE(part<QAction>(*t.table, "UnsetJustWatch1")->isEnabled());
+}
+
+// The Online page opens a room on a lobby (whose code the table shows and
+// copies) and enters a friend's by its code; a code the lobby does not
+// know brings the player back to the page, told why.
+TEST(TableConnection, TheOnlinePageOpensAndEntersRoomsOfALobby)
+{
+    FakeServer lobby;
+    const QString address = QStringLiteral("127.0.0.1:%1").arg(lobby.listener.port());
+    Tchat table;
+    table.setServerSwitch([](QString*) { return true; });
+    table.show();
+    ASSERT_TRUE(lobby.waitForTable()); // the solo game
+
+    table.PlayWithOthers1Click();
+    PlayWithOthers* window = table.playWithOthers();
+    window->showPage(PlayWithOthers::Page::Online);
+    part<QLineEdit>(*window, "edit_name")->setText(QStringLiteral("Ann"));
+    OnlinePage* page = window->onlinePage();
+    page->createClick(); // no lobby yet
+    EXPECT_TRUE(part<QLabel>(*window, "label_problem_online")->text().contains("lobby"));
+    part<QLineEdit>(*window, "edit_lobby")->setText(address);
+    part<QLineEdit>(*window, "edit_roomtitle")->setText(QStringLiteral("Club"));
+    page->createClick();
+    ASSERT_TRUE(lobby.waitForTable(2));
+    lobby.send(1, msg::lobby(kLobbyProtocol));
+    ASSERT_TRUE(lobby.waitForLine("CMD_newroom+Club+f+"));
+    lobby.send(1, msg::roomcode("K7M2P9"));
+    lobby.send(1, msg::sendlogininfo(1));
+    ASSERT_TRUE(lobby.waitForLine("CMD_logininfo+1+1.0.8+Ann"));
+    EXPECT_EQ(table.windowTitle(), "Brixo - Room K7M2P9");
+    EXPECT_TRUE(part<QLabel>(table, "label_room")->isVisible());
+    part<QPushButton>(table, "button_copyroom")->click();
+    EXPECT_EQ(QApplication::clipboard()->text(), "K7M2P9");
+    EXPECT_EQ(table.settings().lobbyServer, address.toStdString());
+
+    table.PlayWithOthers1Click();
+    EXPECT_EQ(part<QLineEdit>(*window, "edit_lobby")->text(), address);
+    part<QLineEdit>(*window, "edit_code")->setText(QStringLiteral("zzzz22"));
+    page->joinCodeClick();
+    ASSERT_TRUE(lobby.waitForTable(3));
+    lobby.send(2, msg::lobby(kLobbyProtocol));
+    ASSERT_TRUE(lobby.waitForLine("CMD_joinroom+ZZZZ22+"));
+    lobby.send(2, msg::noroom("ZZZZ22"));
+    ASSERT_TRUE(waitFor([&] { return window->isVisible(); }));
+    EXPECT_EQ(table.session().role(), TableSession::Role::Solo);
+    EXPECT_TRUE(part<QLabel>(*window, "label_problem_online")->text().contains("ZZZZ22"));
+    EXPECT_FALSE(part<QLabel>(table, "label_room")->isVisible());
 }
