@@ -142,7 +142,7 @@ void Lobby::newRoom(ConnectionId from, std::string_view args)
     // No message says why a room cannot be opened; "full" tells the table
     // that there is no place for it here, and it is let go as a full
     // server lets a table go.
-    if (m_rooms.size() >= std::size_t(std::max(0, m_limits.maxRooms)) || !mayOpenRoom(m_addresses.at(from))) {
+    if (m_rooms.size() >= std::size_t(std::max(0, m_limits.maxRooms)) || !withinMinute(m_openings, m_addresses.at(from), m_limits.roomsPerAddress)) {
         sendAway(from, msg::full());
         return;
     }
@@ -165,7 +165,10 @@ void Lobby::joinRoom(ConnectionId from, std::string_view args)
     if (!code) return;
     const RoomId id = roomWithCode(*code);
     if (id == 0) {
-        m_host.send(from, msg::noroom(*code));
+        if (withinMinute(m_wrongCodes, m_addresses.at(from), m_limits.wrongCodesPerAddress))
+            m_host.send(from, msg::noroom(*code));
+        else
+            sendAway(from);
         return;
     }
     if (m_host.roomSummary(id).full) {
@@ -196,19 +199,20 @@ std::string Lobby::freshCode()
     }
 }
 
-bool Lobby::mayOpenRoom(const std::string& address)
+bool Lobby::withinMinute(std::unordered_map<std::string, std::deque<std::int64_t>>& log, const std::string& address,
+                         int limit)
 {
     const std::int64_t now = m_host.now();
-    // Addresses that opened nothing for a minute are forgotten, now and
-    // then, so that passing addresses are not kept for ever.
-    if (m_openings.size() > 2 * m_perAddress.size() + 64)
-        std::erase_if(m_openings, [now](const auto& entry) {
-            return entry.second.empty() || now - entry.second.back() >= kRoomWindowMilliseconds;
+    // Addresses that did nothing for a minute are forgotten, now and then,
+    // so that passing addresses are not kept for ever.
+    if (log.size() > 2 * m_perAddress.size() + 64)
+        std::erase_if(log, [now](const auto& entry) {
+            return entry.second.empty() || now - entry.second.back() >= kRateWindowMilliseconds;
         });
-    std::deque<std::int64_t>& openings = m_openings[address];
-    while (!openings.empty() && now - openings.front() >= kRoomWindowMilliseconds) openings.pop_front();
-    if (int(openings.size()) >= m_limits.roomsPerAddress) return false;
-    openings.push_back(now);
+    std::deque<std::int64_t>& times = log[address];
+    while (!times.empty() && now - times.front() >= kRateWindowMilliseconds) times.pop_front();
+    if (int(times.size()) >= limit) return false;
+    times.push_back(now);
     return true;
 }
 

@@ -16,6 +16,9 @@
 //   is refused with "CMD_full" and the connection is closed;
 // - at most `connectionsPerAddress` connections from one address, in the
 //   lobby and in rooms together; one more is closed at once, unanswered;
+// - at most `wrongCodesPerAddress` codes that lead to no room from one
+//   address a minute: a private room's code is its only lock, so guessing
+//   is kept slow. A connection past it is closed, unanswered;
 // - a connection stays in the lobby at most kLobbyMilliseconds and sends
 //   it at most kLobbyMessages messages of at most kMaxLobbyLine bytes;
 //   past any of these it is closed, unanswered.
@@ -85,6 +88,7 @@ struct LobbyLimits {
     int maxRooms = 1000;
     int roomsPerAddress = 10;        // rooms one address may open per minute
     int connectionsPerAddress = 20;  // in the lobby and in rooms together
+    int wrongCodesPerAddress = 20;   // per minute
 };
 
 class Lobby {
@@ -109,7 +113,7 @@ public:
     static constexpr int kLobbyMilliseconds = 30'000;
     static constexpr int kLobbyMessages = 60;
     static constexpr std::size_t kMaxLobbyLine = 256;
-    static constexpr std::int64_t kRoomWindowMilliseconds = 60'000;
+    static constexpr std::int64_t kRateWindowMilliseconds = 60'000;
 
     // Room 1 plays with the lobby's seed itself, so that it plays the very
     // game a lone server given that seed plays; the others with seeds
@@ -143,8 +147,10 @@ private:
     void enter(ConnectionId connection, RoomId room);
     // A code no open room has.
     std::string freshCode();
-    // Whether the address may open one more room now; counts it if so.
-    bool mayOpenRoom(const std::string& address);
+    // Whether the address did a thing fewer than `limit` times in the last
+    // minute, by the log of when it did; counts this time if so.
+    bool withinMinute(std::unordered_map<std::string, std::deque<std::int64_t>>& log, const std::string& address,
+                      int limit);
 
     LobbyHost& m_host;
     LobbyRandom& m_random;
@@ -159,6 +165,8 @@ private:
     std::unordered_map<ConnectionId, Waiting> m_waiting;
     // When each address opened its rooms of the last minute.
     std::unordered_map<std::string, std::deque<std::int64_t>> m_openings;
+    // When each address asked for a code no room has, in the last minute.
+    std::unordered_map<std::string, std::deque<std::int64_t>> m_wrongCodes;
 };
 
 } // namespace brixo

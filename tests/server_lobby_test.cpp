@@ -242,6 +242,30 @@ TEST_F(LobbyTest, AnAddressOpensAtMostSoManyRoomsAMinute)
     EXPECT_NE(open(6), "");
 }
 
+TEST_F(LobbyTest, AnAddressGuessesAtMostSoManyWrongCodesAMinute)
+{
+    limits.wrongCodesPerAddress = 2;
+    const std::string code = open(1);
+    accept(2);
+    send(2, msg::joinroom("ZZZZZZ"));
+    send(2, msg::joinroom("YYYYYY"));
+    EXPECT_EQ(last(2), "CMD_noroom+YYYYYY+");
+    // A right code does not count.
+    accept(3);
+    send(3, msg::joinroom(code));
+    EXPECT_EQ(host.entered[3], 1u);
+    send(2, msg::joinroom("XXXXXX"));
+    EXPECT_TRUE(host.closed.contains(2));
+    EXPECT_EQ(last(2), "CMD_noroom+YYYYYY+");
+    accept(4, "127.0.0.2");
+    send(4, msg::joinroom("XXXXXX"));
+    EXPECT_EQ(last(4), "CMD_noroom+XXXXXX+");
+    host.clock += Lobby::kRateWindowMilliseconds;
+    accept(5);
+    send(5, msg::joinroom("XXXXXX"));
+    EXPECT_EQ(last(5), "CMD_noroom+XXXXXX+");
+}
+
 TEST_F(LobbyTest, AnAddressHoldsAtMostSoManyConnectionsInTheLobbyAndRoomsTogether)
 {
     limits.connectionsPerAddress = 3;

@@ -3,6 +3,7 @@
 // counted by the peer's own address. The lobby's rules themselves are
 // tested without sockets (server_lobby_test).
 #include "net/lobbymessages.h"
+#include "net/qt/lobbybrowser.h"
 #include "server/qt/qtlobbyhost.h"
 #include "server/qt/qtserverhost.h"
 #include "tests/qt/server_scriptedtable.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 
 using namespace brixo;
 using namespace brixo::test;
@@ -83,14 +85,15 @@ TEST(LobbyRooms, ARoomIsAGameServerOfItsOwnThatClosesWithItsLastTable)
     EXPECT_TRUE(waitFor([&] { return ann.count("CMD_newplayerinfo+2+Bob") == 1; }));
     game.open("Cyd", "Hidden", false);
 
-    // The list holds the public room as its server sees it, and nothing of
-    // the private one.
-    ScriptedTable looker("Looker");
-    looker.connectTo(game.lobby.port());
-    ASSERT_TRUE(waitFor([&] { return looker.count("CMD_lobby+") == 1; }));
-    looker.send(msg::listrooms());
-    ASSERT_TRUE(waitFor([&] { return looker.count("CMD_roomsend+") == 1; }));
-    EXPECT_EQ(looker.args("CMD_room"), std::vector<std::string>{code + "+Friday club+2+0+f+"});
+    // The list, as the table's browser reads it, holds the public room as
+    // its server sees it, and nothing of the private one.
+    LobbyBrowser browser;
+    std::optional<std::vector<msg::RoomEntry>> listed;
+    QObject::connect(&browser, &LobbyBrowser::roomsListed, [&](const auto& rooms) { listed = rooms; });
+    browser.listRooms(QStringLiteral("127.0.0.1"), game.lobby.port());
+    ASSERT_TRUE(waitFor([&] { return listed.has_value(); }));
+    const std::vector<msg::RoomEntry> expected{{code, "Friday club", 2, 0, false}};
+    EXPECT_EQ(*listed, expected);
 
     // Nine slots, as a lone server has: the tenth table is refused.
     for (int n = 3; n <= 9; ++n) game.join("Guest" + std::to_string(n), code);
@@ -99,6 +102,10 @@ TEST(LobbyRooms, ARoomIsAGameServerOfItsOwnThatClosesWithItsLastTable)
     late.connectTo(game.lobby.port());
     ASSERT_TRUE(waitFor([&] { return late.closed(); }));
     EXPECT_EQ(late.lines().back(), "CMD_full+");
+
+    ScriptedTable looker("Looker");
+    looker.connectTo(game.lobby.port());
+    ASSERT_TRUE(waitFor([&] { return looker.count("CMD_lobby+") == 1; }));
 
     // Everybody leaves: the room closes and its code leads nowhere.
     ASSERT_EQ(game.lobby.lobby().roomCount(), 2u);
