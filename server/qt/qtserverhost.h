@@ -77,7 +77,6 @@ public:
     // Takes over a connection accepted elsewhere (a lobby's listener) as if
     // its own listener had accepted it: the server greets it as a new table.
     void adopt(TSock* connection);
-    int connectionCount() const { return int(m_connections.size()); }
 
     // What the server holds for its connections: messages received and not
     // yet handled, and bytes read ahead or waiting to be sent.
