@@ -26,47 +26,60 @@ std::optional<std::uint64_t> parseSeed(std::string_view text)
     return value;
 }
 
-// The options after "--server", each but "--no-announce" followed by its
-// value. Port 0 takes any free port (tests); a bot speed of 0 lets the
-// computer play at once; an empty listen address means every interface,
-// so a service can pass on a setting that is left empty.
-CommandLine parseServer(const std::vector<std::string_view>& args, int defaultPort)
+// The options after "--server" or "--lobby", each but "--no-announce"
+// followed by its value. Port 0 takes any free port (tests); a bot speed
+// of 0 lets the computer play at once; an empty listen address means every
+// interface, so a service can pass on a setting that is left empty. A
+// lobby never announces; it takes its bounds instead.
+CommandLine parseHeadless(const std::vector<std::string_view>& args, int defaultPort, bool lobby)
 {
     CommandLine line;
-    line.launch = Launch::Server;
-    line.server.port = defaultPort;
+    line.launch = lobby ? Launch::Lobby : Launch::Server;
+    ServerOptions& server = lobby ? line.lobby.server : line.server;
+    LobbyLimits& limits = line.lobby.limits;
+    server.port = defaultPort;
+    const std::string kind = lobby ? "lobby" : "server";
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string_view name = args[i];
-        if (name == "--no-announce") {
-            line.server.announce = false;
+        if (name == "--no-announce" && !lobby) {
+            server.announce = false;
             continue;
         }
-        if (name != "--port" && name != "--botspeed" && name != "--level" && name != "--seed" && name != "--listen")
-            return bad("unknown server option '" + std::string(name) + "'");
+        const bool common =
+            name == "--port" || name == "--botspeed" || name == "--level" || name == "--seed" || name == "--listen";
+        const bool bound =
+            name == "--rooms" || name == "--max-rooms-per-address" || name == "--max-connections-per-address";
+        if (!common && !(lobby && bound)) return bad("unknown " + kind + " option '" + std::string(name) + "'");
         if (i + 1 >= args.size()) return bad(std::string(name) + " needs a value");
         const std::string_view value = args[++i];
         const std::string wrong = "bad value '" + std::string(value) + "' for " + std::string(name);
-        if (name == "--port") {
+        if (bound) {
+            const auto number = parseWholeNumber(value, 1, 1'000'000);
+            if (!number) return bad(wrong + " (1 to 1000000)");
+            (name == "--rooms" ? limits.maxRooms
+             : name == "--max-rooms-per-address" ? limits.roomsPerAddress
+                                                 : limits.connectionsPerAddress) = *number;
+        } else if (name == "--port") {
             const auto port = parseInt(value);
             if (!port || *port < 0 || *port > 65535) return bad(wrong + " (0 to 65535)");
-            line.server.port = *port;
+            server.port = *port;
         } else if (name == "--botspeed") {
             const auto ms = parseInt(value);
             if (!ms || *ms < 0) return bad(wrong + " (milliseconds)");
-            line.server.botspeed = *ms;
+            server.botspeed = *ms;
         } else if (name == "--level") {
             const auto level = parsebotlevel(value);
             if (!level) return bad(wrong + " (normal or expert)");
-            line.server.level = *level;
+            server.level = *level;
         } else if (name == "--listen") {
             std::string_view address = value;
             if (address.starts_with('[') && address.ends_with(']')) address = address.substr(1, address.size() - 2);
             if (!address.empty() && !isIPv4Address(address) && !isIPv6Address(address))
                 return bad(wrong + " (an IPv4 or IPv6 address)");
-            line.server.listen = address;
+            server.listen = address;
         } else {
-            line.server.seed = parseSeed(value);
-            if (!line.server.seed) return bad(wrong);
+            server.seed = parseSeed(value);
+            if (!server.seed) return bad(wrong);
         }
     }
     return line;
@@ -116,7 +129,7 @@ CommandLine parseCommandLine(const std::vector<std::string_view>& args, int defa
     }
     if (!first.starts_with("--")) return parseTable(args);
 
-    if (first == "--server") return parseServer(args, defaultPort);
+    if (first == "--server" || first == "--lobby") return parseHeadless(args, defaultPort, first == "--lobby");
     if (first == "--find") return parseFind(args);
     // The compressor checks its own two file names.
     if (first == "--compress" || first == "--decompress") {
@@ -142,6 +155,14 @@ std::string usage()
            "                             run the game server alone, without a window; it listens\n"
            "                             on every IPv4 interface or on ADDRESS only, and tells the\n"
            "                             local network about its game unless --no-announce\n"
+           "  brixo --lobby [--port N] [--listen ADDRESS] [--rooms MAX] [--max-rooms-per-address N]\n"
+           "               [--max-connections-per-address N] [--botspeed MS] [--level normal|expert]\n"
+           "               [--seed S]\n"
+           "                             run online rooms without a window: tables open rooms (each\n"
+           "                             a game server of its own, with its computer players) and\n"
+           "                             join them by a six-character code; at most MAX rooms\n"
+           "                             (1000), N rooms a minute (10) and N connections (20) from\n"
+           "                             one address\n"
            "  brixo --find [SECONDS]     list the games announced on the local network (listens\n"
            "                             3 seconds, or 1 to 3600), one a line: ADDRESS:PORT, a tab,\n"
            "                             the host's name\n"

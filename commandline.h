@@ -10,6 +10,7 @@
 
 #include "bot/botlevel.h"
 #include "net/gameport.h"
+#include "server/lobby.h"
 
 #include <cstdint>
 #include <optional>
@@ -22,6 +23,7 @@ namespace brixo {
 enum class Launch {
     Table,       // the table window
     Server,      // --server: the game server alone
+    Lobby,       // --lobby: many game servers ("rooms") in one process
     Find,        // --find: list the games announced on the local network
     TallyFile,   // --compress / --decompress IN OUT
     Help,        // --help: the usage on standard output, status 0
@@ -51,6 +53,13 @@ struct ServerOptions {
     bool announce = true;  // tell the local network about the game
 };
 
+// `--lobby`: where it listens (port and listen of ServerOptions), what its
+// rooms play with (botspeed, level, seed) and its bounds.
+struct LobbyOptions {
+    ServerOptions server;
+    LobbyLimits limits;
+};
+
 // How long "--find" may listen, in seconds.
 inline constexpr int kMaxFindSeconds = 3600;
 
@@ -58,6 +67,7 @@ struct CommandLine {
     Launch launch = Launch::Table;
     TableLaunch table;     // read for Launch::Table
     ServerOptions server;  // read for Launch::Server
+    LobbyOptions lobby;    // read for Launch::Lobby
     int findSeconds = 3;   // read for Launch::Find: how long to listen
     std::string error;     // what was wrong, for Launch::BadUsage
 };

@@ -2,13 +2,15 @@
 // computer; with a player name, a host address and "true" it hosts a
 // multi-player game, with anything else as the third parameter it joins
 // the host at that address. "brixo --server" runs the game server alone,
-// without a window, and "brixo --find" lists the games announced on the
+// without a window, "brixo --lobby" many of them as online rooms in one
+// process, and "brixo --find" lists the games announced on the
 // local network; "brixo --compress IN OUT" and "--decompress IN OUT"
 // run the tally's compressor on whole files; "--help" and "--version"
 // print and exit. The command line is read before any window exists.
 #include "commandline.h"
 #include "net/gameport.h"
 #include "net/qt/findgames.h"
+#include "server/qt/headlesslobby.h"
 #include "server/qt/headlessserver.h"
 #include "store/lzrw1command.h"
 #include "table/qt/chatform.h"
@@ -38,6 +40,8 @@ int main(int argc, char** argv)
         return 2;
     case brixo::Launch::Server:
         return brixo::runHeadlessServer(line.server, argc, argv);
+    case brixo::Launch::Lobby:
+        return brixo::runHeadlessLobby(line.lobby, argc, argv);
     case brixo::Launch::Find:
         return brixo::runFindGames(line.findSeconds, argc, argv);
     case brixo::Launch::TallyFile:

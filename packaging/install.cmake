@@ -5,7 +5,9 @@
 # <bin>/../share/brixo, so a moved or staged install works as well.
 include(GNUInstallDirs)
 
-install(TARGETS brixo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# A game's program goes in <prefix>/games, where Debian keeps games.
+set(BRIXO_INSTALL_GAMESDIR games CACHE STRING "Where the program is installed, relative to the prefix")
+install(TARGETS brixo RUNTIME DESTINATION ${BRIXO_INSTALL_GAMESDIR})
 # Sounds, help and the built-in tiles are compiled into the program; the
 # tile set bitmaps are files the Tile Sets menu lists.
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/brixotiles DESTINATION ${CMAKE_INSTALL_DATADIR}/brixo)
@@ -15,12 +17,25 @@ foreach(size 16 32 48 64 128 256)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/brixo-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME brixo.png)
 endforeach()
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/brixo.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-# The headless server as a system service, installed but not enabled; its
-# options are read from /etc/default/brixo-server, of which an example
-# goes with the documentation.
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/brixo-server.service DESTINATION lib/systemd/system)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/brixo-server.default DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
+# The manual page and the changelog go compressed, as Debian wants them;
+# -n keeps the file's name and time out, so the same text gives the same
+# bytes.
+find_program(BRIXO_GZIP gzip REQUIRED)
+foreach(doc brixo.6 changelog)
+  add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${doc}.gz
+    COMMAND ${BRIXO_GZIP} -9n -c ${PROJECT_SOURCE_DIR}/packaging/${doc} > ${PROJECT_BINARY_DIR}/${doc}.gz
+    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${doc} VERBATIM)
+endforeach()
+add_custom_target(brixo_docs ALL DEPENDS ${PROJECT_BINARY_DIR}/brixo.6.gz ${PROJECT_BINARY_DIR}/changelog.gz)
+install(FILES ${PROJECT_BINARY_DIR}/brixo.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${PROJECT_BINARY_DIR}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+# The headless server and the lobby as system services, installed but not
+# enabled; their options are read from /etc/default/brixo-server and
+# /etc/default/brixo-lobby, of which examples go with the documentation.
+foreach(service brixo-server brixo-lobby)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/${service}.service DESTINATION lib/systemd/system)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/${service}.default DESTINATION ${CMAKE_INSTALL_DOCDIR}/examples)
+endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION ${CMAKE_INSTALL_DOCDIR} RENAME copyright)
 
 set(CPACK_GENERATOR DEB)
@@ -32,7 +47,9 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
   "Lay runs and groups of numbered tiles from your rack onto a shared board,
 rearranging everything already there, against computer players or friends
 on the network. One program hosts and plays; it also runs the game server
-alone, without a window, for a LAN or a club (brixo-server.service).")
+alone, without a window, for a LAN or a club (brixo-server.service), and
+online rooms, many games in one process, for a club or the internet
+(brixo-lobby.service).")
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://brixo.quorvin.com/)

@@ -127,17 +127,13 @@ void TServer::dispatch(ConnectionId from, std::string_view command, std::string_
 void TServer::connectionAccepted(ConnectionId connection)
 {
     serialized([this, connection] {
-        // Lowest free slot among those handed out so far, else a new one;
-        // a seat kept for a player who left during the game is not free.
-        Slot slot;
-        for (int n = 1; n <= m_slots.playercount && !slot.valid(); ++n)
-            if (!m_slots[Slot(n)].connected && m_slots[Slot(n)].keptFor.empty()) slot = Slot(n);
-        if (!slot.valid() && m_slots.playercount < Slot::kLast) slot = Slot(++m_slots.playercount);
+        const Slot slot = freeSlot();
         if (!slot.valid()) {
             m_host.send(connection, msg::full());
             m_host.close(connection);
             return;
         }
+        m_slots.playercount = std::max(m_slots.playercount, slot.number());
         TPlayerRecord& record = m_slots[slot];
         record.connected = true;
         record.sock = connection;
@@ -145,6 +141,14 @@ void TServer::connectionAccepted(ConnectionId connection)
         sendTo(slot, msg::sendlogininfo(slot.number()));
         m_host.expectLogin(connection, kLoginMilliseconds);
     });
+}
+
+Slot TServer::freeSlot() const
+{
+    // A seat kept for a player who left during the game is not free.
+    for (int n = 1; n <= m_slots.playercount; ++n)
+        if (!m_slots[Slot(n)].connected && m_slots[Slot(n)].keptFor.empty()) return Slot(n);
+    return m_slots.playercount < Slot::kLast ? Slot(m_slots.playercount + 1) : Slot();
 }
 
 void TServer::connectionClosed(ConnectionId connection)

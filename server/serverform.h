@@ -85,6 +85,9 @@ public:
     const Pool& pool() const { return m_pool; }
     const BoardGrid& snapshot() const { return m_snapshot; }
     bool computerTimerArmed() const { return m_computerTimerArmed; }
+    // The slot the next connection would take: the lowest free one among
+    // those handed out so far, else a new one; none when the server is full.
+    Slot freeSlot() const;
     // A turn is in progress: a game runs and the clock is not in the pause
     // between rounds. Moves are taken only then.
     bool turnRunning() const;

@@ -37,7 +37,8 @@ TEST(CommandLine, HelpAndVersion)
     // The package carries the version a table logs in with.
     EXPECT_EQ(std::string(msg::kVersion), BRIXO_PROJECT_VERSION);
     for (const char* form : {"NAME HOST true", "--server", "--port", "--botspeed", "--level", "--seed", "--listen",
-                             "--no-announce", "--find", "--compress", "--decompress", "--version",
+                             "--no-announce", "--lobby", "--rooms", "--max-rooms-per-address",
+                             "--max-connections-per-address", "--find", "--compress", "--decompress", "--version",
                              "BRIXO_ANNOUNCE_TO", "BRIXO_DISCOVERY_PORT"})
         EXPECT_NE(usage().find(form), std::string::npos) << form;
 }
@@ -82,6 +83,34 @@ TEST(CommandLine, ServerOptions)
     const CommandLine everywhere = parse({"--server", "--listen", ""});
     ASSERT_EQ(everywhere.launch, Launch::Server);
     EXPECT_EQ(everywhere.server.listen, "");
+}
+
+TEST(CommandLine, LobbyOptionsAreTheServersWithBoundsInsteadOfAnnouncing)
+{
+    const CommandLine plain = parseCommandLine({"--lobby"}, 7001);
+    ASSERT_EQ(plain.launch, Launch::Lobby);
+    EXPECT_EQ(plain.lobby.server.port, 7001);
+    EXPECT_EQ(plain.lobby.limits.maxRooms, 1000);
+    EXPECT_EQ(plain.lobby.limits.roomsPerAddress, 10);
+    EXPECT_EQ(plain.lobby.limits.connectionsPerAddress, 20);
+
+    const CommandLine full = parse({"--lobby", "--port", "0", "--listen", "::1", "--rooms", "5", "--seed", "9",
+                                    "--max-rooms-per-address", "2", "--max-connections-per-address", "3",
+                                    "--botspeed", "0", "--level", "expert"});
+    ASSERT_EQ(full.launch, Launch::Lobby) << full.error;
+    EXPECT_EQ(full.lobby.server.port, 0);
+    EXPECT_EQ(full.lobby.server.listen, "::1");
+    EXPECT_EQ(full.lobby.server.seed, 9u);
+    EXPECT_EQ(full.lobby.server.botspeed, 0);
+    EXPECT_EQ(full.lobby.server.level, BotLevel::Expert);
+    EXPECT_EQ(full.lobby.limits.maxRooms, 5);
+    EXPECT_EQ(full.lobby.limits.roomsPerAddress, 2);
+    EXPECT_EQ(full.lobby.limits.connectionsPerAddress, 3);
+
+    for (const std::vector<std::string_view>& args : std::vector<std::vector<std::string_view>>{
+             {"--lobby", "--rooms", "0"}, {"--lobby", "--rooms", "many"}, {"--lobby", "--no-announce"},
+             {"--lobby", "--max-connections-per-address"}, {"--server", "--rooms", "5"}})
+        EXPECT_EQ(parse(args).launch, Launch::BadUsage) << args[1];
 }
 
 TEST(CommandLine, FindListensThreeSecondsOrAsLongAsAsked)

@@ -17,9 +17,10 @@ DESTDIR="$stage" cmake --install "$build" --prefix /usr >/dev/null
 usr="$stage/usr"
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-for f in bin/brixo share/brixo/brixotiles/Contrast.bmp share/applications/brixo.desktop \
-         share/metainfo/com.quorvin.brixo.metainfo.xml share/man/man6/brixo.6 \
-         lib/systemd/system/brixo-server.service share/doc/brixo/copyright; do
+for f in games/brixo share/brixo/brixotiles/Contrast.bmp share/applications/brixo.desktop \
+         share/metainfo/com.quorvin.brixo.metainfo.xml share/man/man6/brixo.6.gz \
+         lib/systemd/system/brixo-server.service lib/systemd/system/brixo-lobby.service \
+         share/doc/brixo/copyright share/doc/brixo/changelog.gz share/doc/brixo/examples/brixo-lobby.default; do
   [ -f "$usr/$f" ] || fail "$f is not installed"
 done
 for size in 16 32 48 64 128 256; do
@@ -34,18 +35,23 @@ desktop-file-validate "$usr/share/applications/brixo.desktop"
 appstreamcli validate --no-net "$usr/share/metainfo/com.quorvin.brixo.metainfo.xml" >/dev/null \
   || { appstreamcli validate --no-net "$usr/share/metainfo/com.quorvin.brixo.metainfo.xml"; fail "AppStream data"; }
 grep -q '^Exec=brixo$' "$usr/share/applications/brixo.desktop" || fail "the desktop entry does not start brixo"
-# The service starts the installed program with the options it documents.
-grep -q '^ExecStart=brixo --server --port ${BRIXO_PORT} --level ${BRIXO_LEVEL} --botspeed ${BRIXO_BOTSPEED} --listen ${BRIXO_LISTEN} $BRIXO_OPTIONS$' \
-  "$usr/lib/systemd/system/brixo-server.service" || fail "the service's command line"
+# The services start the installed program with the options they
+# document, by its full path: systemd does not look in /usr/games.
+grep -q '^ExecStart=/usr/games/brixo --server --port ${BRIXO_PORT} --level ${BRIXO_LEVEL} --botspeed ${BRIXO_BOTSPEED} --listen ${BRIXO_LISTEN} $BRIXO_OPTIONS$' \
+  "$usr/lib/systemd/system/brixo-server.service" || fail "the server service's command line"
+grep -q '^ExecStart=/usr/games/brixo --lobby --port ${BRIXO_PORT} --listen ${BRIXO_LISTEN} --rooms ${BRIXO_ROOMS} --level ${BRIXO_LEVEL} --botspeed ${BRIXO_BOTSPEED} $BRIXO_OPTIONS$' \
+  "$usr/lib/systemd/system/brixo-lobby.service" || fail "the lobby service's command line"
+gzip -t "$usr/share/man/man6/brixo.6.gz" || fail "the manual page is not gzip"
 
 # The installed program, run from elsewhere, with no display.
 cd "$stage"
-brixo="$usr/bin/brixo"
+brixo="$usr/games/brixo"
 # Whatever announces a game sends only to this machine.
 export QT_QPA_PLATFORM=offscreen BRIXO_NO_GUARD=1 BRIXO_ANNOUNCE_TO=127.0.0.1
 help=$("$brixo" --help) || fail "--help exits $?"
 grep -q -- '--server \[--port N\]' <<<"$help" || fail "--help does not show --server"
 grep -q -- '--find \[SECONDS\]' <<<"$help" || fail "--help does not show --find"
+grep -q -- '--lobby \[--port N\]' <<<"$help" || fail "--help does not show --lobby"
 [ "$("$brixo" --version)" = "brixo $version" ] || fail "--version is not $version"
 set +e
 out=$("$brixo" --fullscreen 2>"$stage/err"); status=$?

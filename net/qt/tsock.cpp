@@ -1,5 +1,6 @@
 #include "net/qt/tsock.h"
 
+#include <QHostAddress>
 #include <QMetaEnum>
 #include <QTcpSocket>
 #include <QTimer>
@@ -113,6 +114,14 @@ qint64 TSock::bytesReadAhead() const
 bool TSock::isConnected() const
 {
     return m_socket->state() == QAbstractSocket::ConnectedState && !m_closeReported;
+}
+
+QString TSock::peerAddress() const
+{
+    const QHostAddress address = m_socket->peerAddress();
+    bool isIPv4 = false;
+    const quint32 ipv4 = address.toIPv4Address(&isIPv4);
+    return isIPv4 ? QHostAddress(ipv4).toString() : address.toString();
 }
 
 void TSock::readAll()

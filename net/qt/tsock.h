@@ -48,6 +48,9 @@ public:
     qint64 bytesReadAhead() const;
 
     bool isConnected() const;
+    // The peer's address as text, an IPv4 peer of an IPv6 socket in its
+    // IPv4 form; empty when unknown.
+    QString peerAddress() const;
 
     static constexpr qint64 kReadAhead = 64 * 1024;
     static constexpr int kSendWindow = 64 * 1024; // an accepted connection's network send buffer

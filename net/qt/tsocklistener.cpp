@@ -35,6 +35,11 @@ bool TSockListener::listen(quint16 port, const QHostAddress& address, QString* e
     return false;
 }
 
+void TSockListener::setBacklog(int connections)
+{
+    m_server->setListenBacklogSize(connections);
+}
+
 quint16 TSockListener::port() const
 {
     return m_server->serverPort();

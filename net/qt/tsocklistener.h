@@ -21,6 +21,9 @@ public:
     // machine, QHostAddress::Any takes IPv6 tables too.
     bool listen(quint16 port, const QHostAddress& address, QString* error = nullptr);
     quint16 port() const;
+    // Connections the system keeps waiting to be accepted; set before
+    // listen().
+    void setBacklog(int connections);
     // The address listened on (a null address while not listening).
     QHostAddress address() const;
     void stop();

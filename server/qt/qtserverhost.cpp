@@ -1,6 +1,7 @@
 #include "server/qt/qtserverhost.h"
 
 #include "net/qt/announcer.h"
+#include "net/qt/deadlines.h"
 #include "net/qt/messagepump.h"
 #include "net/qt/tsock.h"
 #include "net/qt/tsocklistener.h"
@@ -30,6 +31,7 @@ QtServerHost::QtServerHost(brixo::SeededRandom random, QObject* parent)
           this)),
       m_timer1(new QTimer(this)),
       m_computertimer(new QTimer(this)),
+      m_loginDeadlines(new Deadlines([this](brixo::ConnectionId id) { m_server.loginDeadline(id); }, this)),
       m_botSpeed([] { return kDefaultBotSpeed; })
 {
     m_listener->setObjectName(QStringLiteral("Sock1"));
@@ -38,7 +40,7 @@ QtServerHost::QtServerHost(brixo::SeededRandom random, QObject* parent)
     m_timer1->setTimerType(Qt::PreciseTimer);
     m_computertimer->setObjectName(QStringLiteral("computertimer"));
     m_computertimer->setSingleShot(true);
-    connect(m_listener, &TSockListener::accepted, this, &QtServerHost::accept);
+    connect(m_listener, &TSockListener::accepted, this, &QtServerHost::adopt);
     m_pump->setAfterPass([this] { resumeReading(); });
     connect(m_timer1, &QTimer::timeout, this, [this] { m_server.timer1Timer(); });
     connect(m_computertimer, &QTimer::timeout, this, [this] { m_server.computertimerTimer(); });
@@ -104,7 +106,7 @@ void QtServerHost::setBotSpeedSource(std::function<int()> source)
     m_botSpeed = source ? std::move(source) : [] { return kDefaultBotSpeed; };
 }
 
-void QtServerHost::accept(TSock* connection)
+void QtServerHost::adopt(TSock* connection)
 {
     const brixo::ConnectionId id = m_nextConnection++;
     connection->setParent(this);
@@ -153,6 +155,7 @@ void QtServerHost::closed(brixo::ConnectionId id)
     found->second->disconnect(this);
     found->second->deleteLater();
     m_connections.erase(found);
+    if (m_connections.empty()) emit emptied();
 }
 
 void QtServerHost::send(brixo::ConnectionId connection, const std::string& frame)
@@ -232,5 +235,5 @@ brixo::BotLevel QtServerHost::botLevel(brixo::Seat)
 
 void QtServerHost::expectLogin(brixo::ConnectionId connection, int milliseconds)
 {
-    QTimer::singleShot(milliseconds, this, [this, connection] { m_server.loginDeadline(connection); });
+    m_loginDeadlines->expect(connection, milliseconds);
 }

@@ -30,6 +30,7 @@
 #include <vector>
 
 class Announcer;
+class Deadlines;
 class MessagePump;
 class QHostAddress;
 class QTimer;
@@ -73,12 +74,20 @@ public:
 
     brixo::TServer& server() { return m_server; }
 
+    // Takes over a connection accepted elsewhere (a lobby's listener) as if
+    // its own listener had accepted it: the server greets it as a new table.
+    void adopt(TSock* connection);
+
     // What the server holds for its connections: messages received and not
     // yet handled, and bytes read ahead or waiting to be sent.
     qint64 bufferedBytes() const;
 
     static constexpr std::size_t kQueueLimit = 256 * 1024;
     static constexpr qint64 kOutputLimit = 1024 * 1024;
+
+signals:
+    // The last connection is gone (a lobby closes the room then).
+    void emptied();
 
 private:
     QtServerHost(brixo::SeededRandom random, QObject* parent);
@@ -93,7 +102,6 @@ private:
     brixo::BotLevel botLevel(brixo::Seat seat) override;
     void expectLogin(brixo::ConnectionId connection, int milliseconds) override;
 
-    void accept(TSock* connection);
     void received(brixo::ConnectionId connection, const std::string& line);
     void resumeReading();
     void closed(brixo::ConnectionId connection);
@@ -107,6 +115,7 @@ private:
     MessagePump* m_pump;
     QTimer* m_timer1;
     QTimer* m_computertimer;
+    Deadlines* m_loginDeadlines;
     std::unordered_map<brixo::ConnectionId, TSock*> m_connections;
     std::unordered_map<brixo::ConnectionId, std::string> m_outgoing;
     std::vector<brixo::ConnectionId> m_waitingToWrite;

@@ -4,6 +4,7 @@
 // be, line for line, what the server core plays with the same seed, and it
 // must make sense on its own: every committed board valid, the scores
 // following the points, the winner the highest score.
+#include "server/lobby.h"
 #include "tests/qt/server_scriptedtable.h"
 #include "tests/qt/testports.h"
 #include "tests/support/gamereplay.h"
@@ -74,14 +75,29 @@ struct HeardGame {
     std::string winner;
     int exitCode = -1; // of the server, stopped once the game was won
 };
-HeardGame watchTeamGame(const QStringList& options)
+// In room `lobbyRoom` of `brixo --lobby` when it is not 0: the lobby gets
+// the seed that gives that room the seed kSeed, a table idles in each room
+// opened before it, and what the host's table heard in the lobby is left
+// out.
+HeardGame watchTeamGame(const QStringList& options, int lobbyRoom = 0)
 {
     HeardGame heard;
     QProcess server;
-    const quint16 port = startHeadlessServer(server, QStringList{"--botspeed", "0", "--seed", QString::number(kSeed)} + options);
+    const std::uint64_t seed = kSeed - Lobby::roomSeed(0, RoomId(std::max(1, lobbyRoom)));
+    const QStringList mode = lobbyRoom ? QStringList{"--lobby"} : QStringList{};
+    const quint16 port =
+        startHeadlessServer(server, mode + QStringList{"--botspeed", "0", "--seed", QString::number(seed)} + options);
     EXPECT_NE(port, 0);
     if (port == 0) return heard;
+    std::vector<std::unique_ptr<ScriptedTable>> earlier;
+    for (int room = 1; room < lobbyRoom; ++room) {
+        earlier.push_back(std::make_unique<ScriptedTable>("Early"));
+        earlier.back()->enterRoom({true, "Earlier", true, ""});
+        earlier.back()->connectTo(port);
+        EXPECT_TRUE(waitFor([&] { return earlier.back()->loggedIn(); }));
+    }
     ScriptedTable host("Host");
+    if (lobbyRoom) host.enterRoom({true, "Club", true, ""});
     host.connectTo(port);
     EXPECT_TRUE(waitFor([&] { return host.loggedIn(); }));
     host.send(startgameFrame(true));
@@ -89,6 +105,11 @@ HeardGame watchTeamGame(const QStringList& options)
     EXPECT_TRUE(waitFor([&] { return !host.winner().empty(); }, kGameMilliseconds))
         << "no winner; " << host.count("CMD_endround") << " rounds ended";
     heard.lines = host.lines();
+    if (lobbyRoom) {
+        EXPECT_EQ(heard.lines.at(0), "CMD_lobby+1+");
+        EXPECT_EQ(heard.lines.at(1), "CMD_roomcode+" + host.roomCode() + "+");
+        heard.lines.erase(heard.lines.begin(), heard.lines.begin() + 2);
+    }
     heard.winner = host.winner();
     server.terminate();
     if (server.waitForFinished(5000)) heard.exitCode = server.exitCode();
@@ -133,6 +154,20 @@ TEST(ServerBotGame, ExpertComputersOnTheHeadlessServerPlayTheCoresGame)
     EXPECT_EQ(core.roundsOut, core.rounds);
     expectSameLines(heard.lines, core.transcript);
     EXPECT_EQ(heard.exitCode, 0);
+}
+
+// A room of the lobby is a whole game server: each room plays the very game
+// a lone server plays with the room's seed, the first room with the
+// lobby's seed itself.
+TEST(ServerBotGame, EachRoomOfTheLobbyPlaysTheServersGameForItsSeed)
+{
+    for (const int room : {1, 2}) {
+        SCOPED_TRACE(room);
+        const HeardGame heard = watchTeamGame({}, room);
+        expectASoundGame(heard.lines, true);
+        expectSameLines(heard.lines, coreGame(true).transcript);
+        EXPECT_EQ(heard.exitCode, 0);
+    }
 }
 
 // Four seats without teams: seats 3 and 4 take part only with a person

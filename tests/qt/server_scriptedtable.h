@@ -34,6 +34,9 @@ public:
     }
 
     void connectTo(quint16 port) { m_sock.open(QStringLiteral("127.0.0.1"), port); }
+    // At a lobby: asks for this room once greeted, then plays in it.
+    void enterRoom(const TableMirror::RoomRequest& request) { m_table.beginOnline(m_name, request); }
+    const std::string& roomCode() const { return m_table.roomCode(); }
     bool loggedIn() const { return slot() != 0 && count("CMD_newplayerinfo+" + std::to_string(slot()) + "+") > 0; }
     void send(const std::string& frame) { m_sock.send(frame); }
     void close() { m_sock.close(); }

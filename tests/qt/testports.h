@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QUdpSocket>
 
+#include <cctype>
+
 // A port nobody listened on a moment ago.
 inline quint16 freePort()
 {
@@ -34,12 +36,13 @@ inline QString brixoProgram()
     return QStringLiteral(BRIXO_PROGRAM);
 }
 
-// Starts `brixo --server --port 0` with the extra arguments; the port it
-// reports listening on, or 0.
+// Starts `brixo --server --port 0` (or `--lobby`, as the first of the
+// arguments) with the arguments; the port it reports listening on, or 0.
 inline quint16 startHeadlessServer(QProcess& process, const QStringList& arguments)
 {
+    const bool lobby = arguments.value(0) == QStringLiteral("--lobby");
     process.setProgram(brixoProgram());
-    process.setArguments(QStringList{"--server", "--port", "0"} + arguments);
+    process.setArguments(QStringList{lobby ? "--lobby" : "--server", "--port", "0"} + arguments.mid(lobby ? 1 : 0));
     process.start();
     if (!process.waitForStarted(5000)) return 0;
     QByteArray out;
@@ -48,7 +51,10 @@ inline quint16 startHeadlessServer(QProcess& process, const QStringList& argumen
             return out.contains('\n');
         }))
         return 0;
-    const QByteArray prefix = "Brixo server listening on port ";
+    const QByteArray prefix = lobby ? "Brixo lobby listening on port " : "Brixo server listening on port ";
     if (!out.startsWith(prefix)) return 0;
-    return quint16(out.left(out.indexOf('\n')).mid(prefix.size()).toUInt());
+    const QByteArray rest = out.mid(prefix.size());
+    int digits = 0;
+    while (digits < rest.size() && std::isdigit(static_cast<unsigned char>(rest[digits]))) ++digits;
+    return quint16(rest.left(digits).toUInt());
 }
