@@ -5,8 +5,6 @@
 #include "net/lobbymessages.h"
 #include "net/receivequeue.h"
 
-#include <random>
-
 namespace brixo {
 
 namespace {
@@ -39,13 +37,7 @@ std::string roomTitle(std::string_view raw, const std::string& code)
 
 } // namespace
 
-std::uint64_t SystemLobbyRandom::next()
-{
-    static std::random_device device("/dev/urandom");
-    return (std::uint64_t(device()) << 32) | device();
-}
-
-Lobby::Lobby(LobbyHost& host, LobbyRandom& random, LobbyLimits limits, std::optional<std::uint64_t> seed)
+Lobby::Lobby(LobbyHost& host, SecretRandom& random, LobbyLimits limits, std::optional<std::uint64_t> seed)
     : m_host(host), m_random(random), m_limits(limits), m_seed(seed)
 {
 }

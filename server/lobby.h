@@ -32,6 +32,7 @@
 
 #include "model/playerrecord.h"
 #include "server/roomsummary.h"
+#include "server/secretrandom.h"
 
 #include <cstdint>
 #include <deque>
@@ -47,21 +48,6 @@ namespace brixo {
 // Identifies a room for the life of the lobby: the order rooms were opened
 // in, from 1.
 using RoomId = std::uint64_t;
-
-// Unpredictable numbers for room codes, and for the rooms' seeds when the
-// lobby has none. Tests fix them.
-class LobbyRandom {
-public:
-    virtual ~LobbyRandom() = default;
-    virtual std::uint64_t next() = 0;
-};
-
-// The operating system's cryptographic source (/dev/urandom): a room's code
-// is its only lock, so it must not be guessable from the codes seen before.
-class SystemLobbyRandom final : public LobbyRandom {
-public:
-    std::uint64_t next() override;
-};
 
 class LobbyHost {
 public:
@@ -96,7 +82,7 @@ public:
     // `seed`: room n plays with roomSeed(seed, n), so that a lobby started
     // with a seed replays its rooms' games; without one, every room's seed
     // is drawn from `random`.
-    Lobby(LobbyHost& host, LobbyRandom& random, LobbyLimits limits = {},
+    Lobby(LobbyHost& host, SecretRandom& random, LobbyLimits limits = {},
           std::optional<std::uint64_t> seed = std::nullopt);
 
     // ---- events from the host -------------------------------------------
@@ -153,7 +139,7 @@ private:
                       int limit);
 
     LobbyHost& m_host;
-    LobbyRandom& m_random;
+    SecretRandom& m_random;
     LobbyLimits m_limits;
     std::optional<std::uint64_t> m_seed;
     RoomId m_lastRoom = 0;

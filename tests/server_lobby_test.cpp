@@ -41,7 +41,7 @@ public:
 };
 
 // Hands out the numbers it is given, then counts on from the last.
-class ScriptedRandom : public LobbyRandom {
+class ScriptedRandom : public SecretRandom {
 public:
     std::uint64_t next() override
     {

@@ -74,7 +74,7 @@ private:
     void closeRoom(brixo::RoomId room);
 
     RoomOptions m_options;
-    brixo::SystemLobbyRandom m_random;
+    brixo::SystemSecretRandom m_random;
     brixo::Lobby m_lobby;
     TSockListener* m_listener;
     Deadlines* m_entryDeadlines;
