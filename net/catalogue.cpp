@@ -3,6 +3,7 @@
 #include "net/fieldreader.h"
 #include "net/framecutter.h"
 
+#include <algorithm>
 #include <tuple>
 
 namespace brixo::msg {
@@ -147,9 +148,12 @@ std::string argumentText(std::string_view frame)
 
 // ---- table to server ----------------------------------------------------
 
-std::string logininfo(int slot, std::string_view version, std::string_view name)
+std::string logininfo(int slot, std::string_view version, std::string_view name, std::string_view key)
 {
-    return Frame("CMD_logininfo").field(slot).field(version).last(name).done();
+    Frame frame("CMD_logininfo");
+    frame.field(slot).field(version);
+    if (key.empty()) return frame.last(name).done();
+    return frame.field(name).last(key).done();
 }
 
 std::optional<LoginInfo> parseLogininfo(std::string_view args)
@@ -158,7 +162,14 @@ std::optional<LoginInfo> parseLogininfo(std::string_view args)
     LoginInfo m;
     m.slot = r.integer();
     m.version = r.text();
-    m.name = r.rest();
+    const std::string_view rest = r.rest();
+    const std::size_t plus = rest.rfind('+');
+    if (plus != std::string_view::npos && isSeatKey(rest.substr(plus + 1))) {
+        m.name = rest.substr(0, plus);
+        m.key = rest.substr(plus + 1);
+    } else {
+        m.name = rest;
+    }
     return okOr(r, m);
 }
 
@@ -265,6 +276,25 @@ std::optional<int> parseSendlogininfo(std::string_view args)
 }
 
 std::string full() { return Frame("CMD_full").done(); }
+std::string removed() { return Frame("CMD_removed").done(); }
+
+bool isSeatKey(std::string_view text)
+{
+    const auto alphanumeric = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+    };
+    return text.size() == kSeatKeyLength && std::all_of(text.begin(), text.end(), alphanumeric);
+}
+
+std::string seatkey(std::string_view key) { return Frame("CMD_seatkey").field(key).done(); }
+
+std::optional<std::string> parseSeatkey(std::string_view args)
+{
+    FieldReader r(args);
+    const std::string key(r.text());
+    if (!r.atTrailingEmpty() || !isSeatKey(key)) return std::nullopt;
+    return key;
+}
 std::string wrongversion() { return Frame("CMD_wrongversion").done(); }
 std::string nomoretiles() { return Frame("CMD_nomoretiles").done(); }
 std::string nomoreroom() { return Frame("CMD_nomoreroom").done(); }

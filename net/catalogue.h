@@ -17,8 +17,10 @@
 // contain "+".
 //
 // Table to server                       Server to table
-//   logininfo   slot+version+name         sendlogininfo    slot
+//   logininfo   slot+version+name[+key]   sendlogininfo    slot
 //   chat        slot+text                 full             (empty)
+//                                         seatkey          key+
+//                                         removed          (empty)
 //   action      slot+text                 newplayerinfo    slot+name
 //   startgame   name+playto+secs+         existingplayers  slot+name
 //               penalty+team+tiles+       havewrongversion name
@@ -86,12 +88,17 @@ struct StartGame {
 
 // ---- table to server ----------------------------------------------------
 
+// A table that comes back adds the seat key its last login was given as a
+// last field: a well-formed key after the last "+" is the key, and the name
+// is what comes before; otherwise the name is all the rest, "+" included,
+// as tables that know no keys send it.
 struct LoginInfo {
     int slot = 0;
     std::string version;
-    std::string name; // the rest, "+" included
+    std::string name;
+    std::string key; // empty when none was sent
 };
-std::string logininfo(int slot, std::string_view version, std::string_view name);
+std::string logininfo(int slot, std::string_view version, std::string_view name, std::string_view key = {});
 std::optional<LoginInfo> parseLogininfo(std::string_view args);
 
 // "CMD_chat" and "CMD_action" from a table: the slot and the text (words,
@@ -175,7 +182,18 @@ std::string sendlogininfo(int slot);
 std::optional<int> parseSendlogininfo(std::string_view args);
 
 std::string full();
+// The host removed this table from the game; it may not come back until the
+// game ends.
+std::string removed();
 std::string wrongversion();
+
+// The key only this table is told, for taking its seat back should it lose
+// the connection: kSeatKeyLength characters from A-Z a-z 0-9.
+inline constexpr std::size_t kSeatKeyLength = 20;
+bool isSeatKey(std::string_view text);
+std::string seatkey(std::string_view key);
+// Only a well-formed key.
+std::optional<std::string> parseSeatkey(std::string_view args);
 std::string nomoretiles();
 std::string nomoreroom();
 

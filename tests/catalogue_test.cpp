@@ -61,6 +61,19 @@ TEST(Catalogue, TableToServerRoundTrips)
         EXPECT_EQ(m->slot, 3);
         EXPECT_EQ(m->version, "1.0.8");
         EXPECT_EQ(m->name, "Ann+Bob");
+        EXPECT_TRUE(m->key.empty());
+    }
+    {
+        // A well-formed key after the name's last "+" is the key.
+        const std::string key = "Ab3" + std::string(17, 'z');
+        EXPECT_EQ(line(logininfo(3, kVersion, "Ann", key)), "CMD_logininfo+3+1.0.8+Ann+" + key);
+        const auto m = parseLogininfo(argsOf(logininfo(3, kVersion, "Ann+Bob", key), "CMD_logininfo"));
+        ASSERT_TRUE(m);
+        EXPECT_EQ(m->name, "Ann+Bob");
+        EXPECT_EQ(m->key, key);
+        EXPECT_EQ(line(seatkey(key)), "CMD_seatkey+" + key + "+");
+        EXPECT_EQ(parseSeatkey(argsOf(seatkey(key), "CMD_seatkey")), key);
+        EXPECT_EQ(line(removed()), "CMD_removed+");
     }
     {
         const auto c = parseSlotText(argsOf(chat(2, "a+b|clRed"), "CMD_chat"));
@@ -285,6 +298,9 @@ TEST(Catalogue, MalformedBodiesAreRefused)
     EXPECT_FALSE(parseNextplayer("1+2+3+4"));
     EXPECT_FALSE(parseStartround("1+2+3"));
     EXPECT_FALSE(parseSendlogininfo("x"));
+    EXPECT_FALSE(parseSeatkey(std::string(19, 'a') + "+"));
+    EXPECT_FALSE(parseSeatkey(std::string(19, 'a') + "_+"));
+    EXPECT_FALSE(parseSeatkey(std::string(20, 'a') + "+x"));
     // Extra fields after a complete body are ignored, as is a missing "+".
     EXPECT_TRUE(parsePlacemytile("1+2+3+4+extra"));
     EXPECT_TRUE(parseSeatOnly("2"));
