@@ -22,6 +22,10 @@ struct TPlayerRecord {
     // During a game, the name of the person who left this seat: it waits
     // for them (the computer plays it meanwhile) and no stranger takes it.
     std::string keptFor;
+    // The key this slot's last login was given: during a game only a login
+    // carrying it takes back the seat kept for its player.
+    std::string seatkey;
+    std::string address;             // where the connection comes from; empty when unknown
     bool connected = false;          // a live connection belongs to this record
     bool loggedin = false;           // its connection has logged in (once only)
     ConnectionId sock = kNoConnection; // the connection messages for this record go out on

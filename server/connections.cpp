@@ -5,22 +5,42 @@
 #include "model/textcase.h"
 #include "net/catalogue.h"
 
+#include <algorithm>
+
 namespace brixo {
 
 void TServer::receivedlogininfo(Slot slot, std::string_view body)
 {
     const auto login = msg::parseLogininfo(body);
     if (!login) return;
-    // A player coming back to the game gets the seat kept for them.
-    const Seat kept = seatKeptFor(cleanName(login->name, slot.number()));
-    if (kept.valid() && slotOf(kept) != slot) {
-        returnToSeat(slot, kept);
-        return;
-    }
     TPlayerRecord& record = m_slots[slot];
-    record.name = uniqueName(login->name, slot);
+    // Only the server puts a connection into a seat kept for a player: it is
+    // the table that showed the seat's key. Any other login is checked.
+    if (record.keptFor.empty()) {
+        if (removedPlayer(*login, record.address)) {
+            refuse(record.sock, slot, msg::removed());
+            return;
+        }
+        if (const Seat kept = seatKeptFor(login->key); kept.valid()) {
+            const ConnectionId connection = record.sock;
+            const std::string address = record.address;
+            dropUnannounced(slot);
+            returnToSeat(connection, address, kept, *login, slot);
+            return;
+        }
+    }
+    logIn(slot, *login);
+}
+
+void TServer::logIn(Slot slot, const msg::LoginInfo& login)
+{
+    TPlayerRecord& record = m_slots[slot];
+    record.name = uniqueName(login.name, slot);
     record.loggedin = true;
     record.keptFor.clear();
+    // New at every login, so a key seen once opens nothing later.
+    record.seatkey = randomKey(*m_secrets, msg::kSeatKeyLength);
+    sendTo(slot, msg::seatkey(record.seatkey));
 
     broadcast(msg::newplayerinfo(slot.number(), record.name));
     // A seat set to just watch while nobody held it plays again for the
@@ -36,7 +56,7 @@ void TServer::receivedlogininfo(Slot slot, std::string_view body)
     }
 
     // A different version is reported to both sides and otherwise allowed.
-    if (login->version != msg::kVersion) {
+    if (login.version != msg::kVersion) {
         sendTo(kHostSlot, msg::havewrongversion(record.name));
         sendTo(slot, msg::wrongversion());
     }
@@ -53,9 +73,14 @@ void TServer::receivedlogininfo(Slot slot, std::string_view body)
 std::string TServer::uniqueName(std::string_view raw, Slot slot) const
 {
     const std::string base = cleanName(raw, slot.number());
+    // The name of a player whose seat waits for them is theirs until they
+    // are back.
     const auto taken = [&](const std::string& name) {
-        for (const Slot other : Slot::all())
-            if (other != slot && m_slots[other].loggedin && sameIgnoringCase(m_slots[other].name, name)) return true;
+        for (const Slot other : Slot::all()) {
+            if (other == slot) continue;
+            if (m_slots[other].loggedin && sameIgnoringCase(m_slots[other].name, name)) return true;
+            if (sameIgnoringCase(m_slots[other].keptFor, name)) return true;
+        }
         return false;
     };
     std::string name = base;
@@ -66,25 +91,94 @@ std::string TServer::uniqueName(std::string_view raw, Slot slot) const
     return name;
 }
 
-Seat TServer::seatKeptFor(const std::string& name) const
+Seat TServer::seatKeptFor(std::string_view key) const
 {
-    if (!m_state.gamerunning) return Seat();
-    for (const Seat seat : Seat::all())
-        if (!m_slots[seat].keptFor.empty() && sameIgnoringCase(m_slots[seat].keptFor, name)) return seat;
+    if (!m_state.gamerunning || key.empty()) return Seat();
+    for (const Seat seat : Seat::all()) {
+        const TPlayerRecord& record = m_slots[seat];
+        if (!record.keptFor.empty() && !record.connected && record.seatkey == key) return seat;
+    }
     return Seat();
 }
 
-// The table learns its new slot as it learned its first: it is asked to log
-// in from there, and only that login is announced.
-void TServer::returnToSeat(Slot from, Seat seat)
+bool TServer::removedPlayer(const msg::LoginInfo& login, const std::string& address) const
 {
-    const ConnectionId connection = m_slots[from].sock;
-    dropUnannounced(from);
+    const std::string name = cleanName(login.name, 0);
+    for (const Removed& removed : m_removed) {
+        if (!login.key.empty() && login.key == removed.seatkey) return true;
+        if (sameIgnoringCase(name, removed.name)) return true;
+        // Somebody else at the removed player's address may still come back
+        // to a seat of their own.
+        if (!address.empty() && address == removed.address && !seatKeptFor(login.key).valid()) return true;
+    }
+    return false;
+}
+
+void TServer::refuse(ConnectionId connection, Slot slot, const std::string& reason)
+{
+    m_host.send(connection, reason);
+    if (slot.valid()) dropUnannounced(slot);
+    m_host.close(connection);
+}
+
+// The table learns its seat as it learned its first slot: it is asked to log
+// in from there, and only that login is announced.
+void TServer::returnToSeat(ConnectionId connection, const std::string& address, Seat seat,
+                           const msg::LoginInfo& login, Slot told)
+{
     TPlayerRecord& record = m_slots[seat];
     record.connected = true;
     record.sock = connection;
     record.loggedin = false;
-    sendTo(seat, msg::sendlogininfo(seat.number()));
+    record.address = address;
+    if (told == slotOf(seat)) logIn(told, login);
+    else sendTo(seat, msg::sendlogininfo(seat.number()));
+}
+
+void TServer::waitForKey(ConnectionId connection, const std::string& address)
+{
+    Seat awaited;
+    for (const Seat seat : Seat::all())
+        if (m_state.gamerunning && !m_slots[seat].keptFor.empty() && !m_slots[seat].connected) awaited = seat;
+    if (!awaited.valid()) {
+        refuse(connection, Slot(), msg::full());
+        return;
+    }
+    // A few wait at a time; the longest waiting makes room, so connections
+    // that never log in cannot keep a returning player out.
+    if (m_waitingForKey.size() >= std::size_t(kSeats)) {
+        const ConnectionId oldest = m_waitingForKey.front().connection;
+        m_waitingForKey.erase(m_waitingForKey.begin());
+        refuse(oldest, Slot(), msg::full());
+    }
+    m_waitingForKey.push_back({connection, address, slotOf(awaited)});
+    m_host.send(connection, msg::sendlogininfo(awaited.number()));
+    m_host.expectLogin(connection, kLoginMilliseconds);
+}
+
+void TServer::keyedLogin(const WaitingConnection& waiting, std::string_view body)
+{
+    const auto login = msg::parseLogininfo(body);
+    if (!login || login->slot != waiting.told.number()) return;
+    stopWaiting(waiting.connection);
+    const Seat seat = seatKeptFor(login->key);
+    if (removedPlayer(*login, waiting.address)) refuse(waiting.connection, Slot(), msg::removed());
+    else if (!seat.valid()) refuse(waiting.connection, Slot(), msg::full());
+    else returnToSeat(waiting.connection, waiting.address, seat, *login, waiting.told);
+}
+
+std::vector<TServer::WaitingConnection>::iterator TServer::waitingConnection(ConnectionId connection)
+{
+    return std::find_if(m_waitingForKey.begin(), m_waitingForKey.end(),
+                        [&](const WaitingConnection& w) { return w.connection == connection; });
+}
+
+bool TServer::stopWaiting(ConnectionId connection)
+{
+    const auto found = waitingConnection(connection);
+    if (found == m_waitingForKey.end()) return false;
+    m_waitingForKey.erase(found);
+    return true;
 }
 
 // Brings a table that logs in during a game up to date: options, scores and
@@ -158,7 +252,21 @@ void TServer::computerTakesOver(Seat seat)
 
 void TServer::kickhim(std::string_view body)
 {
-    if (const auto kick = msg::parseKickhim(body)) disconnectsock(Slot(kick->target));
+    // The host does not remove itself.
+    if (const auto kick = msg::parseKickhim(body); kick && kick->target != kHostSlot.number())
+        removeFromGame(Slot(kick->target));
+}
+
+// The player is told why before the connection closes, and is refused until
+// the game ends: by key, by name and by address.
+void TServer::removeFromGame(Slot slot)
+{
+    if (!slot.valid() || !m_slots[slot].connected) return;
+    TPlayerRecord& record = m_slots[slot];
+    if (record.loggedin) m_removed.push_back({record.seatkey, record.name, record.address});
+    record.seatkey.clear();
+    m_host.send(record.sock, msg::removed());
+    disconnectsock(slot);
 }
 
 void TServer::disconnectsock(Slot slot)
@@ -166,7 +274,8 @@ void TServer::disconnectsock(Slot slot)
     if (!slot.valid() || !m_slots[slot].connected) return;
     const ConnectionId connection = m_slots[slot].sock;
     // A player who was removed has no seat kept for them.
-    departure(slot, false);
+    if (m_slots[slot].loggedin) departure(slot, false);
+    else dropUnannounced(slot);
     m_host.close(connection);
 }
 

@@ -90,6 +90,8 @@ bool TServer::checkforwin()
     broadcast(msg::winner(winnerName(best)));
     m_state.gamerunning = false;
     forgetKeptSeats();
+    // Whom the host removed may play the next game.
+    m_removed.clear();
     return true;
 }
 

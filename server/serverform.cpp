@@ -77,6 +77,11 @@ void TServer::message(ConnectionId from, std::string_view line)
 void TServer::dispatch(ConnectionId from, std::string_view command, std::string_view args)
 {
     serialized([this, from, command = std::string(command), args = std::string(args)] {
+        // A connection past a full server may only log in with a seat key.
+        if (const auto waiting = waitingConnection(from); waiting != m_waitingForKey.end()) {
+            if (command == "CMD_logininfo") keyedLogin(WaitingConnection(*waiting), args);
+            return;
+        }
         const Slot slot = connectionSlot(from);
         if (!slot.valid()) return; // the connection no longer holds a slot
         // A connection logs in once, and does nothing else before it has.
@@ -124,13 +129,12 @@ void TServer::dispatch(ConnectionId from, std::string_view command, std::string_
     });
 }
 
-void TServer::connectionAccepted(ConnectionId connection)
+void TServer::connectionAccepted(ConnectionId connection, const std::string& address)
 {
-    serialized([this, connection] {
+    serialized([this, connection, address] {
         const Slot slot = freeSlot();
         if (!slot.valid()) {
-            m_host.send(connection, msg::full());
-            m_host.close(connection);
+            waitForKey(connection, address);
             return;
         }
         m_slots.playercount = std::max(m_slots.playercount, slot.number());
@@ -138,6 +142,7 @@ void TServer::connectionAccepted(ConnectionId connection)
         record.connected = true;
         record.sock = connection;
         record.loggedin = false;
+        record.address = address;
         sendTo(slot, msg::sendlogininfo(slot.number()));
         m_host.expectLogin(connection, kLoginMilliseconds);
     });
@@ -154,6 +159,7 @@ Slot TServer::freeSlot() const
 void TServer::connectionClosed(ConnectionId connection)
 {
     serialized([this, connection] {
+        if (stopWaiting(connection)) return;
         const Slot slot = connectionSlot(connection);
         if (!slot.valid()) return;
         // Nobody was told of a table that never logged in.
@@ -165,6 +171,10 @@ void TServer::connectionClosed(ConnectionId connection)
 void TServer::loginDeadline(ConnectionId connection)
 {
     serialized([this, connection] {
+        if (stopWaiting(connection)) {
+            m_host.close(connection);
+            return;
+        }
         const Slot slot = connectionSlot(connection);
         if (!slot.valid() || m_slots[slot].loggedin) return;
         dropUnannounced(slot);

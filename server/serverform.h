@@ -14,6 +14,15 @@
 // before it indexes anything, and a message that does not fit the state is
 // dropped without a reply.
 //
+// During a game a seat whose player left waits for them: the computer plays
+// it, and only a login carrying the seat key its player was last given (a
+// secret only that table was told) takes it back, with its rack, and for
+// slot 1 the host's rights. A name alone makes a newcomer. A table that
+// comes back with a valid key gets in even when every slot is busy: it is
+// held apart until its login shows the key, and turned away as full if it
+// does not. A player the host removes is out until the game ends: a login
+// with their key, their name or from their address is refused.
+//
 // Inputs are handled one at a time: one that arrives while another is
 // being handled (a host that reports a close from inside send(), say) waits
 // until the first is done.
@@ -25,6 +34,7 @@
 #include "model/pool.h"
 #include "model/slottable.h"
 #include "net/catalogue.h"
+#include "server/secretrandom.h"
 #include "server/serverhost.h"
 
 #include <algorithm>
@@ -41,7 +51,9 @@ public:
     TServer(ServerHost& host, RandomSource& random);
 
     // ---- events from the host -------------------------------------------
-    void connectionAccepted(ConnectionId connection);
+    // `address`: where the connection comes from, for refusing a removed
+    // player; empty when unknown.
+    void connectionAccepted(ConnectionId connection, const std::string& address = {});
     // One received line, terminator removed.
     void message(ConnectionId from, std::string_view line);
     // The same, already split at the first "+".
@@ -65,6 +77,9 @@ public:
     // The seconds between a round's end and the next round's deal, counted
     // on the turn clock, so at least one.
     static constexpr int kDefaultRoundPauseSeconds = 20;
+    // Where seat keys come from; the operating system's source until set.
+    void setSecretSource(SecretRandom& secrets) { m_secrets = &secrets; }
+
     void setRoundPauseSeconds(int seconds) { m_roundPauseSeconds = std::max(1, seconds); }
     int roundPauseSeconds() const { return m_roundPauseSeconds; }
 
@@ -98,18 +113,41 @@ private:
 
     // Connections, login, departures, chat (connections.cpp).
     void receivedlogininfo(Slot slot, std::string_view body);
+    // Seats the login: its name, its new seat key, the news to every table
+    // and, during a game, the catch-up.
+    void logIn(Slot slot, const msg::LoginInfo& login);
     // A name nobody else at the table goes by: the cleaned name, with a
-    // number added when another connected table has it.
+    // number added when another connected table has it or a seat waits for
+    // a player of that name.
     std::string uniqueName(std::string_view raw, Slot slot) const;
-    // The seat kept for this name during the game, or none.
-    Seat seatKeptFor(const std::string& name) const;
-    // Moves a connection that logged in elsewhere into the seat kept for it;
-    // its table is asked to log in again from there.
-    void returnToSeat(Slot from, Seat seat);
+    // The seat kept during the game for the player given this key, or none.
+    Seat seatKeptFor(std::string_view key) const;
+    // The login is of a player the host removed from the game.
+    bool removedPlayer(const msg::LoginInfo& login, const std::string& address) const;
+    // Turns a connection away with a reason; `slot`: the one it holds, if any.
+    void refuse(ConnectionId connection, Slot slot, const std::string& reason);
+    // Puts a connection into the seat kept for it; its table is asked to log
+    // in again from there unless `told` (the slot it logged in as) is it.
+    void returnToSeat(ConnectionId connection, const std::string& address, Seat seat, const msg::LoginInfo& login,
+                      Slot told);
+    // A connection past a full server, waiting to show a seat key.
+    struct WaitingConnection {
+        ConnectionId connection = kNoConnection;
+        std::string address;
+        Slot told; // the slot its login must name
+    };
+    void waitForKey(ConnectionId connection, const std::string& address);
+    void keyedLogin(const WaitingConnection& waiting, std::string_view body);
+    // The place of a waiting connection; the end when it is none.
+    std::vector<WaitingConnection>::iterator waitingConnection(ConnectionId connection);
+    // Forgets a waiting connection; false when it was none.
+    bool stopWaiting(ConnectionId connection);
     // Brings a table that logs in during a game up to date; `tellTurn`:
     // with the turn that runs, unless it is about to be given afresh.
     void catchUp(Slot slot, bool tellTurn);
     void kickhim(std::string_view body);
+    // Removes the slot's player until the game ends.
+    void removeFromGame(Slot slot);
     // Nothing for a slot that is not 1..9 or has no connection.
     void disconnectsock(Slot slot);
     // `kept`: the seat waits for the person during the game (not for a
@@ -187,6 +225,16 @@ private:
     bool m_computerTimerArmed = false;
     bool m_computerTakesSeatOne = false;
     int m_roundPauseSeconds = kDefaultRoundPauseSeconds;
+    SystemSecretRandom m_systemSecrets;
+    SecretRandom* m_secrets = &m_systemSecrets;
+    std::vector<WaitingConnection> m_waitingForKey;
+    // Who the host removed, kept until a game ends.
+    struct Removed {
+        std::string seatkey;
+        std::string name;
+        std::string address;
+    };
+    std::vector<Removed> m_removed;
     bool m_busy = false;
     std::deque<std::function<void()>> m_waiting;
 };

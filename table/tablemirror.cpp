@@ -94,6 +94,11 @@ TableUpdate TableMirror::receive(std::string_view command, std::string_view args
     if (command == "CMD_full") {
         m_turnedAway = true;
         m_update.gameFull = true;
+    } else if (command == "CMD_removed") {
+        m_turnedAway = true;
+        m_update.removed = true;
+    } else if (command == "CMD_seatkey") {
+        if (const auto key = msg::parseSeatkey(args)) m_seatKey = *key;
     } else if (command == "CMD_havewrongversion") {
         notice(std::string(args) + " has a different version of the game then you.");
     } else if (command == "CMD_wrongversion") {
@@ -121,7 +126,7 @@ void TableMirror::sendlogininfo(std::string_view args)
     m_loggedIn = true;
     // A room joined by its code: the lobby names no code to its joiners.
     if (m_roomRequest && m_roomCode.empty()) m_roomCode = m_roomRequest->code;
-    send(msg::logininfo(m_mySlot.number(), msg::kVersion, m_loginText));
+    send(msg::logininfo(m_mySlot.number(), msg::kVersion, m_loginText, m_seatKey));
 }
 
 void TableMirror::lobbygreeting(std::string_view args)

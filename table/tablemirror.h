@@ -73,6 +73,11 @@ public:
     Seat mySeat() const { return seatOf(m_mySlot); }
     bool loggedIn() const { return m_loggedIn; }
     bool mine(Seat seat) const { return seat.valid() && seat == mySeat(); }
+    // The key the server gave this table's last login: sent with the next
+    // login to the same game, it gives back the seat the table held there
+    // should its connection be lost. Empty until one is given.
+    const std::string& seatKey() const { return m_seatKey; }
+    void setSeatKey(const std::string& key) { m_seatKey = key; }
 
     // ---- preferences the rules read ----------------------------------------
     void setSortByNumber(bool byNumber) { m_sortByNumber = byNumber; }
@@ -285,6 +290,7 @@ private:
     bool m_loggedIn = false;
     bool m_host = false;
     std::string m_loginText;
+    std::string m_seatKey;
     bool m_sortByNumber = true;
     bool m_newTurnSound = false;
 

@@ -24,6 +24,8 @@ struct TableUpdate {
     std::string tallyResult;
     // The server turned this table away: the game has no room.
     bool gameFull = false;
+    // The host removed this table from the game.
+    bool removed = false;
     // An online lobby knows no room of the code asked for (the code, as asked).
     std::optional<std::string> noRoom;
 };

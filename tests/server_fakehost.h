@@ -118,13 +118,15 @@ protected:
     StackedRandom random;
     TServer server{host, random};
 
-    // Accepts connection `id` and logs it in under `name`.
-    int join(ConnectionId id, const std::string& name, std::string_view version = msg::kVersion)
+    // Accepts connection `id` and logs it in under `name`, with a seat key
+    // when given one; answers the slot it holds then (0 for none).
+    int join(ConnectionId id, const std::string& name, const std::string& key = {},
+             std::string_view version = msg::kVersion, const std::string& address = {})
     {
-        server.connectionAccepted(id);
+        server.connectionAccepted(id, address);
         auto slot = msg::parseSendlogininfo(splitCommand(lines(id).back())->args);
         EXPECT_TRUE(slot.has_value());
-        send(id, msg::logininfo(*slot, version, name));
+        send(id, msg::logininfo(*slot, version, name, key));
         // A player coming back is asked to log in again from the seat kept
         // for them.
         const auto& heard = lines(id);
@@ -133,11 +135,20 @@ protected:
             const auto again = msg::parseSendlogininfo(splitCommand(*line)->args);
             if (again && again != slot) {
                 slot = again;
-                send(id, msg::logininfo(*slot, version, name));
+                send(id, msg::logininfo(*slot, version, name, key));
             }
             break;
         }
-        return *slot;
+        for (const Slot s : Slot::all())
+            if (server.slotTable()[s].connected && server.slotTable()[s].sock == id) return s.number();
+        return 0;
+    }
+    // The seat key the connection was last given; empty when none.
+    std::string keyOf(ConnectionId id)
+    {
+        const std::vector<std::string> keys = args(id, "CMD_seatkey");
+        if (keys.empty()) return {};
+        return msg::parseSeatkey(keys.back()).value_or("");
     }
     void send(ConnectionId id, const std::string& frame)
     {

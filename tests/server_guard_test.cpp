@@ -1,7 +1,8 @@
 // What keeps a table from taking what is not its own: one login per
 // connection, names nobody else goes by, seats kept for the players who
-// left them, slots freed from connections that never log in, and pauses
-// that cannot outlast their owners.
+// left them and opened only by their keys, removed players kept out, slots
+// freed from connections that never log in, and pauses that cannot outlast
+// their owners.
 #include "model/playername.h"
 #include "tests/server_fakehost.h"
 
@@ -49,41 +50,112 @@ TEST_F(ServerGuard, NamesAreCleanedShortenedAndNeverShared)
     EXPECT_EQ(args(1, "CMD_chat"), Strings{"ann2 chats: I am Ann|clRed"});
 }
 
-TEST_F(ServerGuard, ASeatWaitsDuringTheGameForThePlayerWhoLeftIt)
+// Names are public: what a stranger may type in the name field, the
+// departed player's name made to look the same.
+const Strings kLookalikes = {"cy", " Cy ", "C\x01y", "CY\t", "Cy+"};
+
+TEST_F(ServerGuard, ASeatWaitsDuringTheGameForThePlayerWithItsKey)
 {
     join(1, "Ann");
     join(2, "Bob");
     join(3, "Cy");
     startgame();
     const Rack rack = seat(3).rack;
+    const std::string key = keyOf(3);
+    ASSERT_TRUE(msg::isSeatKey(key));
     server.connectionClosed(3);
-    EXPECT_EQ(join(4, "Eve"), 4);     // a free seat still takes a stranger
-    EXPECT_EQ(join(5, "Mallory"), 5); // the kept one does not
-    EXPECT_EQ(join(6, "cy"), 3);      // its player comes back into it, rack and all
+    EXPECT_EQ(join(4, "Eve"), 4); // a free seat still takes a stranger
+    ConnectionId id = 10;
+    for (const std::string& name : kLookalikes) {
+        EXPECT_GE(join(id, name), 5) << name; // the kept one does not
+        EXPECT_TRUE(args(id, "CMD_yourtiles").empty());
+        EXPECT_EQ(args(1, "CMD_newplayerinfo").back().back(), '2') << name; // the name waits too
+        server.connectionClosed(id++);
+    }
+    EXPECT_GE(join(id, "Cy", keyOf(1)), 5); // nor somebody else's key
+    EXPECT_FALSE(seat(3).connected);
+    // Its player comes back into it, rack and all, under a new key.
+    EXPECT_EQ(join(6, "Cy", key), 3);
     EXPECT_EQ(seat(3).rack.items(), rack.items());
     EXPECT_EQ(args(6, "CMD_yourtiles"), Strings{msg::argumentText(msg::yourtiles(3, rack.items()))});
-    // Only the seat's login is announced, not the passing one.
-    EXPECT_TRUE(args(1, "CMD_newplayerinfo").size() == 6u);
+    EXPECT_NE(keyOf(6), key);
+    EXPECT_EQ(args(1, "CMD_newplayerinfo").back(), "3+Cy"); // only the seat's login is announced
 
     // A removed player's seat is not kept; the game's end frees every seat.
     send(1, msg::kickhim(1, 2));
     EXPECT_EQ(join(7, "Zed"), 2);
-    server.connectionClosed(6);
-    EXPECT_EQ(join(8, "Yan"), 6);
-    EXPECT_EQ(seat(3).keptFor, "cy");
 }
 
-TEST_F(ServerGuard, WithoutAHostTableSeatOneStaysTheHostsUntilTheGameEnds)
+// Without a host table of its own, a server keeps seat 1 and the host's
+// rights for the host's key too.
+TEST_F(ServerGuard, TheHostWithTheKeyComesBackWhenEverySlotIsBusy)
 {
     server.setComputerTakesSeatOne(true);
     join(1, "Ann");
     join(2, "Bob");
     startgame();
+    const std::string key = keyOf(1);
     server.connectionClosed(1);
-    EXPECT_EQ(join(3, "Mallory"), 3);
+    const Rack rack = seat(1).rack;
+    EXPECT_EQ(join(3, "ANN "), 3);
+    for (ConnectionId id = 4; id <= 9; ++id) join(id, "P" + std::to_string(id));
+    ASSERT_FALSE(server.freeSlot().valid()); // eight busy, one kept
     send(3, msg::kickhim(3, 2)); // only slot 1 removes players
+    send(3, msg::startgame({"Ann", 500, 60, "t", "f", 14}));
     EXPECT_TRUE(seat(2).connected);
-    EXPECT_EQ(join(4, "Ann"), 1);
+    EXPECT_EQ(args(2, "CMD_startgame").size(), 1u);
+
+    // Past a full server a connection is held apart, and turned away as
+    // full unless its login shows the key.
+    EXPECT_EQ(join(20, "Ann"), 0);
+    EXPECT_EQ(lines(20).back(), "CMD_full+");
+    EXPECT_EQ(join(21, "Ann", keyOf(2)), 0);
+    EXPECT_EQ(lines(21).back(), "CMD_full+");
+    // Held apart, it hears nothing and says nothing to anybody.
+    server.connectionAccepted(22);
+    send(22, msg::chat(1, "hello|clRed"));
+    EXPECT_TRUE(args(2, "CMD_chat").empty());
+    server.loginDeadline(22);
+    // Connections that never log in make room for the next.
+    for (ConnectionId id = 30; id < 30 + kSeats; ++id) server.connectionAccepted(id);
+    EXPECT_EQ(host.closed, (std::vector<ConnectionId>{20, 21, 22}));
+    EXPECT_EQ(join(40, "Ann", key), 1);
+    EXPECT_EQ(host.closed.back(), 30u);
+    EXPECT_EQ(seat(1).rack.items(), rack.items());
+    EXPECT_EQ(args(40, "CMD_yourtiles").size(), 1u);
+    EXPECT_EQ(args(2, "CMD_newplayerinfo").back(), "1+Ann");
+    send(40, msg::kickhim(1, 2)); // the host's rights came back too
+    EXPECT_FALSE(seat(2).connected);
+}
+
+TEST_F(ServerGuard, ARemovedPlayerIsOutUntilTheGameEnds)
+{
+    join(1, "Ann");
+    join(2, "Bob", {}, msg::kVersion, "10.0.0.2");
+    join(3, "Cy", {}, msg::kVersion, "10.0.0.2");
+    startgame();
+    const std::string bobKey = keyOf(2);
+    const std::string cyKey = keyOf(3);
+    server.connectionClosed(3);
+    send(1, msg::kickhim(1, 2));
+    EXPECT_EQ(lines(2).back(), "CMD_removed+");
+    EXPECT_EQ(host.closed, std::vector<ConnectionId>{2});
+
+    // Not by key, nor name, nor from the address, not even to watch.
+    const auto refused = [&](ConnectionId id, const std::string& name, const std::string& key,
+                             const std::string& address) {
+        return join(id, name, key, msg::kVersion, address) == 0 && lines(id).back() == "CMD_removed+";
+    };
+    EXPECT_TRUE(refused(10, "Robert", bobKey, "10.0.0.9"));
+    EXPECT_TRUE(refused(11, " BOB", {}, "10.0.0.9"));
+    EXPECT_TRUE(refused(12, "Robert", {}, "10.0.0.2"));
+    EXPECT_FALSE(seat(2).connected);
+    EXPECT_TRUE(args(1, "CMD_newplayerinfo").size() == 3u);
+    // Another player at that address takes back their own seat.
+    EXPECT_EQ(join(13, "Cy", cyKey, msg::kVersion, "10.0.0.2"), 3);
+    // The host does not remove itself.
+    send(1, msg::kickhim(1, 1));
+    EXPECT_TRUE(seat(1).connected);
 }
 
 TEST_F(ServerGuard, AConnectionThatNeverLogsInLosesItsSlot)

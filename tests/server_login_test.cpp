@@ -54,7 +54,7 @@ TEST_F(ServerLogin, LoginAnnouncesTheNewcomerAndListsTheOthersToHim)
     send(3, msg::logininfo(3, msg::kVersion, "  Cy+the\tThird|  "));
     EXPECT_EQ(seat(3).name, "Cy theThird");
     EXPECT_EQ(lines(1), Strings{"CMD_newplayerinfo+3+Cy theThird"});
-    EXPECT_EQ(lines(3), (Strings{"CMD_sendlogininfo+3", "CMD_newplayerinfo+3+Cy theThird",
+    EXPECT_EQ(lines(3), (Strings{"CMD_sendlogininfo+3", "CMD_seatkey+" + keyOf(3) + "+", "CMD_newplayerinfo+3+Cy theThird",
                                  "CMD_existingplayers+1+Ann", "CMD_existingplayers+2+Bob"}));
     EXPECT_TRUE(args(3, "CMD_loadstats").empty()); // no game yet
 }
@@ -63,7 +63,7 @@ TEST_F(ServerLogin, AnotherVersionIsReportedToBothSidesAndPlaysOn)
 {
     join(1, "Ann");
     forget();
-    join(2, "Old", "1.0.7");
+    join(2, "Old", {}, "1.0.7");
     EXPECT_EQ(args(1, "CMD_havewrongversion"), Strings{"Old"});
     EXPECT_EQ(args(2, "CMD_wrongversion"), Strings{""});
     EXPECT_TRUE(seat(2).connected);
@@ -86,21 +86,23 @@ TEST_F(ServerLogin, ALateJoinerIsBroughtUpToDate)
 
     const int tile = seat(1).rack.at(1);
     send(1, msg::placemytile({1, 1, 5, 6}));
+    const std::string key = keyOf(3);
     server.connectionClosed(3); // Cy leaves; seat 3 keeps its rack
     const std::string rack = msg::argumentText(msg::yourtiles(3, seat(3).rack.items()));
     forget();
 
-    EXPECT_EQ(join(6, "Cy"), 3);
+    EXPECT_EQ(join(6, "Cy", key), 3);
     const Strings stats = args(6, "CMD_loadstats");
     ASSERT_EQ(stats.size(), 1u);
     EXPECT_EQ(stats[0], "3+1+500+60+t+f+1+0+13+f+f+2+0+14+f+f+3+0+14+f+f+4+0+0+f+t");
     EXPECT_EQ(args(6, "CMD_loadboard"), Strings{"3+5+6+" + std::to_string(tile)});
     EXPECT_EQ(args(6, "CMD_yourtiles"), Strings{rack});
-    // In order: announcement, the others, then the catch-up, which ends with
-    // the turn that runs. Cy first lands in a free slot, then is sent back
-    // to the seat kept for him.
-    EXPECT_EQ(commands(6), (Strings{"CMD_sendlogininfo", "CMD_sendlogininfo", "CMD_newplayerinfo", "CMD_existingplayers",
-                                    "CMD_existingplayers", "CMD_existingplayers", "CMD_loadstats", "CMD_loadboard",
+    // In order: a new key, the announcement, the others, then the catch-up,
+    // which ends with the turn that runs. Cy first lands in a free slot,
+    // then is sent back to the seat kept for him.
+    EXPECT_EQ(commands(6), (Strings{"CMD_sendlogininfo", "CMD_sendlogininfo", "CMD_seatkey", "CMD_newplayerinfo",
+                                    "CMD_existingplayers", "CMD_existingplayers", "CMD_existingplayers",
+                                    "CMD_loadstats", "CMD_loadboard",
                                     "CMD_yourtiles", "CMD_nextplayer"}));
     EXPECT_EQ(args(6, "CMD_nextplayer"), Strings{"1+64+1+0+13+2+0+14+3+0+14+4+0+0"});
 

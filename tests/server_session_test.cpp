@@ -37,10 +37,11 @@ private:
         const ConnectionId id = m_next++;
         m_server.connectionAccepted(id);
         m_live.push_back(id);
-        // Often a player who left comes back under their name.
+        // Often a player who left comes back, mostly with the key, now and
+        // then by the name alone.
         if (!m_left.empty() && chance(70)) {
             const std::size_t at = pick(0, int(m_left.size()) - 1);
-            login(id, m_left[at]);
+            login(id, m_left[at].name, chance(80) ? m_left[at].key : std::string());
             m_left.erase(m_left.begin() + at);
         } else {
             login(id, "T" + std::to_string(id));
@@ -48,12 +49,12 @@ private:
     }
     // A login that may name the wrong slot (and is then ignored), answered
     // again when the server moves the table to the seat kept for it.
-    void login(ConnectionId id, const std::string& name)
+    void login(ConnectionId id, const std::string& name, const std::string& key = {})
     {
         const int slot = slotOf(id);
         if (!slot) return;
-        say(id, msg::logininfo(chance(90) ? slot : pick(-2, 12), chance(90) ? "1.0.8" : "0.9", name));
-        if (const int moved = slotOf(id); moved && moved != slot) say(id, msg::logininfo(moved, "1.0.8", name));
+        say(id, msg::logininfo(chance(90) ? slot : pick(-2, 12), chance(90) ? "1.0.8" : "0.9", name, key));
+        if (const int moved = slotOf(id); moved && moved != slot) say(id, msg::logininfo(moved, "1.0.8", name, key));
     }
     bool loggedIn(ConnectionId id) const
     {
@@ -92,7 +93,7 @@ private:
         if (kind < 14 && !m_live.empty()) {
             const std::size_t at = pick(0, int(m_live.size()) - 1);
             if (const int slot = slotOf(m_live[at]); slot && m_server.slotTable()[slot].loggedin)
-                m_left.push_back(m_server.slotTable()[slot].name);
+                m_left.push_back({m_server.slotTable()[slot].name, m_server.slotTable()[slot].seatkey});
             m_server.connectionClosed(m_live[at]);
             m_live.erase(m_live.begin() + at);
             return;
@@ -238,7 +239,11 @@ private:
     FakeHost m_host;
     TServer m_server{m_host, m_random};
     std::vector<ConnectionId> m_live;
-    std::vector<std::string> m_left; // names of players who left
+    struct Departed {
+        std::string name;
+        std::string key;
+    };
+    std::vector<Departed> m_left;
     ConnectionId m_next = 1;
 };
 

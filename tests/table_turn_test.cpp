@@ -27,11 +27,13 @@ protected:
     std::map<ConnectionId, std::size_t> heard;
     std::map<ConnectionId, std::size_t> forwarded;
 
-    void sit(ConnectionId id, const std::string& name)
+    // `key`: the seat key of an earlier table of the player.
+    void sit(ConnectionId id, const std::string& name, const std::string& key = {})
     {
         MirrorFeed& table = tables[id];
         if (id == 1) table.t.beginHosting(name);
         else table.t.beginJoining(name);
+        table.t.setSeatKey(key);
         server.connectionAccepted(id);
         pump();
     }
@@ -254,9 +256,9 @@ TEST_F(TableTurn, ALateJoinerShowsTheTurnAndItsTimeAsTheOthersDo)
     EXPECT_EQ(cy.seatName(Seat(2)), "Bob");
 
     // Ann leaves in her turn, which the computer does not take for seat 1,
-    // and comes back to it.
+    // and comes back to it with the key her table was given.
     server.connectionClosed(1);
-    sit(11, "Ann");
+    sit(11, "Ann", table(1).t.seatKey());
     MirrorFeed& ann = table(11);
     ASSERT_EQ(ann.t.mySeat().number(), 1);
     EXPECT_EQ(ann.t.status(), "Your Turn.");

@@ -1,7 +1,8 @@
 // A whole game on a real server while tables misbehave around it: a tenth
 // connection, garbage, half messages, a line of a mebibyte, spoofed seats,
 // moves out of turn, a table that stops reading, a chat flood, and a
-// player who vanishes in the middle of a turn and comes back. The game
+// player who vanishes in the middle of a turn while strangers who take his
+// name try for his seat, and comes back with his key to a full server. The game
 // still reaches its winner, every tile is where it should be all along,
 // and the server holds little.
 #include "tests/support/selfplaychecks.h"
@@ -9,6 +10,9 @@
 #include "tests/qt/waitfor.h"
 
 #include <QTcpSocket>
+
+#include <memory>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -101,8 +105,28 @@ TEST(ServerAbuse, AGameReachesItsWinnerWhileTablesMisbehave)
     ASSERT_TRUE(watch([&] { return cy.count("CMD_freecard+3+") == 1; }));
     cy.close();
     ASSERT_TRUE(watch([&] { return ann.count("CMD_playerdisconnected+3+Cy") == 1; }));
-    // He comes back under his name into his seat, with his rack.
-    ScriptedTable& back = game.join("Cy", true);
+    // Strangers with his name, made to look the same, fill the free slots
+    // and get neither his seat nor a rack; one more is held apart and, with
+    // no key, turned away.
+    std::vector<std::unique_ptr<Rogue>> lookalikes;
+    const char* names[] = {"cy", " CY\x01", "Cy\t", "cY+"};
+    for (int n = 0; n < 4 && server.freeSlot().valid(); ++n) {
+        lookalikes.push_back(std::make_unique<Rogue>(game.host.port()));
+        Rogue& stranger = *lookalikes.back();
+        ASSERT_TRUE(stranger.loginAs(names[n]));
+        ASSERT_TRUE(watch([&] { return ann.count("CMD_newplayerinfo+" + std::to_string(stranger.slot) + "+") == 1; }));
+    }
+    ASSERT_FALSE(server.freeSlot().valid());
+    Rogue late(game.host.port());
+    ASSERT_TRUE(late.loginAs("Cy"));
+    ASSERT_TRUE(watch([&] { return (late.heard += late.socket.readAll()).endsWith("CMD_full+\xFF"); }));
+    for (auto& stranger : lookalikes) {
+        stranger->heard += stranger->socket.readAll();
+        EXPECT_NE(stranger->slot, 3);
+        EXPECT_FALSE(stranger->heard.contains("CMD_yourtiles"));
+    }
+    // He comes back with his key into his seat, with his rack.
+    ScriptedTable& back = game.join("Cy", true, "1.0.8", cy.table().seatKey());
     EXPECT_EQ(back.slot(), 3);
     ASSERT_TRUE(watch([&] { return back.rack().tilecount() == server.slotTable()[Seat(3)].rack.tilecount(); }));
     EXPECT_EQ(back.rack().items(), server.slotTable()[Seat(3)].rack.items());

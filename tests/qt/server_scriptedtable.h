@@ -34,6 +34,8 @@ public:
     }
 
     void connectTo(quint16 port) { m_sock.open(QStringLiteral("127.0.0.1"), port); }
+    // Logs in with the seat key an earlier table of the player was given.
+    void useSeatKey(const std::string& key) { m_table.setSeatKey(key); }
     // At a lobby: asks for this room once greeted, then plays in it.
     void enterRoom(const TableMirror::RoomRequest& request) { m_table.beginOnline(m_name, request); }
     const std::string& roomCode() const { return m_table.roomCode(); }
@@ -77,7 +79,7 @@ private:
         const TableUpdate update = m_table.receive(command, a);
         if (command == "CMD_sendlogininfo") {
             // Logs in with its own version text, which may be another one.
-            send(msg::logininfo(slot(), m_version, m_name));
+            send(msg::logininfo(slot(), m_version, m_name, m_table.seatKey()));
         } else {
             for (const std::string& frame : update.sends) send(frame);
         }
@@ -220,10 +222,13 @@ struct LoopbackGame {
         listening = host.listen(0);
     }
     // Connects a table and waits until it is logged in.
-    ScriptedTable& join(const std::string& name, bool plays = false, const std::string& version = "1.0.8")
+    // `key`: the seat key of the player's earlier table.
+    ScriptedTable& join(const std::string& name, bool plays = false, const std::string& version = "1.0.8",
+                        const std::string& key = {})
     {
         tables.push_back(std::make_unique<ScriptedTable>(name, plays, version));
         ScriptedTable& table = *tables.back();
+        table.useSeatKey(key);
         table.connectTo(host.port());
         EXPECT_TRUE(waitFor([&] { return table.loggedIn(); })) << name << " did not log in";
         return table;

@@ -39,8 +39,13 @@ TEST(ServerTables, TablesLogInAndLearnWhoIsThere)
     EXPECT_EQ(ann.slot(), 1);
     EXPECT_EQ(bob.slot(), 2);
     ASSERT_TRUE(waitFor([&] { return ann.count("CMD_newplayerinfo+2+Bob") == 1; }));
-    EXPECT_EQ(ann.lines(), (Strings{"CMD_sendlogininfo+1", "CMD_newplayerinfo+1+Ann", "CMD_newplayerinfo+2+Bob"}));
-    EXPECT_EQ(bob.lines(), (Strings{"CMD_sendlogininfo+2", "CMD_newplayerinfo+2+Bob", "CMD_existingplayers+1+Ann"}));
+    // Each key is told only to its own table, and differs from the other.
+    const std::string annKey = ann.table().seatKey(), bobKey = bob.table().seatKey();
+    EXPECT_NE(annKey, bobKey);
+    EXPECT_EQ(ann.lines(), (Strings{"CMD_sendlogininfo+1", "CMD_seatkey+" + annKey + "+", "CMD_newplayerinfo+1+Ann",
+                                    "CMD_newplayerinfo+2+Bob"}));
+    EXPECT_EQ(bob.lines(), (Strings{"CMD_sendlogininfo+2", "CMD_seatkey+" + bobKey + "+", "CMD_newplayerinfo+2+Bob",
+                                    "CMD_existingplayers+1+Ann"}));
 }
 
 TEST(ServerTables, ATenthTableIsTurnedAwayAndAnotherVersionStillPlays)
@@ -79,8 +84,8 @@ TEST(ServerTables, ALateJoinerAtASeatOrAsSpectatorIsBroughtUpToDate)
     ASSERT_TRUE(waitFor([&] { return ann.count("CMD_playerdisconnected+3+Cy") == 1; }));
     const std::string rack = brixo::msg::argumentText(brixo::msg::yourtiles(3, game.host.server().slotTable()[Seat(3)].rack.items()));
 
-    // The seat waits for Cy: he comes back into it under his name.
-    ScriptedTable& back = game.join("Cy");
+    // The seat waits for Cy: he comes back into it with his key.
+    ScriptedTable& back = game.join("Cy", false, "1.0.8", cy.table().seatKey());
     EXPECT_EQ(back.slot(), 3);
     ASSERT_TRUE(waitFor([&] { return back.count("CMD_yourtiles") == 1; }));
     EXPECT_EQ(back.args("CMD_loadstats"), Strings{"3+1+500+60+t+f+1+0+13+f+f+2+0+14+f+f+3+0+14+f+f+4+0+0+f+t"});

@@ -9,6 +9,7 @@
 #include "tests/support/selfplaychecks.h"
 
 #include <algorithm>
+#include <random>
 #include <string_view>
 
 namespace brixo::selfplay {
@@ -25,11 +26,22 @@ Violations& Violations::operator+=(const Violations& o)
 
 namespace {
 
+// Seat keys from the game's seed, so that a seed replays every line.
+class SeededSecrets final : public SecretRandom {
+public:
+    explicit SeededSecrets(std::uint64_t seed) : m_engine(seed) {}
+    std::uint64_t next() override { return m_engine(); }
+
+private:
+    std::mt19937_64 m_engine;
+};
+
 class SelfPlayGame final : private ServerHost {
 public:
     explicit SelfPlayGame(const GameSetup& setup)
         : m_setup(setup), m_random(setup.seed), m_server(*this, m_random), m_replay(setup.checks)
     {
+        m_server.setSecretSource(m_secrets);
         m_result.seed = setup.seed;
         m_result.digest = kDigestBasis;
         m_result.seats = setup.team ? kSeats : std::clamp(setup.seats, 2, kSeats);
@@ -193,6 +205,7 @@ private:
 
     GameSetup m_setup;
     SeededRandom m_random;
+    SeededSecrets m_secrets{m_setup.seed};
     TServer m_server;
     bool m_clock = false;
     bool m_computerTimer = false;
