@@ -260,6 +260,7 @@ private:
     void hostUnreachable(const QString& address);
     void connectionLost();
     void gameIsFull();
+    void removedFromGame();
     void offerWayBack(const QString& why);
     void offerStartChoice();
     void placeBeside(QWidget* window);
@@ -318,6 +319,10 @@ private:
     brixo::TableLaunch m_launch;
     TableSession::ServerSwitch m_serverSwitch;
     TableSession* m_session = nullptr;
+    // The seat key of each game this window took part in from afar, by
+    // TableSession::game(): joining the same game again sends it, and the
+    // seat held there comes back.
+    QHash<QString, std::string> m_seatKeys;
     TSock* m_sock11 = nullptr;
     bool m_closing = false;
     bool m_shownOnce = false;

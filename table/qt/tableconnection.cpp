@@ -216,11 +216,14 @@ void Tchat::makeSession(TableSession::Role role, const QString& address, quint16
                         const brixo::TableMirror::RoomRequest& room)
 {
     if (m_session) {
+        if (m_session->remote() && !m_session->mirror().seatKey().empty())
+            m_seatKeys.insert(m_session->game(), m_session->mirror().seatKey());
         m_session->disconnect(this);
         m_session->leave();
         m_session->deleteLater();
     }
     m_session = new TableSession(role, m_playerName, address, port, room, this);
+    if (m_session->remote()) m_session->useSeatKey(m_seatKeys.value(m_session->game()));
     applyPreferences();
     connect(m_session, &TableSession::updated, this, &Tchat::apply);
     connect(m_session, &TableSession::unreachable, this, &Tchat::hostUnreachable);
@@ -301,6 +304,12 @@ void Tchat::processsocktimer()
 void Tchat::gameIsFull()
 {
     offerWayBack(QStringLiteral("Game is full"));
+}
+
+void Tchat::removedFromGame()
+{
+    turntime->stop();
+    offerWayBack(QStringLiteral("The host removed you from this game."));
 }
 
 void Tchat::connectionLost()

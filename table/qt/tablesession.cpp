@@ -14,6 +14,7 @@ TableSession::TableSession(Role role, const QString& playerName, const QString& 
       m_role(role),
       m_address(hosts() ? kThisMachine : address),
       m_port(hosts() ? static_cast<quint16>(brixo::gamePort()) : port),
+      m_room(room),
       m_sock(new TSock(this)),
       m_connectTimer(new QTimer(this))
 {
@@ -42,6 +43,14 @@ TableSession::TableSession(Role role, const QString& playerName, const QString& 
     m_connectTimer->setSingleShot(true);
     m_connectTimer->setInterval(kConnectWait);
     connect(m_connectTimer, &QTimer::timeout, this, &TableSession::hostUnreachable);
+}
+
+QString TableSession::game() const
+{
+    // A room's creator learns its code as it enters; a joiner asks for it.
+    std::string room = m_mirror.roomCode();
+    if (room.empty() && !m_room.create) room = m_room.code;
+    return QStringLiteral("%1:%2/%3").arg(m_address).arg(m_port).arg(QString::fromStdString(room));
 }
 
 TableSession::~TableSession()
@@ -116,6 +125,6 @@ void TableSession::deliver(const brixo::TableUpdate& update)
 {
     for (const std::string& frame : update.sends) m_sock->send(frame);
     // A table turned away hears nothing more.
-    if (update.gameFull) m_over = true;
+    if (update.gameFull || update.removed) m_over = true;
     emit updated(update);
 }

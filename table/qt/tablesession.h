@@ -63,6 +63,11 @@ public:
     // otherwise (or when a test stands in a server of its own).
     const QtServerHost* server() const { return m_server; }
     const brixo::TableMirror& mirror() const { return m_mirror; }
+    // The game the session takes part in: where it connects and, online,
+    // the room; the same for every session of one game.
+    QString game() const;
+    // The key a session of this game was given before: the login sends it.
+    void useSeatKey(const std::string& key) { m_mirror.setSeatKey(key); }
 
     // A host switches its server on, then the table connects. Answers the
     // reason when hosting was not possible (the table connects anyway: the
@@ -113,6 +118,7 @@ private:
     Role m_role;
     QString m_address;
     quint16 m_port;
+    brixo::TableMirror::RoomRequest m_room;
     brixo::TableMirror m_mirror;
     QtServerHost* m_server = nullptr;
     TSock* m_sock;

@@ -58,6 +58,7 @@ void Tchat::apply(const brixo::TableUpdate& update)
     if (!update.tallyResult.empty()) m_tally->addgame(update.tallyResult);
     render();
     if (update.gameFull) gameIsFull();
+    if (update.removed) removedFromGame();
     if (update.noRoom) noSuchRoom(*update.noRoom);
 }
 

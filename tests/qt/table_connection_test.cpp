@@ -29,6 +29,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace brixo;
@@ -244,23 +245,28 @@ TEST(TableConnection, AHostOutOfReachIsNamedAndTriedAgainAndItsLeavingIsTold)
     EXPECT_TRUE(table.isVisible());
 }
 
-TEST(TableConnection, AFullGameIsToldAndTheTableGoesBackToASoloGame)
+TEST(TableConnection, AFullGameOrARemovalIsToldAndTheTableGoesBackToASoloGame)
 {
-    FakeServer server;
-    Tchat table(launchOf({"Ann", "127.0.0.1", "false"}));
-    table.show();
-    ASSERT_TRUE(server.waitForTable());
-    // Everything after the refusal is not handled any more.
-    server.send(0, msg::full());
-    server.send(0, msg::sendlogininfo(3));
-    EXPECT_EQ(answerMessageBox(), "Game is full");
-    EXPECT_FALSE(table.mirror().mySeat().valid());
-    EXPECT_TRUE(table.isVisible());
-    EXPECT_EQ(table.session().role(), TableSession::Role::Solo);
+    const std::pair<std::string, QString> refusals[] = {{msg::full(), "Game is full"},
+                                                        {msg::removed(), "The host removed you from this game."}};
+    for (const auto& [refusal, told] : refusals) {
+        FakeServer server;
+        Tchat table(launchOf({"Ann", "127.0.0.1", "false"}));
+        table.show();
+        ASSERT_TRUE(server.waitForTable());
+        // Everything after the refusal is not handled any more.
+        server.send(0, refusal);
+        server.send(0, msg::sendlogininfo(3));
+        EXPECT_EQ(answerMessageBox(), told);
+        EXPECT_FALSE(table.mirror().mySeat().valid());
+        EXPECT_TRUE(table.isVisible());
+        EXPECT_EQ(table.session().role(), TableSession::Role::Solo);
+    }
 }
 
 // Joining by a typed address keeps it among the recent ones (in the
-// settings file too); leaving goes back to a solo table that joins again.
+// settings file too); leaving goes back to a solo table that joins again,
+// with the seat key the game gave it.
 TEST(TableConnection, JoinByAddressKeepsTheAddressAndLeavingAllowsAnotherJoin)
 {
     FakeServer server;
@@ -288,6 +294,9 @@ TEST(TableConnection, JoinByAddressKeepsTheAddressAndLeavingAllowsAnotherJoin)
     EXPECT_EQ(table.windowTitle(), "Brixo - Playing at " + address);
     server.send(1, msg::sendlogininfo(2));
     ASSERT_TRUE(server.waitForLine("CMD_logininfo+2+1.0.8+Di"));
+    const std::string key = "Key" + std::string(17, '7');
+    server.send(1, msg::seatkey(key));
+    ASSERT_TRUE(waitFor([&] { return table.mirror().seatKey() == key; }));
     EXPECT_EQ(table.settings().recentHosts, std::vector<std::string>{address.toStdString()});
     EXPECT_EQ(table.settings().playerName, "Di");
 
@@ -299,7 +308,7 @@ TEST(TableConnection, JoinByAddressKeepsTheAddressAndLeavingAllowsAnotherJoin)
     window->joinAddressClick();
     ASSERT_TRUE(server.waitForTable(4)); // the solo table between, then the join
     server.send(3, msg::sendlogininfo(2));
-    EXPECT_TRUE(waitFor([&] { return table.mirror().loggedIn(); }));
+    EXPECT_TRUE(server.waitForLine("CMD_logininfo+2+1.0.8+Di+" + key));
 }
 
 TEST(TableConnection, MessagesAreHandledInOrderAcrossANestedEventLoop)
