@@ -77,11 +77,11 @@ public:
     // The seconds between a round's end and the next round's deal, counted
     // on the turn clock, so at least one.
     static constexpr int kDefaultRoundPauseSeconds = 20;
-    // Where seat keys come from; the operating system's source until set.
-    void setSecretSource(SecretRandom& secrets) { m_secrets = &secrets; }
-
     void setRoundPauseSeconds(int seconds) { m_roundPauseSeconds = std::max(1, seconds); }
     int roundPauseSeconds() const { return m_roundPauseSeconds; }
+
+    // Where seat keys come from; the operating system's source until set.
+    void setSecretSource(SecretRandom& secrets) { m_secrets = &secrets; }
 
     // ---- the computer player's view (also the table's move handlers) -----
     const BoardGrid& grid() const override { return m_grid; }
