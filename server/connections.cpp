@@ -1,6 +1,7 @@
 // Login, departures, removing a participant, just-watch and the chat relays.
 #include "server/serverform.h"
 
+#include "model/namelikeness.h"
 #include "model/playername.h"
 #include "model/textcase.h"
 #include "net/catalogue.h"
@@ -55,14 +56,11 @@ std::string TServer::uniqueName(std::string_view raw, Slot slot) const
     const std::string base = cleanName(raw, slot.number());
     const auto taken = [&](const std::string& name) {
         for (const Slot other : Slot::all())
-            if (other != slot && m_slots[other].loggedin && sameIgnoringCase(m_slots[other].name, name)) return true;
+            if (other != slot && m_slots[other].loggedin && namesReadAlike(m_slots[other].name, name)) return true;
         return false;
     };
     std::string name = base;
-    for (int n = 2; taken(name); ++n) {
-        const std::string number = std::to_string(n);
-        name = cleanName(base.substr(0, std::max<std::size_t>(1, kNameLength - number.size())), slot.number()) + number;
-    }
+    for (int n = 2; taken(name); ++n) name = numberedName(base, n);
     return name;
 }
 
