@@ -8,6 +8,8 @@
 // run the tally's compressor on whole files; "--help" and "--version"
 // print and exit. The command line is read before any window exists.
 #include "commandline.h"
+#include "icu/icunamekeys.h"
+#include "model/namelikeness.h"
 #include "net/gameport.h"
 #include "net/qt/findgames.h"
 #include "server/qt/headlesslobby.h"
@@ -28,6 +30,8 @@ int main(int argc, char** argv)
 {
     const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     const brixo::CommandLine line = brixo::parseCommandLine(args, brixo::gamePort());
+    // Every server in the process tells look-alike names apart by Unicode's data.
+    brixo::setNameKeys(brixo::icuNameKeys);
     switch (line.launch) {
     case brixo::Launch::Help:
         std::cout << brixo::usage();

@@ -16,7 +16,8 @@ file(GLOB APP_SOURCES CONFIGURE_DEPENDS
   resources/qt/*.cpp resources/qt/*.h
   resources/*.qrc)
 add_library(brixo_app OBJECT ${APP_SOURCES})
-target_link_libraries(brixo_app PUBLIC brixo_core
+find_package(ICU REQUIRED COMPONENTS uc i18n)
+target_link_libraries(brixo_app PUBLIC brixo_core brixo_icu
   Qt6::Core Qt6::Network Qt6::Gui Qt6::Widgets Qt6::Multimedia)
 
 add_executable(brixo main.cpp)

@@ -1,6 +1,7 @@
 // Login, departures, removing a participant, just-watch and the chat relays.
 #include "server/serverform.h"
 
+#include "model/namelikeness.h"
 #include "model/playername.h"
 #include "model/textcase.h"
 #include "net/catalogue.h"
@@ -78,16 +79,13 @@ std::string TServer::uniqueName(std::string_view raw, Slot slot) const
     const auto taken = [&](const std::string& name) {
         for (const Slot other : Slot::all()) {
             if (other == slot) continue;
-            if (m_slots[other].loggedin && sameIgnoringCase(m_slots[other].name, name)) return true;
-            if (sameIgnoringCase(m_slots[other].keptFor, name)) return true;
+            if (m_slots[other].loggedin && namesReadAlike(m_slots[other].name, name)) return true;
+            if (!m_slots[other].keptFor.empty() && namesReadAlike(m_slots[other].keptFor, name)) return true;
         }
         return false;
     };
     std::string name = base;
-    for (int n = 2; taken(name); ++n) {
-        const std::string number = std::to_string(n);
-        name = cleanName(base.substr(0, std::max<std::size_t>(1, kNameLength - number.size())), slot.number()) + number;
-    }
+    for (int n = 2; taken(name); ++n) name = numberedName(base, n);
     return name;
 }
 
@@ -106,7 +104,7 @@ bool TServer::removedPlayer(const msg::LoginInfo& login, const std::string& addr
     const std::string name = cleanName(login.name, 0);
     for (const Removed& removed : m_removed) {
         if (!login.key.empty() && login.key == removed.seatkey) return true;
-        if (sameIgnoringCase(name, removed.name)) return true;
+        if (namesReadAlike(name, removed.name)) return true;
         // Somebody else at the removed player's address may still come back
         // to a seat of their own.
         if (!address.empty() && address == removed.address && !seatKeptFor(login.key).valid()) return true;

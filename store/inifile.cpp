@@ -1,17 +1,19 @@
 #include "store/inifile.h"
 
 #include "model/textcase.h"
+#include "store/regularfile.h"
 
 #include <algorithm>
 #include <cctype>
 #include <fstream>
-#include <iterator>
 
 namespace brixo {
 
 namespace {
 
 constexpr std::size_t kNone = std::string::npos;
+// A settings file holds a few hundred bytes; a bigger one is not one.
+constexpr std::uintmax_t kMaxFileSize = 1u << 20;
 
 std::string_view trim(std::string_view s)
 {
@@ -55,24 +57,32 @@ IniFile::IniFile(std::string_view text)
     }
 }
 
-bool IniFile::load(const std::string& path)
+bool IniFile::load(const std::string& path, std::string* failure)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        *this = IniFile();
+    *this = IniFile();
+    if (fileKind(path) == FileKind::Missing) return false;
+    std::string why;
+    const std::optional<std::string> text = readRegularFile(path, kMaxFileSize, why);
+    if (!text) {
+        if (failure) *failure = why;
         return false;
     }
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    *this = IniFile(text);
+    *this = IniFile(*text);
     return true;
 }
 
 bool IniFile::save(const std::string& path) const
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out << text();
-    return bool(out.flush());
+    // Writing into a FIFO would wait for a reader for ever.
+    if (fileKind(path) == FileKind::Other) return false;
+    try {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out << text();
+        return bool(out.flush());
+    } catch (const std::exception&) {
+        return false;
+    }
 }
 
 std::string IniFile::text() const

@@ -20,9 +20,12 @@ public:
     // Parses a file's text.
     explicit IniFile(std::string_view text);
 
-    // Reads the file; a missing or unreadable file reads as empty (false).
-    bool load(const std::string& path);
-    // Writes the whole file; false when it could not be written.
+    // Reads the file; a missing or unreadable file reads as empty (false),
+    // and for one that is there but cannot be read (not a regular file,
+    // over 1 MiB, a read error) failure is told why.
+    bool load(const std::string& path, std::string* failure = nullptr);
+    // Writes the whole file; false when it could not be written (also when
+    // something other than a regular file is in its place).
     bool save(const std::string& path) const;
 
     std::string text() const;

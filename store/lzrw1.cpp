@@ -73,44 +73,54 @@ const std::uint8_t* bytesOf(std::string_view s)
     return reinterpret_cast<const std::uint8_t*>(s.data());
 }
 
-// The whole file, or the failure's message.
-Tlzrw1::Outcome readWhole(const std::string& name, bool forCompression)
+// Walks a container: checks the header, reads each block through read
+// (which fills exactly n bytes or fails), decodes it and hands its bytes to
+// write (which fails on a write error). A stated length above the limit is
+// refused before any block is read. The failure's message, or empty.
+template <class Read, class Write>
+std::string decodeContainer(Read&& read, Write&& write, std::string_view name, std::size_t limit)
 {
-    Tlzrw1::Outcome result;
-    std::ifstream in(name, std::ios::binary);
-    if (!in) {
-        result.failure = "Lzrw1 (de)compression : Failed to open input file : " + name;
-        return result;
+    const std::string readError = kReadError + std::string(name);
+    std::uint8_t head[kHeaderSize];
+    if (!read(head, 4)) return readError;
+    const std::string_view id(reinterpret_cast<const char*>(head), 4);
+    if (id == kLzhId) return std::string(name) + " : Lzrw1 decompression : LZH compressed files are not supported !";
+    if (id != kLzrw1Id) return std::string(name) + " : Lzrw1 decompression : this file has no valid header !";
+    if (!read(head + 4, 4)) return readError;
+    const std::int32_t stated = std::int32_t(std::uint32_t(head[4]) | std::uint32_t(head[5]) << 8 |
+                                             std::uint32_t(head[6]) << 16 | std::uint32_t(head[7]) << 24);
+    if (stated < 0) return kSizeMismatch;
+    if (std::size_t(stated) > limit)
+        return std::string(name) + " : Lzrw1 decompression : the file claims " + std::to_string(stated) +
+               " bytes, more than " + std::to_string(limit) + " !";
+
+    std::array<std::uint8_t, Tlzrw1::kBlockSize + 1> packed;
+    std::array<std::uint8_t, Tlzrw1::kBlockSize> block;
+    std::size_t total = 0;
+    for (;;) {
+        std::uint8_t length[2];
+        if (!read(length, 2)) return readError;
+        const std::size_t n = std::size_t(length[0]) | std::size_t(length[1]) << 8;
+        // A block is never longer than a stored one: more is damage.
+        if (n > packed.size()) return "Lzrw1 (decompression LZRW1/KH) : Damaged compressed block in : " + std::string(name);
+        if (!read(packed.data(), n)) return readError;
+        const long got = Tlzrw1::decompressBlock(packed.data(), n, block.data());
+        if (got < 0) return "Lzrw1 (decompression LZRW1/KH) : Damaged compressed block in : " + std::string(name);
+        total += std::size_t(got);
+        // More than stated can never end well: stop before it grows further.
+        if (total > std::size_t(stated)) return kSizeMismatch;
+        if (!write(block.data(), std::size_t(got))) return {};
+        if (std::size_t(got) < Tlzrw1::kBlockSize) break;
     }
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(name, error);
-    // The container states the length in a signed 32-bit field.
-    if (error || (forCompression && size > std::uintmax_t(std::numeric_limits<std::int32_t>::max()))) {
-        result.failure = forCompression ? "Lzrw1 compression : Failed to obtain the size of : " + name : kReadError + name;
-        return result;
-    }
-    result.bytes.resize(std::size_t(size));
-    in.read(result.bytes.data(), std::streamsize(size));
-    if (std::size_t(in.gcount()) != size) {
-        result.bytes.clear();
-        result.failure = kReadError + name + (forCompression ? " (LZRW1/KH)" : "");
-    }
-    return result;
+    return total == std::size_t(stated) ? std::string() : kSizeMismatch;
 }
 
-// Writes the bytes as the whole file; a failed write leaves no file.
-std::string writeWhole(const std::string& name, const std::string& bytes)
+// Removes a failed call's output, unless it is not a file of its own
+// (/dev/null, say), which is left alone.
+void removeOutput(const std::string& name)
 {
-    std::ofstream out(name, std::ios::binary | std::ios::trunc);
-    if (!out) return "Lzrw1 (de)compression : Failed to open output file : " + name;
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-    out.close();
-    if (!out) {
-        std::error_code ignored;
-        std::filesystem::remove(name, ignored);
-        return "Lzrw1 : Error writing to output file : " + name;
-    }
-    return {};
+    std::error_code ignored;
+    if (std::filesystem::is_regular_file(name, ignored)) std::filesystem::remove(name, ignored);
 }
 
 } // namespace
@@ -126,6 +136,17 @@ std::size_t Tlzrw1::compressBlock(const std::uint8_t* in, std::size_t m, std::ui
     unsigned items = 0;
     std::size_t i = 0;
     while (i < m && o <= m) {
+        // A control word is reserved only when an item follows it: a reader
+        // that fetches the next word as soon as one is due would otherwise
+        // read past a block of 16 x k items.
+        if (items == 16) {
+            out[controlAt] = std::uint8_t(control >> 8);
+            out[controlAt + 1] = std::uint8_t(control & 0xFF);
+            controlAt = o;
+            o += 2;
+            control = 0;
+            items = 0;
+        }
         const std::uint8_t b = in[i];
         const std::size_t left = m - i;
         std::size_t run = 1;
@@ -169,14 +190,7 @@ std::size_t Tlzrw1::compressBlock(const std::uint8_t* in, std::size_t m, std::ui
                 ++i;
             }
         }
-        if (++items == 16) {
-            out[controlAt] = std::uint8_t(control >> 8);
-            out[controlAt + 1] = std::uint8_t(control & 0xFF);
-            controlAt = o;
-            o += 2;
-            control = 0;
-            items = 0;
-        }
+        ++items;
     }
     control <<= (16 - items);
     out[controlAt] = std::uint8_t((control >> 8) & 0xFF);
@@ -255,10 +269,10 @@ Tlzrw1::Outcome Tlzrw1::compressBytes(std::string_view data, std::string_view na
     return result;
 }
 
-Tlzrw1::Outcome Tlzrw1::decompressBytes(std::string_view container, std::string_view name)
+Tlzrw1::Outcome Tlzrw1::decompressBytes(std::string_view container, std::string_view name, std::size_t limit)
 {
     Outcome result;
-    decompressBytes(container, result, name);
+    decompressBytes(container, result, name, limit);
     return result;
 }
 
@@ -288,99 +302,131 @@ void Tlzrw1::compressBytes(std::string_view data, Outcome& result, std::string_v
     }
 }
 
-void Tlzrw1::decompressBytes(std::string_view c, Outcome& result, std::string_view name)
+void Tlzrw1::decompressBytes(std::string_view c, Outcome& result, std::string_view name, std::size_t limit)
 {
     result.bytes.clear();
     result.failure.clear();
-    const std::string readError = kReadError + std::string(name);
-    if (c.size() < 4) {
-        result.failure = readError;
-        return;
-    }
-    const std::string_view id = c.substr(0, 4);
-    if (id == kLzhId) {
-        result.failure = std::string(name) + " : Lzrw1 decompression : LZH compressed files are not supported !";
-        return;
-    }
-    if (id != kLzrw1Id) {
-        result.failure = std::string(name) + " : Lzrw1 decompression : this file has no valid header !";
-        return;
-    }
-    if (c.size() < kHeaderSize) {
-        result.failure = readError;
-        return;
-    }
-    const std::uint8_t* p = bytesOf(c);
-    const std::int32_t stated =
-        std::int32_t(std::uint32_t(p[4]) | std::uint32_t(p[5]) << 8 | std::uint32_t(p[6]) << 16 | std::uint32_t(p[7]) << 24);
+    std::string& out = result.bytes;
     // A damaged length must not decide how much is allocated: no block
     // gives more than about a thousand times its size.
-    std::string& out = result.bytes;
-    if (stated > 0) out.reserve(std::min(std::size_t(stated), c.size() * 1024 + kBlockSize));
-
-    std::array<std::uint8_t, kBlockSize> block;
-    std::size_t at = kHeaderSize;
-    for (;;) {
-        if (c.size() - at < 2) {
-            result.failure = readError;
-            break;
-        }
-        const std::size_t n = std::size_t(p[at]) | std::size_t(p[at + 1]) << 8;
-        at += 2;
-        if (c.size() - at < n) {
-            result.failure = readError;
-            break;
-        }
-        const long got = n > kBlockSize + 1 ? -1 : decompressBlock(p + at, n, block.data());
-        if (got < 0) {
-            result.failure = "Lzrw1 (decompression LZRW1/KH) : Damaged compressed block in : " + std::string(name);
-            break;
-        }
-        out.append(reinterpret_cast<const char*>(block.data()), std::size_t(got));
-        at += n;
-        // More than stated can never end well: stop before it grows further.
-        if (stated < 0 || out.size() > std::size_t(stated)) {
-            result.failure = kSizeMismatch;
-            break;
-        }
-        if (std::size_t(got) < kBlockSize) break;
+    if (c.size() >= kHeaderSize) {
+        const std::uint8_t* p = bytesOf(c);
+        const std::uint32_t stated = std::uint32_t(p[4]) | std::uint32_t(p[5]) << 8 | std::uint32_t(p[6]) << 16 |
+                                     std::uint32_t(p[7]) << 24;
+        if (stated <= limit) out.reserve(std::min<std::size_t>(stated, c.size() * 1024 + kBlockSize));
     }
-    if (result.ok() && out.size() != std::size_t(stated)) result.failure = kSizeMismatch;
+    std::size_t at = 0;
+    const auto read = [&](std::uint8_t* into, std::size_t n) {
+        if (c.size() - at < n) return false;
+        std::memcpy(into, c.data() + at, n);
+        at += n;
+        return true;
+    };
+    const auto write = [&](const std::uint8_t* from, std::size_t n) {
+        out.append(reinterpret_cast<const char*>(from), n);
+        return true;
+    };
+    result.failure = decodeContainer(read, write, name, limit);
     if (!result.ok()) out.clear();
 }
 
 long long Tlzrw1::Compress()
 {
     m_failure.clear();
-    Outcome input = readWhole(InputFile, true);
-    if (!input.ok()) {
-        m_failure = input.failure;
+    const std::string readError = kReadError + InputFile + " (LZRW1/KH)";
+    std::error_code error;
+    if (std::filesystem::status(InputFile, error).type() != std::filesystem::file_type::regular) {
+        m_failure = "Lzrw1 (de)compression : Failed to open input file : " + InputFile;
         return -1;
     }
-    const Outcome packed = compressBytes(input.bytes, InputFile);
-    if (!packed.ok()) {
-        m_failure = packed.failure;
+    const std::uintmax_t size = std::filesystem::file_size(InputFile, error);
+    // The container states the length in a signed 32-bit field.
+    if (error || size > std::uintmax_t(std::numeric_limits<std::int32_t>::max())) {
+        m_failure = "Lzrw1 compression : Failed to obtain the size of : " + InputFile;
         return -1;
     }
-    m_failure = writeWhole(OutputFile, packed.bytes);
-    return m_failure.empty() ? static_cast<long long>(packed.bytes.size()) : -1;
+    std::ifstream in(InputFile, std::ios::binary);
+    if (!in) {
+        m_failure = "Lzrw1 (de)compression : Failed to open input file : " + InputFile;
+        return -1;
+    }
+    std::ofstream out(OutputFile, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        m_failure = "Lzrw1 (de)compression : Failed to open output file : " + OutputFile;
+        return -1;
+    }
+    std::string head(kLzrw1Id);
+    putLe32(head, std::uint32_t(size));
+    out.write(head.data(), std::streamsize(head.size()));
+    long long written = std::streamsize(head.size());
+    std::array<std::uint8_t, kBlockSize> chunk;
+    std::array<std::uint8_t, kBlockRoom + 2> block;
+    std::uintmax_t left = size;
+    for (;;) {
+        // As many bytes as the size promised; a file that shrinks meanwhile
+        // is a read error, one that grows is cut at its size.
+        const std::size_t m = std::size_t(std::min<std::uintmax_t>(kBlockSize, left));
+        in.read(reinterpret_cast<char*>(chunk.data()), std::streamsize(m));
+        if (std::size_t(in.gcount()) != m) {
+            m_failure = readError;
+            break;
+        }
+        left -= m;
+        const std::size_t n = compressBlock(chunk.data(), m, block.data() + 2);
+        block[0] = std::uint8_t(n & 0xFF);
+        block[1] = std::uint8_t(n >> 8);
+        out.write(reinterpret_cast<const char*>(block.data()), std::streamsize(n + 2));
+        written += std::streamsize(n + 2);
+        if (!out) break;
+        if (m < kBlockSize) break;
+    }
+    out.close();
+    if (m_failure.empty() && !out) m_failure = "Lzrw1 : Error writing to output file : " + OutputFile;
+    if (m_failure.empty()) return written;
+    removeOutput(OutputFile);
+    return -1;
 }
 
 long long Tlzrw1::Decompress()
 {
     m_failure.clear();
-    Outcome input = readWhole(InputFile, false);
-    if (!input.ok()) {
-        m_failure = input.failure;
+    // A FIFO or a device is never opened: it could block or never end.
+    std::error_code error;
+    if (std::filesystem::status(InputFile, error).type() != std::filesystem::file_type::regular) {
+        m_failure = "Lzrw1 (de)compression : Failed to open input file : " + InputFile;
         return -1;
     }
-    const Outcome unpacked = decompressBytes(input.bytes, InputFile);
-    if (!unpacked.ok()) {
-        m_failure = unpacked.failure;
+    std::ifstream in(InputFile, std::ios::binary);
+    if (!in) {
+        m_failure = "Lzrw1 (de)compression : Failed to open input file : " + InputFile;
         return -1;
     }
-    m_failure = writeWhole(OutputFile, unpacked.bytes);
-    return m_failure.empty() ? static_cast<long long>(unpacked.bytes.size()) : -1;
+    std::ofstream out(OutputFile, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        m_failure = "Lzrw1 (de)compression : Failed to open output file : " + OutputFile;
+        return -1;
+    }
+    // One block in and one out at a time, whatever the container claims.
+    long long written = 0;
+    const auto read = [&](std::uint8_t* into, std::size_t n) {
+        in.read(reinterpret_cast<char*>(into), std::streamsize(n));
+        return std::size_t(in.gcount()) == n;
+    };
+    const auto write = [&](const std::uint8_t* from, std::size_t n) {
+        out.write(reinterpret_cast<const char*>(from), std::streamsize(n));
+        written += std::streamsize(n);
+        return bool(out);
+    };
+    try {
+        m_failure = decodeContainer(read, write, InputFile, std::size_t(std::numeric_limits<std::int32_t>::max()));
+    } catch (const std::exception&) {
+        m_failure = kReadError + InputFile;
+    }
+    out.close();
+    if (m_failure.empty() && !out) m_failure = "Lzrw1 : Error writing to output file : " + OutputFile;
+    if (m_failure.empty()) return written;
+    removeOutput(OutputFile);
+    return -1;
 }
 
 } // namespace brixo

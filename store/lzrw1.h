@@ -13,10 +13,14 @@
 // literal is one byte; a copy is two bytes, offset*16 + (length-3), high
 // byte first, offset 1..4095 back, length 3..18; a copy whose offset is 0
 // is a run: 0x00, (length-16) high byte first, the byte; length 16..4095.
+// A control word is written only when an item follows it; a block that
+// ends in an empty one (as older writers left after 16 x k items) reads
+// the same.
 //
-// The work is done in memory. A tally file comes from disk and may be
-// damaged, so decoding checks every length and offset and reports a failure
-// with a message instead of reading or writing out of bounds.
+// Whole files are worked a block at a time, so memory stays a few blocks
+// whatever a file claims. A tally file comes from disk and may be damaged,
+// so decoding checks every length and offset and reports a failure with a
+// message instead of reading or writing out of bounds.
 #pragma once
 
 #include <cstddef>
@@ -50,18 +54,23 @@ public:
 
     // Compress InputFile into OutputFile, or the reverse; each returns the
     // number of bytes written, or -1 with failure() telling why. A failed
-    // call leaves no output file behind.
+    // call leaves no output file behind. Only a regular file is read.
     long long Compress();
     long long Decompress();
     const std::string& failure() const { return m_failure; }
 
     // The same in memory. The name stands for the input in the messages.
     static Outcome compressBytes(std::string_view data, std::string_view name = {});
-    static Outcome decompressBytes(std::string_view container, std::string_view name = {});
+    // A container that claims more than limit bytes is refused before any
+    // of its blocks is read.
+    static constexpr std::size_t kNoLimit = 0x7FFFFFFF;
+    static Outcome decompressBytes(std::string_view container, std::string_view name = {},
+                                   std::size_t limit = kNoLimit);
     // The same into an outcome that is reused: its buffer keeps its room,
     // which spares fresh memory on every call in a loop.
     static void compressBytes(std::string_view data, Outcome& into, std::string_view name = {});
-    static void decompressBytes(std::string_view container, Outcome& into, std::string_view name = {});
+    static void decompressBytes(std::string_view container, Outcome& into, std::string_view name = {},
+                                std::size_t limit = kNoLimit);
 
     // One block: m <= kBlockSize bytes in, into out (kBlockRoom bytes);
     // returns the block's length.

@@ -1,6 +1,7 @@
 #include "store/tallyfile.h"
 
 #include "store/lzrw1.h"
+#include "store/regularfile.h"
 
 #include <fstream>
 #include <system_error>
@@ -9,8 +10,10 @@ namespace brixo {
 
 namespace {
 
-// Far more than any tally; a bigger file is not a tally.
+// Far more than any tally (a hundred players take a few kilobytes); a
+// bigger file, or one that claims more text, is not a tally.
 constexpr std::uintmax_t kMaxFileSize = 16u << 20;
+constexpr std::size_t kMaxText = 16u << 20;
 
 // What the user is told of a file that could not be read.
 std::string unusable(const std::string& failure, const std::filesystem::path& file, const std::filesystem::path& kept)
@@ -31,24 +34,9 @@ TallyFile::TallyFile(std::filesystem::path file, std::filesystem::path olderFile
 std::optional<Tally> TallyFile::read(const std::filesystem::path& file, std::string& failure)
 {
     const std::string name = file.string();
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    std::ifstream in(file, std::ios::binary);
-    if (error || !in) {
-        failure = "Lzrw1 (de)compression : Failed to open input file : " + name;
-        return std::nullopt;
-    }
-    if (size > kMaxFileSize) {
-        failure = name + " : Lzrw1 decompression : this file is too big for a tally !";
-        return std::nullopt;
-    }
-    std::string bytes(std::size_t(size), '\0');
-    in.read(bytes.data(), std::streamsize(size));
-    if (std::size_t(in.gcount()) != size) {
-        failure = "Lzrw1 : Error reading from input file : " + name;
-        return std::nullopt;
-    }
-    const Tlzrw1::Outcome text = Tlzrw1::decompressBytes(bytes, name);
+    const std::optional<std::string> bytes = readRegularFile(file, kMaxFileSize, failure);
+    if (!bytes) return std::nullopt;
+    const Tlzrw1::Outcome text = Tlzrw1::decompressBytes(*bytes, name, kMaxText);
     if (!text.ok()) {
         failure = text.failure;
         return std::nullopt;
@@ -56,19 +44,6 @@ std::optional<Tally> TallyFile::read(const std::filesystem::path& file, std::str
     std::optional<Tally> tally = Tally::loadgrid(text.bytes);
     if (!tally) failure = name + " : the tally inside is not a grid of 9 columns with all its cells !";
     return tally;
-}
-
-std::filesystem::path TallyFile::setAside(const std::filesystem::path& file)
-{
-    for (int n = 1; n <= 100; ++n) {
-        std::filesystem::path kept = file;
-        kept += n == 1 ? std::string(".bad") : ".bad" + std::to_string(n);
-        std::error_code error;
-        if (std::filesystem::exists(kept, error) || error) continue;
-        std::filesystem::rename(file, kept, error);
-        return error ? std::filesystem::path() : kept;
-    }
-    return {};
 }
 
 TallyFile::Loaded TallyFile::load()
@@ -79,7 +54,7 @@ TallyFile::Loaded TallyFile::load()
         result.problem += text;
     };
     std::error_code error;
-    if (std::filesystem::exists(m_older, error)) {
+    if (fileKind(m_older) != FileKind::Missing) {
         std::string failure;
         if (std::optional<Tally> older = read(m_older, failure)) {
             result.tally = std::move(*older);
@@ -89,16 +64,16 @@ TallyFile::Loaded TallyFile::load()
             return result;
         }
         // The tally file, if any, is read instead.
-        problem(unusable(failure, m_older, setAside(m_older)));
+        problem(unusable(failure, m_older, setFileAside(m_older)));
     }
-    if (std::filesystem::exists(m_file, error)) {
+    if (fileKind(m_file) != FileKind::Missing) {
         std::string failure;
         if (std::optional<Tally> current = read(m_file, failure)) {
             result.tally = std::move(*current);
             result.tally.zeroSession();
             return result;
         }
-        const std::filesystem::path kept = setAside(m_file);
+        const std::filesystem::path kept = setFileAside(m_file);
         m_writable = !kept.empty();
         problem(unusable(failure, m_file, kept));
     }

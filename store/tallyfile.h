@@ -4,6 +4,8 @@
 //
 // A file that cannot be read is never lost: it is renamed aside (".bad"
 // added) before the tally starts empty, and the user is told where it is.
+// Only a regular file is read (a FIFO or a device is set aside unread), and
+// no file may claim more than 16 MiB of tally text.
 // Saving writes a new file and only then replaces the old one, so a crash
 // or a full disk never leaves half a tally.
 #pragma once
@@ -38,9 +40,6 @@ public:
     static std::optional<Tally> read(const std::filesystem::path& file, std::string& failure);
 
 private:
-    // Renames an unreadable file aside; the new name, or empty.
-    static std::filesystem::path setAside(const std::filesystem::path& file);
-
     std::filesystem::path m_file;
     std::filesystem::path m_older;
     // False once an unreadable file could not be renamed aside: it is then

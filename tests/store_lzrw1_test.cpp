@@ -82,14 +82,29 @@ TEST(Lzrw1Container, EdgeCasesGiveTheseExactBytes)
     // Three literals, then copies 3 back (18 bytes) and 18 back (3 bytes).
     EXPECT_EQ(packed("abcabcabcabcabcabcabcabc"),
               header(24) + withLength(bytes({0x40, 0x18, 0x00, 'a', 'b', 'c', 0x00, 0x3F, 0x01, 0x20})));
-    // Sixteen items fill a control word, and the next one is reserved even
-    // when nothing follows it.
-    std::string sixteenRuns;
-    for (int b = 0; b < 16; ++b) sixteenRuns += std::string(16, char('A' + b));
-    const std::string out = packed(sixteenRuns);
-    ASSERT_EQ(out.size(), 8u + 2 + 1 + 2 + 16 * 4 + 2);
-    EXPECT_EQ(out.substr(10, 3), bytes({0x40, 0xFF, 0xFF}));
-    EXPECT_EQ(out.substr(out.size() - 6), bytes({0, 0, 0, 'P', 0, 0}));
+}
+
+TEST(Lzrw1Container, BlocksOf16TimesKItemsEndWithoutAnEmptyControlWordAndBothFormsRead)
+{
+    for (int groups : {1, 2, 3}) {
+        // 16 x k runs of 16 bytes, each a different byte: 16 x k run items.
+        std::string runs;
+        for (int b = 0; b < 16 * groups; ++b) runs += std::string(16, char(b + 1));
+        const std::string out = packed(runs);
+        std::string block = bytes({0x40});
+        for (int g = 0; g < groups; ++g) {
+            block += bytes({0xFF, 0xFF});
+            for (int b = 16 * g; b < 16 * g + 16; ++b) block += bytes({0, 0, 0, b + 1});
+        }
+        const std::string written = header(std::uint32_t(runs.size())) + withLength(block);
+        EXPECT_EQ(out, written) << groups;
+        const std::string older = header(std::uint32_t(runs.size())) + withLength(block + bytes({0, 0}));
+        for (const std::string& form : {written, older}) {
+            const Tlzrw1::Outcome back = Tlzrw1::decompressBytes(form);
+            EXPECT_TRUE(back.ok()) << groups << back.failure;
+            EXPECT_EQ(back.bytes, runs) << groups;
+        }
+    }
 }
 
 TEST(Lzrw1Container, AMultipleOfTheBlockSizeEndsWithAnEmptyBlock)

@@ -1,7 +1,9 @@
 // The settings file: values kept raw, names matched in any letter case,
 // what the game does not know of left alone, defaults for what is missing,
 // and the older lobby's section moved into the table's own.
+#include "store/regularfile.h"
 #include "store/settings.h"
+#include "tests/tempfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,7 @@
 #include <filesystem>
 
 using namespace brixo;
+using namespace brixo::test;
 
 TEST(IniFile, ValuesStayAsWrittenAndEverythingElseIsKept)
 {
@@ -49,6 +52,31 @@ TEST(IniFile, AMissingFileReadsEmptyAndIsMadeAtTheFirstSave)
     ASSERT_TRUE(back.load(path));
     EXPECT_EQ(back.value("brixo", "Width"), "775");
     std::remove(path.c_str());
+}
+
+TEST(IniFile, WhatIsNotARegularFileOrIsTooBigIsRefusedUnreadAndNeverWritten)
+{
+    TempDir dir;
+    const std::filesystem::path ini = dir.file("quorvinlobby.ini");
+    for (const HostileFile& kind : hostileFiles()) {
+        kind.make(ini);
+        IniFile file("[brixo]\nWidth=900\n");
+        std::string failure;
+        EXPECT_FALSE(file.load(ini.string(), &failure)) << kind.what;
+        EXPECT_NE(failure.find("is not a regular file"), std::string::npos) << kind.what << failure;
+        EXPECT_EQ(readSettings(file, settingsSection(file)), TableSettings()) << kind.what;
+        EXPECT_FALSE(file.save(ini.string())) << kind.what;
+        const std::filesystem::path kept = brixo::setFileAside(ini);
+        EXPECT_EQ(kept, dir.file("quorvinlobby.ini.bad")) << kind.what;
+        EXPECT_TRUE(file.save(ini.string())) << kind.what;
+        std::filesystem::remove_all(ini);
+        std::filesystem::remove_all(kept);
+    }
+    writeFile(ini, "[brixo]\r\n" + std::string(2u << 20, ';'));
+    IniFile file;
+    std::string failure;
+    EXPECT_FALSE(file.load(ini.string(), &failure));
+    EXPECT_NE(failure.find("is too big"), std::string::npos) << failure;
 }
 
 TEST(Settings, DefaultsFallbacksAndTheGameStartOptionsOfANewPlayer)

@@ -35,6 +35,23 @@ void writeTally(const fs::path& file, const Tally& t)
     writeFile(file, brixo::Tlzrw1::compressBytes(t.savegrid()).bytes);
 }
 
+// The blocks of a container, without its header.
+std::string blocksOf(const std::string& data)
+{
+    return brixo::Tlzrw1::compressBytes(data).bytes.substr(8);
+}
+
+// 2.7 MB that claim 2^31 - 1 bytes (2 GiB) and decode to them: 65535
+// blocks of zeros, each a few runs, and a short last one.
+std::string compressionBomb()
+{
+    const std::string zeros = blocksOf(std::string(brixo::Tlzrw1::kBlockSize, '\0'));
+    const std::string block = zeros.substr(0, zeros.size() - 3); // without the empty last block
+    std::string file = "WRZL\xFF\xFF\xFF\x7F";
+    for (int k = 0; k < 65535; ++k) file += block;
+    return file + blocksOf(std::string(brixo::Tlzrw1::kBlockSize - 1, '\0'));
+}
+
 } // namespace
 
 TEST(TallyGames, EachFollowedPlayerAtTheTableCountsTheGameByWhoWon)
@@ -234,4 +251,34 @@ TEST(TallyFileOnDisk, AnUnreadableFileIsKeptAsideAndNeverWrittenOver)
     EXPECT_EQ(readFile(dir.file("agametally.tld.bad")), "earlier");
     EXPECT_EQ(readFile(dir.file("agametally.tld.bad2")), "junk");
     EXPECT_FALSE(fs::exists(older));
+}
+
+TEST(TallyFileOnDisk, WhatIsNotARegularFileOrClaimsTooMuchIsRefusedUnreadAndSetAside)
+{
+    TempDir dir;
+    const fs::path tld = dir.file("brixotally.tld");
+    const fs::path older = dir.file("agametally.tld");
+    for (const HostileFile& kind : hostileFiles()) {
+        kind.make(tld);
+        TallyFile file(tld, older);
+        const TallyFile::Loaded loaded = file.load();
+        EXPECT_NE(loaded.problem.find("is not a regular file"), std::string::npos) << kind.what << loaded.problem;
+        EXPECT_EQ(loaded.tally.rowCount(), 1) << kind.what;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(tld))) << kind.what;
+        EXPECT_TRUE(file.save(loaded.tally)) << kind.what;
+        fs::remove_all(tld);
+        fs::remove_all(dir.file("brixotally.tld.bad"));
+    }
+
+    // A bomb is refused by what it claims, before a block is decoded.
+    const std::string bomb = compressionBomb();
+    ASSERT_LT(bomb.size(), 3u << 20);
+    writeFile(tld, bomb);
+    std::string failure;
+    EXPECT_FALSE(TallyFile::read(tld, failure));
+    EXPECT_NE(failure.find("claims 2147483647 bytes, more than 16777216"), std::string::npos) << failure;
+    // A file that claims little but whose blocks go on stops at the claim.
+    writeFile(tld, "WRZL\x00\x00\x00\x01" + bomb.substr(8));
+    EXPECT_FALSE(TallyFile::read(tld, failure));
+    EXPECT_EQ(failure, "Lzrw1 (decompression LZRW1/KH) : Original and compressed sizes do not match !");
 }

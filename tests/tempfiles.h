@@ -7,6 +7,9 @@
 #include <iterator>
 #include <random>
 #include <string>
+#include <vector>
+
+#include <sys/stat.h>
 
 namespace brixo::test {
 
@@ -29,6 +32,24 @@ inline std::string readFile(const std::filesystem::path& file)
 {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Things a file's name may stand for that are not regular files: a FIFO
+// (opening it for reading waits for a writer), a directory, and a link to
+// a device that never ends. Each is made at the path given.
+struct HostileFile {
+    const char* what;
+    void (*make)(const std::filesystem::path&);
+};
+
+inline const std::vector<HostileFile>& hostileFiles()
+{
+    static const std::vector<HostileFile> kinds = {
+        {"FIFO", [](const std::filesystem::path& p) { ::mkfifo(p.c_str(), 0600); }},
+        {"directory", [](const std::filesystem::path& p) { std::filesystem::create_directory(p); }},
+        {"link to /dev/zero", [](const std::filesystem::path& p) { std::filesystem::create_symlink("/dev/zero", p); }},
+    };
+    return kinds;
 }
 
 } // namespace brixo::test

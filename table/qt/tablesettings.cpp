@@ -6,6 +6,7 @@
 #include "dialogs/downloadform.h"
 #include "dialogs/gamestartform.h"
 #include "store/qt/gamefolders.h"
+#include "store/regularfile.h"
 #include "table/qt/boardview.h"
 #include "table/qt/cardimage.h"
 #include "table/windowplace.h"
@@ -45,7 +46,16 @@ QRect Tchat::bounds() const
 void Tchat::loadinifile()
 {
     brixo::IniFile file;
-    file.load(settingsPath());
+    std::string failure;
+    if (!file.load(settingsPath(), &failure) && !failure.empty()) {
+        // Kept for the player to look at, as a damaged tally is; the table
+        // goes on with its defaults and writes a fresh file.
+        const std::filesystem::path kept = brixo::setFileAside(settingsPath());
+        const std::string where = kept.empty() ? " It is left where it is and not written over."
+                                               : " It was kept as " + kept.string() + ".";
+        addlinetochat(QString::fromStdString(failure + " The settings start on their defaults." + where),
+                      kNoticeColour);
+    }
     m_settingsSection = brixo::settingsSection(file);
     m_settings = brixo::readSettings(file, m_settingsSection);
     placeWindow(QRect(m_settings.left, m_settings.top, m_settings.width, m_settings.height));

@@ -24,6 +24,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
+#include <sys/stat.h>
+
 using namespace brixo;
 
 namespace {
@@ -114,6 +118,24 @@ TEST(TablePrefs, TheOlderLobbysSectionMovesIntoTheTablesOwn)
     EXPECT_EQ(after.value("brixo", "Textsize"), "10");
     EXPECT_EQ(after.value("brixo", "Phrase1"), "Hi!");
     EXPECT_EQ(after.value("brixo", "Phrase9"), "Good Game Everyone!");
+}
+
+TEST(TablePrefs, ASettingsFileThatCannotBeReadIsSetAsideAndTheTableStartsOnDefaults)
+{
+    for (const char* kind : {"directory", "FIFO"}) {
+        FilesHere files;
+        const QString ini = QString::fromStdString(files.ini());
+        if (kind == std::string_view("directory")) ASSERT_TRUE(QDir().mkdir(ini));
+        else ASSERT_EQ(::mkfifo(files.ini().c_str(), 0600), 0);
+        TableFeed t;
+        t.login(1);
+        EXPECT_TRUE(t.table->chatText().contains("is not a regular file")) << kind;
+        EXPECT_TRUE(t.table->chatText().contains("quorvinlobby.ini.bad")) << kind;
+        EXPECT_EQ(part<QTextEdit>(*t.table, "mainchat")->font().pointSize(), 8) << kind;
+        // The next change writes a fresh file in its place.
+        t.table->N14Click(14);
+        EXPECT_EQ(files.read().value("brixo", "Textsize"), "14") << kind;
+    }
 }
 
 TEST(TablePrefs, AnUnwritableProgramFolderSendsTheFilesToTheUsersFolder)
