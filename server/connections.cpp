@@ -3,7 +3,6 @@
 
 #include "model/namelikeness.h"
 #include "model/playername.h"
-#include "model/textcase.h"
 #include "net/catalogue.h"
 
 #include <algorithm>
