@@ -183,6 +183,11 @@ void TServer::dropUnannounced(Slot slot)
 void TServer::timer1Timer()
 {
     serialized([this] {
+        // A seat's pause ends by itself; the host's lasts until lifted.
+        if (m_state.paused) {
+            if (m_pauses.tick()) liftPause();
+            return;
+        }
         if (!m_clockRunning) return;
         --m_state.turnclock;
         if (m_state.turnclock >= 1) return;

@@ -25,6 +25,7 @@
 #include "model/pool.h"
 #include "model/slottable.h"
 #include "net/catalogue.h"
+#include "server/pauseallowance.h"
 #include "server/serverhost.h"
 
 #include <algorithm>
@@ -188,6 +189,7 @@ private:
     bool m_computerTakesSeatOne = false;
     int m_roundPauseSeconds = kDefaultRoundPauseSeconds;
     bool m_busy = false;
+    PauseAllowance m_pauses;
     std::deque<std::function<void()>> m_waiting;
 };
 
