@@ -25,6 +25,7 @@ struct TPlayerRecord {
     bool connected = false;          // a live connection belongs to this record
     bool loggedin = false;           // its connection has logged in (once only)
     ConnectionId sock = kNoConnection; // the connection messages for this record go out on
+    std::string address;             // its peer's address as the host gave it; empty when unknown
     int score = 0;                   // game score, carried from round to round
     Seat partner;                    // team partner seat (1<->3, 2<->4)
     bool watching = false;           // the owner just watches; the computer plays the seat

@@ -124,11 +124,11 @@ void TServer::dispatch(ConnectionId from, std::string_view command, std::string_
     });
 }
 
-void TServer::connectionAccepted(ConnectionId connection)
+void TServer::connectionAccepted(ConnectionId connection, std::string address)
 {
-    serialized([this, connection] {
+    serialized([this, connection, address = std::move(address)] {
         const Slot slot = freeSlot();
-        if (!slot.valid()) {
+        if (!slot.valid() || (!address.empty() && waitingFrom(address) >= kWaitingPerAddress)) {
             m_host.send(connection, msg::full());
             m_host.close(connection);
             return;
@@ -137,6 +137,7 @@ void TServer::connectionAccepted(ConnectionId connection)
         TPlayerRecord& record = m_slots[slot];
         record.connected = true;
         record.sock = connection;
+        record.address = address;
         record.loggedin = false;
         sendTo(slot, msg::sendlogininfo(slot.number()));
         m_host.expectLogin(connection, kLoginMilliseconds);
@@ -177,7 +178,16 @@ void TServer::dropUnannounced(Slot slot)
     TPlayerRecord& record = m_slots[slot];
     record.connected = false;
     record.sock = kNoConnection;
+    record.address.clear();
     record.loggedin = false;
+}
+
+int TServer::waitingFrom(const std::string& address) const
+{
+    int waiting = 0;
+    for (const Slot slot : Slot::all())
+        if (m_slots[slot].connected && !m_slots[slot].loggedin && m_slots[slot].address == address) ++waiting;
+    return waiting;
 }
 
 void TServer::timer1Timer()

@@ -49,8 +49,10 @@ public:
         loginDeadlines.push_back(connection);
         loginMilliseconds = milliseconds;
     }
+    std::int64_t now() override { return milliseconds; }
 
     std::map<ConnectionId, std::vector<std::string>> sent;
+    std::int64_t milliseconds = 0; // the clock the server reads; tests move it
     std::vector<ConnectionId> closed;
     bool clock = false;
     int clockStarts = 0;
@@ -118,10 +120,11 @@ protected:
     StackedRandom random;
     TServer server{host, random};
 
-    // Accepts connection `id` and logs it in under `name`.
-    int join(ConnectionId id, const std::string& name, std::string_view version = msg::kVersion)
+    // Accepts connection `id` (from `address`) and logs it in under `name`.
+    int join(ConnectionId id, const std::string& name, std::string_view version = msg::kVersion,
+             const std::string& address = {})
     {
-        server.connectionAccepted(id);
+        server.connectionAccepted(id, address);
         auto slot = msg::parseSendlogininfo(splitCommand(lines(id).back())->args);
         EXPECT_TRUE(slot.has_value());
         send(id, msg::logininfo(*slot, version, name));

@@ -117,7 +117,7 @@ void QtServerHost::adopt(TSock* connection)
     connect(connection, &TSock::closed, this, [this, id] {
         QMetaObject::invokeMethod(this, [this, id] { closed(id); }, Qt::QueuedConnection);
     });
-    m_server.connectionAccepted(id);
+    m_server.connectionAccepted(id, connection->peerAddress().toStdString());
 }
 
 void QtServerHost::received(brixo::ConnectionId id, const std::string& line)
