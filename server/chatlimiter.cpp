@@ -4,7 +4,7 @@
 
 namespace brixo {
 
-ChatLimiter::Verdict ChatLimiter::admit(const std::string& sender, std::int64_t now, bool tells)
+ChatLimiter::Verdict ChatLimiter::admit(const std::string& sender, std::int64_t now)
 {
     auto found = m_senders.find(sender);
     if (found == m_senders.end()) {
@@ -14,7 +14,7 @@ ChatLimiter::Verdict ChatLimiter::admit(const std::string& sender, std::int64_t 
     Sender& s = found->second;
     if (s.bucket.full(now)) s.told = false;
     if (s.bucket.take(now)) return Verdict::Relay;
-    if (s.told || !tells) return Verdict::Drop;
+    if (s.told) return Verdict::Drop;
     s.told = true;
     return Verdict::DropAndTell;
 }

@@ -1,8 +1,7 @@
 // How many chat lines (typed lines, actions and phrases alike) each sender
-// may have relayed, just-watch requests counted with them: a burst of
-// kBurst, then kPerSecond a second. Each is copied to every table, so
-// without a bound one fast sender fills the output of every slower reader
-// and gets them dropped.
+// may have relayed: a burst of kBurst, then kPerSecond a second. Everything
+// a sender says is copied to every table, so without a bound one fast
+// sender fills the output of every slower reader and gets them dropped.
 //
 // A sender is an address, not a connection: a connection that is closed and
 // opened again would otherwise start with a full bucket each time. Lines
@@ -28,9 +27,7 @@ public:
     ChatLimiter(int burst, int perSecond) : m_burst(burst), m_perSecond(perSecond) {}
 
     enum class Verdict { Relay, Drop, DropAndTell };
-    // `tells`: the caller tells the sender when asked to; a request that is
-    // dropped without a word leaves the telling to the next line.
-    Verdict admit(const std::string& sender, std::int64_t now, bool tells = true);
+    Verdict admit(const std::string& sender, std::int64_t now);
 
 private:
     struct Sender {

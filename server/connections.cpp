@@ -178,21 +178,17 @@ void TServer::disconnectsock(Slot slot)
     m_host.close(connection);
 }
 
-// Every request is told to every table, so each counts against the
-// sender's share of what the others hear, as a chat line does.
-void TServer::justwatch(Slot from, std::string_view body)
+void TServer::justwatch(std::string_view body)
 {
     const auto request = msg::parseJustwatch(body);
     if (!request) return;
     const Seat seat(request->seat);
     if (!seat.valid()) return;
     TPlayerRecord& record = m_slots[seat];
-    const bool known = request->mode == "2" || (request->mode == "1" && m_state.gamerunning);
-    if (!known || !withinShare(from, false)) return;
     if (request->mode == "2") {
         record.watching = false;
         broadcast(msg::justwatching(seat.number(), "2"));
-    } else {
+    } else if (request->mode == "1" && m_state.gamerunning) {
         record.watching = true;
         broadcast(msg::justwatching(seat.number(), "1"));
         if (seat == m_state.currentseat && turnRunning()) computerTakesOver(seat);
@@ -215,14 +211,10 @@ bool TServer::mayRelay(Slot slot, std::string_view text)
 {
     // Only a table that is not ours sends more than its chat field holds;
     // it is not worth a word.
-    return msg::characterCount(text) <= msg::kMaxChatText && withinShare(slot, true);
-}
-
-bool TServer::withinShare(Slot slot, bool tell)
-{
+    if (msg::characterCount(text) > msg::kMaxChatText) return false;
     const TPlayerRecord& record = m_slots[slot];
     const std::string sender = record.address.empty() ? "#" + std::to_string(record.sock) : record.address;
-    switch (m_chatLimiter.admit(sender, m_host.now(), tell)) {
+    switch (m_chatLimiter.admit(sender, m_host.now())) {
     case ChatLimiter::Verdict::Relay: return true;
     case ChatLimiter::Verdict::DropAndTell: sendTo(slot, msg::chatNotice(kTooFast)); return false;
     case ChatLimiter::Verdict::Drop: return false;

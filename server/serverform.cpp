@@ -102,7 +102,7 @@ void TServer::dispatch(ConnectionId from, std::string_view command, std::string_
         } else if (command == "CMD_startgame") {
             if (host) startgame(args);
         } else if (command == "CMD_justwatch") {
-            if (own || (named && host)) justwatch(slot, args);
+            if (own || (named && host)) justwatch(args);
         } else if (command == "CMD_placemytile") {
             if (mover) placemytile(args);
         } else if (command == "CMD_swaptiles") {

@@ -133,16 +133,13 @@ private:
     void computerTakesOver(Seat seat);
     // The computer plays the seat's turn at the level the host sets now.
     void playcomputer(Seat seat);
-    void justwatch(Slot from, std::string_view body);
+    void justwatch(std::string_view body);
     void chat(Slot slot, std::string_view body);
     void action(Slot slot, std::string_view body);
     // Whether a chat or action line from the slot is relayed: not longer
     // than a person can type, and within the sender's share (the sender is
     // told when it is used up).
     bool mayRelay(Slot slot, std::string_view text);
-    // Whether the slot's address may have one more line told to every
-    // table now (ChatLimiter); `tell`: with the notice when it may not.
-    bool withinShare(Slot slot, bool tell);
     // Connections from the address that have not logged in.
     int waitingFrom(const std::string& address) const;
 
