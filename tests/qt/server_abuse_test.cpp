@@ -140,6 +140,11 @@ TEST(ServerAbuse, AGameReachesItsWinnerWhileTablesMisbehave)
     const int slotWithTile = cy.rack().firstEmptySlot() == 1 ? 2 : 1;
     cy.send(msg::placemytile({3, slotWithTile, 20, 12}));
     ASSERT_TRUE(watch([&] { return cy.count("CMD_freecard+3+") == 1; }));
+    // Without a flood to slow it, the rest of the game could be played out
+    // before he is back: the computer waits at his seat's next turn.
+    int botDelay = 0;
+    game.host.setBotSpeedSource([&] { return botDelay; });
+    botDelay = 60000;
     cy.close();
     ASSERT_TRUE(watch([&] { return ann.count("CMD_playerdisconnected+3+Cy") == 1; }));
     // He comes back under his name into his seat, with his rack.
@@ -147,6 +152,7 @@ TEST(ServerAbuse, AGameReachesItsWinnerWhileTablesMisbehave)
     EXPECT_EQ(back.slot(), 3);
     ASSERT_TRUE(watch([&] { return back.rack().tilecount() == server.slotTable()[Seat(3)].rack.tilecount(); }));
     EXPECT_EQ(back.rack().items(), server.slotTable()[Seat(3)].rack.items());
+    botDelay = 0;
 
     // Generous: the whole suite may share a busy machine with this game.
     ASSERT_TRUE(watch([&] { return !ann.winner().empty(); }, 180000)) << ann.count("CMD_endround") << " rounds";
