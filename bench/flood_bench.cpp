@@ -5,9 +5,9 @@
 //
 // 1. One table sends MEGABYTES of bare terminators (empty messages) as fast
 //    as the server takes them, while another table's chat goes round.
-// 2. One table logs in and never reads; another sends chat lines of 1 KiB
-//    for SECONDS (the server relays each to both), and counts its own lines
-//    coming back.
+// 2. One table logs in and never reads; another sends chat lines as long as
+//    the chat field takes for SECONDS, and counts its own lines coming back
+//    (the server relays a sender's first few, then a few a second).
 // It prints the server's resident memory before, at its peak and after.
 #include "bench/residentmemory.h"
 #include "net/catalogue.h"
@@ -159,7 +159,7 @@ int main(int argc, char** argv)
         talker.countLines("", 200);
         const long before = residentKiB(std::to_string(pid));
         Peak peak(pid);
-        const std::string line = brixo::msg::chat(1, std::string(1024, 'c') + "|clBlack");
+        const std::string line = brixo::msg::chat(1, std::string(brixo::msg::kChatFieldLength, 'c') + "|clBlack");
         std::atomic<bool> done{false};
         long sent = 0;
         std::thread chat([&] {

@@ -32,6 +32,7 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -163,6 +164,13 @@ private:
         if (table.fd < 0) fail("a socket (raise the open-file limit)");
         int one = 1;
         ::setsockopt(table.fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+        // The tables of a room come from different loopback addresses, as
+        // from different homes: a room lets only a few connections from one
+        // address wait to log in at once.
+        sockaddr_in source{};
+        source.sin_family = AF_INET;
+        source.sin_addr.s_addr = htonl(INADDR_LOOPBACK + 1 + std::uint32_t(n % std::size_t(kTablesPerRoom)));
+        if (::bind(table.fd, reinterpret_cast<sockaddr*>(&source), sizeof source) != 0) fail("a source address");
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_port = htons(m_port);

@@ -1,5 +1,6 @@
 #include "net/catalogue.h"
 
+#include "net/colourtext.h"
 #include "net/fieldreader.h"
 #include "net/framecutter.h"
 
@@ -412,6 +413,18 @@ std::string chatRelay(std::string_view name, std::string_view text)
 std::string actionRelay(std::string_view name, std::string_view text)
 {
     return Frame("CMD_action").last(name).raw(" ").raw(text).done();
+}
+
+std::string chatNotice(std::string_view words)
+{
+    return Frame("CMD_chat").last(words).raw("|").raw(writeColour(kNoticeGreen)).done();
+}
+
+std::size_t characterCount(std::string_view text)
+{
+    // Every byte but the continuation bytes of a sequence begins one.
+    return std::size_t(std::count_if(text.begin(), text.end(),
+                                     [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 std::string gamepause(int mode) { return Frame("CMD_gamepause").field(mode).done(); }

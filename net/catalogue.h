@@ -111,6 +111,15 @@ std::string chat(int slot, std::string_view text);
 std::string action(int slot, std::string_view text);
 std::optional<SlotText> parseSlotText(std::string_view args);
 
+// The most characters a table's chat field takes. Chat and action texts
+// (the line, "|" and the colour text) longer than kMaxChatText characters
+// are not relayed: with the bound on how often a sender may chat, this
+// bounds how fast chat reaches a table whatever the others send.
+inline constexpr std::size_t kChatFieldLength = 500;
+inline constexpr std::size_t kMaxChatText = kChatFieldLength + 32;
+// Characters (UTF-8 sequences; a stray byte counts as one) in a text.
+std::size_t characterCount(std::string_view text);
+
 std::string startgame(const StartGame& options);
 std::optional<StartGame> parseStartgame(std::string_view args);
 
@@ -252,6 +261,9 @@ std::string justwatching(int seat, std::string_view mode);
 // Relayed chat and action: the whole text is one field.
 std::string chatRelay(std::string_view name, std::string_view text);
 std::string actionRelay(std::string_view name, std::string_view text);
+// A chat line from the server itself to one table, in the notice colour
+// and without a speaker's name.
+std::string chatNotice(std::string_view words);
 
 std::string gamepause(int mode);
 std::optional<int> parseGamepause(std::string_view args);

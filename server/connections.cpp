@@ -9,6 +9,11 @@
 
 namespace brixo {
 
+namespace {
+// Told once to a sender whose chat lines come faster than they are relayed.
+constexpr std::string_view kTooFast = "Slow down: lines sent too fast were not passed on.";
+} // namespace
+
 void TServer::receivedlogininfo(Slot slot, std::string_view body)
 {
     const auto login = msg::parseLogininfo(body);
@@ -126,8 +131,8 @@ void TServer::returnToSeat(ConnectionId connection, const std::string& address, 
     TPlayerRecord& record = m_slots[seat];
     record.connected = true;
     record.sock = connection;
-    record.loggedin = false;
     record.address = address;
+    record.loggedin = false;
     if (told == slotOf(seat)) logIn(told, login);
     else sendTo(seat, msg::sendlogininfo(seat.number()));
 }
@@ -227,6 +232,7 @@ void TServer::departure(Slot slot, bool kept)
     if (kept && m_state.gamerunning && seat.valid() && !record.name.empty()) record.keptFor = record.name;
     record.connected = false;
     record.sock = kNoConnection;
+    record.address.clear();
     record.loggedin = false;
     if (!record.name.empty()) record.lastname = record.name;
     record.name.clear();
@@ -295,12 +301,29 @@ void TServer::justwatch(std::string_view body)
 
 void TServer::chat(Slot slot, std::string_view body)
 {
-    if (const auto line = msg::parseSlotText(body)) broadcast(msg::chatRelay(m_slots[slot].name, line->text));
+    const auto line = msg::parseSlotText(body);
+    if (line && mayRelay(slot, line->text)) broadcast(msg::chatRelay(m_slots[slot].name, line->text));
 }
 
 void TServer::action(Slot slot, std::string_view body)
 {
-    if (const auto line = msg::parseSlotText(body)) broadcast(msg::actionRelay(m_slots[slot].name, line->text));
+    const auto line = msg::parseSlotText(body);
+    if (line && mayRelay(slot, line->text)) broadcast(msg::actionRelay(m_slots[slot].name, line->text));
+}
+
+bool TServer::mayRelay(Slot slot, std::string_view text)
+{
+    // Only a table that is not ours sends more than its chat field holds;
+    // it is not worth a word.
+    if (msg::characterCount(text) > msg::kMaxChatText) return false;
+    const TPlayerRecord& record = m_slots[slot];
+    const std::string sender = record.address.empty() ? "#" + std::to_string(record.sock) : record.address;
+    switch (m_chatLimiter.admit(sender, m_host.now())) {
+    case ChatLimiter::Verdict::Relay: return true;
+    case ChatLimiter::Verdict::DropAndTell: sendTo(slot, msg::chatNotice(kTooFast)); return false;
+    case ChatLimiter::Verdict::Drop: return false;
+    }
+    return false;
 }
 
 } // namespace brixo

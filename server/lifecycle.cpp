@@ -25,6 +25,7 @@ void TServer::startgame(std::string_view body)
 
     m_state.gamerunning = true;
     forgetKeptSeats();
+    m_pauses.newGame();
     m_state.playto = options.playto;
     m_state.turntime = options.turntime;
     m_state.timepenalty = options.timepenalty;
@@ -182,17 +183,23 @@ void TServer::timeup(Seat seat)
 }
 
 // Only seat 1 or the turn seat may pause, and only the turn itself: the
-// grace seconds and the wait between rounds run on.
+// grace seconds and the wait between rounds run on. The turn seat's pauses
+// are few and short (PauseAllowance); while one lasts, the clock goes on
+// ticking to end it, without counting down the turn.
 void TServer::pause(std::string_view body)
 {
     const auto request = msg::parsePause(body);
     if (!request) return;
     const Seat seat(request->seat);
-    if (seat != seatOf(kHostSlot) && seat != m_state.currentseat) return;
+    const bool host = seat == seatOf(kHostSlot);
+    if (!host && seat != m_state.currentseat) return;
     if (!m_state.gamerunning || m_state.phase != ClockPhase::Turn) return;
     if (request->mode == 1 && !m_state.paused) {
+        if (!m_pauses.mayPause(seat, host)) return;
+        m_pauses.begin(seat, host);
         m_state.paused = true;
-        stopClock();
+        if (m_pauses.timed()) m_clockRunning = false;
+        else stopClock();
         broadcast(msg::gamepause(1));
     } else if (request->mode == 0 && m_state.paused) {
         liftPause();

@@ -129,9 +129,14 @@ void TServer::dispatch(ConnectionId from, std::string_view command, std::string_
     });
 }
 
-void TServer::connectionAccepted(ConnectionId connection, const std::string& address)
+void TServer::connectionAccepted(ConnectionId connection, std::string address)
 {
-    serialized([this, connection, address] {
+    serialized([this, connection, address = std::move(address)] {
+        if (!address.empty() && waitingFrom(address) >= kWaitingPerAddress) {
+            m_host.send(connection, msg::full());
+            m_host.close(connection);
+            return;
+        }
         const Slot slot = freeSlot();
         if (!slot.valid()) {
             waitForKey(connection, address);
@@ -141,8 +146,8 @@ void TServer::connectionAccepted(ConnectionId connection, const std::string& add
         TPlayerRecord& record = m_slots[slot];
         record.connected = true;
         record.sock = connection;
-        record.loggedin = false;
         record.address = address;
+        record.loggedin = false;
         sendTo(slot, msg::sendlogininfo(slot.number()));
         m_host.expectLogin(connection, kLoginMilliseconds);
     });
@@ -187,12 +192,26 @@ void TServer::dropUnannounced(Slot slot)
     TPlayerRecord& record = m_slots[slot];
     record.connected = false;
     record.sock = kNoConnection;
+    record.address.clear();
     record.loggedin = false;
+}
+
+int TServer::waitingFrom(const std::string& address) const
+{
+    int waiting = 0;
+    for (const Slot slot : Slot::all())
+        if (m_slots[slot].connected && !m_slots[slot].loggedin && m_slots[slot].address == address) ++waiting;
+    return waiting;
 }
 
 void TServer::timer1Timer()
 {
     serialized([this] {
+        // A seat's pause ends by itself; the host's lasts until lifted.
+        if (m_state.paused) {
+            if (m_pauses.tick()) liftPause();
+            return;
+        }
         if (!m_clockRunning) return;
         --m_state.turnclock;
         if (m_state.turnclock >= 1) return;

@@ -35,6 +35,8 @@
 #include "model/slottable.h"
 #include "net/catalogue.h"
 #include "server/secretrandom.h"
+#include "server/chatlimiter.h"
+#include "server/pauseallowance.h"
 #include "server/serverhost.h"
 
 #include <algorithm>
@@ -51,9 +53,10 @@ public:
     TServer(ServerHost& host, RandomSource& random);
 
     // ---- events from the host -------------------------------------------
-    // `address`: where the connection comes from, for refusing a removed
-    // player; empty when unknown.
-    void connectionAccepted(ConnectionId connection, const std::string& address = {});
+    // `address`: the peer's address as text, the key of the bounds on what
+    // one address may hold and say and of refusing a removed player; empty
+    // when the host does not know it (such connections are bounded one by one).
+    void connectionAccepted(ConnectionId connection, std::string address = {});
     // One received line, terminator removed.
     void message(ConnectionId from, std::string_view line);
     // The same, already split at the first "+".
@@ -66,6 +69,10 @@ public:
 
     // A connection must log in within this time, or its slot goes to others.
     static constexpr int kLoginMilliseconds = 10000;
+    // Connections from one address that have not logged in yet: more are
+    // told the game is full, so that a few addresses cannot hold every free
+    // slot by connecting again as each deadline frees one.
+    static constexpr int kWaitingPerAddress = 2;
 
     // Whether the computer takes over seat 1's turn when its table leaves
     // during it, as it does for every other seat. Off by default: where a
@@ -82,6 +89,9 @@ public:
 
     // Where seat keys come from; the operating system's source until set.
     void setSecretSource(SecretRandom& secrets) { m_secrets = &secrets; }
+    // How many chat lines a sender may have relayed at once and then per
+    // second (ChatLimiter's bounds unless set).
+    void setChatLimit(int burst, int perSecond) { m_chatLimiter = ChatLimiter(burst, perSecond); }
 
     // ---- the computer player's view (also the table's move handlers) -----
     const BoardGrid& grid() const override { return m_grid; }
@@ -161,6 +171,12 @@ private:
     void justwatch(std::string_view body);
     void chat(Slot slot, std::string_view body);
     void action(Slot slot, std::string_view body);
+    // Whether a chat or action line from the slot is relayed: not longer
+    // than a person can type, and within the sender's share (the sender is
+    // told when it is used up).
+    bool mayRelay(Slot slot, std::string_view text);
+    // Connections from the address that have not logged in.
+    int waitingFrom(const std::string& address) const;
 
     // Game and round lifecycle, the clock (lifecycle.cpp).
     void startgame(std::string_view body);
@@ -236,6 +252,8 @@ private:
     };
     std::vector<Removed> m_removed;
     bool m_busy = false;
+    ChatLimiter m_chatLimiter;
+    PauseAllowance m_pauses;
     std::deque<std::function<void()>> m_waiting;
 };
 

@@ -8,6 +8,8 @@
 #include "bot/botlevel.h"
 #include "model/playerrecord.h"
 
+#include <chrono>
+#include <cstdint>
 #include <string>
 
 namespace brixo {
@@ -45,6 +47,14 @@ public:
     // One TServer::loginDeadline(connection) after `milliseconds`: a
     // connection that has not logged in by then loses its slot.
     virtual void expectLogin(ConnectionId connection, int milliseconds) = 0;
+
+    // Milliseconds on a clock that only goes forward: what the bounds on
+    // how fast a sender may chat are measured by. Tests set it.
+    virtual std::int64_t now()
+    {
+        using namespace std::chrono;
+        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    }
 };
 
 } // namespace brixo

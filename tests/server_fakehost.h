@@ -49,8 +49,10 @@ public:
         loginDeadlines.push_back(connection);
         loginMilliseconds = milliseconds;
     }
+    std::int64_t now() override { return milliseconds; }
 
     std::map<ConnectionId, std::vector<std::string>> sent;
+    std::int64_t milliseconds = 0; // the clock the server reads; tests move it
     std::vector<ConnectionId> closed;
     bool clock = false;
     int clockStarts = 0;

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace brixo;
 using namespace brixo::test;
 
@@ -170,6 +172,75 @@ TEST_F(ServerGuard, AConnectionThatNeverLogsInLosesItsSlot)
     EXPECT_FALSE(seat(2).connected);
     EXPECT_TRUE(args(1, "CMD_playerdisconnected").empty()); // nobody heard of it
     EXPECT_EQ(join(3, "Bob"), 2);
+}
+
+TEST_F(ServerGuard, OneAddressHoldsAtMostTwoSlotsBeforeLoggingIn)
+{
+    join(1, "Ann", {}, msg::kVersion, "10.0.0.1");
+    server.connectionAccepted(2, "10.0.0.9");
+    server.connectionAccepted(3, "10.0.0.9");
+    server.connectionAccepted(4, "10.0.0.9"); // a third waiting one is refused
+    EXPECT_EQ(lines(4), Strings{"CMD_full+"});
+    EXPECT_EQ(host.closed, std::vector<ConnectionId>{4});
+    EXPECT_EQ(join(5, "Bob", {}, msg::kVersion, "10.0.0.5"), 4); // others come in
+    // A login or a deadline gives the address its share back.
+    send(2, msg::logininfo(2, msg::kVersion, "Cy"));
+    server.connectionAccepted(6, "10.0.0.9");
+    server.loginDeadline(3);
+    server.connectionAccepted(7, "10.0.0.9");
+    server.connectionAccepted(8, "10.0.0.9");
+    EXPECT_EQ(lines(6), Strings{"CMD_sendlogininfo+5"});
+    EXPECT_EQ(lines(7), Strings{"CMD_sendlogininfo+3"});
+    EXPECT_EQ(lines(8), Strings{"CMD_full+"});
+}
+
+TEST_F(ServerGuard, ChatIsBoundedPerAddressAndTheSenderIsToldOnce)
+{
+    join(1, "Ann", {}, msg::kVersion, "10.0.0.1");
+    join(2, "Bob", {}, msg::kVersion, "10.0.0.2");
+    forget();
+    const auto say = [&](ConnectionId id, int slot, int lines) {
+        for (int i = 0; i < lines; ++i) send(id, msg::chat(slot, "hi|clRed"));
+    };
+    const std::string notice = "CMD_chat+Slow down: lines sent too fast were not passed on.|clGreen";
+    say(2, 2, ChatLimiter::kBurst);
+    send(2, msg::action(2, "says: Wow!|clRed")); // phrases and actions count too
+    say(2, 2, 5);
+    EXPECT_EQ(args(1, "CMD_chat").size(), std::size_t(ChatLimiter::kBurst));
+    EXPECT_TRUE(args(1, "CMD_action").empty());
+    EXPECT_EQ(std::count(lines(2).begin(), lines(2).end(), notice), 1);
+    say(1, 1, 1); // others are not held back
+    EXPECT_EQ(args(2, "CMD_chat").back(), "Ann chats: hi|clRed");
+
+    // Half a second buys one line; the flood goes on and is not told again.
+    host.milliseconds += 1000 / ChatLimiter::kPerSecond;
+    forget();
+    say(2, 2, 3);
+    EXPECT_EQ(args(1, "CMD_chat"), Strings{"Bob chats: hi|clRed"});
+    EXPECT_EQ(lines(2), Strings{"CMD_chat+Bob chats: hi|clRed"});
+
+    // Coming back from the same address does not refill the bucket.
+    server.connectionClosed(2);
+    join(3, "Bob", {}, msg::kVersion, "10.0.0.2");
+    forget();
+    say(3, 2, 1);
+    EXPECT_TRUE(args(1, "CMD_chat").empty());
+
+    // Once the share has filled up, a new flood is told again.
+    host.milliseconds += 60'000;
+    say(3, 2, ChatLimiter::kBurst + 1);
+    EXPECT_EQ(lines(3).back(), notice);
+
+    // No line longer than the chat field holds.
+    host.milliseconds += 60'000;
+    forget();
+    const std::string longest(msg::kMaxChatText / 2, 'x');
+    std::string wide;
+    for (std::size_t i = 0; i < msg::kMaxChatText - longest.size(); ++i) wide += "\xC3\xA9"; // é
+    send(3, msg::chat(2, longest + wide));
+    send(3, msg::chat(2, longest + wide + "x"));
+    EXPECT_EQ(args(1, "CMD_chat").size(), 1u);
+    EXPECT_TRUE(args(3, "CMD_chat").size() == 1u && args(3, "CMD_chat")[0].size() > 2 * longest.size());
 }
 
 TEST_F(ServerGuard, APauseEndsWhenItsOwnerLeavesAndEveryResumeIsTold)

@@ -124,11 +124,11 @@ TEST_F(ServerLifecycle, OnlySeatOneOrTheTurnSeatPausesAndOnlyTheTurnItself)
     EXPECT_TRUE(lines(1).empty());
     send(2, msg::pause(2, 1));
     EXPECT_EQ(lines(1), Strings{"CMD_gamepause+1+"});
-    EXPECT_FALSE(host.clock);
     join(4, "Dee"); // hears of the pause after the rest of the catch-up
     EXPECT_EQ(lines(4).back(), "CMD_gamepause+1+");
-    ticks(100); // a stopped clock does not run
+    ticks(59); // a held clock does not count down
     EXPECT_EQ(server.state().turnclock, 60);
+    EXPECT_TRUE(server.state().paused);
     send(1, msg::pause(1, 1)); // already paused
     send(2, msg::placemytile({2, 1, 4, 4})); // moves go on during a pause
     EXPECT_EQ(server.grid().tileCount(), 1);
@@ -152,6 +152,41 @@ TEST_F(ServerLifecycle, OnlySeatOneOrTheTurnSeatPausesAndOnlyTheTurnItself)
     EXPECT_FALSE(server.state().paused);
     join(6, "Spy2");
     EXPECT_TRUE(args(6, "CMD_gamepause").empty());
+}
+
+TEST_F(ServerLifecycle, ATurnSeatsPausesAreFewAndShortButTheHostsAreNot)
+{
+    join(1, "Ann");
+    join(2, "Bob");
+    startgame(500, 20);
+    send(1, msg::drawcard(1)); // Bob's turn: 24 seconds, then 2 of grace
+    forget();
+    // Bob pauses again as soon as each pause ends: three pauses of a
+    // minute each, then the clock runs out on him.
+    for (int second = 0; second < 24 + 2 + 3 * PauseAllowance::kMaxSeconds; ++second) {
+        send(2, msg::pause(2, 1));
+        ticks(1);
+    }
+    EXPECT_EQ(args(1, "CMD_gamepause"), (Strings{"1+", "0+", "1+", "0+", "1+", "0+"}));
+    EXPECT_EQ(server.state().currentseat, Seat(1));
+    EXPECT_EQ(args(1, "CMD_notime"), Strings{"2+"});
+
+    // Seat 1 may resume a seat's pause, and pause as long as it likes.
+    send(1, msg::drawcard(1));
+    send(1, msg::pause(1, 1));
+    ticks(10 * PauseAllowance::kMaxSeconds);
+    EXPECT_TRUE(server.state().paused);
+    EXPECT_FALSE(host.clock);
+    send(1, msg::pause(1, 0));
+    EXPECT_FALSE(server.state().paused);
+
+    // A new game gives every seat its pauses back.
+    startgame(500, 20);
+    if (server.state().currentseat == Seat(1)) send(1, msg::drawcard(1));
+    send(2, msg::pause(2, 1));
+    EXPECT_TRUE(server.state().paused);
+    send(1, msg::pause(1, 0));
+    EXPECT_FALSE(server.state().paused);
 }
 
 TEST_F(ServerLifecycle, BetweenRoundsNoMovesAreTakenAndTheNextRoundStartsAfterTwentySeconds)

@@ -9,6 +9,7 @@
 #include "dialogs/playwithothers.h"
 #include "dialogs/spylistform.h"
 #include "dialogs/tallylistform.h"
+#include "net/catalogue.h"
 #include "store/qt/gamefolders.h"
 #include "resources/qt/artwork.h"
 #include "table/qt/blinksign.h"
@@ -387,6 +388,8 @@ void Tchat::buildChat()
     mainchat->viewport()->installEventFilter(this);
     mychat = new QLineEdit(QStringLiteral("<Enter Chat Here>"), panel_board);
     mychat->setObjectName(QStringLiteral("mychat"));
+    // The server relays no longer line.
+    mychat->setMaxLength(int(brixo::msg::kChatFieldLength));
     mychat->setGeometry(kSideLeft, 399, kSideWidth, 22);
     connect(mychat, &QLineEdit::returnPressed, this, &Tchat::sendit);
     mychat->installEventFilter(this);

@@ -176,10 +176,11 @@ TEST(ServerLimits, ATableThatDoesNotReadIsLetGoAndTheOthersPlayOn)
     sleeper.login();
     ASSERT_TRUE(waitFor([&] { return ann.count("CMD_newplayerinfo+2+Zed") == 1; }));
     qint64 peak = 0;
-    const std::string line(1000, 'c');
-    for (int i = 0; i < 6000; ++i) ann.send(msg::chat(1, line + "|clBlack"));
+    game.host.server().setChatLimit(1 << 20, 1 << 20); // Ann may say all of it at once
+    const std::string line(msg::kChatFieldLength, 'c');
+    for (int i = 0; i < 12000; ++i) ann.send(msg::chat(1, line + "|clBlack"));
     ASSERT_TRUE(watchUntil(game, [&] { return ann.count("CMD_playerdisconnected+2+Zed") == 1; }, peak));
-    ASSERT_TRUE(watchUntil(game, [&] { return ann.count("CMD_chat+") == 6000; }, peak));
+    ASSERT_TRUE(watchUntil(game, [&] { return ann.count("CMD_chat+") == 12000; }, peak));
     EXPECT_LT(peak, 4 * 1024 * 1024) << "bytes held at most";
     EXPECT_TRUE(waitFor([&] { return sleeper.closedByServer(); }));
 }
@@ -191,8 +192,9 @@ TEST(ServerLimits, EverythingSentBeforeACloseIsHandled)
     RawPeer talker(game.host.port(), "Tal");
     talker.login();
     ASSERT_TRUE(waitFor([&] { return ann.count("CMD_newplayerinfo+2+Tal") == 1; }));
+    game.host.server().setChatLimit(1 << 20, 1 << 20);
     std::string all;
-    for (int i = 0; i < 1000; ++i) all += msg::chat(2, std::to_string(i) + std::string(1024, '.') + "|clBlack");
+    for (int i = 0; i < 1000; ++i) all += msg::chat(2, std::to_string(i) + std::string(400, '.') + "|clBlack");
     talker.writeAsync(all);
     ASSERT_TRUE(waitFor([&] { return talker.floodDone(); }, 20000));
     talker.closeGracefully();
@@ -209,8 +211,9 @@ TEST(ServerLimits, ARemovedTableThatDoesNotReadIsClosedSoon)
     ASSERT_TRUE(waitFor([&] { return ann.count("CMD_newplayerinfo+2+Zed") == 1; }));
     // Fill the way to it first (not so far that it is let go), so that a
     // polite close would wait for ever.
-    for (int i = 0; i < 700; ++i) ann.send(msg::chat(1, std::string(1000, 'c') + "|clBlack"));
-    ASSERT_TRUE(waitFor([&] { return ann.count("CMD_chat+") == 700; }));
+    game.host.server().setChatLimit(1 << 20, 1 << 20);
+    for (int i = 0; i < 1400; ++i) ann.send(msg::chat(1, std::string(msg::kChatFieldLength, 'c') + "|clBlack"));
+    ASSERT_TRUE(waitFor([&] { return ann.count("CMD_chat+") == 1400; }));
     ASSERT_GT(game.host.bufferedBytes(), 100'000) << "the way to it should be full";
     ann.send(msg::kickhim(1, 2));
     EXPECT_TRUE(waitFor([&] { return sleeper.closedByServer(); }, 4000));
