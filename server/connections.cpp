@@ -43,6 +43,7 @@ void TServer::logIn(Slot slot, const msg::LoginInfo& login)
     record.name = uniqueName(login.name, slot);
     record.loggedin = true;
     record.keptFor.clear();
+    m_pace[std::size_t(slot.number())].reset();
     // New at every login, so a key seen once opens nothing later.
     record.seatkey = randomKey(*m_secrets, msg::kSeatKeyLength);
     sendTo(slot, msg::seatkey(record.seatkey));

@@ -95,6 +95,15 @@ void TServer::dispatch(ConnectionId from, std::string_view command, std::string_
         // computer never move in the same turn.
         const bool mover = own && !(seatOf(slot).valid() && m_slots[slot].watching);
         const bool host = slot == kHostSlot;
+        // Moves, just-watch and pauses are copied to every table; a table
+        // sending them faster than any person could is let go (its seat is
+        // kept as for any table that leaves), so that it cannot fill the
+        // output of the tables that read at a person's pace.
+        if (own && pacedRequest(command) && !keepsPace(slot)) {
+            departure(slot);
+            m_host.close(from);
+            return;
+        }
 
         if (command == "CMD_logininfo") {
             if (own) receivedlogininfo(slot, args);
@@ -127,6 +136,21 @@ void TServer::dispatch(ConnectionId from, std::string_view command, std::string_
         }
         // Anything else, "CMD_botspeed" included, is ignored.
     });
+}
+
+bool TServer::pacedRequest(std::string_view command)
+{
+    static constexpr std::string_view kPaced[] = {"CMD_placemytile", "CMD_swaptiles", "CMD_undothem",
+                                                  "CMD_finish",      "CMD_drawcard",  "CMD_clickyes",
+                                                  "CMD_replacetile", "CMD_justwatch", "CMD_pause"};
+    return std::find(std::begin(kPaced), std::end(kPaced), command) != std::end(kPaced);
+}
+
+bool TServer::keepsPace(Slot slot)
+{
+    std::optional<TokenBucket>& pace = m_pace[std::size_t(slot.number())];
+    if (!pace) pace.emplace(m_paceBurst, m_pacePerSecond, m_host.now());
+    return pace->take(m_host.now());
 }
 
 void TServer::connectionAccepted(ConnectionId connection, std::string address)

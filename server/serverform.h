@@ -40,8 +40,10 @@
 #include "server/serverhost.h"
 
 #include <algorithm>
+#include <array>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -92,6 +94,17 @@ public:
     // How many chat lines a sender may have relayed at once and then per
     // second (ChatLimiter's bounds unless set).
     void setChatLimit(int burst, int perSecond) { m_chatLimiter = ChatLimiter(burst, perSecond); }
+    // How many moves, just-watch and pause requests a table may send at once,
+    // and then a second, before it is let go: far beyond any person's pace,
+    // far below what would fill a slow reader's output.
+    static constexpr int kPaceBurst = 500;
+    static constexpr int kPacePerSecond = 200;
+    // Other bounds, for the benchmarks that measure how fast the server goes.
+    void setRequestPace(int burst, int perSecond)
+    {
+        m_paceBurst = burst;
+        m_pacePerSecond = perSecond;
+    }
 
     // ---- the computer player's view (also the table's move handlers) -----
     const BoardGrid& grid() const override { return m_grid; }
@@ -163,6 +176,10 @@ private:
     // `kept`: the seat waits for the person during the game (not for a
     // person who was removed).
     void departure(Slot slot, bool kept = true);
+    // Requests every table hears, bounded per table; false once a table is
+    // past its allowance.
+    static bool pacedRequest(std::string_view command);
+    bool keepsPace(Slot slot);
     // Frees a slot that never logged in, without a word to the others.
     void dropUnannounced(Slot slot);
     void computerTakesOver(Seat seat);
@@ -253,6 +270,10 @@ private:
     std::vector<Removed> m_removed;
     bool m_busy = false;
     ChatLimiter m_chatLimiter;
+    // Each logged-in slot's allowance of requests that every table hears.
+    std::array<std::optional<TokenBucket>, Slot::kLast + 1> m_pace;
+    int m_paceBurst = kPaceBurst;
+    int m_pacePerSecond = kPacePerSecond;
     PauseAllowance m_pauses;
     std::deque<std::function<void()>> m_waiting;
 };

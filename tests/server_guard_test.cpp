@@ -285,3 +285,24 @@ TEST_F(ServerGuard, ANewcomerDoesNotInheritAnEmptySeatsJustWatch)
     EXPECT_FALSE(seat(3).watching);
     EXPECT_EQ(args(1, "CMD_justwatching").back(), "3+2");
 }
+
+// Moves and requests every table hears may come at any person's pace, but a
+// table sending them by the thousand is let go, and its seat waits for it.
+TEST_F(ServerGuard, ATableSendingRequestsFasterThanAnyPersonIsLetGo)
+{
+    join(1, "Ann");
+    join(2, "Bob");
+    forget();
+    const auto draws = [&](ConnectionId id, int seat, int count) {
+        for (int i = 0; i < count; ++i) send(id, msg::drawcard(seat));
+    };
+    draws(2, 2, TServer::kPaceBurst);
+    host.milliseconds += 1000;
+    draws(2, 2, TServer::kPacePerSecond); // a second later, a second's worth
+    EXPECT_TRUE(host.closed.empty());
+    draws(2, 2, 1);
+    EXPECT_EQ(host.closed, std::vector<ConnectionId>{2});
+    EXPECT_EQ(args(1, "CMD_playerdisconnected"), Strings{"2+Bob"});
+    draws(1, 1, TServer::kPaceBurst); // each table has its own allowance
+    EXPECT_EQ(host.closed.size(), 1u);
+}
