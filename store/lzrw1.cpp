@@ -1,5 +1,7 @@
 #include "store/lzrw1.h"
 
+#include "store/regularfile.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -334,27 +336,17 @@ long long Tlzrw1::Compress()
 {
     m_failure.clear();
     const std::string readError = kReadError + InputFile + " (LZRW1/KH)";
+    std::ifstream in;
+    if (!openInput(in)) return -1;
     std::error_code error;
-    if (std::filesystem::status(InputFile, error).type() != std::filesystem::file_type::regular) {
-        m_failure = "Lzrw1 (de)compression : Failed to open input file : " + InputFile;
-        return -1;
-    }
     const std::uintmax_t size = std::filesystem::file_size(InputFile, error);
     // The container states the length in a signed 32-bit field.
     if (error || size > std::uintmax_t(std::numeric_limits<std::int32_t>::max())) {
         m_failure = "Lzrw1 compression : Failed to obtain the size of : " + InputFile;
         return -1;
     }
-    std::ifstream in(InputFile, std::ios::binary);
-    if (!in) {
-        m_failure = "Lzrw1 (de)compression : Failed to open input file : " + InputFile;
-        return -1;
-    }
-    std::ofstream out(OutputFile, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        m_failure = "Lzrw1 (de)compression : Failed to open output file : " + OutputFile;
-        return -1;
-    }
+    std::ofstream out;
+    if (!openOutput(out)) return -1;
     std::string head(kLzrw1Id);
     putLe32(head, std::uint32_t(size));
     out.write(head.data(), std::streamsize(head.size()));
@@ -387,25 +379,30 @@ long long Tlzrw1::Compress()
     return -1;
 }
 
+bool Tlzrw1::openInput(std::ifstream& in)
+{
+    if (fileKind(InputFile) == FileKind::Regular) in.open(InputFile, std::ios::binary);
+    if (in.is_open()) return true;
+    m_failure = "Lzrw1 (de)compression : Failed to open input file : " + InputFile;
+    return false;
+}
+
+bool Tlzrw1::openOutput(std::ofstream& out)
+{
+    out.open(OutputFile, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        m_failure = "Lzrw1 (de)compression : Failed to open output file : " + OutputFile;
+        return false;
+    }
+    return true;
+}
+
 long long Tlzrw1::Decompress()
 {
     m_failure.clear();
-    // A FIFO or a device is never opened: it could block or never end.
-    std::error_code error;
-    if (std::filesystem::status(InputFile, error).type() != std::filesystem::file_type::regular) {
-        m_failure = "Lzrw1 (de)compression : Failed to open input file : " + InputFile;
-        return -1;
-    }
-    std::ifstream in(InputFile, std::ios::binary);
-    if (!in) {
-        m_failure = "Lzrw1 (de)compression : Failed to open input file : " + InputFile;
-        return -1;
-    }
-    std::ofstream out(OutputFile, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        m_failure = "Lzrw1 (de)compression : Failed to open output file : " + OutputFile;
-        return -1;
-    }
+    std::ifstream in;
+    std::ofstream out;
+    if (!openInput(in) || !openOutput(out)) return -1;
     // One block in and one out at a time, whatever the container claims.
     long long written = 0;
     const auto read = [&](std::uint8_t* into, std::size_t n) {

@@ -23,6 +23,8 @@
 // message instead of reading or writing out of bounds.
 #pragma once
 
+#include <iosfwd>
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -80,6 +82,11 @@ public:
     static long decompressBlock(const std::uint8_t* block, std::size_t n, std::uint8_t* out);
 
 private:
+    // Open InputFile (a regular file only: a FIFO or a device could block or
+    // never end) and OutputFile; false, with the failure said, otherwise.
+    bool openInput(std::ifstream& in);
+    bool openOutput(std::ofstream& out);
+
     std::string m_failure;
 };
 
