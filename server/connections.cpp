@@ -320,9 +320,9 @@ bool TServer::mayRelay(Slot slot, std::string_view text)
     const TPlayerRecord& record = m_slots[slot];
     const std::string sender = record.address.empty() ? "#" + std::to_string(record.sock) : record.address;
     switch (m_chatLimiter.admit(sender, m_host.now())) {
-    case ChatLimiter::Verdict::Relay: return true;
-    case ChatLimiter::Verdict::DropAndTell: sendTo(slot, msg::chatNotice(kTooFast)); return false;
-    case ChatLimiter::Verdict::Drop: return false;
+    case SenderLimiter::Verdict::Relay: return true;
+    case SenderLimiter::Verdict::DropAndTell: sendTo(slot, msg::chatNotice(kTooFast)); return false;
+    case SenderLimiter::Verdict::Drop: return false;
     }
     return false;
 }

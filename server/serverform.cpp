@@ -156,7 +156,10 @@ bool TServer::keepsPace(Slot slot)
 void TServer::connectionAccepted(ConnectionId connection, std::string address)
 {
     serialized([this, connection, address = std::move(address)] {
-        if (!address.empty() && waitingFrom(address) >= kWaitingPerAddress) {
+        const bool tooMany = !address.empty() && (waitingFrom(address) >= kWaitingPerAddress ||
+                                                  m_arrivalLimiter.admit(address, m_host.now()) !=
+                                                      SenderLimiter::Verdict::Relay);
+        if (tooMany) {
             m_host.send(connection, msg::full());
             m_host.close(connection);
             return;

@@ -35,7 +35,7 @@
 #include "model/slottable.h"
 #include "net/catalogue.h"
 #include "server/secretrandom.h"
-#include "server/chatlimiter.h"
+#include "server/senderlimiter.h"
 #include "server/pauseallowance.h"
 #include "server/serverhost.h"
 
@@ -75,6 +75,12 @@ public:
     // told the game is full, so that a few addresses cannot hold every free
     // slot by connecting again as each deadline frees one.
     static constexpr int kWaitingPerAddress = 2;
+    // Connections from one address: a burst, then one a second; more are
+    // told the game is full. Every login and every departure is a line to
+    // every table, so a table that comes and goes in a loop would otherwise
+    // fill a slow reader's output as a chat flood would.
+    static constexpr int kArrivalBurst = 20;
+    static constexpr int kArrivalsPerSecond = 1;
 
     // Whether the computer takes over seat 1's turn when its table leaves
     // during it, as it does for every other seat. Off by default: where a
@@ -92,8 +98,10 @@ public:
     // Where seat keys come from; the operating system's source until set.
     void setSecretSource(SecretRandom& secrets) { m_secrets = &secrets; }
     // How many chat lines a sender may have relayed at once and then per
-    // second (ChatLimiter's bounds unless set).
-    void setChatLimit(int burst, int perSecond) { m_chatLimiter = ChatLimiter(burst, perSecond); }
+    // second (SenderLimiter's bounds unless set).
+    void setChatLimit(int burst, int perSecond) { m_chatLimiter = SenderLimiter(burst, perSecond); }
+    // The same for connections (kArrivalBurst and kArrivalsPerSecond unless set).
+    void setArrivalLimit(int burst, int perSecond) { m_arrivalLimiter = SenderLimiter(burst, perSecond); }
     // How many moves, just-watch and pause requests a table may send at once,
     // and then a second, before it is let go: far beyond any person's pace,
     // far below what would fill a slow reader's output.
@@ -269,7 +277,8 @@ private:
     };
     std::vector<Removed> m_removed;
     bool m_busy = false;
-    ChatLimiter m_chatLimiter;
+    SenderLimiter m_chatLimiter;
+    SenderLimiter m_arrivalLimiter{kArrivalBurst, kArrivalsPerSecond};
     // Each logged-in slot's allowance of requests that every table hears.
     std::array<std::optional<TokenBucket>, Slot::kLast + 1> m_pace;
     int m_paceBurst = kPaceBurst;

@@ -1,7 +1,11 @@
 #include "store/regularfile.h"
 
-#include <fstream>
+#include <cerrno>
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace brixo {
 
@@ -14,36 +18,53 @@ FileKind fileKind(const std::filesystem::path& file)
     return status.type() == std::filesystem::file_type::regular ? FileKind::Regular : FileKind::Other;
 }
 
+namespace {
+// Closes the descriptor however the reading ends.
+struct Descriptor {
+    int fd;
+    ~Descriptor()
+    {
+        if (fd >= 0) ::close(fd);
+    }
+};
+} // namespace
+
 std::optional<std::string> readRegularFile(const std::filesystem::path& file, std::uintmax_t limit,
                                            std::string& failure)
 {
     const std::string name = file.string();
-    if (fileKind(file) != FileKind::Regular) {
+    // The kind is asked of what was opened, not of the path, so that nothing
+    // swapped in between a look and the opening is read. Opening without
+    // blocking keeps a FIFO from holding the open until a writer comes.
+    const Descriptor in{::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)};
+    struct stat status {};
+    if (in.fd >= 0 && ::fstat(in.fd, &status) == 0 && !S_ISREG(status.st_mode)) {
         failure = name + " is not a regular file and is not read.";
         return std::nullopt;
     }
+    if (in.fd < 0 || !S_ISREG(status.st_mode)) {
+        failure = name + (fileKind(file) == FileKind::Regular ? " cannot be opened."
+                                                              : " is not a regular file and is not read.");
+        return std::nullopt;
+    }
     try {
-        std::ifstream in(file, std::ios::binary);
-        if (!in) {
-            failure = name + " cannot be opened.";
-            return std::nullopt;
-        }
         // The size is read, not asked: the file may grow while it is read.
         std::string bytes;
         char chunk[65536];
-        while (in) {
-            in.read(chunk, sizeof chunk);
-            bytes.append(chunk, std::size_t(in.gcount()));
+        for (;;) {
+            const ssize_t got = ::read(in.fd, chunk, sizeof chunk);
+            if (got < 0 && errno == EINTR) continue;
+            if (got < 0) {
+                failure = name + " cannot be read.";
+                return std::nullopt;
+            }
+            if (got == 0) return bytes;
+            bytes.append(chunk, std::size_t(got));
             if (bytes.size() > limit) {
                 failure = name + " is too big (more than " + std::to_string(limit) + " bytes).";
                 return std::nullopt;
             }
         }
-        if (in.bad()) {
-            failure = name + " cannot be read.";
-            return std::nullopt;
-        }
-        return bytes;
     } catch (const std::exception& e) {
         failure = name + " cannot be read: " + e.what();
         return std::nullopt;

@@ -1,5 +1,6 @@
 // Reading a local file that anybody may have replaced: only a regular file
-// is opened (a FIFO would hang the start, a directory or a device gives no
+// is read, checked on what was opened so that nothing swapped in after a
+// look is read (a FIFO would hang the start, a directory or a device gives no
 // end or an error the streams throw), it is read only up to a limit that the
 // caller knows to be far above any real file of its kind, and no exception
 // leaves these functions.

@@ -194,6 +194,29 @@ TEST_F(ServerGuard, OneAddressHoldsAtMostTwoSlotsBeforeLoggingIn)
     EXPECT_EQ(lines(8), Strings{"CMD_full+"});
 }
 
+// Each login and each departure is a line to every table: a table coming
+// and going in a loop is slowed to one arrival a second after a burst.
+TEST_F(ServerGuard, ATableComingAndGoingInALoopIsSlowedDown)
+{
+    join(1, "Ann", {}, msg::kVersion, "10.0.0.1");
+    ConnectionId id = 2;
+    const auto comeAndGo = [&] {
+        const ConnectionId now = id++;
+        join(now, "Bob", {}, msg::kVersion, "10.0.0.9");
+        server.connectionClosed(now);
+        return lines(now).front();
+    };
+    for (int i = 0; i < TServer::kArrivalBurst; ++i) ASSERT_EQ(comeAndGo(), "CMD_sendlogininfo+2");
+    const std::size_t heard = lines(1).size();
+    server.connectionAccepted(id, "10.0.0.9");
+    EXPECT_EQ(lines(id++), Strings{"CMD_full+"});
+    EXPECT_EQ(lines(1).size(), heard);
+    EXPECT_EQ(join(id++, "Cy", {}, msg::kVersion, "10.0.0.3"), 2); // others still come in
+    host.milliseconds += 1000 / TServer::kArrivalsPerSecond;
+    server.connectionAccepted(id, "10.0.0.9");
+    EXPECT_EQ(lines(id), Strings{"CMD_sendlogininfo+3"});
+}
+
 TEST_F(ServerGuard, ChatIsBoundedPerAddressAndTheSenderIsToldOnce)
 {
     join(1, "Ann", {}, msg::kVersion, "10.0.0.1");
@@ -203,17 +226,17 @@ TEST_F(ServerGuard, ChatIsBoundedPerAddressAndTheSenderIsToldOnce)
         for (int i = 0; i < lines; ++i) send(id, msg::chat(slot, "hi|clRed"));
     };
     const std::string notice = "CMD_chat+Slow down: lines sent too fast were not passed on.|clGreen";
-    say(2, 2, ChatLimiter::kBurst);
+    say(2, 2, SenderLimiter::kBurst);
     send(2, msg::action(2, "says: Wow!|clRed")); // phrases and actions count too
     say(2, 2, 5);
-    EXPECT_EQ(args(1, "CMD_chat").size(), std::size_t(ChatLimiter::kBurst));
+    EXPECT_EQ(args(1, "CMD_chat").size(), std::size_t(SenderLimiter::kBurst));
     EXPECT_TRUE(args(1, "CMD_action").empty());
     EXPECT_EQ(std::count(lines(2).begin(), lines(2).end(), notice), 1);
     say(1, 1, 1); // others are not held back
     EXPECT_EQ(args(2, "CMD_chat").back(), "Ann chats: hi|clRed");
 
     // Half a second buys one line; the flood goes on and is not told again.
-    host.milliseconds += 1000 / ChatLimiter::kPerSecond;
+    host.milliseconds += 1000 / SenderLimiter::kPerSecond;
     forget();
     say(2, 2, 3);
     EXPECT_EQ(args(1, "CMD_chat"), Strings{"Bob chats: hi|clRed"});
@@ -228,7 +251,7 @@ TEST_F(ServerGuard, ChatIsBoundedPerAddressAndTheSenderIsToldOnce)
 
     // Once the share has filled up, a new flood is told again.
     host.milliseconds += 60'000;
-    say(3, 2, ChatLimiter::kBurst + 1);
+    say(3, 2, SenderLimiter::kBurst + 1);
     EXPECT_EQ(lines(3).back(), notice);
 
     // No line longer than the chat field holds.

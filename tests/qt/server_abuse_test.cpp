@@ -130,9 +130,9 @@ TEST(ServerAbuse, AGameReachesItsWinnerWhileTablesMisbehave)
     flooder.socket.disconnectFromHost(); // after the rest of the flood
     ASSERT_TRUE(watch([&] { return garbage.gone() && ann.count("CMD_playerdisconnected+9+Flood") == 1; }));
     EXPECT_EQ(flooder.heard.count("CMD_chat+Slow down: "), 1) << "told once";
-    EXPECT_GE(ann.count("CMD_chat+Flood chats: "), ChatLimiter::kBurst);
+    EXPECT_GE(ann.count("CMD_chat+Flood chats: "), SenderLimiter::kBurst);
     EXPECT_LE(ann.count("CMD_chat+Flood chats: "),
-              ChatLimiter::kBurst + ChatLimiter::kPerSecond * (flood.elapsed() / 1000 + 1));
+              SenderLimiter::kBurst + SenderLimiter::kPerSecond * (flood.elapsed() / 1000 + 1));
     const std::string slowGone = "CMD_playerdisconnected+" + std::to_string(slow.slot) + "+";
     EXPECT_EQ(ann.count(slowGone), 0);
     EXPECT_EQ(ann.count("CMD_chat+Garbage chats: half a line"), 1);

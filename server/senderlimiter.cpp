@@ -1,10 +1,10 @@
-#include "server/chatlimiter.h"
+#include "server/senderlimiter.h"
 
 #include <iterator>
 
 namespace brixo {
 
-ChatLimiter::Verdict ChatLimiter::admit(const std::string& sender, std::int64_t now)
+SenderLimiter::Verdict SenderLimiter::admit(const std::string& sender, std::int64_t now)
 {
     auto found = m_senders.find(sender);
     if (found == m_senders.end()) {
@@ -19,7 +19,7 @@ ChatLimiter::Verdict ChatLimiter::admit(const std::string& sender, std::int64_t 
     return Verdict::DropAndTell;
 }
 
-void ChatLimiter::forgetIdle(std::int64_t now)
+void SenderLimiter::forgetIdle(std::int64_t now)
 {
     for (auto it = m_senders.begin(); it != m_senders.end();)
         it = it->second.bucket.full(now) ? m_senders.erase(it) : std::next(it);

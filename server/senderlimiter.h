@@ -1,11 +1,13 @@
-// How many chat lines (typed lines, actions and phrases alike) each sender
-// may have relayed: a burst of kBurst, then kPerSecond a second. Everything
-// a sender says is copied to every table, so without a bound one fast
-// sender fills the output of every slower reader and gets them dropped.
+// How often each sender may do something every table hears of: a burst of
+// `burst`, then `perSecond` a second. The server bounds chat lines (typed
+// lines, actions and phrases alike) and arrivals this way: everything a
+// sender says, and every login and departure, is copied to every table, so
+// without a bound one fast sender fills the output of every slower reader
+// and gets them dropped.
 //
 // A sender is an address, not a connection: a connection that is closed and
-// opened again would otherwise start with a full bucket each time. Lines
-// over the bound are dropped; the sender is told once a flood, the first
+// opened again would otherwise start with a full bucket each time. What is
+// over the bound is refused; the sender is told once a flood, the first
 // time, and again only after their share has filled up again.
 #pragma once
 
@@ -17,14 +19,14 @@
 
 namespace brixo {
 
-class ChatLimiter {
+class SenderLimiter {
 public:
+    // The chat bound.
     static constexpr int kBurst = 10;
     static constexpr int kPerSecond = 2;
 
-    ChatLimiter() = default;
-    // Other bounds, for tests of what happens when lines come fast.
-    ChatLimiter(int burst, int perSecond) : m_burst(burst), m_perSecond(perSecond) {}
+    SenderLimiter() = default;
+    SenderLimiter(int burst, int perSecond) : m_burst(burst), m_perSecond(perSecond) {}
 
     enum class Verdict { Relay, Drop, DropAndTell };
     Verdict admit(const std::string& sender, std::int64_t now);
