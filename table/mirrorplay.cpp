@@ -15,15 +15,13 @@ using placerules::Completion;
 TableUpdate TableMirror::pressBoard(Press press, BoardCell cell)
 {
     if (!mySeat().valid()) return done(); // spectators only watch
-    // Any press on the board dismisses the notices lying over it. The
-    // penalty question took the turn's buttons away; they come back, as
-    // with "Edit".
-    TurnControls& controls = m_turn.controls();
-    const bool askedPenalty = controls.penaltyPanel;
-    controls.penaltyPanel = controls.laydownPanel = false;
-    m_log.clearRefusal();
+    dismissNotices();
     if (!mayPlay()) return done();
-    if (askedPenalty) controls.clear = controls.finish = true;
+    // A press while Show Me plays only stops it.
+    if (showingMe()) {
+        endShowMe();
+        return done();
+    }
 
     const bool right = press == Press::Right;
     if (right && m_hand.empty()) {
@@ -47,6 +45,17 @@ TableUpdate TableMirror::pressBoard(Press press, BoardCell cell)
         placeRackTile(cell);
     }
     return done();
+}
+
+// The penalty question took the turn's buttons away; they come back, as
+// with "Edit".
+void TableMirror::dismissNotices()
+{
+    TurnControls& controls = m_turn.controls();
+    const bool askedPenalty = controls.penaltyPanel;
+    controls.penaltyPanel = controls.laydownPanel = false;
+    m_log.clearRefusal();
+    if (mayPlay() && askedPenalty) controls.clear = controls.finish = true;
 }
 
 void TableMirror::putDownOrBack(const std::string& soundName)
@@ -121,6 +130,10 @@ void TableMirror::complete(Tile placed, Completion completion, BoardCell cell)
 
 TableUpdate TableMirror::pressRackTile(RackSlot slot, Press press, Completion completion)
 {
+    if (showingMe()) {
+        endShowMe();
+        return done();
+    }
     if (offeredTile(slot).none()) return done(); // no tile, or placed and waiting
     m_log.clearRefusal();
     if (press == Press::Right) {
@@ -177,6 +190,7 @@ void TableMirror::refuseNotice(std::string line)
 // refused stays for the status line.
 TableUpdate TableMirror::putBack()
 {
+    endShowMe();
     if (!m_hand.empty()) putDownOrBack("clearcard");
     return done();
 }
@@ -186,6 +200,7 @@ TableUpdate TableMirror::putBack()
 TableUpdate TableMirror::undoLastMove()
 {
     if (!mayPlay()) return done();
+    endShowMe();
     m_log.clearRefusal();
     if (!m_hand.empty()) {
         putDownOrBack("clearcard");
@@ -215,6 +230,7 @@ TableUpdate TableMirror::undoLastMove()
 TableUpdate TableMirror::clearTurn()
 {
     if (!mayPlay()) return done();
+    endShowMe();
     if (!m_hand.empty()) refuseNotice("You cannot clear when you have a tile in your hand.");
     else send(msg::undothemRequest(mySeat().number()));
     return done();
@@ -230,6 +246,7 @@ void TableMirror::turnEnded()
 TableUpdate TableMirror::finishTurn()
 {
     if (!mayPlay()) return done();
+    endShowMe();
     if (!m_hand.empty()) {
         refuseNotice("You cannot end your turn when you have a tile in your hand.");
     } else {
@@ -242,6 +259,7 @@ TableUpdate TableMirror::finishTurn()
 TableUpdate TableMirror::drawTile()
 {
     if (!mayPlay()) return done();
+    endShowMe();
     if (!m_hand.empty()) {
         refuseNotice("You cannot draw a tile when you have a tile in your hand.");
     } else {

@@ -92,6 +92,7 @@ void TableMirror::newRound()
 
 void TableMirror::takeBackTurn()
 {
+    m_showMe.stop();
     setHand({});
     refused(m_board.rollBack());
     m_history.clear();
@@ -113,7 +114,10 @@ void TableMirror::notime(std::string_view args)
     notice(line);
     m_log.add(line);
     // A board tile in the hand goes back to its cell, a rack tile to the rack.
-    if (mine(seat)) setHand({});
+    if (mine(seat)) {
+        m_showMe.stop();
+        setHand({});
+    }
 }
 
 void TableMirror::incomplete(std::string_view args)

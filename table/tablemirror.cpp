@@ -228,6 +228,7 @@ TableUpdate TableMirror::askHint()
     const TableHint hint = tablehint(*this);
     m_hintSlots = hint.rackSlots;
     m_hintTurn = m_turn.number();
+    m_hintTold = hint.text;
     notice(hint.text);
     return done();
 }
@@ -237,6 +238,12 @@ const std::vector<RackSlot>& TableMirror::hintSlots() const
     // A hint holds for the turn it was asked in.
     static const std::vector<RackSlot> kNone;
     return m_hintTurn == m_turn.number() ? m_hintSlots : kNone;
+}
+
+std::optional<ShowMeStep> TableMirror::showMeInHand() const
+{
+    if (!m_showMe.running() || !m_showMe.inHand() || m_showMe.finished()) return std::nullopt;
+    return m_showMe.step();
 }
 
 // ---- reading -----------------------------------------------------------------

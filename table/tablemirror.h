@@ -25,6 +25,7 @@
 #include "table/movehistory.h"
 #include "table/rackmirror.h"
 #include "table/seatlist.h"
+#include "table/showme.h"
 #include "table/tablelog.h"
 #include "table/tableupdate.h"
 #include "table/turnstate.h"
@@ -125,6 +126,22 @@ public:
     TableUpdate askHint();
     bool mayHint() const;
     const std::vector<RackSlot>& hintSlots() const;
+    // Show Me: the hint's play carried out on the board, a step at a time,
+    // by the presses a person would make (so each move goes to the server
+    // as a person's does and may be undone the same way). `showMe` tells
+    // the hint and starts, or stops a run under way; the window calls
+    // `showMeNext` at its pace, and each call lifts the next step's tile
+    // into the hand or puts the lifted tile down, once the server has
+    // confirmed the steps before. A run ends when every step is confirmed,
+    // when a step is refused or the turn ends, and when the player presses
+    // on the board or the rack (the press only stops it) or uses a turn's
+    // button (which then does what it does).
+    TableUpdate showMe();
+    TableUpdate showMeNext();
+    bool mayShowMe() const { return mayPlay(); }
+    bool showingMe() const { return m_showMe.running(); }
+    // The step whose tile is in the hand on its way to its cell.
+    std::optional<ShowMeStep> showMeInHand() const;
 
     // ---- the game and the people at it ------------------------------------------
     // The host starts a game with these options.
@@ -282,6 +299,15 @@ private:
     void putDownOrBack(const std::string& soundName);
     void refuseNotice(std::string line);
     void turnEnded();
+    // Any press on the board dismisses the notices lying over it.
+    void dismissNotices();
+
+    // Show Me (mirrorshowme.cpp)
+    void liftShowMeTile();
+    void putDownShowMeTile();
+    // Ends a run under way, the tile in the hand going back.
+    void endShowMe();
+    void showMeRefused(const std::string& why);
 
     TableUpdate m_update;
 
@@ -321,6 +347,8 @@ private:
     chatrules::PhraseLock m_phraseLock;
     std::vector<RackSlot> m_hintSlots;
     int m_hintTurn = -1;
+    std::string m_hintTold; // the hint last told this turn
+    ShowMe m_showMe;
 };
 
 } // namespace brixo
