@@ -174,9 +174,7 @@ std::string hinttext(const BoardGrid& before, const BoardGrid& after, const Show
     const int moved = plan.reached ? plan.boardMoves()
                                    : int(std::count_if(plan.transfers.begin(), plan.transfers.end(),
                                                        [](const ShowMeTransfer& t) { return !t.fromRack(); }));
-    if (moved > 0)
-        text += "; " + std::to_string(moved) + (moved == 1 ? " board tile moves" : " board tiles move") +
-                ": press Show Me";
+    if (moved > 0) text += "; Show Me moves " + std::to_string(moved) + (moved == 1 ? " board tile" : " board tiles");
     return text + ").";
 }
 

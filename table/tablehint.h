@@ -39,10 +39,11 @@ inline constexpr int kHintSetsToName = 3;
 //   "Green 5, 6, 7 beside the Green 8 to 10 run", "Orange 1 with the 1s",
 //   "Red 4 into a rearranged Red 2 to 5 run" or
 //   "Black 9 into a rearranged group of 9s" (board tiles move into it),
-// as "Lay <sets, by '; '> (20 points)." with "; 6 board tiles move: press
-// Show Me" inside the brackets when board tiles move. A big play reads
+// as "Lay <sets, by '; '> (20 points)." with "; Show Me moves 6 board
+// tiles" inside the brackets when board tiles move. A big play reads
 // "Lay 14 tiles for 235 points: press Show Me."; no play at all, "No play
-// found: draw a tile."
+// found: draw a tile." (The chat shows a notice up to its first colon in
+// bold, so only the short forms have one.)
 std::string hinttext(const BoardGrid& before, const BoardGrid& after, const ShowMePlan& plan, int value);
 
 } // namespace brixo

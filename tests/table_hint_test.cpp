@@ -73,9 +73,10 @@ TEST(TableHint, NamesTheTilesAsTheyShowSetBySet)
     // The Red 7 leaves the group of four, and the Black 7 closes the gap.
     EXPECT_EQ(hintFor({{1, red(5)}, {2, red(6)}, {3, orange(2)}},
                       {{3, 2, green(7)}, {4, 2, orange(7)}, {5, 2, red(7)}, {6, 2, black(7)}}),
-              "Lay Red 5, 6 into a rearranged Red 5 to 7 run (11 points; 2 board tiles move: press Show Me).");
-    EXPECT_EQ(hintFor({{1, green(8)}, {2, red(8)}}, {{3, 2, black(5)}, {4, 2, black(6)}, {5, 2, black(7)}, {6, 2, black(8)}}),
-              "Lay Green 8, Red 8 into a rearranged group of 8s (16 points; 1 board tile moves: press Show Me).");
+              "Lay Red 5, 6 into a rearranged Red 5 to 7 run (11 points; Show Me moves 2 board tiles).");
+    EXPECT_EQ(hintFor({{1, green(8)}, {2, red(8)}},
+                      {{3, 2, black(5)}, {4, 2, black(6)}, {5, 2, black(7)}, {6, 2, black(8)}}),
+              "Lay Green 8, Red 8 into a rearranged group of 8s (16 points; Show Me moves 1 board tile).");
     // More than eight tiles, or more than three sets: one short line.
     EXPECT_EQ(hintFor({{1, green(1)}, {2, green(2)}, {3, green(3)}, {4, orange(5)}, {5, orange(6)}, {6, orange(7)},
                        {7, black(9)}, {8, red(9)}, {9, green(9)}, {10, black(11)}, {11, black(12)}, {12, black(13)}},

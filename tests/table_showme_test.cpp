@@ -272,7 +272,8 @@ TEST(ShowMeAtTheServer, LaysRearrangementsMoveByMoveAndTheServerTakesEach)
         EXPECT_GE(int(setsLeft(p.board, hint.plan, true).size()), p.groupsLeft);
 
         game.runShowMe();
-        EXPECT_TRUE(game.ann.said("Show Me is done: Finish to play it, or Undo to take it back a move at a time, or Clear."));
+        EXPECT_TRUE(game.ann.said(
+            "Show Me is done: Finish to play it, or Undo to take it back a move at a time, or Clear."));
         EXPECT_EQ(game.movesSent(), int(hint.plan.steps.size()));
         EXPECT_EQ(game.server.grid(), hint.board);
         EXPECT_EQ(game.ann.t.board(), hint.board);
@@ -307,7 +308,8 @@ TEST(ShowMeAtTheServer, APressStopsItAndUndoTakesItBackStepByStep)
     EXPECT_FALSE(ann.t.showingMe());
     EXPECT_TRUE(ann.t.hand().empty());
     EXPECT_EQ(ann.sent.size(), sent);
-    EXPECT_EQ(game.server.grid().tileCount(), kFourSevens.tileCount() + (hint.plan.steps[0].kind == ShowMeStep::Kind::Place));
+    const bool laidOne = hint.plan.steps[0].kind == ShowMeStep::Kind::Place;
+    EXPECT_EQ(game.server.grid().tileCount(), kFourSevens.tileCount() + (laidOne ? 1 : 0));
     game.act(ann, ann.t.showMeNext());
     EXPECT_EQ(ann.sent.size(), sent);
 

@@ -140,6 +140,7 @@ Tchat::Tchat(brixo::TableLaunch launch, QWidget* parent)
     turntime->setObjectName(QStringLiteral("turntime"));
     turntime->setInterval(1000);
     connect(turntime, &QTimer::timeout, this, &Tchat::turntimeTimer);
+    buildShowMe();
 
     // The side windows, in the order the program creates them.
     m_tally = new Ttallylist([this] { return mirror().othersAtTable(); }, this);
@@ -645,6 +646,7 @@ void Tchat::buildTurnMenu()
     });
     item(QStringLiteral("Sort"), "Sort1", QKeySequence(Qt::Key_S), [this] { button_bysuitClick(); });
     Hint1 = item(QStringLiteral("Hint"), "Hint1", QKeySequence(Qt::Key_H), [this] { Hint1Click(); });
+    ShowMe1 = item(QStringLiteral("Show Me"), "ShowMe1", QKeySequence(Qt::Key_M), [this] { ShowMe1Click(); });
 }
 
 // The chat's menu items; the display and the input have their own menus.

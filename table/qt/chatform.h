@@ -45,6 +45,7 @@ class QPushButton;
 class QTextEdit;
 class QTimer;
 class QUrl;
+class QVariantAnimation;
 class SoundPlayer;
 class TSock;
 class Tabout;
@@ -166,6 +167,9 @@ public:
     void UnsetJustWatch1Click();
     void JustWatch1Click();
     void Hint1Click();
+    // Show Me: the hint's play made on the board at a person's pace, each
+    // tile seen on its way (tableshowme.cpp); pressed again, it stops.
+    void ShowMe1Click();
     void StartGame1Click();
 
     // ---- playing with the mouse (tableinput.cpp, tabledrag.cpp) ----
@@ -292,6 +296,13 @@ private:
     // The rack tile drawn in front at a point, if any.
     CardImage* cardAt(const QPoint& global) const;
     void showDragImageAt(const QPoint& inPanel);
+
+    // Show Me's pace and the tile on its way (tableshowme.cpp)
+    void buildShowMe();
+    void showmetimerTimer();
+    void flyShowMeTile(const brixo::ShowMeStep& step);
+    void showMeLanded();
+    void renderShowMe();
 
     // chat (chatlines.cpp)
     void setPhrase(int n, const QString& text);
@@ -441,6 +452,7 @@ private:
     QAction* NormalLevel1;
     QAction* ExpertLevel1;
     QAction* Hint1;
+    QAction* ShowMe1;
     QAction* Draw1;
     QAction* Finish1;
     QAction* Clear1;
@@ -461,4 +473,6 @@ private:
     QAction* Paste1;
     QMenu* TileSets1;
     QTimer* turntime;
+    QTimer* showmetimer;
+    QVariantAnimation* m_showMeFlight;
 };

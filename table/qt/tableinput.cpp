@@ -53,7 +53,8 @@ void Tchat::boardMouseDown(Qt::MouseButton button, int x, int y)
 
 void Tchat::boardMouseMove(int x, int y)
 {
-    if (!mirror().mayPlay()) return;
+    // The tile Show Me carries goes its own way.
+    if (!mirror().mayPlay() || mirror().showingMe()) return;
     if (mirror().hand().empty()) {
         if (board->cursor().shape() == Qt::PointingHandCursor) board->unsetCursor();
         return;

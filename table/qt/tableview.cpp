@@ -70,6 +70,7 @@ void Tchat::render()
     renderLog();
     board->sync(mirror());
     Hint1->setEnabled(mirror().mayHint());
+    renderShowMe();
     renderRack();
     renderHand();
     QStringList spies;
@@ -232,6 +233,7 @@ void Tchat::renderRack()
     const brixo::RackPositions& places = mirror().rackPositions();
     const std::vector<brixo::RackSlot>& hinted = mirror().hintSlots();
     const std::vector<brixo::RackSlot>& drawn = mirror().justDrawn();
+    const std::optional<brixo::ShowMeStep> showMeCarries = mirror().showMeInHand();
     const std::vector<racklayout::Spot> spots = racklayout::spots(places.count());
     std::vector<int> order;
     QHash<int, CardImage*> kept;
@@ -259,7 +261,9 @@ void Tchat::renderRack()
         const brixo::ScaledRect at =
             m_scale.rect(spot.x, raised ? spot.y - spot.raise : spot.y, spot.width, spot.height);
         card->setGeometry(at.x, at.y, at.width, at.height);
-        card->setVisible(!mirror().awaitingFree(place));
+        // A tile Show Me carries is seen on its way, not in the rack.
+        const bool carried = showMeCarries && showMeCarries->slot == place;
+        card->setVisible(!mirror().awaitingFree(place) && !carried);
         card->setMarked(std::find(hinted.begin(), hinted.end(), place) != hinted.end());
         card->setJustDrawn(std::find(drawn.begin(), drawn.end(), place) != drawn.end());
         kept.insert(slot, card);

@@ -145,7 +145,7 @@ TEST(TableView, TheHintMarksTheTilesToLayAndSaysThePlay)
     part<QAction>(*t.table, "Hint1")->trigger();
     for (const int slot : {1, 3, 4}) EXPECT_TRUE(t.table->card(slot)->marked()) << slot;
     EXPECT_FALSE(t.table->card(2)->marked());
-    EXPECT_TRUE(t.table->chatText().contains("Lay Red 10, Red Jack, Red Queen for 33 points."));
+    EXPECT_TRUE(t.table->chatText().contains("Lay Red 10, 11, 12 as a new run (33 points)."));
     EXPECT_EQ(t.table->mirror().board().tileCount(), 0);
 
     t.feed(msg::nextplayer({2, 70, {}}));
