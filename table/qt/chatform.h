@@ -473,6 +473,6 @@ private:
     QAction* Paste1;
     QMenu* TileSets1;
     QTimer* turntime;
-    QTimer* showmetimer;
-    QVariantAnimation* m_showMeFlight;
+    QTimer* showmetimer = nullptr;
+    QVariantAnimation* m_showMeFlight = nullptr;
 };

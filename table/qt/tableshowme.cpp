@@ -85,6 +85,7 @@ void Tchat::showMeLanded()
 // the clock and the tile on its way; the tile has gone back already.
 void Tchat::renderShowMe()
 {
+    if (!showmetimer) return; // still being built
     ShowMe1->setEnabled(mirror().mayShowMe() || mirror().showingMe());
     ShowMe1->setText(mirror().showingMe() ? QStringLiteral("Stop Show Me") : QStringLiteral("Show Me"));
     if (mirror().showingMe()) return;
