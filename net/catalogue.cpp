@@ -544,6 +544,34 @@ std::optional<EndRound> parseEndround(std::string_view args)
     return m;
 }
 
+std::string roundrack(const RoundRack& m)
+{
+    Frame f("CMD_roundrack");
+    f.last(m.seat);
+    for (int tile : m.tiles) f.group(tile);
+    return f.done();
+}
+
+std::optional<RoundRack> parseRoundrack(std::string_view args)
+{
+    FieldReader r(args);
+    RoundRack m;
+    m.seat = r.integer();
+    const bool groupsOk = r.ok() && readGroups(r, [&](FieldReader& g) { m.tiles.push_back(g.integer()); });
+    if (!groupsOk) return std::nullopt;
+    return m;
+}
+
+std::string timeleft(int seconds) { return Frame("CMD_timeleft").field(seconds).done(); }
+
+std::optional<int> parseTimeleft(std::string_view args)
+{
+    FieldReader r(args);
+    const int seconds = r.integer();
+    if (!r.ok() || seconds < 0) return std::nullopt;
+    return seconds;
+}
+
 std::string startround(const std::array<int, 4>& scores)
 {
     return Frame("CMD_startround").field(scores[0]).field(scores[1]).field(scores[2]).field(scores[3]).done();

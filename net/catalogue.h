@@ -16,6 +16,10 @@
 // Nothing is escaped: no field may contain 0xFF, and only a last field may
 // contain "+".
 //
+// Tables ignore commands they do not know, so a server may tell newer
+// tables more: "CMD_timeleft" follows the turn a catching-up table is told,
+// and "CMD_roundrack" (one per seat that played) follows "CMD_endround".
+//
 // Table to server                       Server to table
 //   logininfo   slot+version+name[+key]   sendlogininfo    slot
 //   chat        slot+text                 full             (empty)
@@ -45,6 +49,8 @@
 //                                         teamscore        seat+score+
 //                                         nextplayer       turnseat+tilesleft{+seat+score+count}
 //                                         endround         winner{+seat+score+points+count}
+//                                         roundrack        seat{+tile}
+//                                         timeleft         seconds+
 //                                         startgame        as the table's
 //                                         startround       score1+score2+score3+score4+
 //                                         winner           name+
@@ -352,6 +358,23 @@ struct EndRound {
 };
 std::string endround(const EndRound& m);
 std::optional<EndRound> parseEndround(std::string_view args);
+
+// The tiles a seat held when the round ended, in rack slot order: sent to
+// every table once the round is over, when they are no longer secret.
+struct RoundRack {
+    int seat = 0;
+    std::vector<int> tiles;
+    bool operator==(const RoundRack&) const = default;
+};
+std::string roundrack(const RoundRack& m);
+std::optional<RoundRack> parseRoundrack(std::string_view args);
+
+// The whole seconds the running turn has left on the clock a table shows,
+// for a table that catches up during the turn (a table that saw the turn
+// begin counts them itself).
+std::string timeleft(int seconds);
+// Only a count of seconds, 0 or more.
+std::optional<int> parseTimeleft(std::string_view args);
 
 std::string startround(const std::array<int, 4>& scores);
 std::optional<std::array<int, 4>> parseStartround(std::string_view args);

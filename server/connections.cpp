@@ -186,8 +186,8 @@ bool TServer::stopWaiting(ConnectionId connection)
 
 // Brings a table that logs in during a game up to date: options, scores and
 // counts, the board, its own rack when it sits at a seat that plays, and
-// the turn that runs as every other table was told it (only the table's
-// clock starts afresh): the seat, its clock and, for a player back at its
+// the turn that runs as every other table was told it, with the seconds
+// its clock has left: the seat, its clock and, for a player back at its
 // own turn, the turn's controls. Between rounds no turn runs.
 void TServer::catchUp(Slot slot, bool tellTurn)
 {
@@ -214,7 +214,12 @@ void TServer::catchUp(Slot slot, bool tellTurn)
 
     const TPlayerRecord* seat = m_slots.seat(seatOf(slot));
     if (seat && seat->plays && seat->tilecount() > 0) sendTo(slot, msg::yourtiles(slot.number(), seat->rack.items()));
-    if (tellTurn && turnRunning()) sendTo(slot, msg::nextplayer(currentTurn()));
+    if (tellTurn && turnRunning()) {
+        sendTo(slot, msg::nextplayer(currentTurn()));
+        // The turn began before this table heard of it: its clock starts
+        // where the others' stand, not at the full time.
+        sendTo(slot, msg::timeleft(turnSecondsShown()));
+    }
     // After the turn, which would start the table's clock.
     if (m_state.paused) sendTo(slot, msg::gamepause(1));
 }

@@ -128,8 +128,14 @@ void TServer::announceTurn()
     broadcast(msg::nextplayer(currentTurn()));
 
     endPause();
-    startClock(ClockPhase::Turn, m_state.turntime + 4);
+    startClock(ClockPhase::Turn, m_state.turntime + kTurnGraceSeconds);
     scheduleComputer();
+}
+
+int TServer::turnSecondsShown() const
+{
+    if (m_state.phase != ClockPhase::Turn) return 0;
+    return std::clamp(m_state.turnclock - kTurnGraceSeconds, 0, m_state.turntime);
 }
 
 msg::NextPlayer TServer::currentTurn() const

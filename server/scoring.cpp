@@ -62,6 +62,13 @@ void TServer::endround(Seat seat)
     for (const Seat s : Seat::all())
         result.seats.push_back({s.number(), m_slots[s].score, m_slots[s].points, m_slots[s].tilecount()});
     broadcast(msg::endround(result));
+    // Now the racks are no secret: every table is shown what each seat held.
+    for (const Seat s : Seat::all()) {
+        if (!m_slots[s].plays) continue;
+        msg::RoundRack rack{s.number(), {}};
+        for (const RackItem& item : m_slots[s].rack.items()) rack.tiles.push_back(item.tile);
+        broadcast(msg::roundrack(rack));
+    }
 
     if (!checkforwin()) startClock(ClockPhase::BetweenRounds, m_roundPauseSeconds);
 }

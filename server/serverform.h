@@ -89,6 +89,10 @@ public:
     // without a table of its own turns it on.
     void setComputerTakesSeatOne(bool takes) { m_computerTakesSeatOne = takes; }
 
+    // The turn clock runs this much longer than the tables' clocks show,
+    // for the messages' way to the tables and back.
+    static constexpr int kTurnGraceSeconds = 4;
+
     // The seconds between a round's end and the next round's deal, counted
     // on the turn clock, so at least one.
     static constexpr int kDefaultRoundPauseSeconds = 20;
@@ -209,6 +213,8 @@ private:
     void givetiles();
     void findplayer();
     void announceTurn();
+    // The seconds the running turn has left on the clock the tables show.
+    int turnSecondsShown() const;
     // Whose turn it is, the pool and every seat's score and tiles.
     msg::NextPlayer currentTurn() const;
     void timeup(Seat seat);

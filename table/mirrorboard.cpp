@@ -8,6 +8,8 @@
 #include "net/catalogue.h"
 #include "table/seatwords.h"
 
+#include <utility>
+
 namespace brixo {
 
 // ---- the server's word and the pending moves ---------------------------------
@@ -175,6 +177,9 @@ void TableMirror::yourtiles(std::string_view args)
         m_rack.receive(slot, tile);
     }
     if (drawn > 0) m_log.played(seatwords::drew("You", drawn));
+    // A whole rack comes in the order chosen; tiles drawn later take the
+    // first free places until the player sorts again.
+    if (std::exchange(m_dealDue, false) && m_sortOnDeal) m_rack.sort(m_sortByNumber);
     sound("getcard");
 }
 

@@ -6,13 +6,15 @@
 
 #include "net/catalogue.h"
 
+#include <algorithm>
+
 namespace brixo {
 
 using placerules::Completion;
 
 // ---- the board ------------------------------------------------------------------
 
-TableUpdate TableMirror::pressBoard(Press press, BoardCell cell)
+TableUpdate TableMirror::pressBoard(Press press, BoardCell cell, setinsertion::Side side)
 {
     if (!mySeat().valid()) return done(); // spectators only watch
     dismissNotices();
@@ -37,12 +39,12 @@ TableUpdate TableMirror::pressBoard(Press press, BoardCell cell)
     }
     if (!cell.inside()) return done();
     if (m_hand.holdsBoardTile()) {
-        moveBoardTile(cell);
+        moveBoardTile(cell, side);
     } else if (m_hand.empty()) {
         pickUpBoardTile(cell);
         updateIncomplete();
     } else {
-        placeRackTile(cell);
+        placeRackTile(cell, side);
     }
     return done();
 }
@@ -74,23 +76,57 @@ void TableMirror::pickUpBoardTile(BoardCell cell)
     sound("clickcard");
 }
 
-void TableMirror::moveBoardTile(BoardCell cell)
+void TableMirror::moveBoardTile(BoardCell cell, setinsertion::Side side)
 {
+    if (!board().isEmpty(cell)) {
+        insertHeldTile(cell, side);
+        return;
+    }
     if (!mayPutDown(cell)) {
         m_log.refuse(placerules::whyNotHere(board(), cell, m_hand.tile));
         return;
     }
     const Hand held = m_hand;
-    send(msg::swaptilesRequest({mySeat().number(), cell.col, cell.row, held.cell.col, held.cell.row}));
-    const PendingMove move = PendingMove::move(held.tile, held.cell, cell);
-    m_board.await(move);
     m_history.newPress();
-    m_history.remember(move);
+    moveOnBoard(PendingMove::move(held.tile, held.cell, cell));
     putDownOrBack("placecard");
 }
 
-void TableMirror::placeRackTile(BoardCell cell)
+void TableMirror::moveOnBoard(const PendingMove& move)
 {
+    send(msg::swaptilesRequest({mySeat().number(), move.to.col, move.to.row, move.from.col, move.from.row}));
+    m_board.await(move);
+    m_history.remember(move);
+}
+
+// The set's tiles move along as the player would move them, one request
+// each, and the held tile goes into the space: all one press, so that Undo
+// takes it back whole.
+bool TableMirror::insertHeldTile(BoardCell onto, setinsertion::Side side)
+{
+    const Hand held = m_hand;
+    const std::optional<BoardCell> lifted = held.holdsBoardTile() ? std::optional(held.cell) : std::nullopt;
+    const setinsertion::Insertion insertion = setinsertion::insertIntoSet(board(), onto, side, held.tile, lifted);
+    if (!insertion.ok()) {
+        m_log.refuse(insertion.refusal);
+        return false;
+    }
+    m_history.newPress();
+    setHand({});
+    for (const PendingMove& move : insertion.moves) moveOnBoard(move);
+    if (held.holdsRackTile()) placeFromRack(held.slot, insertion.cell);
+    updateIncomplete();
+    // A board tile that ends on its own cell was only put back.
+    sound(held.holdsRackTile() || !insertion.moves.empty() ? "placecard" : "clearcard");
+    return true;
+}
+
+void TableMirror::placeRackTile(BoardCell cell, setinsertion::Side side)
+{
+    if (!board().isEmpty(cell)) {
+        insertHeldTile(cell, side);
+        return;
+    }
     if (!mayPutDown(cell)) {
         m_log.refuse(placerules::whyNotHere(board(), cell, m_hand.tile));
         return;
@@ -180,6 +216,13 @@ TableUpdate TableMirror::sortRack()
     return done();
 }
 
+TableUpdate TableMirror::arrangeRack()
+{
+    m_rack.arrange(m_sortByNumber);
+    sound("sort");
+    return done();
+}
+
 void TableMirror::refuseNotice(std::string line)
 {
     notice(std::move(line));
@@ -207,6 +250,12 @@ TableUpdate TableMirror::undoLastMove()
         return done();
     }
     bool moved = false;
+    // Cells whose tile was just asked back into the rack: the server has
+    // emptied them by the time it reads the moves that follow.
+    std::vector<BoardCell> askedBack;
+    const auto freeNow = [&](BoardCell cell) {
+        return board().isEmpty(cell) || std::find(askedBack.begin(), askedBack.end(), cell) != askedBack.end();
+    };
     for (const PendingMove& m : m_history.takeLastPress()) {
         // Moves are taken back last first, so the tile lies where this
         // table put it and its former cell is free; anything else would be
@@ -214,7 +263,8 @@ TableUpdate TableMirror::undoLastMove()
         if (board().at(m.to) != m.tile) continue;
         if (m.kind == PendingMove::Kind::Place) {
             send(msg::replacetile({mySeat().number(), m.to.col, m.to.row}));
-        } else if (board().isEmpty(m.from)) {
+            askedBack.push_back(m.to);
+        } else if (freeNow(m.from)) {
             send(msg::swaptilesRequest({mySeat().number(), m.from.col, m.from.row, m.to.col, m.to.row}));
             m_board.await(m.reversed());
             moved = true;
@@ -262,6 +312,10 @@ TableUpdate TableMirror::drawTile()
     endShowMe();
     if (!m_hand.empty()) {
         refuseNotice("You cannot draw a tile when you have a tile in your hand.");
+    } else if (laidThisTurn()) {
+        // The server would take them back and draw; the turn's buttons
+        // offer Finish or Clear instead, and so does this.
+        refuseNotice("You cannot draw with tiles laid this turn. Finish, or Clear them back to your rack first.");
     } else {
         send(msg::drawcard(mySeat().number()));
         turnEnded();

@@ -3,7 +3,10 @@
 #include "table/tablemirror.h"
 
 #include "net/catalogue.h"
+#include "table/racksort.h"
 #include "table/seatwords.h"
+
+#include <algorithm>
 
 namespace brixo {
 
@@ -100,6 +103,7 @@ void TableMirror::startround(std::string_view args)
         m_seats.find(seat)->sittingOut = m_seats.at(seat).occupant == Occupant::Empty;
     m_waitingForRound = false;
     m_laidDown = false;
+    m_dealDue = true;
     newRound();
     takeBackTurn();
     m_rack.forgetLaid();
@@ -114,6 +118,7 @@ void TableMirror::loadstats(std::string_view args)
     const auto m = msg::parseLoadstats(args);
     if (!m) return;
     m_catchingUp = true;
+    m_dealDue = true;
     m_turn.forgetSeen();
     m_turn.catchUp(Seat(m->turnseat));
     m_options = {true, m->playto, TurnClock::clampedTime(m->turntime), m->penalty, m->team};
@@ -164,11 +169,26 @@ void TableMirror::endround(std::string_view args)
     for (const msg::SeatResult& result : m->seats) {
         const Seat seat(result.seat);
         if (!seat.valid() || m_seats.at(seat).sittingOut) continue;
-        summary.push_back({seat, result.count, result.points, seatwords::roundLine(who(seat), result.count, result.points)});
+        summary.push_back(
+            {seat, result.count, result.points, seatwords::roundLine(who(seat), result.count, result.points), {}});
         m_log.add(summary.back().text);
     }
     m_log.setRoundSummary(std::move(summary));
     sound("roundover");
+}
+
+// The tiles a seat held at the round's end, shown beside its points.
+void TableMirror::roundrack(std::string_view args)
+{
+    const auto m = msg::parseRoundrack(args);
+    if (!m) return;
+    std::vector<Tile> tiles;
+    for (int code : m->tiles)
+        if (Tile(code).real() && tiles.size() < std::size_t(RackSlot::kCount)) tiles.emplace_back(code);
+    std::stable_sort(tiles.begin(), tiles.end(), [this](Tile a, Tile b) {
+        return racksort::sortKey(a, m_sortByNumber) < racksort::sortKey(b, m_sortByNumber);
+    });
+    m_log.setRoundRack(Seat(m->seat), std::move(tiles));
 }
 
 void TableMirror::winner(std::string_view args)

@@ -105,6 +105,14 @@ void TableMirror::gamepause(std::string_view args)
     if (mode && (*mode == 0 || *mode == 1)) m_turn.pause(*mode == 1);
 }
 
+// A table that caught up during a turn: its clock stands where the others' do.
+void TableMirror::timeleft(std::string_view args)
+{
+    const auto seconds = msg::parseTimeleft(args);
+    if (!seconds || !turnSeat().valid()) return;
+    m_turn.clockAt(*seconds);
+}
+
 void TableMirror::notime(std::string_view args)
 {
     const auto m = msg::parseSeatOnly(args);

@@ -1,5 +1,6 @@
 #include "table/rackmirror.h"
 
+#include "table/rackarrange.h"
 #include "table/racksort.h"
 
 #include <algorithm>
@@ -62,6 +63,22 @@ bool RackMirror::exchange(RackSlot a, RackSlot b)
 void RackMirror::sort(bool byNumber)
 {
     racksort::sortthem(m_positions, byNumber, [this](RackSlot slot) { return m_rack.at(slot); });
+}
+
+void RackMirror::arrange(bool byNumber)
+{
+    std::vector<rackarrange::RackTile> shown;
+    std::vector<RackSlot> waiting;
+    for (int p = 1; p <= RackPositions::kPositions; ++p) {
+        const RackSlot slot = m_positions.slotAt(p);
+        if (!slot.valid()) continue;
+        if (awaitingServer(slot)) waiting.push_back(slot);
+        else shown.push_back({slot, m_rack.at(slot)});
+    }
+    std::vector<RackSlot> order = rackarrange::arrange(shown, byNumber);
+    order.insert(order.end(), waiting.begin(), waiting.end());
+    m_positions.clear();
+    for (const RackSlot slot : order) m_positions.place(slot);
 }
 
 void RackMirror::clear()

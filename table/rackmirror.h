@@ -43,6 +43,9 @@ public:
     // either is not shown.
     bool exchange(RackSlot a, RackSlot b);
     void sort(bool byNumber);
+    // The tiles shown in the order rackarrange gives; tiles waiting for the
+    // server to take them off go to the end.
+    void arrange(bool byNumber);
     // Every tile gone.
     void clear();
 

@@ -61,10 +61,14 @@ std::string drew(const std::string& who, int tiles)
     return who + " drew " + std::to_string(tiles) + " tiles (penalty).";
 }
 
+std::string pointsWord(int points)
+{
+    return (points > 0 ? "+" : "") + std::to_string(points) + (points == 1 || points == -1 ? " point" : " points");
+}
+
 std::string roundLine(const std::string& who, int tiles, int points)
 {
-    return who + ": " + std::to_string(tiles) + (tiles == 1 ? " tile left, " : " tiles left, ") +
-           (points > 0 ? "+" : "") + std::to_string(points) + (points == 1 || points == -1 ? " point." : " points.");
+    return who + ": " + std::to_string(tiles) + (tiles == 1 ? " tile left, " : " tiles left, ") + pointsWord(points) + ".";
 }
 
 std::string layDownProgress(int points)

@@ -30,6 +30,8 @@ std::string winnerText(const std::string& name);
 // "Klot drew a tile.", "You drew 3 tiles (penalty).": one tile is a draw,
 // more can only be a penalty.
 std::string drew(const std::string& who, int tiles);
+// "+22 points", "-15 points", "1 point".
+std::string pointsWord(int points);
 // "Klot: 3 tiles left, -15 points." for a seat at a round's end.
 std::string roundLine(const std::string& who, int tiles, int points);
 // "22 of 30": the points laid toward the first lay-down.

@@ -17,6 +17,16 @@ void TableLog::played(std::string line)
     m_lastAction = std::move(line);
 }
 
+bool TableLog::setRoundRack(Seat seat, std::vector<Tile> tiles)
+{
+    for (RoundLine& line : m_roundSummary) {
+        if (line.seat != seat) continue;
+        line.rack = std::move(tiles);
+        return true;
+    }
+    return false;
+}
+
 void TableLog::newRound()
 {
     m_status.clear();

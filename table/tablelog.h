@@ -12,12 +12,14 @@
 namespace brixo {
 
 // A seat's part in a round that ended, with the line that tells it
-// ("Klot: 3 tiles left, -15 points.").
+// ("Klot: 3 tiles left, -15 points."), and the tiles it held once the
+// server shows them.
 struct RoundLine {
     Seat seat;
     int tiles = 0;  // left in its rack
     int points = 0; // what the round added to or took from its score
     std::string text;
+    std::vector<Tile> rack;
     bool operator==(const RoundLine&) const = default;
 };
 
@@ -48,6 +50,8 @@ public:
     // order, from its end until the next round or game starts.
     const std::vector<RoundLine>& roundSummary() const { return m_roundSummary; }
     void setRoundSummary(std::vector<RoundLine> lines) { m_roundSummary = std::move(lines); }
+    // The tiles the seat held, for its line; false when no line is the seat's.
+    bool setRoundRack(Seat seat, std::vector<Tile> tiles);
 
     const std::string& winnerText() const { return m_winnerText; }
     void setWinnerText(std::string text) { m_winnerText = std::move(text); }

@@ -3,6 +3,7 @@
 #include "table/tablemirror.h"
 
 #include "model/setrules.h"
+#include "model/slottable.h"
 #include "net/catalogue.h"
 #include "net/lobbymessages.h"
 #include "net/receivequeue.h"
@@ -88,6 +89,8 @@ TableUpdate TableMirror::receive(std::string_view command, std::string_view args
         {"CMD_notenough", &TableMirror::notenough},
         {"CMD_incomplete", &TableMirror::incomplete},
         {"CMD_gamepause", &TableMirror::gamepause},
+        {"CMD_timeleft", &TableMirror::timeleft},
+        {"CMD_roundrack", &TableMirror::roundrack},
     };
     // A table the server turned away hears nothing more.
     if (m_turnedAway) return {};
@@ -262,6 +265,11 @@ std::vector<std::string> TableMirror::othersAtTable() const
         if (!name.empty() && name != seatwords::kWaiting) names.push_back(std::move(name));
     }
     return names;
+}
+
+Seat TableMirror::partnerSeat() const
+{
+    return m_options.team ? partnerOf(mySeat()) : Seat();
 }
 
 bool TableMirror::mayPlay() const

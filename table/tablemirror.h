@@ -25,6 +25,7 @@
 #include "table/movehistory.h"
 #include "table/rackmirror.h"
 #include "table/seatlist.h"
+#include "table/setinsertion.h"
 #include "table/showme.h"
 #include "table/tablelog.h"
 #include "table/tableupdate.h"
@@ -83,6 +84,9 @@ public:
     // ---- preferences the rules read ----------------------------------------
     void setSortByNumber(bool byNumber) { m_sortByNumber = byNumber; }
     bool sortByNumber() const { return m_sortByNumber; }
+    // A sort is chosen: the rack dealt (or given back to a table catching
+    // up) is put in order as it comes.
+    void setSortOnDeal(bool sort) { m_sortOnDeal = sort; }
     void setNewTurnSound(bool on) { m_newTurnSound = on; }
 
     // ---- messages from the server -------------------------------------------
@@ -92,8 +96,10 @@ public:
     TableUpdate receive(std::string_view command, std::string_view args);
 
     // ---- playing a turn -------------------------------------------------------
-    // A press on a board cell (placerules::cellOfPress finds it).
-    TableUpdate pressBoard(Press press, BoardCell cell);
+    // A press on a board cell (placerules::cellOfPress finds it). A tile
+    // put down on a tile of a set goes into the set on the side of it the
+    // press lay nearer (setinsertion).
+    TableUpdate pressBoard(Press press, BoardCell cell, setinsertion::Side side = setinsertion::Side::Before);
     // A press on a rack tile; the completion (chosen by the keys held: Shift
     // a run, Ctrl a group) lays the next tiles with it once it is put down.
     TableUpdate pressRackTile(RackSlot slot, Press press, placerules::Completion completion);
@@ -121,6 +127,8 @@ public:
     TableUpdate clockTick();
     // Puts the rack in order by the sort preference.
     TableUpdate sortRack();
+    // Puts the tiles that make or nearly make sets together (rackarrange).
+    TableUpdate arrangeRack();
     // The best play for this seat, told in the chat; its rack tiles stay
     // marked (hintSlots) while the turn it was asked in lasts.
     TableUpdate askHint();
@@ -189,6 +197,11 @@ public:
     // The names at the other seats, the computer's included, for the tally.
     std::vector<std::string> othersAtTable() const;
 
+    // In a team game, the seat that plays with this one; none otherwise.
+    Seat partnerSeat() const;
+    // Tiles from the rack lie on the board this turn (laid, waiting or echoed).
+    bool laidThisTurn() const { return m_rack.pointsLaid() > 0; }
+
     Seat turnSeat() const { return m_turn.seat(); }
     // It is this seat's turn and its person plays it.
     bool mayPlay() const;
@@ -213,6 +226,9 @@ public:
     const std::string& lastAction() const { return m_log.lastAction(); }
     const std::vector<std::string>& log() const { return m_log.lines(); }
     int logGeneration() const { return m_log.generation(); }
+    // The last round's result for each seat that took part, with the tiles
+    // each held (in the order of the sort preference) once the server
+    // shows them.
     const std::vector<RoundLine>& roundSummary() const { return m_log.roundSummary(); }
     const std::string& winnerText() const { return m_log.winnerText(); }
     // "This round has already started...": this seat waits for the next round.
@@ -253,6 +269,7 @@ private:
     void startround(std::string_view args);
     void loadstats(std::string_view args);
     void endround(std::string_view args);
+    void roundrack(std::string_view args);
     void winner(std::string_view args);
     void getnextplayer(std::string_view args);
     void gamepause(std::string_view args);
@@ -260,6 +277,7 @@ private:
     void incomplete(std::string_view args);
     void notenough(std::string_view args);
     void askpenalty(std::string_view args);
+    void timeleft(std::string_view args);
     void offerTurn();
     // What this table did in the turn and the server has not confirmed is
     // gone: the hand goes back and the pending moves are taken back. Done
@@ -290,8 +308,12 @@ private:
 
     // presses (mirrorplay.cpp)
     void pickUpBoardTile(BoardCell cell);
-    void moveBoardTile(BoardCell cell);
-    void placeRackTile(BoardCell cell);
+    void moveBoardTile(BoardCell cell, setinsertion::Side side);
+    void placeRackTile(BoardCell cell, setinsertion::Side side);
+    // The tile in the hand goes into the set on the cell; false, with the
+    // reason shown, when it cannot.
+    bool insertHeldTile(BoardCell onto, setinsertion::Side side);
+    void moveOnBoard(const PendingMove& move);
     void placeFromRack(RackSlot slot, BoardCell cell);
     void complete(Tile placed, placerules::Completion completion, BoardCell cell);
     void exchangeTiles(RackSlot pressed, placerules::Completion completion);
@@ -318,6 +340,9 @@ private:
     std::string m_loginText;
     std::string m_seatKey;
     bool m_sortByNumber = true;
+    bool m_sortOnDeal = false;
+    // The next rack to arrive is a whole one: a deal, or a catch-up's.
+    bool m_dealDue = false;
     bool m_newTurnSound = false;
 
     // the game

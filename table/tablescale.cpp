@@ -42,6 +42,11 @@ BoardCell TableScale::cellOfPress(int x, int y) const
             static_cast<int>(std::floor((baseY + 5) / kCellHeight)) + 1};
 }
 
+int TableScale::edgeOfPress(int x) const
+{
+    return static_cast<int>(std::floor((x / m_factor + kCellWidth / 2.0) / kCellWidth)) + 1;
+}
+
 ScaledRect TableScale::cellRect(BoardCell cell) const
 {
     return rect((cell.col - 1) * kCellWidth, (cell.row - 1) * kCellHeight, kCellWidth, kCellHeight);

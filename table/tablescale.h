@@ -35,6 +35,10 @@ public:
     // The board cell a press at paint-box pixel (x, y) hits: the 100 % rule,
     // applied to the point the press lies over at 100 %.
     BoardCell cellOfPress(int x, int y) const;
+    // The column whose left edge, as drawn, lies nearest a press at
+    // paint-box pixel x: a tile put into a set there goes in at that edge.
+    // It is the column of cellOfPress, or the one after it.
+    int edgeOfPress(int x) const;
     // Where the cell is drawn in the paint box.
     ScaledRect cellRect(BoardCell cell) const;
 

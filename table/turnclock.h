@@ -28,6 +28,8 @@ public:
     // A new turn starts with the whole time.
     void restart() { m_secondsLeft = m_timePerTurn; }
     void stopAt(int seconds) { m_secondsLeft = seconds; }
+    // A turn under way: its seconds left, within the time per turn.
+    void setSecondsLeft(int seconds) { m_secondsLeft = std::clamp(seconds, 0, m_timePerTurn); }
 
     // One second passes.
     void tick() { --m_secondsLeft; }

@@ -60,6 +60,9 @@ public:
     // A table catching up learns whose turn runs; the clock starts with the
     // turn's own message.
     void catchUp(Seat seat) { m_seat = seat; }
+    // The clock of the running turn shows this many seconds left (at most
+    // the whole time).
+    void clockAt(int seconds) { m_clock.setSecondsLeft(seconds); }
     // A game starts: no turn, nothing paused.
     void newGame();
     // The round ended: the clock shows nothing left and nothing is paused.

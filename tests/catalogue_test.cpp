@@ -201,6 +201,12 @@ TEST(Catalogue, ServerToTableRoundTrips)
     }
     EXPECT_EQ(parseWinner(argsOf(winner("The Green Team"), "CMD_winner")), "The Green Team");
     EXPECT_EQ(parseWinner("Ann+Bob+"), "Ann");
+    // Messages older tables do not know, and ignore.
+    EXPECT_EQ(line(roundrack({2, {14, 53, 27}})), "CMD_roundrack+2+14+53+27");
+    EXPECT_EQ(parseRoundrack(argsOf(roundrack({2, {14, 53, 27}}), "CMD_roundrack")), (RoundRack{2, {14, 53, 27}}));
+    EXPECT_EQ(parseRoundrack("3"), (RoundRack{3, {}}));
+    EXPECT_EQ(line(timeleft(35)), "CMD_timeleft+35+");
+    EXPECT_EQ(parseTimeleft(argsOf(timeleft(35), "CMD_timeleft")), 35);
 }
 
 TEST(Catalogue, CellListsEmptyOneManyAndTrailingPlus)
@@ -301,6 +307,9 @@ TEST(Catalogue, MalformedBodiesAreRefused)
     EXPECT_FALSE(parseSeatkey(std::string(19, 'a') + "+"));
     EXPECT_FALSE(parseSeatkey(std::string(19, 'a') + "_+"));
     EXPECT_FALSE(parseSeatkey(std::string(20, 'a') + "+x"));
+    EXPECT_FALSE(parseRoundrack("2+14+x"));
+    EXPECT_FALSE(parseTimeleft("-1+"));
+    EXPECT_FALSE(parseTimeleft("soon"));
     // Extra fields after a complete body are ignored, as is a missing "+".
     EXPECT_TRUE(parsePlacemytile("1+2+3+4+extra"));
     EXPECT_TRUE(parseSeatOnly("2"));

@@ -103,8 +103,9 @@ TEST_F(ServerLogin, ALateJoinerIsBroughtUpToDate)
     EXPECT_EQ(commands(6), (Strings{"CMD_sendlogininfo", "CMD_sendlogininfo", "CMD_seatkey", "CMD_newplayerinfo",
                                     "CMD_existingplayers", "CMD_existingplayers", "CMD_existingplayers",
                                     "CMD_loadstats", "CMD_loadboard",
-                                    "CMD_yourtiles", "CMD_nextplayer"}));
+                                    "CMD_yourtiles", "CMD_nextplayer", "CMD_timeleft"}));
     EXPECT_EQ(args(6, "CMD_nextplayer"), Strings{"1+64+1+0+13+2+0+14+3+0+14+4+0+0"});
+    EXPECT_EQ(args(6, "CMD_timeleft"), Strings{"60+"}); // the turn's clock, as the others show it
 
     // A spectator gets the board but never a rack.
     join(7, "Spy2");

@@ -143,9 +143,17 @@ TEST_F(ServerTurnEnd, TheEndOfThePoolIsMetSeatBySeat)
     // seat loses what it holds.
     const int currentValue = seat(current).rack.value();
     const int otherValue = seat(other).rack.value();
+    // Once the round is over, every table is shown what each seat held.
+    Strings racks;
+    for (const int s : {1, 2}) {
+        msg::RoundRack rack{s, {}};
+        for (const RackItem& item : seat(s).rack.items()) rack.tiles.push_back(item.tile);
+        racks.push_back(msg::argumentText(msg::roundrack(rack)));
+    }
     forget();
     send(other, msg::drawcard(other));
-    EXPECT_EQ(commands(other), (Strings{"CMD_nomoretiles", "CMD_endround"}));
+    EXPECT_EQ(commands(other), (Strings{"CMD_nomoretiles", "CMD_endround", "CMD_roundrack", "CMD_roundrack"}));
+    EXPECT_EQ(args(current, "CMD_roundrack"), racks);
     EXPECT_EQ(seat(current).score, -currentValue);
     EXPECT_EQ(seat(other).score, -otherValue);
     EXPECT_EQ(seat(current).points, -currentValue);

@@ -13,6 +13,13 @@ using namespace brixo::test;
 
 namespace {
 
+std::vector<int> numbersOf(const std::vector<Tile>& tiles)
+{
+    std::vector<int> codes;
+    for (const Tile tile : tiles) codes.push_back(tile.code());
+    return codes;
+}
+
 msg::StartGame options(int playto, int secs, bool penalty, bool team, int tiles = 14)
 {
     return msg::StartGame{"You", playto, secs, penalty ? "t" : "f", team ? "t" : "f", tiles};
@@ -191,6 +198,14 @@ TEST(MirrorGame, RoundEndShowsResultsWhoWentOutAndEndsTheTurn)
     EXPECT_EQ(f.t.turnSeat().number(), 0);
     EXPECT_FALSE(f.t.controls().draw);
     EXPECT_EQ(f.sounds, std::vector<std::string>{"roundover"});
+    // The tiles each seat held join its line, in the rack's sort order;
+    // codes that are no tile, seats with no line and broken lists are passed by.
+    f.feed(msg::roundrack({1, {black(13), red(5), 99, W, green(5)}}));
+    f.feed(msg::roundrack({3, {red(1)}}));
+    f.feed("CMD_roundrack+2+x");
+    ASSERT_EQ(f.t.roundSummary().size(), 2u);
+    EXPECT_EQ(numbersOf(f.t.roundSummary()[0].rack), (std::vector<int>{red(5), green(5), black(13), W}));
+    EXPECT_TRUE(f.t.roundSummary()[1].rack.empty());
     f.feed(msg::endround({1, {}}));
     EXPECT_EQ(f.t.status(), " You are out of tiles! The Round is Over.");
     f.feed(msg::endround({0, {}}));

@@ -42,8 +42,8 @@ TEST(TablePlay, ARackTileGoesOnlyWhereItsNeighboursAllowAndWaitsHiddenForTheServ
     EXPECT_EQ(f.t.refusal(), "A 5 cannot go after a 6.");
     f.board(11, 3); // left of a 4
     EXPECT_EQ(f.t.refusal(), "A 5 cannot go before a 4.");
-    f.board(5, 2);
-    EXPECT_EQ(f.t.refusal(), "That cell is taken.");
+    f.onto(5, 2, setinsertion::Side::After); // into the 7's set, after it
+    EXPECT_EQ(f.t.refusal(), "A 5 cannot go after a 7.");
     f.board(23, 3); // the column past the board
     EXPECT_EQ(f.t.refusal(), "");
     EXPECT_TRUE(f.t.hand().holdsSlot(RackSlot(1)));
@@ -147,8 +147,8 @@ TEST(TablePlay, ABoardTileLiftedAndPutBackSendsNothingAndMovedSendsOneSwap)
     EXPECT_EQ(f.t.confirmedBoard().at(6, 6), kNoTile);
 
     f.board(10, 6);
-    f.board(7, 6);
-    EXPECT_EQ(f.t.refusal(), "That cell is taken.");
+    f.onto(8, 6, setinsertion::Side::After);
+    EXPECT_EQ(f.t.refusal(), "A 9 cannot go after a Jack.");
     f.feed(msg::nextplayer({2, 70, {}})); // the turn is over: so is the refusal
     EXPECT_EQ(f.t.refusal(), "");
 }
@@ -218,6 +218,34 @@ TEST(TablePlay, TheRaisedTileLowersWhenPressedAndAnotherPressSwapsTheirPlaces)
     f.take(f.t.sortRack());
     EXPECT_EQ(f.rackSlots(), (std::vector<int>{7, 3, 9}));
     EXPECT_TRUE(f.t.hand().holdsSlot(RackSlot(3)));
+}
+
+TEST(TablePlay, TheDealComesSortedWhenASortIsChosenAndArrangeGathersTheSets)
+{
+    MirrorFeed f;
+    f.login(1);
+    f.t.setSortOnDeal(true);
+    const auto deal = [&] {
+        f.feed(msg::startround({0, 0, 0, 0}));
+        f.feed(msg::yourtiles(1, {{1, red(9)}, {2, green(3)}, {3, W}, {4, red(3)}, {5, black(3)}}));
+    };
+    f.feed(msg::startgame({"You", 500, 60, "t", "f", 5}));
+    deal();
+    EXPECT_EQ(f.rackTiles(), (std::vector<int>{green(3), red(3), black(3), red(9), W}));
+    // A tile drawn later takes the first free place.
+    f.feed(msg::nextplayer({1, 70, {}}));
+    f.feed(msg::yourtiles(1, {{6, green(1)}}));
+    EXPECT_EQ(f.rackTiles().back(), green(1));
+    f.forget();
+    f.take(f.t.arrangeRack());
+    EXPECT_EQ(f.rackTiles(), (std::vector<int>{green(3), red(3), black(3), green(1), red(9), W}));
+    EXPECT_EQ(f.sounds, Frames{"sort"});
+    EXPECT_TRUE(f.sent.empty());
+
+    // With both sort buttons up the deal stays as it came.
+    f.t.setSortOnDeal(false);
+    deal();
+    EXPECT_EQ(f.rackTiles(), (std::vector<int>{red(9), green(3), W, red(3), black(3)}));
 }
 
 TEST(TablePlay, TheTurnsButtonsSendTheirRequestsAndEditGivesTheButtonsBack)

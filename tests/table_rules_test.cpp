@@ -1,9 +1,12 @@
-// The table's plain rules: the cell of a press, the order check, the choice
-// of completing tiles, the rack places and their sort, the turn clock and
-// the words shown for seats and turns.
+// The table's plain rules: the cell of a press, the order check, putting a
+// tile into a set, the choice of completing tiles, the rack places, their
+// sort and arrangement, the turn clock and the words shown for seats and
+// turns.
 #include "table/placerules.h"
+#include "table/rackarrange.h"
 #include "table/racklayout.h"
 #include "table/racksort.h"
+#include "table/setinsertion.h"
 #include "table/seatwords.h"
 #include "table/turnclock.h"
 #include "table/windowplace.h"
@@ -122,6 +125,125 @@ TEST(OrderCheck, ATileGoesOnlyWhereItsNeighboursAllowItsNumber)
     EXPECT_EQ(whyNotHere(grid, {9, 3}, Tile(black(12))), "");
 }
 
+// ---- putting a tile into a set ---------------------------------------------------
+
+namespace {
+
+using setinsertion::Side;
+
+// A board with tiles along row 2, by column.
+BoardGrid rowOf(const std::map<int, int>& tiles)
+{
+    BoardGrid grid;
+    for (const auto& [col, code] : tiles) grid.set(col, 2, code);
+    return grid;
+}
+
+// Carries out an insertion as the server would: every move must find its
+// tile on its cell and a free cell to go to, and the tile put in must find
+// its cell free. `server`: the board as the server holds it (a lifted tile
+// still on its cell). Answers row 2 afterwards, or nothing when a step
+// would have been refused.
+std::optional<std::map<int, int>> carryOut(BoardGrid server, const setinsertion::Insertion& plan, Tile tile,
+                                           bool fromRack)
+{
+    for (const PendingMove& m : plan.moves) {
+        if (server.at(m.from) != m.tile || !server.isEmpty(m.to)) return std::nullopt;
+        server.set(m.to, m.tile);
+        server.set(m.from, Tile());
+    }
+    if (fromRack) {
+        if (!server.isEmpty(plan.cell)) return std::nullopt;
+        server.set(plan.cell, tile);
+    } else if (server.at(plan.cell) != tile) {
+        return std::nullopt;
+    }
+    std::map<int, int> row;
+    for (int col = 0; col < BoardGrid::kColumns; ++col)
+        if (const int code = server.at(col, 2)) row[col] = code;
+    return row;
+}
+
+using Row = std::map<int, int>;
+
+} // namespace
+
+TEST(SetInsertion, ATileGoesInWhereDroppedAndTheSideWithFewerTilesMovesAlong)
+{
+    using setinsertion::insertIntoSet;
+    // Red 3, 5, 6: the Red 4 dropped before the 5 goes between the 3 and the
+    // 5; the 3 alone moves left.
+    const BoardGrid run = rowOf({{3, red(3)}, {4, red(5)}, {5, red(6)}});
+    auto plan = insertIntoSet(run, {4, 2}, Side::Before, Tile(red(4)));
+    ASSERT_TRUE(plan.ok()) << plan.refusal;
+    EXPECT_EQ(plan.moves.size(), 1u);
+    EXPECT_EQ(carryOut(run, plan, Tile(red(4)), true), (Row{{2, red(3)}, {3, red(4)}, {4, red(5)}, {5, red(6)}}));
+    // The same after the 3: the same place.
+    EXPECT_EQ(carryOut(run, insertIntoSet(run, {3, 2}, Side::After, Tile(red(4))), Tile(red(4)), true),
+              (Row{{2, red(3)}, {3, red(4)}, {4, red(5)}, {5, red(6)}}));
+
+    // With another set two cells to the left, moving left would join them:
+    // the 5 and 6 move right instead.
+    BoardGrid blocked = run;
+    blocked.set(1, 2, black(9));
+    plan = insertIntoSet(blocked, {4, 2}, Side::Before, Tile(red(4)));
+    EXPECT_EQ(plan.moves.size(), 2u);
+    EXPECT_EQ(carryOut(blocked, plan, Tile(red(4)), true),
+              (Row{{1, black(9)}, {3, red(3)}, {4, red(4)}, {5, red(5)}, {6, red(6)}}));
+
+    // A group against the board's right edge opens towards the left; a
+    // Wild tile fits anywhere.
+    const BoardGrid group = rowOf({{21, green(7)}, {22, black(7)}});
+    EXPECT_EQ(carryOut(group, insertIntoSet(group, {22, 2}, Side::Before, Tile(orange(7))), Tile(orange(7)), true),
+              (Row{{20, green(7)}, {21, orange(7)}, {22, black(7)}}));
+    EXPECT_TRUE(insertIntoSet(group, {21, 2}, Side::After, Tile(W)).ok());
+
+    // At a set's end with the next cell free it is a plain put-down there.
+    plan = insertIntoSet(run, {5, 2}, Side::After, Tile(red(7)));
+    EXPECT_TRUE(plan.moves.empty());
+    EXPECT_EQ(plan.cell, (BoardCell{6, 2}));
+}
+
+TEST(SetInsertion, NoRoomOrANumberOutOfOrderIsRefusedWithTheReason)
+{
+    using setinsertion::insertIntoSet;
+    // Red 1 2 4 from the first column, another set two cells after it.
+    const BoardGrid tight = rowOf({{1, red(1)}, {2, red(2)}, {3, red(4)}, {5, black(9)}, {6, black(10)}});
+    auto plan = insertIntoSet(tight, {3, 2}, Side::Before, Tile(red(3)));
+    EXPECT_EQ(plan.refusal, "There is no room beside that set to make space in it.");
+    EXPECT_TRUE(plan.moves.empty());
+    // A run across the whole row has no room either.
+    BoardGrid full;
+    for (int col = 1; col <= 22; ++col) full.set(col, 2, col <= 13 ? red(col) : black(col - 9));
+    EXPECT_FALSE(insertIntoSet(full, {8, 2}, Side::After, Tile(W)).ok());
+
+    const BoardGrid run = rowOf({{3, red(3)}, {4, red(4)}, {5, red(5)}});
+    plan = insertIntoSet(run, {4, 2}, Side::After, Tile(red(9)));
+    EXPECT_EQ(plan.refusal, "A 9 cannot go before a 5.");
+    EXPECT_TRUE(plan.moves.empty());
+    EXPECT_FALSE(insertIntoSet(run, {7, 2}, Side::After, Tile(red(6))).ok()); // no set there
+}
+
+TEST(SetInsertion, ABoardTileMovesWithinItsOwnSetByWayOfASpareCell)
+{
+    using setinsertion::insertIntoSet;
+    // Green, Orange, Black 7 from the first column; the Black 7 is lifted
+    // and dropped before the Green: its own cell is needed, so it waits on
+    // the cell after the set.
+    const BoardGrid server = rowOf({{1, green(7)}, {2, orange(7)}, {3, black(7)}});
+    BoardGrid shown = server;
+    shown.set(3, 2, 0);
+    const auto plan = insertIntoSet(shown, {1, 2}, Side::Before, Tile(black(7)), BoardCell{3, 2});
+    ASSERT_TRUE(plan.ok()) << plan.refusal;
+    EXPECT_EQ(plan.moves.front(), PendingMove::move(Tile(black(7)), {3, 2}, {4, 2}));
+    EXPECT_EQ(carryOut(server, plan, Tile(black(7)), false), (Row{{1, black(7)}, {2, green(7)}, {3, orange(7)}}));
+
+    // Dropped after the tile beside its own cell, it is only put back.
+    const auto back = insertIntoSet(shown, {2, 2}, Side::After, Tile(black(7)), BoardCell{3, 2});
+    EXPECT_TRUE(back.ok() && back.moves.empty());
+    EXPECT_EQ(back.cell, (BoardCell{3, 2}));
+}
+
 TEST(Completion, ARunTakesTheNextTwoOfItsColourFromTheLeft)
 {
     // Green 5 placed; the rack holds Green 7, Green 6, another Green 6.
@@ -216,6 +338,57 @@ TEST(RackSort, AFullRackSortsAndAMissingTileStopsTheSortWhereItStands)
     broken.tiles[2] = 0;
     EXPECT_FALSE(broken.sort(false));
     EXPECT_EQ(broken.places.count(), 3); // nothing lost
+}
+
+// ---- arranging the rack ------------------------------------------------------------
+
+namespace {
+
+// The tiles in arranged order, for a rack holding `codes` in slots 1, 2, ...
+std::vector<int> arranged(const std::vector<int>& codes, bool byNumber)
+{
+    std::vector<rackarrange::RackTile> tiles;
+    for (std::size_t i = 0; i < codes.size(); ++i) tiles.push_back({RackSlot(int(i) + 1), Tile(codes[i])});
+    std::vector<int> out;
+    for (const RackSlot slot : rackarrange::arrange(tiles, byNumber)) out.push_back(codes.at(slot.index()));
+    return out;
+}
+
+} // namespace
+
+TEST(RackArrange, SetsComeFirstThenPairsThenTheRestAndTheWildTilesLast)
+{
+    // Red 4 5 6 7 with a Green and a Black 7: the run stops at the 6 so the
+    // 7s make a group too (six tiles in sets, not four).
+    const std::vector<int> rack{black(7), red(4), W, green(7), red(6), red(5), red(7), orange(12), green(2), green(3),
+                                black(1)};
+    EXPECT_EQ(arranged(rack, true), (std::vector<int>{red(4), red(5), red(6), green(7), red(7), black(7), green(2),
+                                                      green(3), black(1), orange(12), W}));
+    // By colour the sets stand in the order of their lowest tile's code.
+    EXPECT_EQ(arranged(rack, false), (std::vector<int>{green(7), red(7), black(7), red(4), red(5), red(6), green(2),
+                                                       green(3), orange(12), black(1), W}));
+
+    // Both copies of a tile may serve: one in a run, one in a group.
+    EXPECT_EQ(arranged({red(5), green(7), red(6), red(5), orange(5), red(7), green(5)}, true),
+              (std::vector<int>{green(5), orange(5), red(5), red(5), red(6), red(7), green(7)}));
+    // A second copy with no set is left over; a pair of one number beats
+    // two of a colour with a gap.
+    EXPECT_EQ(arranged({red(5), red(6), red(5), red(7), green(9)}, true),
+              (std::vector<int>{red(5), red(6), red(7), red(5), green(9)}));
+    EXPECT_EQ(arranged({green(5), green(7), orange(5)}, true), (std::vector<int>{green(5), orange(5), green(7)}));
+}
+
+TEST(RackArrange, TilesOfOneCodeKeepTheirOrderAndABigRackKeepsEveryTile)
+{
+    const std::vector<rackarrange::RackTile> twins{
+        {RackSlot(4), Tile(red(9))}, {RackSlot(2), Tile(red(9))}, {RackSlot(7), Tile(red(10))}, {RackSlot(1), Tile(red(11))}};
+    EXPECT_EQ(numbers(rackarrange::arrange(twins, true)), (std::vector<int>{4, 7, 1, 2}));
+
+    std::vector<rackarrange::RackTile> big;
+    for (int slot = 1; slot <= 59; ++slot) big.push_back({RackSlot(slot), Tile((slot * 7) % 53 + 1)});
+    std::vector<int> slots = numbers(rackarrange::arrange(big, false));
+    std::sort(slots.begin(), slots.end());
+    for (int slot = 1; slot <= 59; ++slot) EXPECT_EQ(slots.at(std::size_t(slot - 1)), slot);
 }
 
 TEST(TurnClock, TheBarStartsFullForEveryTurnTimeAndEmptiesOnlyAtTheEnd)

@@ -34,6 +34,12 @@ TEST(TableScale, PressesOnEveryCellEdgeFindThatCellAtEverySize)
             EXPECT_EQ(scale.cellOfPress(last, 100).col, col) << factor;
             EXPECT_EQ(scale.cellOfPress(first - 1, 100).col, col - 1) << factor;
         }
+        // A tile is put into a set at the edge of the drawn tile nearer the press.
+        for (int col = 1; col <= 22; ++col) {
+            const ScaledRect drawn = scale.cellRect({col, 3});
+            EXPECT_EQ(scale.edgeOfPress(drawn.x + drawn.width / 4), col) << factor;
+            EXPECT_EQ(scale.edgeOfPress(drawn.x + drawn.width * 3 / 4), col + 1) << factor;
+        }
         for (int row = 2; row <= 12; ++row) {
             const int first = firstPixel(row, 30, factor);
             const int last = firstPixel(row + 1, 30, factor) - 1;

@@ -120,7 +120,15 @@ TEST_F(TableTurn, EveryPlayAndDrawIsLoggedAtEveryTable)
     lay(1, slotOf(1, red(2)), 3, 2);
     EXPECT_EQ(ann.t.lastAction(), "You played a Red 2.");
     EXPECT_EQ(bob.t.lastAction(), "Ann played a Red 2.");
-    act(1, ann.t.drawTile()); // the Red 2 comes back, and a tile is drawn
+    // With a tile laid, a draw (the D key) says why it does not draw.
+    ann.forget();
+    forwarded[1] = 0;
+    act(1, ann.t.drawTile());
+    EXPECT_TRUE(ann.said("You cannot draw with tiles laid this turn. Finish, or Clear them back to your rack first."));
+    EXPECT_EQ(ann.sounds, std::vector<std::string>{"nocando"});
+    EXPECT_EQ(server.state().currentseat, Seat(1));
+    act(1, ann.t.clearTurn()); // the Red 2 comes back
+    act(1, ann.t.drawTile());
     EXPECT_TRUE(ann.logged("You cleared tiles."));
     EXPECT_EQ(ann.t.lastAction(), "You drew a tile.");
     EXPECT_EQ(bob.t.lastAction(), "Ann drew a tile.");
@@ -159,14 +167,27 @@ TEST_F(TableTurn, ARoundEndsWithEachSeatsResultAndTheNextStartsClean)
         if (code == green(7) || code == red(10)) ++col; // a gap before each new set
         lay(1, slotOf(1, code), col++, 3);
     }
+    const auto roundOver = host.sent[2].size();
     act(1, ann.t.finishTurn()); // Ann goes out; Bob holds 22 points
-    // The panel and the log say each seat's result in the same words.
-    const std::vector<RoundLine> annSees{{Seat(1), 0, 22, "You: 0 tiles left, +22 points."},
-                                         {Seat(2), 10, -22, "Bob: 10 tiles left, -22 points."}};
-    const std::vector<RoundLine> bobSees{{Seat(1), 0, 22, "Ann: 0 tiles left, +22 points."},
-                                         {Seat(2), 10, -22, "You: 10 tiles left, -22 points."}};
+    // The panel and the log say each seat's result in the same words, and
+    // the panel shows the tiles each held, in the order the rack sorts.
+    std::vector<Tile> bobsTiles;
+    for (int code : {green(1), orange(1), black(1), green(2), orange(2), black(2), green(3), orange(3), black(3),
+                     black(4)})
+        bobsTiles.emplace_back(code);
+    const std::vector<RoundLine> annSees{{Seat(1), 0, 22, "You: 0 tiles left, +22 points.", {}},
+                                         {Seat(2), 10, -22, "Bob: 10 tiles left, -22 points.", bobsTiles}};
+    const std::vector<RoundLine> bobSees{{Seat(1), 0, 22, "Ann: 0 tiles left, +22 points.", {}},
+                                         {Seat(2), 10, -22, "You: 10 tiles left, -22 points.", bobsTiles}};
     EXPECT_EQ(ann.t.roundSummary(), annSees);
     EXPECT_EQ(bob.t.roundSummary(), bobSees);
+    // The racks are told only once the round is over.
+    std::vector<std::string> told;
+    for (std::size_t n = roundOver; n < host.sent[2].size(); ++n)
+        told.push_back(host.sent[2][n].substr(0, host.sent[2][n].find('+')));
+    const auto over = std::find(told.begin(), told.end(), "CMD_endround");
+    EXPECT_EQ(std::count(told.begin(), over, "CMD_roundrack"), 0);
+    EXPECT_EQ(std::count(over, told.end(), "CMD_roundrack"), 2);
     for (const RoundLine& line : bobSees) EXPECT_TRUE(bob.logged(line.text)) << line.text;
     EXPECT_EQ(bob.t.status(), "Ann is out of tiles! The Round is Over.");
     sit(3, "Cy"); // between rounds no turn runs
@@ -242,13 +263,23 @@ TEST_F(TableTurn, ALateJoinerShowsTheTurnAndItsTimeAsTheOthersDo)
 {
     startTwo();
     lay(1, slotOf(1, red(2)), 3, 2);
+    // 25 seconds of the turn go by on the server's clock and on Bob's.
+    ticks(25);
+    for (int n = 0; n < 25; ++n) table(2).take(table(2).t.clockTick());
     sit(3, "Cy"); // sits this round out
     const TableMirror& bob = table(2).t;
     const TableMirror& cy = table(3).t;
     EXPECT_EQ(cy.status(), "Ann's turn.");
     EXPECT_EQ(cy.turnSeat().number(), 1);
     EXPECT_TRUE(cy.clockRunning());
-    EXPECT_EQ(cy.clock().secondsLeft(), 60);
+    EXPECT_EQ(bob.clock().secondsLeft(), 35);
+    EXPECT_EQ(cy.clock().secondsLeft(), 35);
+    EXPECT_EQ(cy.clock().barWidth(), bob.clock().barWidth());
+    for (int n = 0; n < 5; ++n) {
+        table(2).take(table(2).t.clockTick());
+        table(3).take(table(3).t.clockTick());
+    }
+    EXPECT_EQ(cy.clock().secondsLeft(), bob.clock().secondsLeft());
     EXPECT_EQ(cy.options().turntime, bob.options().turntime);
     EXPECT_EQ(cy.tilesLeft(), bob.tilesLeft());
     EXPECT_EQ(cy.board(), bob.board());
@@ -263,7 +294,89 @@ TEST_F(TableTurn, ALateJoinerShowsTheTurnAndItsTimeAsTheOthersDo)
     ASSERT_EQ(ann.t.mySeat().number(), 1);
     EXPECT_EQ(ann.t.status(), "Your Turn.");
     EXPECT_TRUE(ann.t.controls().draw);
+    EXPECT_EQ(ann.t.clock().secondsLeft(), 35);
+    // Once the turn's time is out, a table arriving in the last seconds
+    // before the time-out sees none left.
+    ticks(35 + TServer::kTurnGraceSeconds);
+    sit(12, "Dee");
+    EXPECT_EQ(table(12).t.turnSeat().number(), 1);
+    EXPECT_EQ(table(12).t.clock().secondsLeft(), 0);
+    act(11, ann.t.clearTurn());
     act(11, ann.t.drawTile());
     EXPECT_EQ(server.state().currentseat, Seat(2));
     EXPECT_EQ(table(3).t.status(), "Bob's turn.");
+}
+
+TEST_F(TableTurn, ATileDroppedOnASetGoesIntoItThroughMovesTheServerAccepts)
+{
+    using setinsertion::Side;
+    startTwo();
+    MirrorFeed& ann = table(1);
+    const auto same = [&] {
+        EXPECT_EQ(ann.t.board(), server.grid());
+        EXPECT_TRUE(ann.t.pending().empty());
+        EXPECT_EQ(tilesInPlay(), Pool::kSize);
+    };
+    // Red 2 and Red 4; the Red 3 dropped before the 4 goes between them,
+    // the 4 moving along.
+    lay(1, slotOf(1, red(2)), 3, 2);
+    lay(1, slotOf(1, red(4)), 4, 2);
+    ann.forget();
+    forwarded[1] = 0;
+    const int three = slotOf(1, red(3));
+    ann.card(three);
+    ann.onto(4, 2, Side::Before);
+    pump();
+    EXPECT_EQ(ann.sent, (std::vector<std::string>{msg::swaptilesRequest({1, 5, 2, 4, 2}),
+                                                  msg::placemytile({1, three, 4, 2})}));
+    EXPECT_EQ(server.grid().at(4, 2), red(3));
+    EXPECT_EQ(server.grid().at(5, 2), red(4));
+    same();
+
+    // Green and Black 7 against the right edge: the Orange 7 goes between
+    // them, the Green moving left.
+    lay(1, slotOf(1, green(7)), 21, 6);
+    lay(1, slotOf(1, black(7)), 22, 6);
+    ann.card(slotOf(1, orange(7)));
+    ann.onto(22, 6, Side::Before);
+    pump();
+    EXPECT_EQ(server.grid().at(20, 6), green(7));
+    EXPECT_EQ(server.grid().at(21, 6), orange(7));
+    EXPECT_EQ(server.grid().at(22, 6), black(7));
+    same();
+
+    // The Black 7, lifted and dropped before the Green, by way of a spare
+    // cell; Undo takes the whole press back.
+    ann.board(22, 6);
+    ann.onto(20, 6, Side::Before);
+    pump();
+    EXPECT_EQ(server.grid().at(19, 6), black(7));
+    EXPECT_EQ(server.grid().at(22, 6), kNoTile);
+    same();
+    act(1, ann.t.undoLastMove());
+    EXPECT_EQ(server.grid().at(22, 6), black(7));
+    same();
+
+    // A set with no room beside it refuses, says why, and nothing is sent.
+    lay(1, slotOf(1, red(10)), 1, 9);
+    lay(1, slotOf(1, red(11)), 2, 9);
+    lay(1, slotOf(1, red(12)), 4, 9);
+    ann.forget();
+    forwarded[1] = 0;
+    ann.card(slotOf(1, W));
+    ann.onto(2, 9, Side::Before);
+    EXPECT_EQ(ann.t.refusal(), "There is no room beside that set to make space in it.");
+    EXPECT_TRUE(ann.sent.empty());
+    EXPECT_TRUE(ann.t.hand().holdsRackTile());
+
+    // Undo takes back a rack tile put in and the moves that made its room.
+    act(1, ann.t.putBack());
+    act(1, ann.t.undoLastMove()); // the Red Queen
+    act(1, ann.t.undoLastMove()); // the Red Jack
+    act(1, ann.t.undoLastMove()); // the Red 10
+    act(1, ann.t.undoLastMove()); // the Black 7's put-down
+    act(1, ann.t.undoLastMove()); // the Orange 7 and the Green's move
+    EXPECT_EQ(server.grid().at(21, 6), green(7));
+    EXPECT_EQ(server.grid().at(20, 6), kNoTile);
+    same();
 }

@@ -74,6 +74,8 @@ struct MirrorFeed {
 
     // Presses.
     void board(int col, int row, Press press = Press::Left) { take(t.pressBoard(press, {col, row})); }
+    // A left press on the tile at the cell, nearer the given side of it.
+    void onto(int col, int row, setinsertion::Side side) { take(t.pressBoard(Press::Left, {col, row}, side)); }
     void card(int slot, placerules::Completion how = placerules::Completion::None, Press press = Press::Left)
     {
         take(t.pressRackTile(RackSlot(slot), press, how));

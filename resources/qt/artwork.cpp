@@ -169,6 +169,23 @@ QPixmap teamBadge()
     });
 }
 
+QPixmap partnerBadge(bool greenTeam)
+{
+    return drawn(22, 16, [&](QPainter& p) {
+        const QColor team = greenTeam ? QColor(0x12, 0x8a, 0x4a) : QColor(0x8a, 0x5a, 0x2a);
+        p.setBrush(Qt::NoBrush);
+        for (const qreal x : {7.5, 14.5}) {
+            // A light rim under each ring keeps it clear on any seat row.
+            p.setPen(QPen(QColor(0xf4, 0xf0, 0xe0), 4.2));
+            p.drawEllipse(QPointF(x, 8), 5, 5);
+        }
+        for (const qreal x : {7.5, 14.5}) {
+            p.setPen(QPen(team, 2.4));
+            p.drawEllipse(QPointF(x, 8), 5, 5);
+        }
+    });
+}
+
 QPixmap incompleteFrame(int frame)
 {
     return drawn(26, 26, [&](QPainter& p) {

@@ -24,6 +24,9 @@ QPixmap sitout();
 QPixmap turnArrow();
 // Two team badges side by side.
 QPixmap teamBadge();
+// Two linked rings in a team's colour (The Green Team's or The Brown
+// Team's): the seat of this player's partner.
+QPixmap partnerBadge(bool greenTeam);
 // The board-incomplete sign, frame 0 (quiet) or 1 (lit).
 QPixmap incompleteFrame(int frame);
 // The large pause sign over the covered board.

@@ -15,6 +15,7 @@
 #include "table/qt/blinksign.h"
 #include "table/qt/boardview.h"
 #include "table/qt/cardimage.h"
+#include "table/qt/roundlinesview.h"
 #include "table/seatwords.h"
 #include "table/qt/tablesession.h"
 #include "table/qt/soundplayer.h"
@@ -266,6 +267,12 @@ void Tchat::buildSeats()
             image_sitout[seat]->setToolTip(QStringLiteral("Sits out this round"));
             image_sitout[seat]->hide();
         }
+        // Where the sit-out mark would be: in a team game every seat plays.
+        image_partner[seat] =
+            makeLabel(seats, QStringLiteral("image_partner") + n, QString(), QRect(150, y + 7, 22, 16));
+        image_partner[seat]->setPixmap(artwork::partnerBadge(seat % 2 == 1));
+        image_partner[seat]->setToolTip(QStringLiteral("Your partner"));
+        image_partner[seat]->hide();
         label_score[seat] = makeLabel(seats, QStringLiteral("label_score") + n, QStringLiteral("0"),
                                       QRect(168, y + 1, 46, 28));
         label_bonus[seat] = makeLabel(seats, QStringLiteral("label_bonus") + n, QString(), QRect(214, y + 1, 32, 28));
@@ -457,14 +464,16 @@ void Tchat::buildOverlays()
     connect(image_edit2, &QPushButton::clicked, this, &Tchat::image_edit2Click);
     panel_laydown->hide();
 
-    // A round's result, over the lower board until the next round starts.
-    panel_round = makeFrame(panel_board, QStringLiteral("panel_round"), QRect(70, 226, 322, 130));
+    // A round's result, over the lower board until the next round starts;
+    // its size follows the seats it tells of (renderRound).
+    panel_round = makeFrame(panel_board, QStringLiteral("panel_round"), QRect(10, 226, 440, 130));
     auto* roundTitle =
-        makeLabel(panel_round, QStringLiteral("round_title"), QStringLiteral("Round Over"), QRect(10, 6, 302, 20));
+        makeLabel(panel_round, QStringLiteral("round_title"), QStringLiteral("Round Over"), QRect(10, 6, 420, 20));
     roundTitle->setProperty("heading", true);
     roundTitle->setAlignment(Qt::AlignCenter);
-    round_lines = makeLabel(panel_round, QStringLiteral("round_lines"), QString(), QRect(14, 28, 294, 96));
-    round_lines->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+    round_lines = new RoundLinesView(m_pictures, panel_round);
+    round_lines->setObjectName(QStringLiteral("round_lines"));
+    round_lines->setGeometry(12, 28, 416, 96);
     panel_round->hide();
 
     label_sitout = makeLabel(panel_board, QStringLiteral("label_sitout"),
@@ -645,6 +654,8 @@ void Tchat::buildTurnMenu()
         if (mirror().controls().pauseEnabled) button_pauseClick();
     });
     item(QStringLiteral("Sort"), "Sort1", QKeySequence(Qt::Key_S), [this] { button_bysuitClick(); });
+    item(QStringLiteral("Arrange Rack"), "ArrangeRack1", QKeySequence(Qt::Key_A),
+         [this] { request([](brixo::TableMirror& m) { return m.arrangeRack(); }); });
     Hint1 = item(QStringLiteral("Hint"), "Hint1", QKeySequence(Qt::Key_H), [this] { Hint1Click(); });
     ShowMe1 = item(QStringLiteral("Show Me"), "ShowMe1", QKeySequence(Qt::Key_M), [this] { ShowMe1Click(); });
 }

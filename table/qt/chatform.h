@@ -46,6 +46,7 @@ class QTextEdit;
 class QTimer;
 class QUrl;
 class QVariantAnimation;
+class RoundLinesView;
 class SoundPlayer;
 class TSock;
 class Tabout;
@@ -394,6 +395,7 @@ private:
     std::array<QLabel*, 5> label_cards{};
     std::array<QLabel*, 5> image_eyes{};
     std::array<QLabel*, 5> image_sitout{}; // seats 3 and 4 only
+    std::array<QLabel*, 5> image_partner{}; // this player's partner in a team game
     QLabel* image_Turn;
     QLabel* label_status;
     QLabel* label_played;
@@ -419,8 +421,8 @@ private:
     QPushButton* button_finish;
     QFrame* panel_penalty;
     QLabel* penalty_set; // names the first set that is not valid
-    QFrame* panel_round;  // each seat's tiles left and points at a round's end
-    QLabel* round_lines;
+    QFrame* panel_round;  // each seat's points and the tiles it held at a round's end
+    RoundLinesView* round_lines;
     QPushButton* button_sound;
     QFrame* panel_laydown;
     QPushButton* button_pause;

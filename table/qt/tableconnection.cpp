@@ -209,7 +209,9 @@ void Tchat::rememberName()
 void Tchat::applyPreferences()
 {
     // Both sort buttons up sort by colour too, the tile codes' own order.
-    if (m_session) m_session->setPreferences(m_sortChoice == SortChoice::ByNumber, m_settings.newTurnSound);
+    if (m_session)
+        m_session->setPreferences(m_sortChoice == SortChoice::ByNumber, m_sortChoice != SortChoice::Neither,
+                                  m_settings.newTurnSound);
 }
 
 void Tchat::makeSession(TableSession::Role role, const QString& address, quint16 port,

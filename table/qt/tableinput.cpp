@@ -44,8 +44,10 @@ void Tchat::boardMouseDown(Qt::MouseButton button, int x, int y)
 {
     takeKeyboard();
     const brixo::BoardCell cell = m_scale.cellOfPress(x, y);
+    const auto side = m_scale.edgeOfPress(x) == cell.col ? brixo::setinsertion::Side::Before
+                                                         : brixo::setinsertion::Side::After;
     const bool emptyBefore = mirror().hand().empty();
-    request([&](Mirror& m) { return m.pressBoard(pressOf(button), cell); });
+    request([&](Mirror& m) { return m.pressBoard(pressOf(button), cell, side); });
     if (mirror().hand().empty()) return;
     showDragImageAt(board->pos() + QPoint(x + 3, y + 3));
     if (emptyBefore && button == Qt::LeftButton) beginCarry(board->mapToGlobal(QPoint(x, y)));

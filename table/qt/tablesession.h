@@ -80,9 +80,10 @@ public:
     void leave();
 
     // The player's choices the mirror's rules read.
-    void setPreferences(bool sortByNumber, bool newTurnSound)
+    void setPreferences(bool sortByNumber, bool sortOnDeal, bool newTurnSound)
     {
         m_mirror.setSortByNumber(sortByNumber);
+        m_mirror.setSortOnDeal(sortOnDeal);
         m_mirror.setNewTurnSound(newTurnSound);
     }
 

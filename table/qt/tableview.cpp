@@ -13,6 +13,7 @@
 #include "table/boardproblems.h"
 #include "table/racklayout.h"
 #include "table/qt/fittext.h"
+#include "table/qt/roundlinesview.h"
 
 #include <QAction>
 #include <QFrame>
@@ -91,6 +92,7 @@ void Tchat::renderSeats()
         label_cards[seat]->setText(text(m.tilesText(place)));
         image_eyes[seat]->setVisible(s.watching);
         if (image_sitout[seat]) image_sitout[seat]->setVisible(s.sittingOut);
+        image_partner[seat]->setVisible(place == m.partnerSeat());
     }
     if (const brixo::Seat turn = m.turnSeat(); turn.valid()) {
         const QLabel* name = label_playername[turn.number()];
@@ -149,7 +151,8 @@ void Tchat::renderTurn()
     else animated_incomplete->stop();
     button_pause->setEnabled(c.pauseEnabled);
     button_pause->setChecked(mirror().paused());
-    Draw1->setEnabled(c.draw && !c.penaltyPanel);
+    // With tiles laid, D still answers: it says why it does not draw.
+    Draw1->setEnabled((c.draw || mirror().laidThisTurn()) && mirror().mayPlay() && !c.penaltyPanel);
     Finish1->setEnabled(c.finish && !c.penaltyPanel);
     Clear1->setEnabled(c.clear);
     Undo1->setEnabled(mirror().mayUndo());
@@ -201,18 +204,41 @@ void Tchat::renderPenalty()
     panel_penalty->move(panel_penalty->x(), top);
 }
 
+// Each seat's points and the tiles that cost them, over the foot of the
+// board; the winner's panel, when the game is over too, stands above it.
 void Tchat::renderRound()
 {
-    const std::vector<brixo::RoundLine>& lines = mirror().roundSummary();
-    QStringList shown;
-    for (const brixo::RoundLine& line : lines) shown << text(line.text);
-    round_lines->setText(shown.join(QLatin1Char('\n')));
-    // As tall as its lines, over the lower half of the board.
-    panel_round->resize(panel_round->width(), m_scale.px(36 + 18 * int(lines.size())));
-    round_lines->resize(round_lines->width(), m_scale.px(18 * int(lines.size()) + 4));
-    const bool on = !lines.empty() && mirror().winnerText().empty();
+    const TableMirror& m = mirror();
+    const std::vector<brixo::RoundLine>& lines = m.roundSummary();
+    std::vector<RoundLinesView::Row> rows;
+    for (const brixo::RoundLine& line : lines) {
+        RoundLinesView::Row row;
+        row.name = text(m.mine(line.seat) ? std::string("You") : m.seatName(line.seat));
+        row.points = text(brixo::seatwords::pointsWord(line.points));
+        row.line = text(line.text);
+        for (const brixo::Tile tile : line.rack) row.tiles.push_back(tile.code());
+        row.tilesLeft = line.tiles;
+        rows.push_back(std::move(row));
+    }
+    const int count = int(rows.size());
+    round_lines->setRows(std::move(rows), m_scale.factor());
+    // At 100 %: the panel's foot stands 8 pixels above the felt's, at 381.
+    constexpr int kTitle = 28;
+    constexpr int kFoot = 6;
+    constexpr int kBoardFoot = 373;
+    const int height = kTitle + RoundLinesView::kRowHeight * count + kFoot;
+    const int top = kBoardFoot - height;
+    const brixo::ScaledRect panel = m_scale.rect(10, top, 440, height);
+    panel_round->setGeometry(panel.x, panel.y, panel.width, panel.height);
+    const brixo::ScaledRect inside = m_scale.rect(12, kTitle, 416, RoundLinesView::kRowHeight * count);
+    round_lines->setGeometry(inside.x, inside.y, inside.width, inside.height);
+    const bool on = count > 0;
     if (on && panel_round->isHidden()) panel_round->raise();
     panel_round->setVisible(on);
+    constexpr int kWinnerTop = 120;
+    constexpr int kWinnerHeight = 96;
+    const int winnerTop = on ? std::max(4, std::min(kWinnerTop, top - 6 - kWinnerHeight)) : kWinnerTop;
+    panel_winner->move(panel_winner->x(), m_scale.px(winnerTop));
 }
 
 void Tchat::renderLog()

@@ -1,6 +1,7 @@
 // Arbitrary server messages into a table's state, with presses mixed in:
 // a message "P" followed by four bytes presses the board (button, column,
-// row) or the rack (slot), so that moves and their echoes meet.
+// row, and the side of a tile nearer the press) or the rack (slot), so that
+// moves and their echoes meet.
 #include "net/catalogue.h"
 #include "net/framecutter.h"
 #include "table/tablemirror.h"
@@ -26,7 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             const brixo::Press press = b(1) % 3 == 0 ? brixo::Press::Left : b(1) % 3 == 1 ? brixo::Press::Right
                                                                                          : brixo::Press::Other;
             if (b(4) & 1) table.pressRackTile(brixo::RackSlot(b(2) % 64), press, brixo::placerules::Completion(b(3) % 3));
-            else table.pressBoard(press, {b(2) % 25 - 1, b(3) % 15 - 1});
+            else
+                table.pressBoard(press, {b(2) % 25 - 1, b(3) % 15 - 1},
+                                 b(4) & 2 ? brixo::setinsertion::Side::After : brixo::setinsertion::Side::Before);
             table.clockTick();
         } else {
             table.receive(line);

@@ -12,6 +12,7 @@
 #include "table/qt/cardimage.h"
 #include "tests/tilecodes.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFrame>
 #include <QMouseEvent>
@@ -27,6 +28,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 using namespace brixo;
@@ -194,10 +196,11 @@ TEST(TableMouse, ADraggedTileGoesDownAsAClickWouldAndARefusedDropGoesBack)
     EXPECT_TRUE(p.table.mirror().hand().empty());
     EXPECT_EQ(p.sent(), (std::vector<std::string>{place(1, 3, 2)}));
 
-    // A taken cell refuses the tile, which goes back to the rack.
+    // Dropped on a tile, the tile goes into its set if its number fits
+    // there; a Red 9 before the Green 5 does not, and goes back to the rack.
     drag(p.table.card(3), middle, part<BoardView>(p.table, "board"), PlayTable::at(3, 2));
     EXPECT_TRUE(p.table.mirror().hand().empty());
-    EXPECT_EQ(part<QLabel>(p.table, "label_status")->text(), "That cell is taken.");
+    EXPECT_EQ(part<QLabel>(p.table, "label_status")->text(), "A 9 cannot go before a 5.");
     EXPECT_EQ(p.table.card(3)->y(), CardImage::kRestingTop);
     EXPECT_TRUE(p.sent().empty());
 
@@ -213,6 +216,33 @@ TEST(TableMouse, ADraggedTileGoesDownAsAClickWouldAndARefusedDropGoesBack)
     EXPECT_EQ(p.table.card(2)->x(), before);
     drag(p.table.card(3), middle, part<QPushButton>(p.table, "button_log"), QPoint(2, 2));
     EXPECT_TRUE(p.table.mirror().hand().empty());
+    EXPECT_TRUE(p.sent().empty());
+}
+
+TEST(TableMouse, ATileDroppedNearATilesRightEdgeGoesInAfterItAndDWithTilesLaidSaysWhy)
+{
+    PlayTable p;
+    p.myTurn({{1, green(5)}, {2, green(7)}, {3, green(6)}});
+    p.pressCard(1);
+    p.pressBoard(3, 2);
+    p.pressCard(2);
+    p.pressBoard(4, 2);
+    EXPECT_EQ(p.sent(), (std::vector<std::string>{place(1, 3, 2), place(2, 4, 2)}));
+    for (const auto& [slot, code, col] : {std::tuple{1, green(5), 3}, std::tuple{2, green(7), 4}}) {
+        p.t.feed(msg::placehistile({1, code, col, 2}));
+        p.t.feed(msg::freecard(1, slot));
+    }
+    EXPECT_FALSE(p.shown("button_draw")); // tiles laid: Finish or Clear
+    // Over the right part of the Green 5: the 6 goes after it, the 7 moving along.
+    drag(p.table.card(3), QPoint(20, 30), part<BoardView>(p.table, "board"), QPoint(2 * 20 + 15, 30 + 12));
+    EXPECT_EQ(p.table.mirror().board().at(4, 2), green(6));
+    EXPECT_EQ(p.table.mirror().board().at(5, 2), green(7));
+    EXPECT_EQ(p.sent(), (std::vector<std::string>{line(msg::swaptilesRequest({1, 5, 2, 4, 2})), place(3, 4, 2)}));
+
+    QAction* draw = part<QAction>(p.table, "Draw1");
+    ASSERT_TRUE(draw->isEnabled());
+    draw->trigger();
+    EXPECT_TRUE(p.table.chatText().contains(QStringLiteral("You cannot draw with tiles laid this turn")));
     EXPECT_TRUE(p.sent().empty());
 }
 

@@ -9,6 +9,7 @@
 #include "table/qt/blinksign.h"
 #include "table/qt/boardview.h"
 #include "table/qt/cardimage.h"
+#include "table/qt/roundlinesview.h"
 #include "tests/tilecodes.h"
 
 #include <QAction>
@@ -64,6 +65,7 @@ TEST(TableView, SeatsOptionsAndTheTurnAreShownAsTheMirrorHasThem)
     EXPECT_EQ(caption(t, "label_tp"), "Time Penalty: ON");
     EXPECT_EQ(caption(t, "label_Tg"), "Good Luck");
     EXPECT_FALSE(shown(t, "image_Tg"));
+    EXPECT_FALSE(shown(t, "image_partner4"));
 
     t.feed(msg::nextplayer({2, 77, {{1, 12, 15}}}));
     EXPECT_EQ(caption(t, "label_status"), "Your Turn.");
@@ -95,6 +97,11 @@ TEST(TableView, SeatsOptionsAndTheTurnAreShownAsTheMirrorHasThem)
     EXPECT_TRUE(shown(t, "panel_winner"));
     EXPECT_EQ(caption(t, "label_winner1"), "Bob has Won the Game!");
     EXPECT_FALSE(shown(t, "button_start")); // a joiner never starts games
+
+    // In a team game the partner's seat is marked.
+    t.feed(msg::startgame({"Bob", 300, 65, "t", "t", 14}));
+    EXPECT_TRUE(shown(t, "image_partner4"));
+    EXPECT_FALSE(shown(t, "image_partner1") || shown(t, "image_partner2") || shown(t, "image_partner3"));
 }
 
 TEST(TableView, TheBoardAndItsMarksAndTheRacksPicturesFollowTheMirror)
@@ -236,8 +243,23 @@ TEST(TableView, ThePenaltyQuestionNamesTheFirstBadSetInSightAndARoundEndsWithIts
     }
 
     t.feed(msg::endround({2, {{1, -20, -20, 5}, {2, 45, 20, 0}}}));
+    t.feed(msg::roundrack({1, {red(6), green(5), W, red(5), black(2)}}));
     EXPECT_TRUE(shown(t, "panel_round"));
-    EXPECT_EQ(caption(t, "round_lines"), "You: 5 tiles left, -20 points.\nKlot: 0 tiles left, +20 points.");
-    t.feed(msg::startround({-20, 45, 0, 0}));
+    const auto* lines = t.find<RoundLinesView>("round_lines");
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(lines->text(), "You: 5 tiles left, -20 points.\nKlot: 0 tiles left, +20 points.");
+    ASSERT_EQ(lines->rows().size(), 2u);
+    EXPECT_EQ(lines->rows()[0].points, "-20 points");
+    EXPECT_EQ(lines->rows()[0].tiles, (std::vector<int>{black(2), green(5), red(5), red(6), W}));
+    EXPECT_TRUE(lines->rows()[1].tiles.empty());
+    // The game's end shows the winner over the racks, both on the board.
+    t.feed(msg::winner("Klot"));
+    const QRect board = part<BoardView>(*t.table, "board")->geometry();
+    const QRect round = part<QFrame>(*t.table, "panel_round")->geometry();
+    const QRect winner = part<QFrame>(*t.table, "panel_winner")->geometry();
+    EXPECT_TRUE(shown(t, "panel_round") && shown(t, "panel_winner"));
+    EXPECT_FALSE(round.intersects(winner));
+    EXPECT_TRUE(board.adjusted(-10, -10, 10, 10).contains(round));
+    t.feed(msg::startgame({"You", 500, 60, "t", "f", 14}));
     EXPECT_FALSE(shown(t, "panel_round"));
 }
