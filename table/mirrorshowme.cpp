@@ -89,9 +89,15 @@ void TableMirror::putDownShowMeTile()
         showMeRefused("The tile is no longer in the hand.");
         return;
     }
+    // Every step goes to an empty cell: a tile there now would be pushed
+    // along, which is not the plan.
+    if (!board().isEmpty(step.to)) {
+        showMeRefused("The tile's place is taken.");
+        return;
+    }
     m_log.clearRefusal();
-    if (place) placeRackTile(step.to);
-    else moveBoardTile(step.to);
+    if (place) placeRackTile(step.to, setinsertion::Side::After);
+    else moveBoardTile(step.to, setinsertion::Side::After);
     // The table's own rules refused the cell and said why.
     if (!m_hand.empty()) {
         showMeRefused(m_log.refusal());
