@@ -15,6 +15,7 @@
 #include "table/qt/blinksign.h"
 #include "table/qt/boardview.h"
 #include "table/qt/cardimage.h"
+#include "table/qt/sidewindowscale.h"
 #include "table/seatwords.h"
 #include "table/qt/tablesession.h"
 #include "table/qt/soundplayer.h"
@@ -23,6 +24,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -134,7 +136,8 @@ Tchat::Tchat(brixo::TableLaunch launch, QWidget* parent)
     buildMenus();
     applyStyle();
     // The board panel always fits.
-    setMinimumSize(kPanelWidth + 15 + 8, kPanelHeight + 12 + menuBar()->sizeHint().height());
+    m_menuBarHeight = menuBar()->sizeHint().height();
+    setMinimumSize(kPanelWidth + 15 + 8, kPanelHeight + 12 + m_menuBarHeight);
 
     turntime = new QTimer(this);
     turntime->setObjectName(QStringLiteral("turntime"));
@@ -150,6 +153,11 @@ Tchat::Tchat(brixo::TableLaunch launch, QWidget* parent)
     m_spylist = new Tspylist(this);
     m_download = new Tdownload(this);
     m_playWithOthers = new PlayWithOthers(this);
+    // They grow with the table.
+    m_sideScale = new SideWindowScale(this);
+    for (QWidget* side : std::initializer_list<QWidget*>{m_tally, m_about, m_gamestart, m_help, m_phrases, m_spylist,
+                                                         m_download, m_playWithOthers})
+        m_sideScale->add(side);
     connect(m_help, &Thelp::aboutRequested, this, [this] { showDialog(m_about); });
     connect(m_download, &Tdownload::exitRequested, this, &QWidget::close);
     connect(m_download, &Tdownload::playWithOthers, this, &Tchat::PlayWithOthers1Click);
@@ -690,7 +698,7 @@ void Tchat::buildChatMenus()
     mainchat->addAction(Copy1);
     mainchat->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(mainchat, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QMenu menu;
+        QMenu menu(this);
         menu.addAction(Copy1);
         menu.addAction(ScrollChatOff2);
         menu.addAction(ClearMainChat1);
@@ -704,7 +712,7 @@ void Tchat::buildChatMenus()
     mychat->addAction(Paste1);
     mychat->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(mychat, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QMenu menu;
+        QMenu menu(this);
         menu.addAction(Paste1);
         menu.exec(mychat->mapToGlobal(at));
     });
@@ -767,6 +775,9 @@ QPushButton[phrase="true"] { font-size: 10px; padding: 0; border-radius: 4px; }
 #memo_log { background: #ffffff; color: #202020; border: 1px solid #c9b98a; font-size: 12px; }
 #panel_cards { background: #5a3216; border-radius: 4px; }
 )"));
+    // The menus' words and marks in lengths, so that they grow with the table.
+    m_baseStyle += QStringLiteral("QMenuBar, QMenu { font-size: %1px; }")
+                       .arg(QFontInfo(QApplication::font()).pixelSize());
     setStyleSheet(ScaledLayout::scaledStyleSheet(m_baseStyle, m_scale));
 }
 

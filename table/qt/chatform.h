@@ -45,6 +45,7 @@ class QPushButton;
 class QTextEdit;
 class QTimer;
 class QUrl;
+class SideWindowScale;
 class SoundPlayer;
 class TSock;
 class Tabout;
@@ -282,8 +283,10 @@ private:
     void applyTableSize();
     void placeBoardPanel();
     // The room the table may take at a fixed size: the screen's work area
-    // less the window's frame and menu.
-    QSize roomOnScreen() const;
+    // less the window's frame and menu bar (grown by the factor).
+    QSize roomOnScreen(double factor) const;
+    double fittingFactor() const;
+    int menuBarHeightAt(double factor) const;
 
     // input (tableinput.cpp, tabledrag.cpp)
     void setSortChoice(SortChoice choice);
@@ -303,6 +306,8 @@ private:
     // preferences (tablesettings.cpp)
     QRect bounds() const;
     void placeWindow(const QRect& wanted);
+    // Where the window opens at the first start, and after Reset Screen Location.
+    void placeFirst();
     void saveBoundsOnClose();
     void savePhrasesToFile();
     std::array<std::string, brixo::kPhraseCount> phrasesForFile() const;
@@ -358,6 +363,8 @@ private:
     ScaledLayout m_layout;
     brixo::TableScale m_scale;
     QString m_baseStyle;
+    SideWindowScale* m_sideScale = nullptr;
+    int m_menuBarHeight = 0; // at 100 %
 
     TilePictures m_pictures;
     SoundPlayer* m_sounds;

@@ -277,7 +277,7 @@ TEST(TableSort, TheTwoButtonsSortStablyAndTheRaisedTileMovesWithItsPlace)
     EXPECT_FALSE(part<QPushButton>(p.table, "button_bysuit")->isChecked());
 }
 
-TEST(TableWindow, TheBoardPanelAlwaysFitsAndResetRestoresTheDefaultPlace)
+TEST(TableWindow, TheBoardPanelAlwaysFits)
 {
     TableFeed t;
     t.table->resize(300, 200);
@@ -285,10 +285,6 @@ TEST(TableWindow, TheBoardPanelAlwaysFitsAndResetRestoresTheDefaultPlace)
     const QRect panel = part<QFrame>(*t.table, "panel_board")->geometry();
     EXPECT_GE(t.table->centralWidget()->width(), panel.width() + 15);
     EXPECT_GE(t.table->centralWidget()->height(), panel.height() + 12);
-    t.table->move(200, 150);
-    part<QAction>(*t.table, "ResetScreenLocation1")->trigger();
-    EXPECT_EQ(t.table->size(), QSize(775, 580));
-    EXPECT_EQ(t.table->pos(), QPoint(3, 3));
 }
 
 TEST(TableChatSends, APhraseGoesOnceEveryTwoSecondsAndTypedSlashesFollowTheRules)

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -104,6 +105,34 @@ TEST(TablePrefs, TheSettingsAreReadOnArrivalAndWrittenBackRawAtEveryChange)
     EXPECT_EQ(after.value("brixo", "Symbols"), "1");
     EXPECT_EQ(after.value("brixo", "HighContrast"), "0");
     EXPECT_EQ(after.value("lobby", "Server"), "x, y");
+}
+
+TEST(TablePrefs, TheFirstStartOpensLargeInTheMiddleAndLaterStartsWhereTheWindowWasLeft)
+{
+    FilesHere files;
+    // The middle of the window with its frame: within the frame's own width.
+    const auto opensLargeInTheMiddle = [](const QWidget& window) {
+        const QRect work = window.screen()->availableGeometry();
+        EXPECT_LE((window.frameGeometry().center() - work.center()).manhattanLength(), 4);
+        EXPECT_GE(window.width(), int(work.width() * 0.8));
+        EXPECT_GE(window.height(), int(work.height() * 0.8));
+    };
+    QRect left;
+    {
+        TableFeed t;
+        t.table->show();
+        opensLargeInTheMiddle(*t.table);
+        EXPECT_TRUE(part<QAction>(*t.table, "TableSizeFit")->isChecked());
+        t.table->setGeometry(10, 20, 780, 700);
+        left = t.table->geometry();
+        EXPECT_TRUE(t.table->close());
+    }
+    EXPECT_EQ(files.read().value("brixo", "Width"), "780");
+    TableFeed t;
+    t.table->show();
+    EXPECT_EQ(t.table->geometry(), left);
+    part<QAction>(*t.table, "ResetScreenLocation1")->trigger();
+    opensLargeInTheMiddle(*t.table);
 }
 
 TEST(TablePrefs, TheOlderLobbysSectionMovesIntoTheTablesOwn)
