@@ -326,6 +326,14 @@ bool TilePictures::loadSet(const QImage& bitmap)
     return true;
 }
 
+void TilePictures::useBuiltIn()
+{
+    if (m_setSmall.isEmpty()) return;
+    m_setSmall.clear();
+    m_setBig.clear();
+    draw();
+}
+
 QImage TilePictures::drawSet(Style style)
 {
     QImage set(kBigCount * kBigWidth, kBigBandTop + kBigBandHeight, QImage::Format_RGB32);

@@ -129,8 +129,8 @@ public:
     void New1Click(bool newSound);
     void Fast1Click(int milliseconds);
     void Level1Click(brixo::BotLevel level);
-    // Loads a tile set by name; false (nothing changes) when its bitmap is
-    // missing or unusable.
+    // Loads a tile set by name, or the built-in pictures for no name; false
+    // (nothing changes) when its bitmap is missing or unusable.
     bool loadtile(const QString& name);
     void tilemenuClick(const QString& name);
     QString loadedTileSet() const { return m_loadedSet; }

@@ -214,24 +214,38 @@ void Tchat::Level1Click(brixo::BotLevel level)
 
 // ---- tile sets ---------------------------------------------------------------------------------
 
+// "Standard" brings back the built-in pictures; each set of the folder
+// follows. An item's data is the set's name, empty for the built-in one.
 void Tchat::createtilemenu()
 {
     m_tileSetGroup = new QActionGroup(this);
-    m_tileSetGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (const QString& name : tilesets::names()) {
-        QAction* item = TileSets1->addAction(name);
+    const auto add = [this](const QString& caption, const QString& name) {
+        QAction* item = TileSets1->addAction(caption);
         item->setCheckable(true);
-        item->setToolTip(name);
-        item->setStatusTip(name);
+        item->setData(name);
+        item->setToolTip(caption);
+        item->setStatusTip(caption);
         m_tileSetGroup->addAction(item);
         connect(item, &QAction::triggered, this, [this, name] { tilemenuClick(name); });
-    }
-    TileSets1->menuAction()->setEnabled(!TileSets1->isEmpty());
+        return item;
+    };
+    add(QStringLiteral("Standard"), QString())->setObjectName(QStringLiteral("StandardTiles1"));
+    const QStringList sets = tilesets::names();
+    if (!sets.isEmpty()) TileSets1->addSeparator();
+    for (const QString& name : sets) add(name, name);
+    showLoadedSet();
 }
 
 // A missing or unusable bitmap changes nothing.
 bool Tchat::loadtile(const QString& name)
 {
+    if (name.isEmpty()) {
+        m_pictures.useBuiltIn();
+        m_loadedSet.clear();
+        showLoadedSet();
+        redrawTiles();
+        return true;
+    }
     const QString file = tilesets::fileOf(name);
     if (!QFileInfo::exists(file) || !m_pictures.loadSet(QImage(file))) {
         showLoadedSet();
@@ -254,7 +268,7 @@ void Tchat::tilemenuClick(const QString& name)
 // Only the set whose pictures are shown is ticked.
 void Tchat::showLoadedSet()
 {
-    for (QAction* item : m_tileSetGroup->actions()) item->setChecked(item->text() == m_loadedSet);
+    for (QAction* item : m_tileSetGroup->actions()) item->setChecked(item->data().toString() == m_loadedSet);
 }
 
 void Tchat::redrawTiles()

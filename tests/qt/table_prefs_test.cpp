@@ -211,6 +211,25 @@ TEST(TileSets, AMissingSetChangesNoPictureButItsNameIsKept)
     EXPECT_EQ(files.read().value("brixo", "Tiles"), "NoSuchSet");
 }
 
+TEST(TileSets, StandardBringsBackTheBuiltInPictures)
+{
+    FilesHere files;
+    TableFeed t;
+    t.login(1);
+    const QImage builtIn = t.table->pictures().big(3).toImage();
+    QAction* standard = part<QAction>(*t.table, "StandardTiles1");
+    EXPECT_TRUE(standard->isChecked());
+    t.table->tilemenuClick("Contrast"); // the set shipped beside the program
+    ASSERT_EQ(t.table->loadedTileSet(), "Contrast");
+    EXPECT_NE(t.table->pictures().big(3).toImage(), builtIn);
+    EXPECT_FALSE(standard->isChecked());
+    standard->trigger();
+    EXPECT_EQ(t.table->pictures().big(3).toImage(), builtIn);
+    EXPECT_TRUE(t.table->loadedTileSet().isEmpty());
+    EXPECT_TRUE(standard->isChecked());
+    EXPECT_EQ(files.read().value("brixo", "Tiles"), "");
+}
+
 TEST(TableChat, LinksOpenOnlyForTheWebAndMailAndTheReaderKeepsHisPlace)
 {
     // Shown, so the chat's text is laid out; connected to nothing.
