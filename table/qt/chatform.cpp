@@ -822,6 +822,12 @@ void Tchat::showEvent(QShowEvent* event)
 
 void Tchat::closeEvent(QCloseEvent* event)
 {
+    // Exit, the window's close button or the desktop: a game in play is
+    // not thrown away without asking.
+    if (!m_closing && !mayQuit()) {
+        event->ignore();
+        return;
+    }
     // A connection that ends from here on ends because the table goes.
     m_closing = true;
     saveBoundsOnClose();

@@ -255,6 +255,9 @@ private:
     void applyPreferences();
     // Whether the game this table is in may be left: asks while one is played.
     bool mayLeaveGame();
+    // Whether the program may end: asks while a game this table plays in,
+    // or hosts, is played.
+    bool mayQuit();
     void rememberName();
     // The window shows where others reach the game this table hosts.
     void showHosting();

@@ -204,6 +204,15 @@ bool Tchat::mayLeaveGame()
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool Tchat::mayQuit()
+{
+    const bool playing = mirror().mySeat().valid() || mirror().host();
+    if (!mirror().gameRunning() || !playing) return true;
+    return QMessageBox::question(this, QStringLiteral("Brixo"),
+                                 QStringLiteral("A game is being played. Leave it and quit Brixo?"),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
 void Tchat::rememberName()
 {
     if (m_settings.playerName == m_playerName.toStdString()) return;

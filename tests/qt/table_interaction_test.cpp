@@ -216,7 +216,7 @@ TEST(TableMouse, ADraggedTileGoesDownAsAClickWouldAndARefusedDropGoesBack)
     EXPECT_TRUE(p.sent().empty());
 }
 
-TEST(TableWindow, StartGameDuringAGameAsksFirst)
+TEST(TableWindow, StartGameAndExitDuringAGameAskFirst)
 {
     PlayTable p;
     p.myTurn({{1, green(5)}});
@@ -231,6 +231,12 @@ TEST(TableWindow, StartGameDuringAGameAsksFirst)
     answer(QMessageBox::Yes);
     p.table.StartGame1Click();
     EXPECT_TRUE(p.table.gamestart()->isVisible());
+
+    // Exit, or the window's close button, asks too.
+    answer(QMessageBox::No);
+    EXPECT_FALSE(p.table.close());
+    answer(QMessageBox::Yes);
+    EXPECT_TRUE(p.table.close());
 }
 
 TEST(TableSort, TheTwoButtonsSortStablyAndTheRaisedTileMovesWithItsPlace)
