@@ -297,7 +297,9 @@ TEST(TableChatSends, APhraseGoesOnceEveryTwoSecondsAndTypedSlashesFollowTheRules
 {
     PlayTable p;
     part<QPushButton>(p.table, "b_phrase1")->click();
-    part<QPushButton>(p.table, "b_phrase2")->click(); // too soon after the first
+    // The buttons stand greyed while they may not send, then come back.
+    EXPECT_FALSE(part<QPushButton>(p.table, "b_phrase2")->isEnabled());
+    p.table.b_phrase1Click(2); // too soon after the first, however it is pressed
     part<QLineEdit>(p.table, "mychat")->setText("/help");
     p.table.sendit();
     EXPECT_TRUE(part<QLineEdit>(p.table, "mychat")->text().isEmpty());
@@ -305,4 +307,7 @@ TEST(TableChatSends, APhraseGoesOnceEveryTwoSecondsAndTypedSlashesFollowTheRules
     p.table.sendit();
     EXPECT_EQ(p.sent(), (std::vector<std::string>{line(msg::action(1, "says: Way To Go!|clBlack")),
                                                   line(msg::action(1, "waves|clBlack"))}));
+    EXPECT_TRUE(waitFor([&] { return part<QPushButton>(p.table, "b_phrase10")->isEnabled(); }));
+    part<QPushButton>(p.table, "b_phrase2")->click();
+    EXPECT_EQ(p.sent(), (std::vector<std::string>{line(msg::action(1, "says: Good One!|clBlack"))}));
 }

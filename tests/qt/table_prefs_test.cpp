@@ -265,5 +265,12 @@ TEST(TableChat, LinksOpenOnlyForTheWebAndMailAndTheReaderKeepsHisPlace)
     bar->setValue(10);
     t.table->addlinetochat("a new line", Qt::black);
     EXPECT_EQ(bar->value(), 10);
+    // Another text size keeps the newest line in view.
+    part<QAction>(*t.table, "ScrollChatOff1")->trigger();
+    bar->setValue(bar->maximum());
+    for (const int size : {14, 8}) {
+        t.table->N14Click(size);
+        EXPECT_EQ(bar->value(), bar->maximum()) << size;
+    }
     qunsetenv("BRIXO_PORT");
 }
