@@ -775,8 +775,9 @@ QPushButton[phrase="true"] { font-size: 10px; padding: 0; border-radius: 4px; }
 #memo_log { background: #ffffff; color: #202020; border: 1px solid #c9b98a; font-size: 12px; }
 #panel_cards { background: #5a3216; border-radius: 4px; }
 )"));
-    // The menus' words and marks in lengths, so that they grow with the table.
-    m_baseStyle += QStringLiteral("QMenuBar, QMenu { font-size: %1px; }")
+    // The menus' words in lengths, so that they grow with the table; the
+    // buttons of message boxes with room around their words.
+    m_baseStyle += QStringLiteral("QMenuBar, QMenu { font-size: %1px; } QMessageBox QPushButton { padding: 4px 14px; }")
                        .arg(QFontInfo(QApplication::font()).pixelSize());
     setStyleSheet(ScaledLayout::scaledStyleSheet(m_baseStyle, m_scale));
 }

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QScreen>
+#include <QToolTip>
 #include <QWidget>
 
 #include <cmath>
@@ -105,6 +106,8 @@ void SideWindowScale::apply(double factor)
     if (factor == m_factor) return;
     m_factor = factor;
     for (Window& window : m_windows) applyTo(window);
+    // Tooltips, shown for the table's parts, in the same text.
+    QToolTip::setFont(fontAt(m_factor));
 }
 
 void SideWindowScale::applyTo(Window& window)

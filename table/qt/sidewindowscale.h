@@ -29,8 +29,8 @@ public:
 
     // A side window, built and not yet shown.
     void add(QWidget* window);
-    // Draws every side window, and the windows the table opens from now
-    // on, at the factor.
+    // Draws every side window, the tooltips, and the windows the table
+    // opens from now on, at the factor.
     void apply(double factor);
     double factor() const { return m_factor; }
 
