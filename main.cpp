@@ -17,6 +17,7 @@
 #include "store/lzrw1command.h"
 #include "table/qt/chatform.h"
 #include "table/qt/singleinstance.h"
+#include "table/qt/tablestyle.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -63,6 +64,9 @@ int main(int argc, char** argv)
     for (const int size : {16, 32, 48, 64, 128, 256})
         icon.addFile(QStringLiteral(":/icons/brixo-%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
+
+    // The menus drawn right as the table grows them.
+    QApplication::setStyle(new TableStyle);
 
     SingleInstance guard;
     if (!guard.claim()) return 0;

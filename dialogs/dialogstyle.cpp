@@ -16,8 +16,12 @@ void useTableBackground(QWidget* window)
     window->setAutoFillBackground(true);
     // The table's style sheet reaches its side windows too; their own words
     // are light on the cloth.
+    // Buttons keep room around their words, and the boxes' size is named:
+    // lengths grow with the window when the table is drawn larger.
     window->setStyleSheet(window->styleSheet() +
-                          QStringLiteral("QLabel, QCheckBox, QGroupBox { color: #f2f4f0; }"));
+                          QStringLiteral("QLabel, QCheckBox, QGroupBox { color: #f2f4f0; }"
+                                         "QPushButton { padding: 4px 14px; }"
+                                         "QCheckBox::indicator { width: 13px; height: 13px; }"));
 }
 
 QLabel* wrappedText(const QString& text, QWidget* parent, const char* name)

@@ -78,9 +78,9 @@ Tgamestart::Tgamestart(QWidget* parent) : QDialog(parent)
 brixo::GameOptions Tgamestart::options() const
 {
     brixo::GameOptions o;
-    o.playto = edit_playtoscore->text().toInt();
-    o.turntime = edit_creationtime->text().toInt();
-    o.tilestostart = edit_tiles->text().toInt();
+    o.playto = UpDown1->position();
+    o.turntime = UpDown2->position();
+    o.tilestostart = UpDown3->position();
     o.timepenalty = checkbox_tp->isChecked();
     o.teamgame = checkbox_tg->isChecked();
     return o;
@@ -97,6 +97,8 @@ void Tgamestart::setOptions(const brixo::GameOptions& options)
 
 void Tgamestart::button_startClick()
 {
+    // A number still being typed counts as if its box had been left.
+    for (UpDown* number : {UpDown1, UpDown2, UpDown3}) number->takeTyped();
     emit startRequested(options());
     hide();
 }

@@ -11,6 +11,16 @@ struct OptionRange {
     int step;
     int fallback;
     constexpr int clamp(int v) const { return std::clamp(v, low, high); }
+    // The value nearest to v that the arrows reach: a whole number of steps
+    // above `low`, or `high` itself; halfway goes up.
+    constexpr int snap(int v) const
+    {
+        const int inside = clamp(v);
+        if (step <= 1) return inside;
+        const int below = low + (inside - low) / step * step;
+        const int above = std::min(below + step, high);
+        return (inside - below) * 2 >= above - below ? above : below;
+    }
 };
 
 inline constexpr OptionRange kPlayToRange{0, 1500, 100, 500};

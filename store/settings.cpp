@@ -86,10 +86,11 @@ std::string settingsSection(const IniFile& file)
 TableSettings readSettings(const IniFile& file, const std::string& section)
 {
     TableSettings s;
-    s.top = readInt(file, section, "Top", s.top);
-    s.left = readInt(file, section, "Left", s.left);
-    s.width = readInt(file, section, "Width", s.width);
-    s.height = readInt(file, section, "Height", s.height);
+    const std::optional<int> left = readOptionalInt(file, section, "Left");
+    const std::optional<int> top = readOptionalInt(file, section, "Top");
+    const std::optional<int> width = readOptionalInt(file, section, "Width");
+    const std::optional<int> height = readOptionalInt(file, section, "Height");
+    if (left && top && width && height) s.window = Place{*left, *top, *width, *height};
     s.textsize = readInt(file, section, "Textsize", s.textsize);
     s.textcolor = readColourKey(file, section, "Textcolor");
     s.actioncolor = readColourKey(file, section, "Actioncolor");
@@ -125,10 +126,12 @@ TableSettings readSettings(const IniFile& file, const std::string& section)
 
 void saveinifile(IniFile& file, const std::string& section, const TableSettings& s)
 {
-    file.setValue(section, "Top", std::to_string(s.top));
-    file.setValue(section, "Left", std::to_string(s.left));
-    file.setValue(section, "Width", std::to_string(s.width));
-    file.setValue(section, "Height", std::to_string(s.height));
+    if (s.window) {
+        file.setValue(section, "Top", std::to_string(s.window->y));
+        file.setValue(section, "Left", std::to_string(s.window->x));
+        file.setValue(section, "Width", std::to_string(s.window->width));
+        file.setValue(section, "Height", std::to_string(s.window->height));
+    }
     file.setValue(section, "Textsize", std::to_string(s.textsize));
     file.setValue(section, "Textcolor", writeColour(s.textcolor));
     file.setValue(section, "Actioncolor", writeColour(s.actioncolor));

@@ -9,6 +9,7 @@
 #include "bot/botlevel.h"
 #include "net/colourtext.h"
 #include "store/inifile.h"
+#include "table/windowplace.h"
 
 #include <array>
 #include <optional>
@@ -30,10 +31,10 @@ inline constexpr std::array<int, 4> kTableSizes{100, 150, 200, kTableSizeFit};
 inline constexpr std::size_t kRecentHosts = 8;
 
 struct TableSettings {
-    int top = 3;
-    int left = 3;
-    int width = 775;
-    int height = 580;
+    // "Left", "Top", "Width", "Height": where the window was left. None
+    // until the four have been written (the window then opens at its first
+    // place); one of them unreadable counts as none.
+    std::optional<Place> window;
     int textsize = 8;
     Colour textcolor = kBlack;
     Colour actioncolor = kBlack;
@@ -56,8 +57,8 @@ struct TableSettings {
     // "HighContrast": strong colour-blind-safe tile colours and a darker board.
     bool highContrast = false;
     // "TableSize": the board and rack drawn at this percent, or 0 to fit the
-    // window (kTableSizeFit).
-    int tableSize = 100;
+    // window (kTableSizeFit), as a new player's table is.
+    int tableSize = kTableSizeFit;
     // "Playername": the name the player hosts and joins network games under.
     std::string playerName;
     // "Recenthosts": the addresses the player joined by hand, the latest

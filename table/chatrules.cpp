@@ -92,4 +92,10 @@ bool PhraseLock::tryUse(Clock::time_point now)
     return true;
 }
 
+PhraseLock::Clock::duration PhraseLock::closedFor(Clock::time_point now) const
+{
+    if (!m_last || now - *m_last >= kInterval) return Clock::duration::zero();
+    return *m_last + kInterval - now;
+}
+
 } // namespace brixo::chatrules

@@ -56,6 +56,8 @@ public:
 
     // True (and the lock closes) when a phrase may go now.
     bool tryUse(Clock::time_point now);
+    // How long the lock stays closed from now; zero while it is open.
+    Clock::duration closedFor(Clock::time_point now) const;
 
 private:
     std::optional<Clock::time_point> m_last;

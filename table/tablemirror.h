@@ -158,6 +158,7 @@ public:
     // phrase per two seconds, by the clock given).
     TableUpdate say(std::string_view line, Colour textColour, Colour actionColour);
     TableUpdate sayPhrase(std::string_view phrase, Colour actionColour, chatrules::PhraseLock::Clock::time_point now);
+    const chatrules::PhraseLock& phraseLock() const { return m_phraseLock; }
     // The host's speed for the computer players, told to the server.
     TableUpdate setBotSpeed(int milliseconds);
     // Seat management: removing a participant (host only), asking a seat to

@@ -1,6 +1,7 @@
 #include "table/windowplace.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace brixo {
 
@@ -25,6 +26,20 @@ Place fitOnScreens(Place window, const std::vector<Place>& workAreas)
     window.height = std::clamp(window.height, 1, area->height);
     window.x = std::clamp(window.x, area->x, area->x + area->width - window.width);
     window.y = std::clamp(window.y, area->y, area->y + area->height - window.height);
+    return window;
+}
+
+Place firstPlace(const Place& workArea, int smallestWidth, int smallestHeight)
+{
+    const auto share = [](int length, int smallest) {
+        const int wanted = std::max(int(std::lround(length * kFirstShare)), smallest);
+        return std::clamp(wanted, 1, std::max(length, 1));
+    };
+    Place window;
+    window.width = share(workArea.width, smallestWidth);
+    window.height = share(workArea.height, smallestHeight);
+    window.x = workArea.x + (workArea.width - window.width) / 2;
+    window.y = workArea.y + (workArea.height - window.height) / 2;
     return window;
 }
 

@@ -105,6 +105,27 @@ TEST(GameOptions, DefaultsAndClamping)
     EXPECT_EQ((GameOptions{2000, 0, 99, true, false}.clamped().turntime), 20);
 }
 
+TEST(GameOptions, ATypedValueSnapsToTheNearestStepWithinTheRange)
+{
+    EXPECT_EQ(kPlayToRange.snap(0), 0);
+    EXPECT_EQ(kPlayToRange.snap(1500), 1500);
+    EXPECT_EQ(kPlayToRange.snap(1549), 1500);
+    EXPECT_EQ(kPlayToRange.snap(99999), 1500);
+    EXPECT_EQ(kPlayToRange.snap(-40), 0);
+    EXPECT_EQ(kPlayToRange.snap(749), 700);
+    EXPECT_EQ(kPlayToRange.snap(750), 800);
+    EXPECT_EQ(kTurnTimeRange.snap(19), 20);
+    EXPECT_EQ(kTurnTimeRange.snap(24), 20);
+    EXPECT_EQ(kTurnTimeRange.snap(25), 30);
+    EXPECT_EQ(kTurnTimeRange.snap(181), 180);
+    EXPECT_EQ(kTilesToStartRange.snap(9), 10);
+    EXPECT_EQ(kTilesToStartRange.snap(33), 33);
+    EXPECT_EQ(kTilesToStartRange.snap(49), 48);
+    // A step that does not divide the range never passes its top.
+    EXPECT_EQ((OptionRange{0, 25, 10, 0}.snap(24)), 25);
+    EXPECT_EQ((OptionRange{0, 25, 10, 0}.snap(14)), 10);
+}
+
 TEST(GameOptions, DealCapKeepsTenTilesInThePool)
 {
     EXPECT_EQ(cappedTilesToStart(48, 2), 48);

@@ -50,7 +50,9 @@ TEST(IniFile, AMissingFileReadsEmptyAndIsMadeAtTheFirstSave)
     ASSERT_TRUE(file.save(path));
     IniFile back;
     ASSERT_TRUE(back.load(path));
-    EXPECT_EQ(back.value("brixo", "Width"), "775");
+    // A new player's table fits its window, which opens at its first place.
+    EXPECT_FALSE(back.value("brixo", "Width"));
+    EXPECT_EQ(back.value("brixo", "TableSize"), "0");
     std::remove(path.c_str());
 }
 
@@ -85,7 +87,7 @@ TEST(Settings, DefaultsFallbacksAndTheGameStartOptionsOfANewPlayer)
                        "Sortby=2\nBotspeed=750\nBotlevel=hard\nTurnsound=1\nTimepenalty=f\nTimeperturn=abc\n"
                        "Symbols=yes\nHighContrast=1\nTableSize=120\n");
     const TableSettings s = readSettings(file, "brixo");
-    EXPECT_EQ(s.top, 3); // unreadable: the default
+    EXPECT_FALSE(s.window); // one of the four unreadable: no place kept
     EXPECT_EQ(s.textsize, 12);
     EXPECT_EQ(s.textcolor, 0xFF0000u);
     EXPECT_EQ(s.actioncolor, kBlack); // unreadable colour: black
@@ -100,7 +102,7 @@ TEST(Settings, DefaultsFallbacksAndTheGameStartOptionsOfANewPlayer)
     EXPECT_FALSE(s.timeperturn);
     EXPECT_TRUE(s.symbols);          // neither "1" nor "0": the default
     EXPECT_TRUE(s.highContrast);
-    EXPECT_EQ(s.tableSize, 100);     // no size the table offers
+    EXPECT_EQ(s.tableSize, kTableSizeFit); // no size the table offers
 
     IniFile out;
     saveinifile(out, "brixo", s);
@@ -121,15 +123,24 @@ TEST(Settings, DefaultsFallbacksAndTheGameStartOptionsOfANewPlayer)
         saveinifile(again, "brixo", look);
         EXPECT_EQ(readSettings(again, "brixo"), look) << size;
     }
-    EXPECT_EQ(out.value("brixo", "TableSize"), "100");
+    EXPECT_EQ(out.value("brixo", "TableSize"), "0");
+
+    // A place is kept only whole.
+    const IniFile placed("[brixo]\nLeft=-8\nTop=20\nWidth=900\nHeight=700\n");
+    EXPECT_EQ(readSettings(placed, "brixo").window, (Place{-8, 20, 900, 700}));
+    IniFile placedOut;
+    saveinifile(placedOut, "brixo", readSettings(placed, "brixo"));
+    EXPECT_EQ(placedOut.value("brixo", "Left"), "-8");
+    EXPECT_EQ(placedOut.value("brixo", "Height"), "700");
+    EXPECT_FALSE(readSettings(IniFile("[brixo]\nLeft=8\nTop=20\nWidth=900\n"), "brixo").window);
 }
 
 TEST(Settings, TheOlderLobbysSectionIsReadThenMovedWithThePhrases)
 {
-    IniFile file("[agame]\nWidth=900\nPhrase3=Nice, \"really\"\nTiles=ignored\n[brixo]\nTiles=Contrast\n");
+    IniFile file("[agame]\nLeft=5\nTop=6\nWidth=900\nHeight=650\nPhrase3=Nice, \"really\"\nTiles=ignored\n[brixo]\nTiles=Contrast\n");
     ASSERT_EQ(settingsSection(file), "agame");
     TableSettings s = readSettings(file, "agame");
-    EXPECT_EQ(s.width, 900);
+    EXPECT_EQ(s.window, (Place{5, 6, 900, 650}));
     EXPECT_EQ(s.phrases[2], "Nice, \"really\"");
     EXPECT_EQ(s.tiles, "Contrast"); // "Tiles" always lives in the table's own section
     std::array<std::string, kPhraseCount> shown{};
@@ -137,7 +148,7 @@ TEST(Settings, TheOlderLobbysSectionIsReadThenMovedWithThePhrases)
     moveOldSettings(file, s, shown);
     EXPECT_FALSE(file.hasSection("agame"));
     EXPECT_EQ(settingsSection(file), "brixo");
-    EXPECT_EQ(readSettings(file, "brixo").width, 900);
+    EXPECT_EQ(readSettings(file, "brixo").window, (Place{5, 6, 900, 650}));
     EXPECT_EQ(file.value("brixo", "Phrase3"), "Nice, \"really\"");
 }
 

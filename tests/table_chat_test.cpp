@@ -72,9 +72,12 @@ TEST(ChatRules, APhraseGoesAtMostOnceEveryTwoSeconds)
 {
     PhraseLock lock;
     const auto t0 = PhraseLock::Clock::time_point{} + std::chrono::hours(1);
+    EXPECT_EQ(lock.closedFor(t0), PhraseLock::Clock::duration::zero());
     EXPECT_TRUE(lock.tryUse(t0));
+    EXPECT_EQ(lock.closedFor(t0 + std::chrono::milliseconds(500)), std::chrono::milliseconds(1500));
     EXPECT_FALSE(lock.tryUse(t0 + std::chrono::milliseconds(100)));
     EXPECT_FALSE(lock.tryUse(t0 + std::chrono::milliseconds(1999)));
+    EXPECT_EQ(lock.closedFor(t0 + std::chrono::milliseconds(2000)), PhraseLock::Clock::duration::zero());
     EXPECT_TRUE(lock.tryUse(t0 + std::chrono::milliseconds(2000)));
     EXPECT_FALSE(lock.tryUse(t0 + std::chrono::milliseconds(3000)));
 }

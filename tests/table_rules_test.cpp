@@ -563,3 +563,15 @@ TEST(WindowPlace, APlaceOffEveryScreenIsPulledBackOntoTheOneItMostlyCovers)
     EXPECT_EQ(fitOnScreens({2900, 10, 775, 580}, screens), (Place{2425, 10, 775, 580}));
     EXPECT_EQ(fitOnScreens({100, 100, 4000, 3000}, screens), (Place{0, 0, 1920, 1050}));
 }
+
+TEST(WindowPlace, TheFirstStartTakesFourFifthsOfTheWorkAreaInItsMiddle)
+{
+    EXPECT_EQ(firstPlace({0, 0, 1920, 1080}, 773, 560), (Place{192, 108, 1536, 864}));
+    EXPECT_EQ(firstPlace({0, 0, 3840, 2160}, 773, 560), (Place{384, 216, 3072, 1728}));
+    // Below a panel, and on a second screen: the area's own middle.
+    EXPECT_EQ(firstPlace({0, 32, 1024, 736}, 773, 560), (Place{102, 105, 819, 589}));
+    EXPECT_EQ(firstPlace({1920, 0, 1280, 1000}, 773, 560), (Place{2048, 100, 1024, 800}));
+    // Never below the smallest table where the screen holds it, never past the screen.
+    EXPECT_EQ(firstPlace({0, 0, 800, 600}, 773, 560), (Place{13, 20, 773, 560}));
+    EXPECT_EQ(firstPlace({0, 0, 640, 480}, 773, 560), (Place{0, 0, 640, 480}));
+}

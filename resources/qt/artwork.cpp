@@ -16,10 +16,10 @@ constexpr qreal kScale = 2.0;
 // A transparent picture of the given size at twice the pixel density,
 // drawn by `draw` with smooth edges.
 template <class Draw>
-QPixmap drawn(int width, int height, Draw&& draw)
+QPixmap drawn(int width, int height, Draw&& draw, qreal density = kScale)
 {
-    QPixmap pixmap(qRound(width * kScale), qRound(height * kScale));
-    pixmap.setDevicePixelRatio(kScale);
+    QPixmap pixmap(qRound(width * density), qRound(height * density));
+    pixmap.setDevicePixelRatio(density);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
@@ -219,7 +219,7 @@ QPixmap pauseSign()
     });
 }
 
-QPixmap sortByNumber()
+QPixmap sortByNumber(qreal density)
 {
     return drawn(21, 21, [&](QPainter& p) {
         QFont font = p.font();
@@ -228,10 +228,10 @@ QPixmap sortByNumber()
         p.setFont(font);
         p.setPen(QColor(0x1f, 0x2a, 0x30));
         p.drawText(QRectF(0, 0, 21, 21), Qt::AlignCenter, QStringLiteral("123"));
-    });
+    }, qMax(density, kScale));
 }
 
-QPixmap sortBySuit()
+QPixmap sortBySuit(qreal density)
 {
     return drawn(21, 21, [&](QPainter& p) {
         // The tile colours in their order: green, orange, red, black.
@@ -242,7 +242,7 @@ QPixmap sortBySuit()
             p.setBrush(colours[i]);
             p.drawRoundedRect(QRectF(1.5 + i * 4.6, 5, 4, 11), 1, 1);
         }
-    });
+    }, qMax(density, kScale));
 }
 
 } // namespace artwork

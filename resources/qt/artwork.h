@@ -32,8 +32,9 @@ QPixmap incompleteFrame(int frame);
 // The large pause sign over the covered board.
 QPixmap pauseSign();
 // The faces of the two sort buttons: "123" for numbers, four coloured
-// tiles for suits; 21 x 21.
-QPixmap sortByNumber();
-QPixmap sortBySuit();
+// tiles for suits; 21 x 21, at `density` device pixels per pixel (at least
+// the 2 of the other pictures) for buttons drawn larger.
+QPixmap sortByNumber(qreal density = 2.0);
+QPixmap sortBySuit(qreal density = 2.0);
 
 } // namespace artwork

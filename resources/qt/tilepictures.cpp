@@ -37,12 +37,13 @@ const QColor kStrongInk[5] = {
 };
 // High contrast: full colours that eyes without red or green cones still
 // see as four: a blue-leaning green (seen as blue-grey), an orange light
-// enough to read as yellow, a pure dark red (a dark olive) and black.
+// enough to read as yellow, a deep red (a dark brown, far darker than the
+// orange's yellow) and black.
 const QColor kSafeInk[5] = {
     QColor(0, 0, 0),
     QColor(0x00, 0x85, 0x7a), // Green
     QColor(0xe0, 0x78, 0x00), // Orange
-    QColor(0xcc, 0x00, 0x00), // Red
+    QColor(0x90, 0x00, 0x00), // Red
     QColor(0x00, 0x00, 0x00), // Black
 };
 
@@ -324,6 +325,14 @@ bool TilePictures::loadSet(const QImage& bitmap)
     m_setBig = big;
     draw();
     return true;
+}
+
+void TilePictures::useBuiltIn()
+{
+    if (m_setSmall.isEmpty()) return;
+    m_setSmall.clear();
+    m_setBig.clear();
+    draw();
 }
 
 QImage TilePictures::drawSet(Style style)

@@ -63,6 +63,8 @@ public:
     // Replaces both lists with the pictures cut from a tile set's bitmap.
     // False, and nothing changes, for a bitmap smaller than a set.
     bool loadSet(const QImage& bitmap);
+    // Back to the built-in pictures after a tile set.
+    void useBuiltIn();
     // A whole set drawn by the program in the tile set layout, white
     // around the tiles. It has no symbols: the table lays them over any
     // set when the player wants them.

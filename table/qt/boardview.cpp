@@ -3,6 +3,7 @@
 #include "table/tablemirror.h"
 #include "resources/qt/tilepictures.h"
 
+#include <QCursor>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QToolTip>
@@ -25,24 +26,44 @@ void BoardView::setScale(const brixo::TableScale& scale)
     update();
 }
 
+const brixo::BoardProblem* BoardView::problemOver(brixo::BoardCell cell) const
+{
+    for (const brixo::BoardProblem& problem : m_problems)
+        if (problem.row == cell.row && cell.col >= problem.first && cell.col <= problem.last) return &problem;
+    return nullptr;
+}
+
 QString BoardView::problemAt(brixo::BoardCell cell) const
 {
-    for (const brixo::BoardProblem& problem : m_problems) {
-        if (problem.row != cell.row || cell.col < problem.first || cell.col > problem.last) continue;
-        QString why = QString::fromStdString(problem.reason);
-        if (!why.isEmpty()) why[0] = why[0].toUpper();
-        return why + QLatin1Char('.');
+    const brixo::BoardProblem* problem = problemOver(cell);
+    if (!problem) return {};
+    QString why = QString::fromStdString(problem->reason);
+    if (!why.isEmpty()) why[0] = why[0].toUpper();
+    return why + QLatin1Char('.');
+}
+
+QRect BoardView::outlineRect(const brixo::BoardProblem& problem) const
+{
+    return cellRect({problem.first, problem.row}).united(cellRect({problem.last, problem.row}));
+}
+
+// The outline's words at a point, shown for as long as the pointer stays
+// on that outline; nothing where there is none.
+void BoardView::showProblemTip(const QPoint& at)
+{
+    const brixo::BoardProblem* problem = problemOver(m_scale.cellOfPress(at.x(), at.y()));
+    if (!problem) {
+        QToolTip::hideText();
+        return;
     }
-    return {};
+    const QString why = problemAt({problem->first, problem->row});
+    QToolTip::showText(mapToGlobal(at), why, this, outlineRect(*problem));
 }
 
 bool BoardView::event(QEvent* event)
 {
     if (event->type() != QEvent::ToolTip) return QWidget::event(event);
-    const auto* help = static_cast<QHelpEvent*>(event);
-    const QString why = problemAt(m_scale.cellOfPress(help->pos().x(), help->pos().y()));
-    if (why.isEmpty()) QToolTip::hideText();
-    else QToolTip::showText(help->globalPos(), why, this);
+    showProblemTip(static_cast<QHelpEvent*>(event)->pos());
     return true;
 }
 
@@ -52,6 +73,8 @@ void BoardView::sync(const brixo::TableMirror& mirror)
     if (problems != m_problems) {
         m_problems = std::move(problems);
         update();
+        // A tip open over the board goes with its outline, or tells the new one.
+        if (QToolTip::isVisible() && underMouse()) showProblemTip(mapFromGlobal(QCursor::pos()));
     }
     const brixo::BoardGrid& board = mirror.board();
     for (int col = 0; col < brixo::BoardGrid::kColumns; ++col) {
@@ -85,7 +108,7 @@ void BoardView::paintEvent(QPaintEvent* event)
     p.setPen(QPen(QColor(235, 40, 40), qMax(2.0, 2 * m_scale.factor()), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(235, 40, 40, 40));
     for (const brixo::BoardProblem& problem : m_problems) {
-        const QRect set = cellRect({problem.first, problem.row}).united(cellRect({problem.last, problem.row}));
+        const QRect set = outlineRect(problem);
         const qreal radius = 3 * m_scale.factor();
         p.drawRoundedRect(QRectF(set).adjusted(0.5, 0.5, -0.5, -0.5), radius, radius);
     }

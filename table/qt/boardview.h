@@ -50,6 +50,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    const brixo::BoardProblem* problemOver(brixo::BoardCell cell) const;
+    QRect outlineRect(const brixo::BoardProblem& problem) const;
+    void showProblemTip(const QPoint& at);
+
     const TilePictures& m_pictures;
     brixo::TableScale m_scale;
     std::vector<brixo::BoardProblem> m_problems;

@@ -16,6 +16,7 @@
 #include "table/qt/boardview.h"
 #include "table/qt/cardimage.h"
 #include "table/qt/roundlinesview.h"
+#include "table/qt/sidewindowscale.h"
 #include "table/seatwords.h"
 #include "table/qt/tablesession.h"
 #include "table/qt/soundplayer.h"
@@ -24,6 +25,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -135,7 +137,8 @@ Tchat::Tchat(brixo::TableLaunch launch, QWidget* parent)
     buildMenus();
     applyStyle();
     // The board panel always fits.
-    setMinimumSize(kPanelWidth + 15 + 8, kPanelHeight + 12 + menuBar()->sizeHint().height());
+    m_menuBarHeight = menuBar()->sizeHint().height();
+    setMinimumSize(kPanelWidth + 15 + 8, kPanelHeight + 12 + m_menuBarHeight);
 
     turntime = new QTimer(this);
     turntime->setObjectName(QStringLiteral("turntime"));
@@ -152,6 +155,11 @@ Tchat::Tchat(brixo::TableLaunch launch, QWidget* parent)
     m_spylist = new Tspylist(this);
     m_download = new Tdownload(this);
     m_playWithOthers = new PlayWithOthers(this);
+    // They grow with the table.
+    m_sideScale = new SideWindowScale(this);
+    for (QWidget* side : std::initializer_list<QWidget*>{m_tally, m_about, m_gamestart, m_help, m_phrases, m_spylist,
+                                                         m_download, m_playWithOthers})
+        m_sideScale->add(side);
     connect(m_help, &Thelp::aboutRequested, this, [this] { showDialog(m_about); });
     connect(m_download, &Tdownload::exitRequested, this, &QWidget::close);
     connect(m_download, &Tdownload::playWithOthers, this, &Tchat::PlayWithOthers1Click);
@@ -703,7 +711,7 @@ void Tchat::buildChatMenus()
     mainchat->addAction(Copy1);
     mainchat->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(mainchat, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QMenu menu;
+        QMenu menu(this);
         menu.addAction(Copy1);
         menu.addAction(ScrollChatOff2);
         menu.addAction(ClearMainChat1);
@@ -717,7 +725,7 @@ void Tchat::buildChatMenus()
     mychat->addAction(Paste1);
     mychat->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(mychat, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-        QMenu menu;
+        QMenu menu(this);
         menu.addAction(Paste1);
         menu.exec(mychat->mapToGlobal(at));
     });
@@ -780,6 +788,10 @@ QPushButton[phrase="true"] { font-size: 10px; padding: 0; border-radius: 4px; }
 #memo_log { background: #ffffff; color: #202020; border: 1px solid #c9b98a; font-size: 12px; }
 #panel_cards { background: #5a3216; border-radius: 4px; }
 )"));
+    // The menus' words in lengths, so that they grow with the table; the
+    // buttons of message boxes with room around their words.
+    m_baseStyle += QStringLiteral("QMenuBar, QMenu { font-size: %1px; } QMessageBox QPushButton { padding: 4px 14px; }")
+                       .arg(QFontInfo(QApplication::font()).pixelSize());
     setStyleSheet(ScaledLayout::scaledStyleSheet(m_baseStyle, m_scale));
 }
 
@@ -824,6 +836,12 @@ void Tchat::showEvent(QShowEvent* event)
 
 void Tchat::closeEvent(QCloseEvent* event)
 {
+    // Exit, the window's close button or the desktop: a game in play is
+    // not thrown away without asking.
+    if (!m_closing && !mayQuit()) {
+        event->ignore();
+        return;
+    }
     // A connection that ends from here on ends because the table goes.
     m_closing = true;
     saveBoundsOnClose();

@@ -47,6 +47,7 @@ class QTimer;
 class QUrl;
 class QVariantAnimation;
 class RoundLinesView;
+class SideWindowScale;
 class SoundPlayer;
 class TSock;
 class Tabout;
@@ -130,8 +131,8 @@ public:
     void New1Click(bool newSound);
     void Fast1Click(int milliseconds);
     void Level1Click(brixo::BotLevel level);
-    // Loads a tile set by name; false (nothing changes) when its bitmap is
-    // missing or unusable.
+    // Loads a tile set by name, or the built-in pictures for no name; false
+    // (nothing changes) when its bitmap is missing or unusable.
     bool loadtile(const QString& name);
     void tilemenuClick(const QString& name);
     QString loadedTileSet() const { return m_loadedSet; }
@@ -259,6 +260,9 @@ private:
     void applyPreferences();
     // Whether the game this table is in may be left: asks while one is played.
     bool mayLeaveGame();
+    // Whether the program may end: asks while a game this table plays in,
+    // or hosts, is played.
+    bool mayQuit();
     void rememberName();
     // The window shows where others reach the game this table hosts.
     void showHosting();
@@ -287,8 +291,10 @@ private:
     void applyTableSize();
     void placeBoardPanel();
     // The room the table may take at a fixed size: the screen's work area
-    // less the window's frame and menu.
-    QSize roomOnScreen() const;
+    // less the window's frame and menu bar (grown by the factor).
+    QSize roomOnScreen(double factor) const;
+    double fittingFactor() const;
+    int menuBarHeightAt(double factor) const;
 
     // input (tableinput.cpp, tabledrag.cpp)
     void setSortChoice(SortChoice choice);
@@ -315,6 +321,8 @@ private:
     // preferences (tablesettings.cpp)
     QRect bounds() const;
     void placeWindow(const QRect& wanted);
+    // Where the window opens at the first start, and after Reset Screen Location.
+    void placeFirst();
     void saveBoundsOnClose();
     void savePhrasesToFile();
     std::array<std::string, brixo::kPhraseCount> phrasesForFile() const;
@@ -370,6 +378,8 @@ private:
     ScaledLayout m_layout;
     brixo::TableScale m_scale;
     QString m_baseStyle;
+    SideWindowScale* m_sideScale = nullptr;
+    int m_menuBarHeight = 0; // at 100 %
 
     TilePictures m_pictures;
     SoundPlayer* m_sounds;

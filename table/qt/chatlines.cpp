@@ -18,6 +18,7 @@
 #include <QScrollBar>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -98,9 +99,14 @@ void Tchat::N14Click(int size)
 
 void Tchat::showTextSize()
 {
+    // The lines take another height: a chat that follows the newest line
+    // (or whose reader was at it) still shows it.
+    QScrollBar* bar = mainchat->verticalScrollBar();
+    const bool following = !ScrollChatOff1->isChecked() || bar->value() == bar->maximum();
     QFont font = mainchat->font();
     font.setPointSizeF(m_settings.textsize * m_scale.factor());
     mainchat->setFont(font);
+    if (following) bar->setValue(bar->maximum());
     for (QAction* item : TextSize1->actions()) item->setChecked(item->data().toInt() == m_settings.textsize);
 }
 
@@ -224,8 +230,14 @@ void Tchat::setPhrase(int n, const QString& text)
 void Tchat::b_phrase1Click(int n)
 {
     const std::string words = phrase(n).toStdString();
-    request([&](brixo::TableMirror& m) {
-        return m.sayPhrase(words, m_settings.actioncolor, brixo::chatrules::PhraseLock::Clock::now());
+    const auto now = brixo::chatrules::PhraseLock::Clock::now();
+    request([&](brixo::TableMirror& m) { return m.sayPhrase(words, m_settings.actioncolor, now); });
+    // The buttons stand greyed while the lock is closed.
+    const auto closed = std::chrono::ceil<std::chrono::milliseconds>(mirror().phraseLock().closedFor(now));
+    if (closed.count() <= 0) return;
+    for (int i = 1; i <= brixo::kPhraseCount; ++i) b_phrase[i]->setEnabled(false);
+    QTimer::singleShot(closed + std::chrono::milliseconds(1), Qt::PreciseTimer, this, [this] {
+        for (int i = 1; i <= brixo::kPhraseCount; ++i) b_phrase[i]->setEnabled(true);
     });
 }
 

@@ -101,18 +101,23 @@ void Tchat::PlayWithOthers1Click()
     m_playWithOthers->activateWindow();
 }
 
-// Beside the table, so that the table stays in sight, but never off the
-// screen.
+// Beside the table, so that the table stays in sight; over its middle when
+// the screen has no room beside it; never off the screen.
 void Tchat::placeBeside(QWidget* window)
 {
     window->adjustSize();
-    QPoint beside(frameGeometry().right() + 8, y());
+    const QSize size = window->frameGeometry().size();
+    QPoint at(frameGeometry().right() + 8, y());
     if (const QScreen* s = screen()) {
         const QRect work = s->availableGeometry();
-        beside.setX(qMax(work.left(), qMin(beside.x(), work.right() - window->frameGeometry().width())));
-        beside.setY(qMax(work.top(), qMin(beside.y(), work.bottom() - window->frameGeometry().height())));
+        if (at.x() + size.width() > work.right() + 1) {
+            const int left = frameGeometry().left() - 8 - size.width();
+            at = left >= work.left() ? QPoint(left, y()) : frameGeometry().center() - QPoint(size.width(), size.height()) / 2;
+        }
+        at.setX(qMax(work.left(), qMin(at.x(), work.right() + 1 - size.width())));
+        at.setY(qMax(work.top(), qMin(at.y(), work.bottom() + 1 - size.height())));
     }
-    window->move(beside);
+    window->move(at);
 }
 
 void Tchat::startSolo()
@@ -197,6 +202,15 @@ bool Tchat::mayLeaveGame()
     return QMessageBox::question(this, QStringLiteral("Brixo"),
                                  QStringLiteral("A game is being played. Leave it?"), QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool Tchat::mayQuit()
+{
+    const bool playing = mirror().mySeat().valid() || mirror().host();
+    if (!mirror().gameRunning() || !playing) return true;
+    return QMessageBox::question(this, QStringLiteral("Brixo"),
+                                 QStringLiteral("A game is being played. Leave it and quit Brixo?"),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void Tchat::rememberName()

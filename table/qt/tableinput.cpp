@@ -244,13 +244,14 @@ void Tchat::FormResize()
 void Tchat::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    FormResize();
+    // Fitted to the window, the table takes the new size first and then
+    // always fits; at a fixed size the window grows to hold it.
     applyTableSize();
+    FormResize();
 }
 
 void Tchat::ResetScreenLocation1Click()
 {
     showNormal();
-    move(3, 3);
-    resize(kDefaultWidth, kDefaultHeight);
+    placeFirst();
 }

@@ -58,7 +58,11 @@ void Tchat::loadinifile()
     }
     m_settingsSection = brixo::settingsSection(file);
     m_settings = brixo::readSettings(file, m_settingsSection);
-    placeWindow(QRect(m_settings.left, m_settings.top, m_settings.width, m_settings.height));
+    // The window stands where it was left; at the first start (nothing
+    // kept, and not yet placed) it opens large in the middle of the screen.
+    if (m_settings.window) placeWindow(QRect(m_settings.window->x, m_settings.window->y, m_settings.window->width,
+                                             m_settings.window->height));
+    else if (m_savedBounds.isNull()) placeFirst();
     applySettings();
     if (!m_settings.tiles.empty()) loadtile(QString::fromStdString(m_settings.tiles));
     if (m_settingsSection == brixo::kOldSettingsSection) {
@@ -100,10 +104,7 @@ std::array<std::string, brixo::kPhraseCount> Tchat::phrasesForFile() const
 void Tchat::collectSettings()
 {
     const QRect now = bounds();
-    m_settings.left = now.x();
-    m_settings.top = now.y();
-    m_settings.width = now.width();
-    m_settings.height = now.height();
+    m_settings.window = brixo::Place{now.x(), now.y(), now.width(), now.height()};
     m_settings.sortBySuits = m_sortChoice == SortChoice::BySuit;
     const brixo::GameOptions game = m_gamestart->options();
     m_settings.playtoscore = game.playto;
@@ -145,6 +146,15 @@ void Tchat::placeWindow(const QRect& wanted)
     std::vector<brixo::Place> areas;
     for (const QScreen* screen : QGuiApplication::screens()) areas.push_back(placeOf(screen->availableGeometry()));
     const brixo::Place place = brixo::fitOnScreens(placeOf(wanted), areas);
+    resize(place.width, place.height);
+    move(place.x, place.y);
+}
+
+void Tchat::placeFirst()
+{
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!s) return;
+    const brixo::Place place = brixo::firstPlace(placeOf(s->availableGeometry()), minimumWidth(), minimumHeight());
     resize(place.width, place.height);
     move(place.x, place.y);
 }
@@ -204,24 +214,38 @@ void Tchat::Level1Click(brixo::BotLevel level)
 
 // ---- tile sets ---------------------------------------------------------------------------------
 
+// "Standard" brings back the built-in pictures; each set of the folder
+// follows. An item's data is the set's name, empty for the built-in one.
 void Tchat::createtilemenu()
 {
     m_tileSetGroup = new QActionGroup(this);
-    m_tileSetGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-    for (const QString& name : tilesets::names()) {
-        QAction* item = TileSets1->addAction(name);
+    const auto add = [this](const QString& caption, const QString& name) {
+        QAction* item = TileSets1->addAction(caption);
         item->setCheckable(true);
-        item->setToolTip(name);
-        item->setStatusTip(name);
+        item->setData(name);
+        item->setToolTip(caption);
+        item->setStatusTip(caption);
         m_tileSetGroup->addAction(item);
         connect(item, &QAction::triggered, this, [this, name] { tilemenuClick(name); });
-    }
-    TileSets1->menuAction()->setEnabled(!TileSets1->isEmpty());
+        return item;
+    };
+    add(QStringLiteral("Standard"), QString())->setObjectName(QStringLiteral("StandardTiles1"));
+    const QStringList sets = tilesets::names();
+    if (!sets.isEmpty()) TileSets1->addSeparator();
+    for (const QString& name : sets) add(name, name);
+    showLoadedSet();
 }
 
 // A missing or unusable bitmap changes nothing.
 bool Tchat::loadtile(const QString& name)
 {
+    if (name.isEmpty()) {
+        m_pictures.useBuiltIn();
+        m_loadedSet.clear();
+        showLoadedSet();
+        redrawTiles();
+        return true;
+    }
     const QString file = tilesets::fileOf(name);
     if (!QFileInfo::exists(file) || !m_pictures.loadSet(QImage(file))) {
         showLoadedSet();
@@ -244,7 +268,7 @@ void Tchat::tilemenuClick(const QString& name)
 // Only the set whose pictures are shown is ticked.
 void Tchat::showLoadedSet()
 {
-    for (QAction* item : m_tileSetGroup->actions()) item->setChecked(item->text() == m_loadedSet);
+    for (QAction* item : m_tileSetGroup->actions()) item->setChecked(item->data().toString() == m_loadedSet);
 }
 
 void Tchat::redrawTiles()

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -20,9 +21,6 @@ TEST(GameStartDialog, ArrowsMoveInStepsWithinTheRanges)
     EXPECT_EQ(dialog.edit_tiles->text(), "14");
     EXPECT_TRUE(dialog.checkbox_tp->isChecked());
     EXPECT_FALSE(dialog.checkbox_tg->isChecked());
-    EXPECT_TRUE(dialog.edit_playtoscore->isReadOnly());
-    EXPECT_TRUE(dialog.edit_creationtime->isReadOnly());
-    EXPECT_TRUE(dialog.edit_tiles->isReadOnly());
 
     dialog.UpDown1->upButton()->click();
     EXPECT_EQ(dialog.edit_playtoscore->text(), "600");
@@ -44,6 +42,45 @@ TEST(GameStartDialog, ArrowsMoveInStepsWithinTheRanges)
     EXPECT_EQ(dialog.edit_tiles->text(), "48");
     dialog.UpDown3->setPosition(3);
     EXPECT_EQ(dialog.edit_tiles->text(), "10");
+}
+
+TEST(GameStartDialog, TypedValuesAreKeptWithinTheRangeAndOnAStep)
+{
+    Tgamestart dialog;
+    dialog.show();
+    const auto type = [](QLineEdit* edit, const char* keys, bool enter = true) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, keys);
+        if (enter) QTest::keyClick(edit, Qt::Key_Return);
+        return edit->text();
+    };
+    EXPECT_EQ(type(dialog.edit_playtoscore, "1500"), "1500");
+    EXPECT_EQ(type(dialog.edit_playtoscore, "9999"), "1500");
+    EXPECT_EQ(type(dialog.edit_playtoscore, "0"), "0");
+    EXPECT_EQ(type(dialog.edit_playtoscore, "849"), "800");
+    EXPECT_EQ(type(dialog.edit_creationtime, "19"), "20");
+    EXPECT_EQ(type(dialog.edit_creationtime, "180"), "180");
+    EXPECT_EQ(type(dialog.edit_creationtime, "999"), "180");
+    EXPECT_EQ(type(dialog.edit_tiles, "48"), "48");
+    EXPECT_EQ(type(dialog.edit_tiles, "-5x"), "10"); // only the digit is taken: 5, below the range
+    EXPECT_EQ(type(dialog.edit_tiles, ""), "10");    // an empty box shows the value again
+    EXPECT_TRUE(dialog.isVisible());                  // Enter took the number and started nothing
+
+    // The arrows step from a typed value, and a value still being typed is
+    // the one the game starts with.
+    type(dialog.edit_creationtime, "44");
+    dialog.UpDown2->upButton()->click();
+    EXPECT_EQ(dialog.edit_creationtime->text(), "50");
+    type(dialog.edit_playtoscore, "1234", false);
+    QSignalSpy sent(&dialog, &Tgamestart::startRequested);
+    dialog.button_start->click();
+    ASSERT_EQ(sent.size(), 1);
+    const auto options = sent[0][0].value<brixo::GameOptions>();
+    EXPECT_EQ(options.playto, 1200);
+    EXPECT_EQ(options.turntime, 50);
+    EXPECT_EQ(options.tilestostart, 10);
+    EXPECT_EQ(dialog.edit_playtoscore->text(), "1200");
 }
 
 TEST(GameStartDialog, StartSendsTheValuesAsShown)

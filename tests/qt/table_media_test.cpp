@@ -7,11 +7,15 @@
 
 #include <QAction>
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QSet>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -67,6 +71,41 @@ QVector<bool> changes(const QPixmap& pixmap, const QImage& plain)
     return shape;
 }
 
+// The colour a tile's number is drawn in: the commonest colour where the
+// number stands, after the face's.
+QColor inkOf(const QPixmap& pixmap)
+{
+    const QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    QHash<QRgb, int> count;
+    for (int y = image.height() / 10; y < image.height() * 7 / 10; ++y)
+        for (int x = image.width() / 5; x < image.width() * 4 / 5; ++x) ++count[image.pixel(x, y)];
+    QList<QPair<int, QRgb>> byCount;
+    for (auto it = count.cbegin(); it != count.cend(); ++it) byCount.append({it.value(), it.key()});
+    std::sort(byCount.begin(), byCount.end(), std::greater<>());
+    return byCount.size() > 1 ? QColor(byCount[1].second) : QColor();
+}
+
+// A colour as an eye without green cones sees it (Machado, Oliveira and
+// Fernandes' deuteranopia, as scripts/simulate-cvd.py applies it), in CIE
+// L*a*b*, where a distance of about 2 is just noticeable.
+std::array<double, 3> deuteranopeLab(const QColor& colour)
+{
+    const auto linear = [](int v) {
+        const double c = v / 255.0;
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    const double r = linear(colour.red()), g = linear(colour.green()), b = linear(colour.blue());
+    const auto clamp01 = [](double v) { return std::clamp(v, 0.0, 1.0); };
+    const double sr = clamp01(0.367322 * r + 0.860646 * g - 0.227968 * b);
+    const double sg = clamp01(0.280085 * r + 0.672501 * g + 0.047413 * b);
+    const double sb = clamp01(-0.011820 * r + 0.042940 * g + 0.968881 * b);
+    const double x = (0.4124 * sr + 0.3576 * sg + 0.1805 * sb) / 0.95047;
+    const double y = 0.2126 * sr + 0.7152 * sg + 0.0722 * sb;
+    const double z = (0.0193 * sr + 0.1192 * sg + 0.9505 * sb) / 1.08883;
+    const auto f = [](double t) { return t > 0.008856 ? std::cbrt(t) : 7.787 * t + 16.0 / 116.0; };
+    return {116 * f(y) - 16, 500 * (f(x) - f(y)), 200 * (f(y) - f(z))};
+}
+
 int difference(const QVector<bool>& one, const QVector<bool>& other)
 {
     int differ = 0;
@@ -117,6 +156,22 @@ TEST(TilePictures, EveryTileLooksDifferentAndColoursAreTellable)
 // A player who sees no colour still tells the four 5s apart by shape, on
 // the built-in pictures, plain or high contrast, and on a tile set's;
 // without the symbols they differ in colour only.
+// High contrast's four inks stay far apart for the commonest colour
+// blindness, not only by their symbols.
+TEST(TilePictures, HighContrastColoursStayApartWithoutGreenCones)
+{
+    const TilePictures pictures({TilePictures::Style::HighContrast, false});
+    const int fives[4] = {5, 18, 31, 44}; // Green, Orange, Red, Black
+    for (int a = 0; a < 4; ++a)
+        for (int b = a + 1; b < 4; ++b) {
+            const auto one = deuteranopeLab(inkOf(pictures.big(fives[a])));
+            const auto other = deuteranopeLab(inkOf(pictures.big(fives[b])));
+            const double distance =
+                std::hypot(one[0] - other[0], one[1] - other[1], one[2] - other[2]);
+            EXPECT_GT(distance, 35) << fives[a] << " " << fives[b];
+        }
+}
+
 TEST(TilePictures, EachColourHasItsOwnSymbol)
 {
     const int fives[4] = {5, 18, 31, 44}; // Green, Orange, Red, Black

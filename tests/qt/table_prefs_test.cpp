@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -106,6 +107,34 @@ TEST(TablePrefs, TheSettingsAreReadOnArrivalAndWrittenBackRawAtEveryChange)
     EXPECT_EQ(after.value("lobby", "Server"), "x, y");
 }
 
+TEST(TablePrefs, TheFirstStartOpensLargeInTheMiddleAndLaterStartsWhereTheWindowWasLeft)
+{
+    FilesHere files;
+    // The middle of the window with its frame: within the frame's own width.
+    const auto opensLargeInTheMiddle = [](const QWidget& window) {
+        const QRect work = window.screen()->availableGeometry();
+        EXPECT_LE((window.frameGeometry().center() - work.center()).manhattanLength(), 4);
+        EXPECT_GE(window.width(), int(work.width() * 0.8));
+        EXPECT_GE(window.height(), int(work.height() * 0.8));
+    };
+    QRect left;
+    {
+        TableFeed t;
+        t.table->show();
+        opensLargeInTheMiddle(*t.table);
+        EXPECT_TRUE(part<QAction>(*t.table, "TableSizeFit")->isChecked());
+        t.table->setGeometry(10, 20, 780, 700);
+        left = t.table->geometry();
+        EXPECT_TRUE(t.table->close());
+    }
+    EXPECT_EQ(files.read().value("brixo", "Width"), "780");
+    TableFeed t;
+    t.table->show();
+    EXPECT_EQ(t.table->geometry(), left);
+    part<QAction>(*t.table, "ResetScreenLocation1")->trigger();
+    opensLargeInTheMiddle(*t.table);
+}
+
 TEST(TablePrefs, TheOlderLobbysSectionMovesIntoTheTablesOwn)
 {
     FilesHere files;
@@ -182,6 +211,25 @@ TEST(TileSets, AMissingSetChangesNoPictureButItsNameIsKept)
     EXPECT_EQ(files.read().value("brixo", "Tiles"), "NoSuchSet");
 }
 
+TEST(TileSets, StandardBringsBackTheBuiltInPictures)
+{
+    FilesHere files;
+    TableFeed t;
+    t.login(1);
+    const QImage builtIn = t.table->pictures().big(3).toImage();
+    QAction* standard = part<QAction>(*t.table, "StandardTiles1");
+    EXPECT_TRUE(standard->isChecked());
+    t.table->tilemenuClick("Contrast"); // the set shipped beside the program
+    ASSERT_EQ(t.table->loadedTileSet(), "Contrast");
+    EXPECT_NE(t.table->pictures().big(3).toImage(), builtIn);
+    EXPECT_FALSE(standard->isChecked());
+    standard->trigger();
+    EXPECT_EQ(t.table->pictures().big(3).toImage(), builtIn);
+    EXPECT_TRUE(t.table->loadedTileSet().isEmpty());
+    EXPECT_TRUE(standard->isChecked());
+    EXPECT_EQ(files.read().value("brixo", "Tiles"), "");
+}
+
 TEST(TableChat, LinksOpenOnlyForTheWebAndMailAndTheReaderKeepsHisPlace)
 {
     // Shown, so the chat's text is laid out; connected to nothing.
@@ -217,5 +265,12 @@ TEST(TableChat, LinksOpenOnlyForTheWebAndMailAndTheReaderKeepsHisPlace)
     bar->setValue(10);
     t.table->addlinetochat("a new line", Qt::black);
     EXPECT_EQ(bar->value(), 10);
+    // Another text size keeps the newest line in view.
+    part<QAction>(*t.table, "ScrollChatOff1")->trigger();
+    bar->setValue(bar->maximum());
+    for (const int size : {14, 8}) {
+        t.table->N14Click(size);
+        EXPECT_EQ(bar->value(), bar->maximum()) << size;
+    }
     qunsetenv("BRIXO_PORT");
 }
