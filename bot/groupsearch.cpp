@@ -25,10 +25,10 @@ bool holds(const BoardGrid& grid, int col, int row, int value)
 
 std::optional<Stretch> boardstretch(const BoardGrid& grid, int row, int value)
 {
-    for (int col = 0; col <= kLastColumn; ++col) {
+    for (int col = 0; col <= BoardGrid::kLastLayColumn; ++col) {
         if (!holds(grid, col, row, value)) continue;
         int last = col;
-        while (last < kLastColumn && holds(grid, last + 1, row, value)) ++last;
+        while (last < BoardGrid::kLastLayColumn && holds(grid, last + 1, row, value)) ++last;
         return Stretch{row, col, last};
     }
     return std::nullopt;
@@ -109,7 +109,7 @@ bool computermatch2(BotTable& table, BotTurn& turn, RackSlot slot)
         return laytile(table, turn, slot, {group.col - 1, row});
 
     int end = group.col;
-    while (end < kLastColumn && !grid.isEmpty(end, row)) ++end;
+    while (end < BoardGrid::kLastLayColumn && !grid.isEmpty(end, row)) ++end;
     if (grid.isEmpty(end, row) && grid.isEmpty(end + 1, row)) return laytile(table, turn, slot, {end, row});
 
     // Moving the three tiles away is only sound when they are the whole set:
@@ -140,7 +140,7 @@ std::optional<BorrowedTile> computeroneonboard(BotTable& table, const BotTurn& t
             // The gap is closed up to the end of the whole set, so a wild
             // tile after the stretch stays with its group.
             int setEnd = stretch->last;
-            while (setEnd < kLastColumn && !grid.isEmpty(setEnd + 1, row)) ++setEnd;
+            while (setEnd < BoardGrid::kLastLayColumn && !grid.isEmpty(setEnd + 1, row)) ++setEnd;
             const BoardCell to{free->col + 1, free->row};
             if (!movetile(table, turn.seat, to, {col, row})) return std::nullopt;
             for (int m = col + 1; m <= setEnd; ++m)

@@ -11,11 +11,6 @@ namespace brixo {
 
 namespace {
 
-constexpr int kFirstCol = 1;
-constexpr int kLastCol = BoardGrid::kColumns - 1;
-constexpr int kFirstRow = 1;
-constexpr int kLastRow = BoardGrid::kRows - 1;
-
 std::vector<int> sorted(std::vector<int> tiles)
 {
     std::sort(tiles.begin(), tiles.end());
@@ -249,7 +244,7 @@ private:
     // placed set takes, with an empty cell at both ends.
     bool fits(int col, int row, int length) const
     {
-        if (row < kFirstRow || row > kLastRow || col < kFirstCol || col + length - 1 > kLastCol) return false;
+        if (row < BoardGrid::kFirstLayRow || row > BoardGrid::kLastLayRow || col < BoardGrid::kFirstLayColumn || col + length - 1 > BoardGrid::kLastLayColumn) return false;
         for (int c = col - 1; c <= col + length; ++c)
             if (!m_final.isEmpty(c, row)) return false;
         return true;
@@ -317,8 +312,8 @@ private:
     std::optional<BoardCell> freeSpot(int length) const
     {
         for (const bool clear : {true, false}) {
-            for (int row = kFirstRow; row <= kLastRow; ++row) {
-                for (int col = kFirstCol; col + length - 1 <= kLastCol; ++col) {
+            for (int row = BoardGrid::kFirstLayRow; row <= BoardGrid::kLastLayRow; ++row) {
+                for (int col = BoardGrid::kFirstLayColumn; col + length - 1 <= BoardGrid::kLastLayColumn; ++col) {
                     if (!fits(col, row, length)) continue;
                     bool empty = true;
                     for (int c = col - 1; c <= col + length && empty; ++c) empty = m_board.isEmpty(c, row);
@@ -434,8 +429,8 @@ std::optional<std::vector<BoardMove>> schedule(const BoardGrid& board, const Pla
         }
         if (!blocker) return std::nullopt;
         std::optional<BoardCell> park;
-        for (int row = kFirstRow; row <= kLastRow && !park; ++row)
-            for (int col = kFirstCol; col <= kLastCol && !park; ++col)
+        for (int row = BoardGrid::kFirstLayRow; row <= BoardGrid::kLastLayRow && !park; ++row)
+            for (int col = BoardGrid::kFirstLayColumn; col <= BoardGrid::kLastLayColumn && !park; ++col)
                 if (now.isEmpty(col, row) && !destination[BoardCell{col, row}.index()] && target.isEmpty(col, row))
                     park = BoardCell{col, row};
         if (!park) return std::nullopt;

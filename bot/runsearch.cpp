@@ -63,7 +63,7 @@ bool extendlower(BotTable& table, BotTurn& turn, RackSlot slot, int b, int row)
     if (b >= 2 && grid.isEmpty(b - 2, row)) return laytile(table, turn, slot, {b - 1, row});
 
     int length = 0;
-    while (b + length <= kLastColumn && !grid.isEmpty(b + length, row)) ++length;
+    while (b + length <= BoardGrid::kLastLayColumn && !grid.isEmpty(b + length, row)) ++length;
     const int w = relocationwidth(length);
     const auto stretch = relocationstretch(grid, table.random(), w);
     if (!stretch) return false;
@@ -84,7 +84,7 @@ bool upperend(BotTable& table, BotTurn& turn, RackSlot slot, int n, int colour)
     const int wanted = (colour - 1) * kTilesPerColour + n - 1;
     const BoardGrid& grid = table.grid();
     for (int row = 0; row < BoardGrid::kRows; ++row) {
-        for (int c = 4; c <= kLastColumn; ++c) {
+        for (int c = 4; c <= BoardGrid::kLastLayColumn; ++c) {
             if (grid.at(c, row) != wanted) continue;
             // The cell before must hold a tile: an empty cell also reads 0,
             // which would take a lone 1 for the top of a run.
@@ -107,7 +107,7 @@ bool lowerend(BotTable& table, BotTurn& turn, RackSlot slot, int n, int colour)
     const int wanted = (colour - 1) * kTilesPerColour + n + 1;
     const int want2 = (n + 2) % kTilesPerColour;
     for (int row = 0; row < BoardGrid::kRows; ++row) {
-        for (int b = 0; b <= kLastColumn; ++b) {
+        for (int b = 0; b <= BoardGrid::kLastLayColumn; ++b) {
             if (grid.at(b, row) != wanted) continue;
             if (grid.isEmpty(b + 1, row) || rulesnumber(grid.at(b + 1, row)) != want2) continue;
             const bool beyond = grid.isEmpty(b + 2, row) ||

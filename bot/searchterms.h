@@ -6,9 +6,6 @@
 
 namespace brixo {
 
-// The last column that holds tiles.
-inline constexpr int kLastColumn = BoardGrid::kColumns - 1;
-
 // A tile the searches match by number and colour: any but the wild tile.
 constexpr bool usable(int tile)
 {

@@ -25,6 +25,12 @@ public:
     static constexpr int kColumns = kBoardColumns;     // 0..22 hold tiles
     static constexpr int kStoredColumns = kColumns + 1; // plus the always-empty column 23
     static constexpr int kRows = kBoardRows;           // 0..12
+    // The cells the tables and the computer lay sets in: the first column
+    // and row are left free.
+    static constexpr int kFirstLayColumn = 1;
+    static constexpr int kLastLayColumn = kColumns - 1;
+    static constexpr int kFirstLayRow = 1;
+    static constexpr int kLastLayRow = kRows - 1;
 
     static constexpr bool inside(int col, int row) { return BoardCell{col, row}.inside(); }
 

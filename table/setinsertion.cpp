@@ -29,7 +29,7 @@ Insertion insertIntoSet(const BoardGrid& board, BoardCell onto, Side side, Tile 
         return result;
     }
     const int row = onto.row;
-    const auto inColumns = [](int col) { return col >= kFirstColumn && col <= kLastColumn; };
+    const auto inColumns = [](int col) { return col >= BoardGrid::kFirstLayColumn && col <= BoardGrid::kLastLayColumn; };
     const auto free = [&](int col) { return inColumns(col) && board.isEmpty({col, row}); };
     const auto clearOrOff = [&](int col) { return !inColumns(col) || board.isEmpty({col, row}); };
     // The cell shows empty, but the server still holds the lifted tile there.

@@ -30,10 +30,6 @@ struct Insertion {
     bool ok() const { return refusal.empty(); }
 };
 
-// The first and last columns a table puts tiles in.
-inline constexpr int kFirstColumn = 1;
-inline constexpr int kLastColumn = BoardGrid::kColumns - 1;
-
 // Puts `tile` into the set holding the tile on `onto`, on the given side of
 // it. The set is the row of touching tiles through `onto` on the board as
 // shown (`board`, where the cell a board tile was lifted from is empty).

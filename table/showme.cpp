@@ -10,11 +10,6 @@ namespace brixo {
 
 namespace {
 
-constexpr int kFirstCol = 1;
-constexpr int kLastCol = BoardGrid::kColumns - 1;
-constexpr int kFirstRow = 1;
-constexpr int kLastRow = BoardGrid::kRows - 1;
-
 // Where each tile of the layout's moves starts and ends: a tile moved
 // twice (parked, then put in its place) is one transfer, and a board tile
 // that comes back to its own cell none.
@@ -80,8 +75,8 @@ std::optional<BoardCell> asideCell(const BoardGrid& now, const BoardGrid& end, B
 {
     std::optional<BoardCell> best;
     int bestDistance = 0;
-    for (int row = kFirstRow; row <= kLastRow; ++row) {
-        for (int col = kFirstCol; col <= kLastCol; ++col) {
+    for (int row = BoardGrid::kFirstLayRow; row <= BoardGrid::kLastLayRow; ++row) {
+        for (int col = BoardGrid::kFirstLayColumn; col <= BoardGrid::kLastLayColumn; ++col) {
             bool clear = true;
             for (int c = col - 1; c <= col + 1 && clear; ++c) clear = now.isEmpty(c, row) && end.isEmpty(c, row);
             if (!clear) continue;
