@@ -8,6 +8,7 @@
 #include "table/qt/blinksign.h"
 #include "table/qt/boardview.h"
 #include "table/qt/cardimage.h"
+#include "table/qt/reconnector.h"
 #include "table/qt/soundplayer.h"
 #include "table/seatwords.h"
 #include "table/boardproblems.h"
@@ -176,7 +177,10 @@ void Tchat::renderTurn()
     overlay(panel_winner, !won.isEmpty());
     overlay(button_start, mirror().startOffered());
 
-    const QString status = text(mirror().statusLine());
+    const bool reconnecting = m_reconnector && m_reconnector->active();
+    const QString status = reconnecting ? m_reconnector->text() : text(mirror().statusLine());
+    button_stopreconnect->setVisible(reconnecting);
+    if (reconnecting) button_stopreconnect->raise();
     if (label_status->text() != status) setFittedText(label_status, status, m_scale.px(12));
     label_played->setText(text(mirror().lastAction()));
     renderPenalty();
