@@ -261,8 +261,12 @@ private:
     template <class Request>
     void request(Request&& request)
     {
+        // While the host is away nothing would reach it.
+        if (hostAway()) return;
         m_session->request(std::forward<Request>(request));
     }
+    // The table waits for a vanished host to come back.
+    bool hostAway() const;
     // The choices the session's rules read: the sort order, the turn sound.
     void applyPreferences();
     // Whether the game this table is in may be left: asks while one is played.

@@ -420,6 +420,11 @@ void Tchat::hostBack()
     joinpress();
 }
 
+bool Tchat::hostAway() const
+{
+    return m_reconnector && m_reconnector->active();
+}
+
 // The player stopped waiting, or the time ran out.
 void Tchat::stopReconnecting()
 {
