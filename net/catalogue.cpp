@@ -278,6 +278,7 @@ std::optional<int> parseSendlogininfo(std::string_view args)
 
 std::string full() { return Frame("CMD_full").done(); }
 std::string removed() { return Frame("CMD_removed").done(); }
+std::string hostleft() { return Frame("CMD_hostleft").done(); }
 
 bool isSeatKey(std::string_view text)
 {

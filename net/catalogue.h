@@ -25,6 +25,7 @@
 //   chat        slot+text                 full             (empty)
 //                                         seatkey          key+
 //                                         removed          (empty)
+//                                         hostleft         (empty)
 //   action      slot+text                 newplayerinfo    slot+name
 //   startgame   name+playto+secs+         existingplayers  slot+name
 //               penalty+team+tiles+       havewrongversion name
@@ -200,6 +201,9 @@ std::string full();
 // The host removed this table from the game; it may not come back until the
 // game ends.
 std::string removed();
+// The host is closing its game on purpose: a table that hears this before
+// its connection ends does not wait for the host to come back.
+std::string hostleft();
 std::string wrongversion();
 
 // The key only this table is told, for taking its seat back should it lose

@@ -100,6 +100,8 @@ TableUpdate TableMirror::receive(std::string_view command, std::string_view args
     } else if (command == "CMD_removed") {
         m_turnedAway = true;
         m_update.removed = true;
+    } else if (command == "CMD_hostleft") {
+        m_hostLeft = true;
     } else if (command == "CMD_seatkey") {
         if (const auto key = msg::parseSeatkey(args)) m_seatKey = *key;
     } else if (command == "CMD_havewrongversion") {

@@ -80,6 +80,9 @@ public:
     // should its connection be lost. Empty until one is given.
     const std::string& seatKey() const { return m_seatKey; }
     void setSeatKey(const std::string& key) { m_seatKey = key; }
+    // The host said it closes the game: the end of the connection that
+    // follows is a departure, not a host gone missing.
+    bool hostLeft() const { return m_hostLeft; }
 
     // ---- preferences the rules read ----------------------------------------
     void setSortByNumber(bool byNumber) { m_sortByNumber = byNumber; }
@@ -340,6 +343,7 @@ private:
     bool m_host = false;
     std::string m_loginText;
     std::string m_seatKey;
+    bool m_hostLeft = false;
     bool m_sortByNumber = true;
     bool m_sortOnDeal = false;
     // The next rack to arrive is a whole one: a deal, or a catch-up's.

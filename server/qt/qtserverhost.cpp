@@ -1,5 +1,6 @@
 #include "server/qt/qtserverhost.h"
 
+#include "net/catalogue.h"
 #include "net/qt/announcer.h"
 #include "net/qt/deadlines.h"
 #include "net/qt/messagepump.h"
@@ -84,6 +85,14 @@ void QtServerHost::startAnnouncing()
     if (!m_announcer)
         m_announcer = new Announcer([this] { return brixo::announcementOf(m_server, port()); }, this);
     if (!m_announcer->isAnnouncing()) m_announcer->start();
+}
+
+void QtServerHost::sayGoodbye()
+{
+    for (const auto& [id, connection] : m_connections) {
+        send(id, brixo::msg::hostleft());
+        flush(id);
+    }
 }
 
 void QtServerHost::stopAnnouncing()

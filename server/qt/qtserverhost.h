@@ -62,6 +62,9 @@ public:
     void startAnnouncing();
     void stopAnnouncing();
     bool isAnnouncing() const;
+    // Tells every table that the game closes on purpose, so that none waits
+    // for it to come back; called just before the server goes.
+    void sayGoodbye();
 
     // Where the delay before a computer turn comes from (milliseconds);
     // 1000 until set.

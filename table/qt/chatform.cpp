@@ -15,6 +15,7 @@
 #include "table/qt/blinksign.h"
 #include "table/qt/boardview.h"
 #include "table/qt/cardimage.h"
+#include "table/qt/reconnector.h"
 #include "table/qt/roundlinesview.h"
 #include "table/qt/sidewindowscale.h"
 #include "table/seatwords.h"
@@ -351,6 +352,15 @@ void Tchat::buildTurnControls()
     connect(button_draw, &QPushButton::clicked, this, &Tchat::button_drawClick);
     connect(button_finish, &QPushButton::clicked, this, &Tchat::button_finishClick);
     connect(button_clear, &QPushButton::clicked, this, &Tchat::button_clearClick);
+    button_stopreconnect = makeButton(controls, QStringLiteral("button_stopreconnect"), QStringLiteral("Stop"),
+                                      QRect(376, 20, 50, 18));
+    button_stopreconnect->setToolTip(QStringLiteral("Stop waiting for the host"));
+    button_stopreconnect->hide();
+    m_reconnector = new Reconnector(this);
+    connect(m_reconnector, &Reconnector::ticked, this, &Tchat::render);
+    connect(m_reconnector, &Reconnector::hostBack, this, &Tchat::hostBack);
+    connect(m_reconnector, &Reconnector::gaveUp, this, &Tchat::stopReconnecting);
+    connect(button_stopreconnect, &QPushButton::clicked, this, &Tchat::stopReconnecting);
     auto* button_log = makeButton(controls, QStringLiteral("button_log"), QStringLiteral("Log"), QRect(430, 20, 28, 18));
     button_log->setToolTip(QStringLiteral("Click here to view the Game Log"));
     connect(button_log, &QPushButton::clicked, this, [this] { showLog(true); });
@@ -844,6 +854,7 @@ void Tchat::closeEvent(QCloseEvent* event)
     }
     // A connection that ends from here on ends because the table goes.
     m_closing = true;
+    m_reconnector->stop();
     saveBoundsOnClose();
     // The side windows go with the table, so closing it ends the program.
     for (QDialog* side : {static_cast<QDialog*>(m_about), static_cast<QDialog*>(m_gamestart),

@@ -16,6 +16,7 @@
 #include "table/chatrules.h"
 #include "table/qt/scaledlayout.h"
 #include "table/qt/tablesession.h"
+#include "table/keptgame.h"
 #include "table/tablescale.h"
 
 #include <QColor>
@@ -26,6 +27,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +36,7 @@ class BlinkSign;
 class BoardView;
 class CardImage;
 class QAction;
+class Reconnector;
 class QActionGroup;
 class QDialog;
 class QFrame;
@@ -95,6 +98,9 @@ public:
     // server listens on the game port; tests may stand in a server of their
     // own.
     void setServerSwitch(TableSession::ServerSwitch serverSwitch) { m_serverSwitch = std::move(serverSwitch); }
+    // Where a table about to host finds a game kept from before, to offer
+    // resuming it; none: nothing is offered.
+    void setKeptGames(std::shared_ptr<brixo::KeptGames> kept) { m_keptGames = std::move(kept); }
     // Queues one message as the connection would, and handles what is
     // queued.
     void receiveLine(const std::string& line);
@@ -156,6 +162,7 @@ public:
     Tdownload* download() const { return m_download; }
     PlayWithOthers* playWithOthers() const { return m_playWithOthers; }
     const TableSession& session() const { return *m_session; }
+    const Reconnector& reconnector() const { return *m_reconnector; }
     QString chatText() const;
     QString logText() const;
     int botSpeed() const { return m_settings.botspeed; }
@@ -254,8 +261,12 @@ private:
     template <class Request>
     void request(Request&& request)
     {
+        // While the host is away nothing would reach it.
+        if (hostAway()) return;
         m_session->request(std::forward<Request>(request));
     }
+    // The table waits for a vanished host to come back.
+    bool hostAway() const;
     // The choices the session's rules read: the sort order, the turn sound.
     void applyPreferences();
     // Whether the game this table is in may be left: asks while one is played.
@@ -268,9 +279,17 @@ private:
     void showHosting();
     void hostUnreachable(const QString& address);
     void connectionLost();
+    // The host vanished: the table tries to reach it again for a while.
+    void hostGone();
+    void hostBack();
+    void stopReconnecting();
     void gameIsFull();
     void removedFromGame();
     void offerWayBack(const QString& why);
+    // A game kept from before: resume it, or discard it once confirmed;
+    // either way the table then hosts.
+    void offerResume(const brixo::KeptGame& kept);
+    void confirmDiscard(const brixo::KeptGame& kept);
     void offerStartChoice();
     void placeBeside(QWidget* window);
 
@@ -338,11 +357,15 @@ private:
 
     brixo::TableLaunch m_launch;
     TableSession::ServerSwitch m_serverSwitch;
+    std::shared_ptr<brixo::KeptGames> m_keptGames;
     TableSession* m_session = nullptr;
     // The seat key of each game this window took part in from afar, by
     // TableSession::game(): joining the same game again sends it, and the
     // seat held there comes back.
     QHash<QString, std::string> m_seatKeys;
+    // Tries to reach a vanished host again; its countdown replaces the
+    // status line while it runs.
+    Reconnector* m_reconnector = nullptr;
     TSock* m_sock11 = nullptr;
     bool m_closing = false;
     bool m_shownOnce = false;
@@ -442,6 +465,7 @@ private:
     QLabel* image_cover;
     BlinkSign* animated_incomplete;
     QPushButton* button_start;
+    QPushButton* button_stopreconnect; // ends the trying to reach a vanished host
     QTextEdit* mainchat;
     QLineEdit* mychat;
     std::array<QPushButton*, brixo::kPhraseCount + 1> b_phrase{}; // [1] .. [10]

@@ -11,6 +11,7 @@
 #include "net/gameport.h"
 #include "net/hostaddress.h"
 #include "net/qt/tsock.h"
+#include "table/qt/reconnector.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -130,7 +131,56 @@ void Tchat::startSolo()
 
 void Tchat::hostpress()
 {
-    beginSession(TableSession::Role::Host, kThisMachine);
+    std::optional<brixo::KeptGame> kept;
+    if (m_keptGames) kept = m_keptGames->find();
+    if (kept) offerResume(*kept);
+    else beginSession(TableSession::Role::Host, kThisMachine);
+}
+
+void Tchat::offerResume(const brixo::KeptGame& kept)
+{
+    auto* box = new QMessageBox(QMessageBox::Question, QStringLiteral("Brixo"),
+                                QString::fromStdString(brixo::resumeQuestion(kept)), QMessageBox::NoButton, this);
+    box->setObjectName(QStringLiteral("box_resume"));
+    box->setTextFormat(Qt::PlainText); // the names came from the network once
+    QPushButton* resume = box->addButton(QStringLiteral("Resume"), QMessageBox::AcceptRole);
+    QPushButton* discard = box->addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+    box->setDefaultButton(resume);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this, box, resume, discard, kept] {
+        if (box->clickedButton() == discard) {
+            confirmDiscard(kept);
+        } else if (box->clickedButton() == resume) {
+            m_keptGames->resume();
+            beginSession(TableSession::Role::Host, kThisMachine);
+        } else {
+            // Closed without an answer: the question stands.
+            QTimer::singleShot(0, this, [this, kept] { offerResume(kept); });
+        }
+    });
+    box->open();
+}
+
+void Tchat::confirmDiscard(const brixo::KeptGame& kept)
+{
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Brixo"),
+                                QString::fromStdString(brixo::discardQuestion(kept)), QMessageBox::NoButton, this);
+    box->setObjectName(QStringLiteral("box_discard"));
+    box->setTextFormat(Qt::PlainText);
+    QPushButton* discard = box->addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+    QPushButton* back = box->addButton(QMessageBox::Cancel);
+    box->setDefaultButton(back);
+    box->setEscapeButton(back);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this, box, discard, kept] {
+        if (box->clickedButton() == discard) {
+            m_keptGames->discard();
+            beginSession(TableSession::Role::Host, kThisMachine);
+        } else {
+            offerResume(kept);
+        }
+    });
+    box->open();
 }
 
 void Tchat::joinpress()
@@ -236,6 +286,8 @@ void Tchat::makeSession(TableSession::Role role, const QString& address, quint16
             m_seatKeys.insert(m_session->game(), m_session->mirror().seatKey());
         m_session->disconnect(this);
         m_session->leave();
+        // Another game, or the same one joined again: no more waiting.
+        m_reconnector->stop();
         m_session->deleteLater();
     }
     m_session = new TableSession(role, m_playerName, address, port, room, this);
@@ -338,6 +390,47 @@ void Tchat::connectionLost()
     case TableSession::Role::Online: why = QStringLiteral("The connection to the lobby was lost."); break;
     default: why = QStringLiteral("The connection to the game was lost."); break;
     }
+    // A host that went without saying so (its program killed, its machine
+    // gone) may be back in a moment, with the game kept: wait for it.
+    if (m_session->role() == TableSession::Role::Join && !mirror().hostLeft()) {
+        hostGone();
+        return;
+    }
+    addlinetochat(why, kNoticeColour);
+    offerWayBack(why);
+}
+
+void Tchat::hostGone()
+{
+    addlinetochat(QStringLiteral("The connection to the host was lost. Trying to reach it again."), kNoticeColour);
+    m_reconnector->start(m_session->address(), m_session->port());
+    render();
+}
+
+// The host answers again: the table joins as it did, and the seat key it
+// was given brings its seat and rack back.
+void Tchat::hostBack()
+{
+    addlinetochat(QStringLiteral("The host is back."), kNoticeColour);
+    // The very address and port that were lost, whatever the game port
+    // says by now.
+    const QString host = m_session->address();
+    const QString form = host.contains(QLatin1Char(':')) ? QStringLiteral("[%1]:%2") : QStringLiteral("%1:%2");
+    m_hostAddress = form.arg(host).arg(m_session->port());
+    joinpress();
+}
+
+bool Tchat::hostAway() const
+{
+    return m_reconnector && m_reconnector->active();
+}
+
+// The player stopped waiting, or the time ran out.
+void Tchat::stopReconnecting()
+{
+    m_reconnector->stop();
+    render();
+    const QString why = QStringLiteral("The host could not be reached again.");
     addlinetochat(why, kNoticeColour);
     offerWayBack(why);
 }

@@ -65,6 +65,7 @@ void TableSession::leave()
     m_connectTimer->stop();
     m_sock->disconnect(this);
     m_sock->close();
+    if (m_server) m_server->sayGoodbye();
     delete m_server;
     m_server = nullptr;
 }

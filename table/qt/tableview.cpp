@@ -8,6 +8,7 @@
 #include "table/qt/blinksign.h"
 #include "table/qt/boardview.h"
 #include "table/qt/cardimage.h"
+#include "table/qt/reconnector.h"
 #include "table/qt/soundplayer.h"
 #include "table/seatwords.h"
 #include "table/boardproblems.h"
@@ -142,7 +143,10 @@ void Tchat::renderInfo()
 
 void Tchat::renderTurn()
 {
-    const brixo::TurnControls& c = mirror().controls();
+    // While the host is away nobody would hear a move: the turn's
+    // controls wait for it.
+    brixo::TurnControls c = mirror().controls();
+    if (hostAway()) c = {};
     button_draw->setVisible(c.draw);
     button_finish->setVisible(c.finish);
     button_clear->setVisible(c.clear);
@@ -152,11 +156,11 @@ void Tchat::renderTurn()
     button_pause->setEnabled(c.pauseEnabled);
     button_pause->setChecked(mirror().paused());
     // With tiles laid, D still answers: it says why it does not draw.
-    Draw1->setEnabled((c.draw || mirror().laidThisTurn()) && mirror().mayPlay() && !c.penaltyPanel);
+    Draw1->setEnabled((c.draw || mirror().laidThisTurn()) && mirror().mayPlay() && !c.penaltyPanel && !hostAway());
     Finish1->setEnabled(c.finish && !c.penaltyPanel);
     Clear1->setEnabled(c.clear);
-    Undo1->setEnabled(mirror().mayUndo());
-    PutBack1->setEnabled(!mirror().hand().empty());
+    Undo1->setEnabled(mirror().mayUndo() && !hostAway());
+    PutBack1->setEnabled(!mirror().hand().empty() && !hostAway());
     Pause1->setEnabled(c.pauseEnabled);
 
     const auto overlay = [](QWidget* w, bool on) {
@@ -176,7 +180,10 @@ void Tchat::renderTurn()
     overlay(panel_winner, !won.isEmpty());
     overlay(button_start, mirror().startOffered());
 
-    const QString status = text(mirror().statusLine());
+    const bool reconnecting = hostAway();
+    const QString status = reconnecting ? m_reconnector->text() : text(mirror().statusLine());
+    button_stopreconnect->setVisible(reconnecting);
+    if (reconnecting) button_stopreconnect->raise();
     if (label_status->text() != status) setFittedText(label_status, status, m_scale.px(12));
     label_played->setText(text(mirror().lastAction()));
     renderPenalty();

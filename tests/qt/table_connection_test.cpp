@@ -11,6 +11,7 @@
 #include "net/lobbymessages.h"
 #include "net/qt/tsock.h"
 #include "net/qt/tsocklistener.h"
+#include "table/qt/reconnector.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -237,14 +238,137 @@ TEST(TableConnection, AHostOutOfReachIsNamedAndTriedAgainAndItsLeavingIsTold)
         if (b->text() == "Try Again") b->click();
     ASSERT_TRUE(server.waitForTable());
     EXPECT_EQ(table.session().role(), TableSession::Role::Join);
+    // A host that says it leaves is not waited for.
+    server.send(0, msg::hostleft());
     server.tables[0]->close();
     ASSERT_TRUE(waitFor([&] { return (box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())); }));
     EXPECT_EQ(box->text(), "The host has left the game.");
+    EXPECT_FALSE(table.reconnector().active());
     for (QAbstractButton* b : box->buttons())
         if (b->text() == "Find Another Game") b->click();
     EXPECT_TRUE(waitFor([&] { return table.playWithOthers()->isVisible(); }));
     EXPECT_EQ(table.session().role(), TableSession::Role::Solo);
     EXPECT_TRUE(table.isVisible());
+}
+
+// A host that vanishes without a word is waited for: a countdown where the
+// status shows, a Stop beside it, tries at the same port; a host back there
+// gets the table's login with its seat key. Stopping offers the usual way back.
+TEST(TableConnection, AVanishedHostIsWaitedForAndRejoinedWithTheSeatKey)
+{
+    std::optional<FakeServer> host;
+    host.emplace();
+    const quint16 port = host->listener.port();
+    Tchat table(launchOf({"Ann", "127.0.0.1", "false"}));
+    table.show();
+    ASSERT_TRUE(host->waitForTable());
+    host->send(0, msg::sendlogininfo(2));
+    const std::string key = "Key" + std::string(17, '5');
+    host->send(0, msg::seatkey(key));
+    ASSERT_TRUE(waitFor([&] { return table.mirror().seatKey() == key; }));
+
+    auto* status = part<QLabel>(table, "label_status");
+    auto* stop = part<QPushButton>(table, "button_stopreconnect");
+    EXPECT_TRUE(stop->isHidden());
+    host.reset(); // the host's program is gone, listener and all
+    qputenv("BRIXO_PORT", QByteArray::number(port));
+    ASSERT_TRUE(waitFor([&] { return table.reconnector().active(); }));
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("The host is gone. Trying again\u2026 ")));
+    EXPECT_TRUE(status->text().endsWith(":00") || status->text().contains(" 0:5")) << status->text().toStdString();
+    EXPECT_TRUE(stop->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(table.session().role(), TableSession::Role::Join);
+    // Refused tries go on quietly: no box, the countdown runs.
+    const QString first = status->text();
+    ASSERT_TRUE(waitFor([&] { return status->text() != first; }, 3000));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    // The host is back at the same port: the table logs in with its key.
+    host.emplace(port);
+    ASSERT_TRUE(waitFor([&] { return !table.reconnector().active(); }, 10000));
+    ASSERT_TRUE(waitFor([&] { return !host->tables.empty() && host->tables.back()->isConnected() &&
+                                     table.session().mirror().seatKey() == key; }));
+    host->send(host->tables.size() - 1, msg::sendlogininfo(2));
+    ASSERT_TRUE(host->waitForLine("CMD_logininfo+2+1.0.8+Ann+" + key));
+    EXPECT_TRUE(stop->isHidden());
+    EXPECT_FALSE(status->text().startsWith(QStringLiteral("The host is gone.")));
+    EXPECT_EQ(table.session().role(), TableSession::Role::Join);
+
+    // Gone again, and the player stops waiting: the usual choices.
+    host.reset();
+    qputenv("BRIXO_PORT", QByteArray::number(port));
+    ASSERT_TRUE(waitFor([&] { return stop->isVisible(); }));
+    stop->click();
+    QMessageBox* box = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())); }));
+    EXPECT_EQ(box->text(), "The host could not be reached again.");
+    EXPECT_FALSE(table.reconnector().active());
+    QStringList buttons;
+    for (QAbstractButton* b : box->buttons()) buttons << b->text();
+    EXPECT_EQ(buttons.size(), 2);
+    EXPECT_TRUE(buttons.contains("Find Another Game") && buttons.contains("Play Solo"));
+    for (QAbstractButton* b : box->buttons())
+        if (b->text() == "Play Solo") b->click();
+    EXPECT_TRUE(waitFor([&] { return table.session().role() == TableSession::Role::Solo; }));
+    EXPECT_TRUE(stop->isHidden());
+    qunsetenv("BRIXO_PORT");
+}
+
+// A hosting table that finds a game kept from before offers to resume it;
+// a discard needs a second yes, and a no brings the offer back. Either way
+// the table then hosts.
+TEST(TableConnection, AKeptGameIsOfferedToTheHostToResumeOrDiscard)
+{
+    struct Kept : KeptGames {
+        std::optional<KeptGame> game = KeptGame{"8 December 2026, 21:40", {"Ann", "Bo <b>"}};
+        int resumed = 0;
+        int discarded = 0;
+        std::optional<KeptGame> find() override { return game; }
+        void resume() override { ++resumed; }
+        void discard() override
+        {
+            ++discarded;
+            game.reset();
+        }
+    };
+    const auto answer = [](const char* boxName, const QString& button) {
+        QMessageBox* box = nullptr;
+        if (!waitFor([&] {
+                box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                return box && box->objectName() == boxName;
+            }))
+            return QString();
+        const QString text = box->text();
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == button) b->click();
+        return text;
+    };
+    for (const bool resume : {true, false}) {
+        FakeServer server;
+        auto kept = std::make_shared<Kept>();
+        Tchat table(launchOf({"Ann", "127.0.0.1", "true"}));
+        int switched = 0;
+        table.setServerSwitch([&](QString*) { return ++switched; });
+        table.setKeptGames(kept);
+        table.show();
+        if (resume) {
+            EXPECT_EQ(answer("box_resume", "Resume"),
+                      "Resume the game of 8 December 2026, 21:40 with Ann and Bo <b>?");
+        } else {
+            answer("box_resume", "Discard");
+            EXPECT_EQ(answer("box_discard", "Cancel"),
+                      "Discard the game of 8 December 2026, 21:40? It cannot be resumed afterwards.");
+            // Not hosting before the answer is final.
+            EXPECT_EQ(switched, 0);
+            answer("box_resume", "Discard");
+            answer("box_discard", "Discard");
+        }
+        ASSERT_TRUE(server.waitForTable());
+        EXPECT_EQ(switched, 1);
+        EXPECT_EQ(table.session().role(), TableSession::Role::Host);
+        EXPECT_EQ(kept->resumed, resume ? 1 : 0);
+        EXPECT_EQ(kept->discarded, resume ? 0 : 1);
+    }
 }
 
 TEST(TableConnection, AFullGameOrARemovalIsToldAndTheTableGoesBackToASoloGame)

@@ -9,11 +9,13 @@
 #include "net/gameport.h"
 #include "net/qt/tsocklistener.h"
 #include "server/qt/qtserverhost.h"
+#include "table/qt/reconnector.h"
 #include "table/qt/cardimage.h"
 
 #include <QAction>
 #include <QHostAddress>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -129,5 +131,28 @@ TEST(TableWithServer, ASoloGameListensOnThisMachineOnlyAndAHostedGameAnnouncesIt
     EXPECT_EQ(table.session().server()->listenAddress(), QHostAddress(QHostAddress::Any));
     EXPECT_TRUE(table.session().server()->isAnnouncing());
     EXPECT_EQ(table.windowTitle(), "Brixo - Hosting a game on this network");
+    qunsetenv("BRIXO_PORT");
+}
+
+// A host that leaves says so before its server goes: its joiner tells the
+// player at once and does not wait for it (it would find the host's next
+// solo game on the same port otherwise).
+TEST(TableWithServer, AHostThatLeavesSaysSoAndItsJoinerDoesNotWait)
+{
+    const quint16 port = freePort();
+    qputenv("BRIXO_PORT", QByteArray::number(port));
+    Tchat host(launchOf({"Hana", "127.0.0.1", "true"}));
+    host.show();
+    ASSERT_TRUE(waitFor([&] { return host.mirror().loggedIn(); }));
+    Tchat joiner(launchOf({"Joe", "127.0.0.1:" + std::to_string(port), "false"}));
+    joiner.show();
+    ASSERT_TRUE(waitFor([&] { return joiner.mirror().loggedIn(); }));
+
+    host.leaveGame();
+    QMessageBox* box = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (box = joiner.findChild<QMessageBox*>("box_wayback")); }));
+    EXPECT_EQ(box->text(), "The host has left the game.");
+    EXPECT_FALSE(joiner.reconnector().active());
+    EXPECT_TRUE(part<QPushButton>(joiner, "button_stopreconnect")->isHidden());
     qunsetenv("BRIXO_PORT");
 }
