@@ -94,7 +94,7 @@ std::filesystem::path journalPath()
 int runs()
 {
     const int asked = qEnvironmentVariableIntValue("BRIXO_KILL_RUNS");
-    return asked > 0 ? asked : 6;
+    return asked > 0 ? asked : 10;
 }
 
 } // namespace journalkill
