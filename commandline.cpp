@@ -26,8 +26,8 @@ std::optional<std::uint64_t> parseSeed(std::string_view text)
     return value;
 }
 
-// The options after "--server" or "--lobby", each but "--no-announce"
-// followed by its value. Port 0 takes any free port (tests); a bot speed
+// The options after "--server" or "--lobby", each but "--no-announce" and
+// "--resume" followed by its value. Port 0 takes any free port (tests); a bot speed
 // of 0 lets the computer play at once; an empty listen address means every
 // interface, so a service can pass on a setting that is left empty. A
 // lobby never announces; it takes its bounds instead.
@@ -45,8 +45,13 @@ CommandLine parseHeadless(const std::vector<std::string_view>& args, int default
             server.announce = false;
             continue;
         }
+        if (name == "--resume" && !lobby) {
+            server.resume = true;
+            continue;
+        }
         const bool common =
-            name == "--port" || name == "--botspeed" || name == "--level" || name == "--seed" || name == "--listen";
+            name == "--port" || name == "--botspeed" || name == "--level" || name == "--seed" || name == "--listen" ||
+            (name == "--round-pause" && !lobby);
         const bool bound =
             name == "--rooms" || name == "--max-rooms-per-address" || name == "--max-connections-per-address";
         if (!common && !(lobby && bound)) return bad("unknown " + kind + " option '" + std::string(name) + "'");
@@ -63,6 +68,10 @@ CommandLine parseHeadless(const std::vector<std::string_view>& args, int default
             const auto port = parseInt(value);
             if (!port || *port < 0 || *port > 65535) return bad(wrong + " (0 to 65535)");
             server.port = *port;
+        } else if (name == "--round-pause") {
+            const auto seconds = parseWholeNumber(value, 1, 3600);
+            if (!seconds) return bad(wrong + " (1 to 3600 seconds)");
+            server.roundPause = *seconds;
         } else if (name == "--botspeed") {
             const auto ms = parseInt(value);
             if (!ms || *ms < 0) return bad(wrong + " (milliseconds)");
@@ -151,10 +160,12 @@ std::string usage()
            "  brixo NAME HOST true       host a network game as NAME; HOST is this machine's address\n"
            "  brixo NAME HOST false      join the game hosted at HOST as NAME\n"
            "  brixo --server [--port N] [--botspeed MS] [--level normal|expert] [--seed S]\n"
-           "               [--listen ADDRESS] [--no-announce]\n"
+           "               [--listen ADDRESS] [--no-announce] [--resume] [--round-pause S]\n"
            "                             run the game server alone, without a window; it listens\n"
            "                             on every IPv4 interface or on ADDRESS only, and tells the\n"
-           "                             local network about its game unless --no-announce\n"
+           "                             local network about its game unless --no-announce; with\n"
+           "                             --resume it goes on with the game it was running when it\n"
+           "                             stopped; rounds are S seconds apart (20)\n"
            "  brixo --lobby [--port N] [--listen ADDRESS] [--rooms MAX] [--max-rooms-per-address N]\n"
            "               [--max-connections-per-address N] [--botspeed MS] [--level normal|expert]\n"
            "               [--seed S]\n"
@@ -173,8 +184,8 @@ std::string usage()
            "\n"
            "Environment: BRIXO_PORT (the game port, 7772), BRIXO_DISCOVERY_PORT (the UDP port\n"
            "games are announced on, 7773), BRIXO_ANNOUNCE_TO (comma-separated addresses to\n"
-           "announce to instead of broadcasting), BRIXO_FILES_DIR (where settings and tally\n"
-           "go), BRIXO_NO_GUARD=1 (allow several tables for one user).\n";
+           "announce to instead of broadcasting), BRIXO_FILES_DIR (where settings, tally\n"
+           "and game journal go), BRIXO_NO_GUARD=1 (allow several tables for one user).\n";
 }
 
 std::string versionLine()

@@ -51,6 +51,10 @@ struct ServerOptions {
     // every IPv4 interface.
     std::string listen;
     bool announce = true;  // tell the local network about the game
+    // Go on with the game a journal left (a crash, a restart), without asking.
+    bool resume = false;
+    // Seconds between a round's end and the next deal; none: the server's own.
+    std::optional<int> roundPause;
 };
 
 // `--lobby`: where it listens (port and listen of ServerOptions), what its

@@ -40,6 +40,8 @@ struct GameOptions {
     bool timepenalty = true;
     bool teamgame = false;
 
+    bool operator==(const GameOptions&) const = default;
+
     // Every number pulled into the range the game-start dialog offers.
     GameOptions clamped() const
     {

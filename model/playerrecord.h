@@ -40,8 +40,11 @@ struct TPlayerRecord {
     int laiddown = 0;                // value laid this round; 0 = first lay-down still to come
 
     int tilecount() const { return rack.tilecount(); }
-    // Played by the computer: no live connection, or the owner just watches.
-    bool computerDriven() const { return !connected || watching; }
+    // Played by the computer: no person there (no connection, or one that
+    // has not logged in yet), or the owner just watches. A connection that
+    // lands on a computer's seat on its way to the seat kept for it must not
+    // hold up the computer's turn.
+    bool computerDriven() const { return !connected || !loggedin || watching; }
 };
 
 } // namespace brixo

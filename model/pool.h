@@ -27,6 +27,15 @@ public:
     // Takes the next tile (place poolpos + 1); 0 when the pool is exhausted.
     int take();
 
+    // The order of places 1..106, and putting back an order and position
+    // kept from an earlier game (a resumed game goes on from there).
+    const std::array<int, kSize>& order() const { return m_tiles; }
+    void restore(const std::array<int, kSize>& tiles, int position)
+    {
+        m_tiles = tiles;
+        poolpos = position;
+    }
+
 private:
     std::array<int, kSize> m_tiles{};
 };

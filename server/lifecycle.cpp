@@ -24,6 +24,7 @@ void TServer::startgame(std::string_view body)
     options = options.clamped();
 
     m_state.gamerunning = true;
+    m_round = 0;
     forgetKeptSeats();
     m_pauses.newGame();
     m_state.playto = options.playto;
@@ -51,23 +52,23 @@ void TServer::startgame(std::string_view body)
     startround();
 }
 
-// A seat plays when a person sits there; seat 2 always plays, so a host
+// A seat plays when a person sits there or it waits for its person; seat 2 always plays, so a host
 // alone has an opponent; a team game always has all four.
 void TServer::setPlaysFlags()
 {
     for (const Seat seat : Seat::all()) {
         TPlayerRecord& r = m_slots[seat];
-        r.plays = r.connected || seat == Seat(2) || m_state.teamgame;
+        r.plays = r.connected || !r.keptFor.empty() || seat == Seat(2) || m_state.teamgame;
     }
 }
 
-// The seats the deal must allow for: 1 and 2, and 3 and 4 when taken or in a
-// team game.
+// The seats the deal must allow for: 1 and 2, and 3 and 4 when taken (or
+// kept for their player) or in a team game.
 int TServer::dealSeats() const
 {
     int seats = 2;
     for (const Seat seat : {Seat(3), Seat(4)})
-        if (m_slots[seat].connected || m_state.teamgame) ++seats;
+        if (m_slots[seat].connected || !m_slots[seat].keptFor.empty() || m_state.teamgame) ++seats;
     return seats;
 }
 
@@ -85,6 +86,7 @@ void TServer::startround()
     m_snapshot.clear();
     std::array<int, kSeats> scores{};
     for (const Seat seat : Seat::all()) scores[seat.index()] = m_slots[seat].score;
+    ++m_round;
     broadcast(msg::startround(scores));
     m_state.turnlog.clear();
     m_pool.shuffletiles(m_random);
@@ -130,6 +132,7 @@ void TServer::announceTurn()
     endPause();
     startClock(ClockPhase::Turn, m_state.turntime + kTurnGraceSeconds);
     scheduleComputer();
+    writeJournal();
 }
 
 int TServer::turnSecondsShown() const

@@ -70,7 +70,12 @@ void TServer::endround(Seat seat)
         broadcast(msg::roundrack(rack));
     }
 
-    if (!checkforwin()) startClock(ClockPhase::BetweenRounds, m_roundPauseSeconds);
+    if (!checkforwin()) {
+        startClock(ClockPhase::BetweenRounds, m_roundPauseSeconds);
+        writeJournal();
+    } else if (m_journalSink) {
+        m_journalSink->gameOver();
+    }
 }
 
 // Once the score of a seat that plays reaches the play-to score, the highest

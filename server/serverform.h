@@ -30,6 +30,7 @@
 
 #include "bot/bottable.h"
 #include "model/boardgrid.h"
+#include "server/gamejournal.h"
 #include "model/gamestate.h"
 #include "model/pool.h"
 #include "model/slottable.h"
@@ -49,6 +50,16 @@
 #include <vector>
 
 namespace brixo {
+
+// Where a server puts its game journal: told the journal at every committed
+// turn end and round end (the game's start included), and when the game is
+// over, so that the journal can go.
+class JournalSink {
+public:
+    virtual ~JournalSink() = default;
+    virtual void journal(const GameJournal& journal) = 0;
+    virtual void gameOver() = 0;
+};
 
 class TServer final : public BotTable {
 public:
@@ -117,6 +128,19 @@ public:
         m_paceBurst = burst;
         m_pacePerSecond = perSecond;
     }
+
+    // Where the journal goes; none until set, and then nothing is made.
+    void setJournalSink(JournalSink* sink) { m_journalSink = sink; }
+    // The running game, as the server offers it to the sink: at a turn's
+    // start or between rounds, when nothing uncommitted is on the board.
+    GameJournal journal() const;
+    // Goes on with a journaled game, on a server that runs none yet and has
+    // no tables: the turn that ran starts afresh on a full clock (or the
+    // wait between rounds does), and each seat a person held waits for
+    // them, opened by their seat key; the computer plays it meanwhile.
+    // False, with nothing changed, when a game runs already or the random
+    // source cannot be put back where the journal says.
+    bool resume(const GameJournal& journal);
 
     // ---- the computer player's view (also the table's move handlers) -----
     const BoardGrid& grid() const override { return m_grid; }
@@ -228,6 +252,7 @@ private:
     void endPause();
     void liftPause();
     void forgetKeptSeats();
+    void writeJournal();
     void scheduleComputer();
     void stopComputerTimer();
 
@@ -290,6 +315,8 @@ private:
     int m_paceBurst = kPaceBurst;
     int m_pacePerSecond = kPacePerSecond;
     PauseAllowance m_pauses;
+    JournalSink* m_journalSink = nullptr;
+    int m_round = 0; // the game's rounds dealt so far
     std::deque<std::function<void()>> m_waiting;
 };
 

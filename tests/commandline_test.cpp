@@ -37,7 +37,7 @@ TEST(CommandLine, HelpAndVersion)
     // The package carries the version a table logs in with.
     EXPECT_EQ(std::string(msg::kVersion), BRIXO_PROJECT_VERSION);
     for (const char* form : {"NAME HOST true", "--server", "--port", "--botspeed", "--level", "--seed", "--listen",
-                             "--no-announce", "--lobby", "--rooms", "--max-rooms-per-address",
+                             "--no-announce", "--resume", "--round-pause", "--lobby", "--rooms", "--max-rooms-per-address",
                              "--max-connections-per-address", "--find", "--compress", "--decompress", "--version",
                              "BRIXO_ANNOUNCE_TO", "BRIXO_DISCOVERY_PORT"})
         EXPECT_NE(usage().find(form), std::string::npos) << form;
@@ -73,9 +73,14 @@ TEST(CommandLine, ServerOptions)
 
     // A flag among the options with values; an address in brackets or not;
     // an empty one (a service's unset setting) is every interface.
-    const CommandLine listening = parse({"--server", "--no-announce", "--listen", "127.0.0.1", "--port", "7000"});
+    const CommandLine listening =
+        parse({"--server", "--no-announce", "--listen", "127.0.0.1", "--resume", "--port", "7000", "--round-pause", "2"});
     ASSERT_EQ(listening.launch, Launch::Server);
     EXPECT_FALSE(listening.server.announce);
+    EXPECT_TRUE(listening.server.resume);
+    EXPECT_FALSE(full.server.resume);
+    EXPECT_EQ(listening.server.roundPause, 2);
+    EXPECT_FALSE(full.server.roundPause);
     EXPECT_EQ(listening.server.listen, "127.0.0.1");
     EXPECT_EQ(listening.server.port, 7000);
     EXPECT_EQ(parse({"--server", "--listen", "[fe80::1%eth0]"}).server.listen, "fe80::1%eth0");
@@ -108,7 +113,7 @@ TEST(CommandLine, LobbyOptionsAreTheServersWithBoundsInsteadOfAnnouncing)
     EXPECT_EQ(full.lobby.limits.connectionsPerAddress, 3);
 
     for (const std::vector<std::string_view>& args : std::vector<std::vector<std::string_view>>{
-             {"--lobby", "--rooms", "0"}, {"--lobby", "--rooms", "many"}, {"--lobby", "--no-announce"},
+             {"--lobby", "--rooms", "0"}, {"--lobby", "--rooms", "many"}, {"--lobby", "--no-announce"}, {"--lobby", "--resume"},
              {"--lobby", "--max-connections-per-address"}, {"--server", "--rooms", "5"}})
         EXPECT_EQ(parse(args).launch, Launch::BadUsage) << args[1];
 }

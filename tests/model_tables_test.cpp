@@ -83,6 +83,8 @@ TEST(SlotTable, ComputerDrivesSeatsWithoutAPersonOrWhileWatching)
     TPlayerRecord r;
     EXPECT_TRUE(r.computerDriven());
     r.connected = true;
+    EXPECT_TRUE(r.computerDriven()); // not logged in yet: nobody sits there
+    r.loggedin = true;
     EXPECT_FALSE(r.computerDriven());
     r.watching = true;
     EXPECT_TRUE(r.computerDriven());

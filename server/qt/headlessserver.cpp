@@ -3,15 +3,39 @@
 #include "net/gameport.h"
 #include "server/qt/qtserverhost.h"
 #include "server/qt/quitonsignals.h"
+#include "store/journalfile.h"
+#include "store/qt/gamefolders.h"
 
 #include <QCoreApplication>
 #include <QHostAddress>
 
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 
 namespace brixo {
+
+namespace {
+
+// A service keeps its journal in its state folder (systemd's
+// StateDirectory= hands it over in STATE_DIRECTORY, more than one
+// separated by ':'); otherwise it goes to the user's data folder
+// (BRIXO_FILES_DIR, when set). One journal per port, so that servers on
+// different ports keep theirs apart.
+std::string journalFile(int port)
+{
+    const std::string name = "brixoserver-" + std::to_string(port) + "-journal.txt";
+    if (const char* state = std::getenv("STATE_DIRECTORY"); state && *state) {
+        const std::string folder(state, std::string_view(state).find(':') == std::string_view::npos
+                                            ? std::string_view(state).size()
+                                            : std::string_view(state).find(':'));
+        return folder + "/" + name;
+    }
+    return gamefolders::dataFile(QString::fromStdString(name)).toStdString();
+}
+
+} // namespace
 
 int runHeadlessServer(const ServerOptions& options, int argc, char** argv)
 {
@@ -21,6 +45,11 @@ int runHeadlessServer(const ServerOptions& options, int argc, char** argv)
 
     int exitCode = 0;
     {
+        // The journal is read before anything else happens: a damaged one
+        // is set aside and the server starts clean.
+        const std::string journal = journalFile(options.port);
+        LoadedJournal loaded = loadJournalFile(journal);
+        if (!loaded.message.empty()) std::fprintf(stderr, "brixo: %s\n", loaded.message.c_str());
         const auto host = options.seed ? std::make_unique<QtServerHost>(*options.seed, nullptr)
                                         : std::make_unique<QtServerHost>();
         const int botspeed = options.botspeed;
@@ -30,6 +59,15 @@ int runHeadlessServer(const ServerOptions& options, int argc, char** argv)
         // Seat 1 is only the first table to connect here: when it leaves
         // during its turn, the computer plays the turn as for any seat.
         host->server().setComputerTakesSeatOne(true);
+        if (options.roundPause) host->setRoundPauseSeconds(*options.roundPause);
+        host->keepJournal(journal);
+        // Said after the line that tells it listens, which comes first.
+        std::string journalNote;
+        if (loaded.journal && options.resume && host->server().resume(*loaded.journal))
+            journalNote = "Brixo server goes on with the game in " + journal + "\n";
+        else if (loaded.journal)
+            journalNote = "Brixo server found the game journal " + journal +
+                          "; --resume goes on with its game, a new game replaces it\n";
         const QHostAddress address = listenAddressOf(options.listen);
         QString error;
         if (!host->listen(static_cast<quint16>(options.port), address, &error)) {
@@ -38,7 +76,7 @@ int runHeadlessServer(const ServerOptions& options, int argc, char** argv)
                          qPrintable(error));
             exitCode = 1;
         } else {
-            std::printf("Brixo server listening on port %u\n", unsigned(host->port()));
+            std::printf("Brixo server listening on port %u\n%s", unsigned(host->port()), journalNote.c_str());
             // Broadcast, a game on a loopback address would be listed where
             // nobody can join it.
             const bool unreachable = address.isLoopback() && announceTargets().empty();

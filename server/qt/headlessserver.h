@@ -1,5 +1,5 @@
 // `brixo --server [--port N] [--botspeed MS] [--level normal|expert]
-// [--seed S] [--listen ADDRESS] [--no-announce]`: the game server alone,
+// [--seed S] [--listen ADDRESS] [--no-announce] [--resume]`: the game server alone,
 // without a window, for LAN games, a club's table that runs around the
 // clock, and tests. It prints one line once it listens ("Brixo server
 // listening on port N") and runs until Ctrl+C or SIGTERM, telling the local

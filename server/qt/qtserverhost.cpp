@@ -7,9 +7,12 @@
 #include "net/qt/tsock.h"
 #include "net/qt/tsocklistener.h"
 #include "server/announcementof.h"
+#include "store/journalfile.h"
 
 #include <QHostAddress>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace {
 constexpr int kClockTick = 1000;
@@ -47,8 +50,16 @@ QtServerHost::QtServerHost(brixo::SeededRandom random, QObject* parent)
     connect(m_computertimer, &QTimer::timeout, this, [this] { m_server.computertimerTimer(); });
 }
 
+void QtServerHost::keepJournal(const std::string& file)
+{
+    m_journal = std::make_unique<brixo::JournalFileSink>(
+        file, [](const std::string& failure) { std::fprintf(stderr, "brixo: %s\n", failure.c_str()); });
+    m_server.setJournalSink(m_journal.get());
+}
+
 QtServerHost::~QtServerHost()
 {
+    m_server.setJournalSink(nullptr);
     stopAnnouncing();
     m_timer1->stop();
     m_computertimer->stop();

@@ -25,10 +25,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+namespace brixo {
+class JournalFileSink;
+}
 class Announcer;
 class Deadlines;
 class MessagePump;
@@ -76,6 +80,10 @@ public:
     void setRoundPauseSeconds(int seconds) { m_server.setRoundPauseSeconds(seconds); }
 
     brixo::TServer& server() { return m_server; }
+
+    // Keeps the game journal in this file from now on (see JournalFileSink);
+    // what cannot be written is reported on standard error.
+    void keepJournal(const std::string& file);
 
     // Takes over a connection accepted elsewhere (a lobby's listener) as if
     // its own listener had accepted it: the server greets it as a new table.
@@ -126,4 +134,5 @@ private:
     brixo::ConnectionId m_nextConnection = 1;
     std::function<int()> m_botSpeed;
     std::function<brixo::BotLevel()> m_botLevel;
+    std::unique_ptr<brixo::JournalFileSink> m_journal;
 };
