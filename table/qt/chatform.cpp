@@ -16,6 +16,8 @@
 #include "table/qt/boardview.h"
 #include "table/qt/cardimage.h"
 #include "table/qt/reconnector.h"
+#include "store/journalfile.h"
+#include "table/qt/journalkeptgames.h"
 #include "table/qt/roundlinesview.h"
 #include "table/qt/sidewindowscale.h"
 #include "table/seatwords.h"
@@ -154,6 +156,10 @@ Tchat::Tchat(brixo::TableLaunch launch, QWidget* parent)
     m_help = new Thelp(this);
     m_phrases = new Tphrases(this);
     m_spylist = new Tspylist(this);
+    m_journal = std::make_shared<JournalKeptGames>(
+        gamefolders::dataFile(QString::fromLatin1(brixo::kJournalFileName)).toStdString(),
+        [this](const std::string& notice) { addlinetochat(QString::fromStdString(notice), kNoticeColour); });
+    m_keptGames = m_journal;
     m_download = new Tdownload(this);
     m_playWithOthers = new PlayWithOthers(this);
     // They grow with the table.

@@ -49,6 +49,7 @@ class QTextEdit;
 class QTimer;
 class QUrl;
 class QVariantAnimation;
+class JournalKeptGames;
 class RoundLinesView;
 class SideWindowScale;
 class SoundPlayer;
@@ -358,6 +359,9 @@ private:
     brixo::TableLaunch m_launch;
     TableSession::ServerSwitch m_serverSwitch;
     std::shared_ptr<brixo::KeptGames> m_keptGames;
+    // The journal of this table's own hosted games: the kept game offered,
+    // unless something else was set in its place.
+    std::shared_ptr<JournalKeptGames> m_journal;
     TableSession* m_session = nullptr;
     // The seat key of each game this window took part in from afar, by
     // TableSession::game(): joining the same game again sends it, and the

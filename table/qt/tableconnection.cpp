@@ -11,6 +11,7 @@
 #include "net/gameport.h"
 #include "net/hostaddress.h"
 #include "net/qt/tsock.h"
+#include "table/qt/journalkeptgames.h"
 #include "table/qt/reconnector.h"
 
 #include <QAction>
@@ -305,6 +306,8 @@ void Tchat::beginSession(TableSession::Role role, const QString& address, const 
     const QString host = target ? QString::fromStdString(target->host) : address;
     const quint16 port = static_cast<quint16>(target ? target->port : brixo::gamePort());
     makeSession(role, host, port, room);
+    if (role == TableSession::Role::Host && m_journal && m_keptGames == m_journal)
+        m_session->keepJournal(m_journal->file(), m_journal->takeResumed());
     const QString error = m_session->start(m_serverSwitch, {[this] { return botSpeed(); }, [this] { return botLevel(); }});
     if (!error.isEmpty()) addlinetochat(QStringLiteral("The game could not be hosted: ") + error, kNoticeColour);
 

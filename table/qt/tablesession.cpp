@@ -81,6 +81,8 @@ QString TableSession::start(const ServerSwitch& serverSwitch, const ComputerPlay
             // The computer players keep the pace and level the host's menus set.
             if (computers.speed) m_server->setBotSpeedSource(computers.speed);
             if (computers.level) m_server->setBotLevelSource(computers.level);
+            if (!m_journalFile.empty()) m_server->keepJournal(m_journalFile.string());
+            if (m_resumed && m_server->server().resume(*m_resumed)) useSeatKey(m_resumed->seats[0].seatkey);
             if (m_role == Role::Solo) {
                 m_server->listen(m_port, QHostAddress(QHostAddress::LocalHost), &error);
             } else if (m_server->listen(m_port, QHostAddress(QHostAddress::Any), &error)) {

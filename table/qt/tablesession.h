@@ -13,12 +13,15 @@
 #pragma once
 
 #include "bot/botlevel.h"
+#include "server/gamejournal.h"
 #include "table/tablemirror.h"
 
 #include <QObject>
 #include <QString>
 
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 class MessagePump;
@@ -68,6 +71,15 @@ public:
     QString game() const;
     // The key a session of this game was given before: the login sends it.
     void useSeatKey(const std::string& key) { m_mirror.setSeatKey(key); }
+
+    // A hosting table's own server keeps its game journal in this file, and,
+    // given one, goes on with the journal's game: the table takes its seat
+    // back with the key the journal holds for it. Before start().
+    void keepJournal(std::filesystem::path file, std::optional<brixo::GameJournal> resumed)
+    {
+        m_journalFile = std::move(file);
+        m_resumed = std::move(resumed);
+    }
 
     // A host switches its server on, then the table connects. Answers the
     // reason when hosting was not possible (the table connects anyway: the
@@ -122,6 +134,8 @@ private:
     brixo::TableMirror::RoomRequest m_room;
     brixo::TableMirror m_mirror;
     QtServerHost* m_server = nullptr;
+    std::filesystem::path m_journalFile;
+    std::optional<brixo::GameJournal> m_resumed;
     TSock* m_sock;
     QTimer* m_connectTimer;
     MessagePump* m_pump;
