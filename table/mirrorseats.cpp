@@ -119,6 +119,8 @@ void TableMirror::loadstats(std::string_view args)
     if (!m) return;
     m_catchingUp = true;
     m_dealDue = true;
+    // A game runs: a host that comes back to it (a resumed game) starts none.
+    m_startOffered = false;
     m_turn.forgetSeen();
     m_turn.catchUp(Seat(m->turnseat));
     m_options = {true, m->playto, TurnClock::clampedTime(m->turntime), m->penalty, m->team};

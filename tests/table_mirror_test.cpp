@@ -235,6 +235,13 @@ TEST(MirrorGame, TheWinnerIsShownAndOnlyTheHostMayStartAgain)
     host.feed(msg::winner("The Brown Team"));
     EXPECT_TRUE(host.said("The Brown Team has Won the Game!"));
     EXPECT_TRUE(host.t.startOffered());
+
+    // A host coming back into a running game (a resumed one) starts none.
+    MirrorFeed back;
+    back.login(1, "You", true);
+    ASSERT_TRUE(back.t.startOffered());
+    back.feed(msg::loadstats({1, 2, 500, 60, true, false, {}}));
+    EXPECT_FALSE(back.t.startOffered());
 }
 
 // ---- turns ------------------------------------------------------------------------------
