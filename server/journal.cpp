@@ -88,6 +88,11 @@ bool TServer::resume(const GameJournal& j)
         startClock(ClockPhase::BetweenRounds, m_roundPauseSeconds);
         writeJournal();
     } else {
+        // The player whose turn it was is likely on the way back: the turn
+        // waits a little for them before the computer plays it, as it would
+        // have at once.
+        const JournalSeat& turn = j.seats[m_state.currentseat.index()];
+        m_returnGraceSeconds = turn.person && !turn.watching ? kReturnGraceSeconds : 0;
         announceTurn();
     }
     return true;

@@ -119,6 +119,7 @@ void TServer::findplayer()
     if (!m_slots[seat].plays) return; // nobody plays: no turn to give
     m_state.currentseat = seat;
     m_state.turnlog.clear();
+    m_returnGraceSeconds = 0;
     announceTurn();
 }
 
@@ -153,7 +154,7 @@ msg::NextPlayer TServer::currentTurn() const
 
 void TServer::scheduleComputer()
 {
-    if (m_slots[m_state.currentseat].computerDriven()) {
+    if (m_slots[m_state.currentseat].computerDriven() && m_returnGraceSeconds == 0) {
         m_computerTimerArmed = true;
         m_host.startComputerTimer(std::max(0, m_host.botSpeed()));
     } else {

@@ -240,6 +240,7 @@ void TServer::timer1Timer()
             return;
         }
         if (!m_clockRunning) return;
+        if (m_returnGraceSeconds > 0 && --m_returnGraceSeconds == 0) scheduleComputer();
         --m_state.turnclock;
         if (m_state.turnclock >= 1) return;
         stopClock();

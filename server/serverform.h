@@ -92,6 +92,9 @@ public:
     // fill a slow reader's output as a chat flood would.
     static constexpr int kArrivalBurst = 20;
     static constexpr int kArrivalsPerSecond = 1;
+    // How long the turn a resumed game starts with waits for its player to
+    // come back before the computer plays it for them.
+    static constexpr int kReturnGraceSeconds = 10;
 
     // Whether the computer takes over seat 1's turn when its table leaves
     // during it, as it does for every other seat. Off by default: where a
@@ -310,6 +313,9 @@ private:
     bool m_busy = false;
     SenderLimiter m_chatLimiter;
     SenderLimiter m_arrivalLimiter{kArrivalBurst, kArrivalsPerSecond};
+    // Seconds the first turn of a resumed game still waits for the player
+    // it was cut short for before the computer plays it.
+    int m_returnGraceSeconds = 0;
     // Each logged-in slot's allowance of requests that every table hears.
     std::array<std::optional<TokenBucket>, Slot::kLast + 1> m_pace;
     int m_paceBurst = kPaceBurst;

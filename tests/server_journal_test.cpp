@@ -188,5 +188,35 @@ TEST(GameJournal, ResumedSeatsOpenToTheirKeys)
     EXPECT_EQ(seat.rack.items(), journal->seats[0].rack);
 }
 
+// The player whose turn a crash cut short gets that turn back when they
+// return soon; else the computer plays it as it would have at once.
+TEST(GameJournal, TheResumedTurnWaitsALittleForItsPlayer)
+{
+    Game game(21);
+    game.start(false);
+    std::string failure;
+    auto journal = parseJournal(game.sink.texts.back(), failure);
+    ASSERT_TRUE(journal) << failure;
+    journal->seats[0].watching = false;
+    journal->turnseat = 1;
+
+    for (const bool comesBack : {true, false}) {
+        Game resumed(1);
+        ASSERT_TRUE(resumed.server.resume(*journal));
+        EXPECT_FALSE(resumed.host.computerTimer);
+        for (int second = 1; second < TServer::kReturnGraceSeconds; ++second) resumed.server.timer1Timer();
+        EXPECT_FALSE(resumed.host.computerTimer);
+        if (comesBack) {
+            resumed.server.connectionAccepted(8);
+            resumed.server.message(8, Game::body(msg::logininfo(2, msg::kVersion, "Ann", journal->seats[0].seatkey)));
+            resumed.server.message(8, Game::body(msg::logininfo(1, msg::kVersion, "Ann", journal->seats[0].seatkey)));
+            ASSERT_EQ(resumed.server.slotTable()[Seat(1)].sock, 8u);
+        }
+        resumed.server.timer1Timer();
+        EXPECT_EQ(resumed.host.computerTimer, !comesBack);
+        EXPECT_EQ(resumed.server.state().currentseat, Seat(1));
+    }
+}
+
 } // namespace
 } // namespace brixo::test
