@@ -51,7 +51,7 @@ CommandLine parseHeadless(const std::vector<std::string_view>& args, int default
         }
         const bool common =
             name == "--port" || name == "--botspeed" || name == "--level" || name == "--seed" || name == "--listen" ||
-            (name == "--round-pause" && !lobby);
+            name == "--round-pause";
         const bool bound =
             name == "--rooms" || name == "--max-rooms-per-address" || name == "--max-connections-per-address";
         if (!common && !(lobby && bound)) return bad("unknown " + kind + " option '" + std::string(name) + "'");
@@ -168,12 +168,13 @@ std::string usage()
            "                             stopped; rounds are S seconds apart (20)\n"
            "  brixo --lobby [--port N] [--listen ADDRESS] [--rooms MAX] [--max-rooms-per-address N]\n"
            "               [--max-connections-per-address N] [--botspeed MS] [--level normal|expert]\n"
-           "               [--seed S]\n"
+           "               [--seed S] [--round-pause S]\n"
            "                             run online rooms without a window: tables open rooms (each\n"
            "                             a game server of its own, with its computer players) and\n"
            "                             join them by a six-character code; at most MAX rooms\n"
            "                             (1000), N rooms a minute (10) and N connections (20) from\n"
-           "                             one address\n"
+           "                             one address; rooms are S seconds apart (20); after a crash\n"
+           "                             or a restart, the rooms go on with their games\n"
            "  brixo --find [SECONDS]     list the games announced on the local network (listens\n"
            "                             3 seconds, or 1 to 3600), one a line: ADDRESS:PORT, a tab,\n"
            "                             the host's name\n"

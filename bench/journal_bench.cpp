@@ -5,6 +5,7 @@
 //   journal_bench [--games N] [--folder DIR]
 #include "server/serverform.h"
 #include "store/journalfile.h"
+#include "tests/support/quiethost.h"
 
 #include <algorithm>
 #include <chrono>
@@ -20,18 +21,6 @@
 using namespace brixo;
 
 namespace {
-
-struct BenchHost : ServerHost {
-    void send(ConnectionId, const std::string&) override {}
-    void close(ConnectionId) override {}
-    void startClock() override {}
-    void stopClock() override {}
-    void startComputerTimer(int) override { computerTimer = true; }
-    void stopComputerTimer() override { computerTimer = false; }
-    int botSpeed() override { return 0; }
-    void expectLogin(ConnectionId, int) override {}
-    bool computerTimer = false;
-};
 
 // Times each write of the real file sink.
 struct TimedSink : JournalSink {
@@ -65,7 +54,7 @@ int main(int argc, char** argv)
     TimedSink sink(file);
     std::size_t writesPerGame = 0;
     for (int game = 0; game < games; ++game) {
-        BenchHost host;
+        test::QuietHost host;
         SeededRandom random(std::uint64_t(game) + 1);
         TServer server(host, random);
         server.setRoundPauseSeconds(1);
@@ -75,14 +64,7 @@ int main(int argc, char** argv)
         server.message(1, body(msg::logininfo(1, msg::kVersion, "Ann", "")));
         server.message(1, body(msg::startgame({"Ann", 500, 60, "t", game % 2 ? "t" : "f", 14})));
         server.message(1, body(msg::justwatch(1, "1")));
-        for (int steps = 0; server.state().gamerunning && steps < 500000; ++steps) {
-            if (host.computerTimer) {
-                host.computerTimer = false;
-                server.computertimerTimer();
-            } else {
-                server.timer1Timer();
-            }
-        }
+        test::playByTimers(server, host);
         writesPerGame += sink.micros.size() - before;
     }
     std::vector<double> micros = sink.micros;

@@ -26,6 +26,8 @@
 
 #include <QByteArray>
 #include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
 #include <QString>
 #include <QStringList>
 
@@ -377,6 +379,13 @@ int main(int argc, char** argv)
 
     const QString many = QString::number(rooms * kTablesPerRoom);
     QProcess lobby;
+    // The rooms' journals go to a folder of the bench's own, gone with it,
+    // so that no run goes on with the rooms an earlier one left.
+    QTemporaryDir files;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("BRIXO_FILES_DIR"), files.path());
+    environment.remove(QStringLiteral("STATE_DIRECTORY"));
+    lobby.setProcessEnvironment(environment);
     lobby.start(QString::fromLocal8Bit(argv[1]),
                 {"--lobby", "--port", "0", "--listen", "127.0.0.1", "--rooms", QString::number(rooms),
                  "--max-rooms-per-address", QString::number(rooms), "--max-connections-per-address", many});

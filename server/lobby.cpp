@@ -61,6 +61,12 @@ RoomId Lobby::roomWithCode(std::string_view code) const
     return found == m_codes.end() ? 0 : found->second;
 }
 
+const Lobby::Room* Lobby::room(RoomId id) const
+{
+    const auto found = m_rooms.find(id);
+    return found == m_rooms.end() ? nullptr : &found->second;
+}
+
 // ---- events -----------------------------------------------------------------
 
 void Lobby::connectionAccepted(ConnectionId connection, std::string address)
@@ -113,6 +119,18 @@ void Lobby::roomClosed(RoomId room)
     if (found == m_rooms.end()) return;
     m_codes.erase(found->second.code);
     m_rooms.erase(found);
+}
+
+RoomId Lobby::restoreRoom(std::string_view code, std::string_view title, bool isPublic)
+{
+    const std::optional<std::string> checked = roomCode(code);
+    if (!checked || *checked != code || m_codes.contains(*checked) ||
+        m_rooms.size() >= std::size_t(std::max(0, m_limits.maxRooms)))
+        return 0;
+    const RoomId id = ++m_lastRoom;
+    m_codes.emplace(*checked, id);
+    m_rooms.emplace(id, Room{*checked, roomTitle(title, *checked), isPublic});
+    return id;
 }
 
 // ---- answers ----------------------------------------------------------------

@@ -96,6 +96,11 @@ public:
     // The room's last person left and the host closed it.
     void roomClosed(RoomId room);
 
+    // Puts a room kept from before a restart back in the register under its
+    // own code and title, without opening it (the host opens it from what it
+    // kept). 0 when the code is malformed or taken, or no room is free.
+    RoomId restoreRoom(std::string_view code, std::string_view title, bool isPublic);
+
     static constexpr int kLobbyMilliseconds = 30'000;
     static constexpr int kLobbyMessages = 60;
     static constexpr std::size_t kMaxLobbyLine = 256;
@@ -114,12 +119,15 @@ public:
     // The open room with this code, or 0.
     RoomId roomWithCode(std::string_view code) const;
 
-private:
     struct Room {
         std::string code;
         std::string title;
         bool isPublic = false;
     };
+    // The open room's register entry, or null.
+    const Room* room(RoomId id) const;
+
+private:
     // A connection still in the lobby.
     struct Waiting {
         int messages = 0;

@@ -76,10 +76,20 @@ bool writeJournalFile(const std::filesystem::path& file, const std::string& text
 
 void JournalFileSink::journal(const GameJournal& journal)
 {
+    if (m_writer) {
+        m_writer->write(m_file, m_header + journalText(journal));
+        return;
+    }
     std::string failure;
-    const bool wrote = writeJournalFile(m_file, journalText(journal), failure);
+    const bool wrote = writeJournalFile(m_file, m_header + journalText(journal), failure);
     if (!wrote && !m_failing && m_report) m_report("The game journal cannot be kept: " + failure);
     m_failing = !wrote;
+}
+
+void JournalFileSink::gameOver()
+{
+    if (m_writer) m_writer->remove(m_file);
+    else removeJournalFile(m_file);
 }
 
 void removeJournalFile(const std::filesystem::path& file)
@@ -102,17 +112,11 @@ LoadedJournal loadJournalFile(const std::filesystem::path& file)
     return loaded;
 }
 
-std::optional<JournalSummary> readJournalSummary(const std::filesystem::path& file, std::string& failure)
+JournalSummary summaryOf(const GameJournal& journal)
 {
-    if (fileKind(file) == FileKind::Missing) {
-        failure = "there is no game journal";
-        return std::nullopt;
-    }
-    const std::optional<GameJournal> journal = readJournal(file, failure);
-    if (!journal) return std::nullopt;
     JournalSummary summary;
-    summary.written = journal->written;
-    for (const JournalSeat& seat : journal->seats)
+    summary.written = journal.written;
+    for (const JournalSeat& seat : journal.seats)
         if (seat.person) summary.names.push_back(seat.name);
     return summary;
 }

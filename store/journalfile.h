@@ -27,22 +27,38 @@ bool writeJournalFile(const std::filesystem::path& file, const std::string& text
 // Removes the journal (the game is over); no word when there is none.
 void removeJournalFile(const std::filesystem::path& file);
 
+// Takes journal files to the disk on the sink's behalf, in the order it is
+// asked to (a lobby's many rooms hand theirs to a thread of its own, so that
+// no room waits for the disk); it reports what fails itself.
+class JournalWriter {
+public:
+    virtual ~JournalWriter() = default;
+    virtual void write(const std::filesystem::path& file, std::string text) = 0;
+    virtual void remove(const std::filesystem::path& file) = 0;
+};
+
 // Keeps a server's journal in a file: written at every turn and round, gone
-// when the game is over. A write that fails is reported once, and the game
-// goes on without a journal until a write succeeds again.
+// when the game is over. Written at once, before the server goes on, unless
+// a writer takes it. A write that fails is reported once, and the game goes
+// on without a journal until a write succeeds again.
 class JournalFileSink final : public JournalSink {
 public:
-    explicit JournalFileSink(std::filesystem::path file, std::function<void(const std::string&)> report = {})
-        : m_file(std::move(file)), m_report(std::move(report))
+    // `header` goes before every journal's text (a lobby's room says which
+    // room it is there).
+    explicit JournalFileSink(std::filesystem::path file, std::function<void(const std::string&)> report = {},
+                             std::string header = {}, JournalWriter* writer = nullptr)
+        : m_file(std::move(file)), m_report(std::move(report)), m_header(std::move(header)), m_writer(writer)
     {
     }
     void journal(const GameJournal& journal) override;
-    void gameOver() override { removeJournalFile(m_file); }
+    void gameOver() override;
     const std::filesystem::path& file() const { return m_file; }
 
 private:
     std::filesystem::path m_file;
     std::function<void(const std::string&)> m_report;
+    std::string m_header;
+    JournalWriter* m_writer;
     bool m_failing = false;
 };
 
@@ -62,9 +78,7 @@ struct JournalSummary {
     std::vector<std::string> names; // the people at the seats, in seat order
 };
 
-// The journal file's date and names, or none with the reason it cannot be
-// used in `failure` ("there is no game journal", or why it is damaged).
-// The file is left as it is.
-std::optional<JournalSummary> readJournalSummary(const std::filesystem::path& file, std::string& failure);
+// The journal's date and names.
+JournalSummary summaryOf(const GameJournal& journal);
 
 } // namespace brixo

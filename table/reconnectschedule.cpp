@@ -41,11 +41,11 @@ int ReconnectSchedule::secondsLeft(Clock::time_point now) const
     return int(std::chrono::ceil<std::chrono::seconds>(m_deadline - now).count());
 }
 
-std::string ReconnectSchedule::countdownText(Clock::time_point now) const
+std::string ReconnectSchedule::countdownText(Clock::time_point now, std::string_view gone) const
 {
     const int left = secondsLeft(now);
     const int seconds = left % 60;
-    return "The host is gone. Trying again\u2026 " + std::to_string(left / 60) + (seconds < 10 ? ":0" : ":") +
+    return std::string(gone) + " Trying again\u2026 " + std::to_string(left / 60) + (seconds < 10 ? ":0" : ":") +
            std::to_string(seconds);
 }
 

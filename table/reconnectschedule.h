@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <string>
+#include <string_view>
 
 namespace brixo {
 
@@ -39,7 +40,8 @@ public:
     // and 0:01 in the last second.
     int secondsLeft(Clock::time_point now) const;
     // The countdown as the player reads it: "The host is gone. Trying again… 0:47".
-    std::string countdownText(Clock::time_point now) const;
+    // `gone` says who went ("The host is gone.").
+    std::string countdownText(Clock::time_point now, std::string_view gone = "The host is gone.") const;
 
 private:
     Duration m_patience;

@@ -131,6 +131,9 @@ void TableMirror::sendlogininfo(std::string_view args)
     m_loggedIn = true;
     // A room joined by its code: the lobby names no code to its joiners.
     if (m_roomRequest && m_roomCode.empty()) m_roomCode = m_roomRequest->code;
+    // A room's slot 1 has the host's rights, whoever holds it: its creator
+    // coming back by the code after the lobby restarted is its host again.
+    if (m_roomRequest && !m_host && m_mySlot == Slot(1)) beginHosting(m_loginText);
     send(msg::logininfo(m_mySlot.number(), msg::kVersion, m_loginText, m_seatKey));
 }
 

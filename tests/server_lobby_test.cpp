@@ -207,6 +207,28 @@ TEST_F(LobbyTest, CodesAreUniqueAmongOpenRoomsAndDrawnFromTheRandomSource)
     EXPECT_EQ(open(3), first);
 }
 
+// A room kept from before a restart comes back under its own code, which
+// no new room may then draw; a code that is malformed, taken or over the
+// room limit is refused.
+TEST_F(LobbyTest, ARestoredRoomKeepsItsCodeAndTitle)
+{
+    limits.maxRooms = 2;
+    random.script = {5};
+    const std::string drawn = open(1);
+    lobby().roomClosed(1);
+    const RoomId kept = lobby().restoreRoom(drawn, "Friday\nclub", false);
+    ASSERT_NE(kept, 0u);
+    EXPECT_EQ(lobby().room(kept)->title, "Fridayclub"); // cleaned as a name is
+    EXPECT_FALSE(lobby().room(kept)->isPublic);
+    EXPECT_EQ(lobby().restoreRoom(drawn, "Again", true), 0u);
+    EXPECT_EQ(lobby().restoreRoom("abc", "Short", true), 0u);
+    EXPECT_EQ(lobby().restoreRoom("k7m2p9", "Lower case", true), 0u);
+    random.script = {5, 9};
+    EXPECT_NE(open(2), drawn);
+    EXPECT_EQ(lobby().roomWithCode(drawn), kept);
+    EXPECT_EQ(lobby().restoreRoom("K7M2P9", "Over the limit", true), 0u);
+}
+
 TEST_F(LobbyTest, ALobbySeedGivesRoomOneThatSeedAndEveryRoomItsOwn)
 {
     seed = 42;

@@ -1,6 +1,7 @@
 // The journal's file: written whole, read back, and when damaged in any way
 // set aside so that the game starts without it.
 #include "store/journalfile.h"
+#include "store/roomjournals.h"
 
 #include "tests/tempfiles.h"
 
@@ -35,9 +36,6 @@ TEST(JournalFile, WrittenReadAndSummarisedThenGone)
 {
     TempDir dir;
     const auto file = dir.file("journal.txt");
-    std::string failure;
-    EXPECT_FALSE(readJournalSummary(file, failure));
-    EXPECT_EQ(failure, "there is no game journal");
     EXPECT_FALSE(loadJournalFile(file).journal);
     EXPECT_TRUE(loadJournalFile(file).message.empty());
 
@@ -48,10 +46,9 @@ TEST(JournalFile, WrittenReadAndSummarisedThenGone)
     const LoadedJournal loaded = loadJournalFile(file);
     ASSERT_TRUE(loaded.journal) << loaded.message;
     EXPECT_EQ(*loaded.journal, journal);
-    const auto summary = readJournalSummary(file, failure);
-    ASSERT_TRUE(summary) << failure;
-    EXPECT_EQ(summary->written, 1765000000);
-    EXPECT_EQ(summary->names, (std::vector<std::string>{"Ann", "Bob"}));
+    const JournalSummary summary = summaryOf(*loaded.journal);
+    EXPECT_EQ(summary.written, 1765000000);
+    EXPECT_EQ(summary.names, (std::vector<std::string>{"Ann", "Bob"}));
     sink.gameOver();
     EXPECT_FALSE(std::filesystem::exists(file));
 }
@@ -65,8 +62,6 @@ TEST(JournalFile, ACutJournalIsSetAsideWhole)
     const std::string text = journalText(someJournal());
     for (std::size_t cut = 0; cut < text.size(); ++cut) {
         writeFile(file, text.substr(0, cut));
-        std::string failure;
-        EXPECT_FALSE(readJournalSummary(file, failure)) << cut;
         const LoadedJournal loaded = loadJournalFile(file);
         ASSERT_FALSE(loaded.journal) << "cut at " << cut;
         EXPECT_NE(loaded.message.find("set aside as " + dir.file("journal.txt.bad").string()), std::string::npos)
@@ -76,6 +71,35 @@ TEST(JournalFile, ACutJournalIsSetAsideWhole)
         EXPECT_FALSE(loadJournalFile(file).journal);
         std::filesystem::remove(dir.file("journal.txt.bad"));
     }
+}
+
+// A lobby's rooms: each file says which room it is; one that says another
+// room's code, says nothing, or holds a damaged journal is set aside, and
+// the rest come back.
+TEST(JournalFile, RoomFilesComeBackWithTheirRoomsOrAreSetAside)
+{
+    TempDir dir;
+    const std::filesystem::path folder = dir.file("rooms");
+    std::filesystem::create_directory(folder);
+    const GameJournal journal = someJournal();
+    JournalFileSink(roomJournalFile(folder, "K7M2P9"), {}, roomJournalHeader("K7M2P9", "Friday club", false))
+        .journal(journal);
+    const std::string text = journalText(journal);
+    writeFile(folder / "ABCDEF.txt", roomJournalHeader("K7M2P9", "Copied", true) + text);
+    writeFile(folder / "BCDEFG.txt", text);
+    writeFile(folder / "CDEFGH.txt", roomJournalHeader("CDEFGH", "Cut", true) + text.substr(0, text.size() / 2));
+    writeFile(folder / "notes.md", "not a room");
+
+    std::vector<std::string> messages;
+    const std::vector<KeptRoom> rooms = loadRoomJournals(folder, messages);
+    ASSERT_EQ(rooms.size(), 1u);
+    EXPECT_EQ(rooms[0].code, "K7M2P9");
+    EXPECT_EQ(rooms[0].title, "Friday club");
+    EXPECT_FALSE(rooms[0].isPublic);
+    EXPECT_EQ(rooms[0].journal, journal);
+    EXPECT_EQ(messages.size(), 3u);
+    for (const char* aside : {"ABCDEF.txt.bad", "BCDEFG.txt.bad", "CDEFGH.txt.bad", "notes.md"})
+        EXPECT_TRUE(std::filesystem::exists(folder / aside)) << aside;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "net/qt/epolldispatcher.h"
 #include "server/qt/qtlobbyhost.h"
 #include "server/qt/quitonsignals.h"
+#include "store/qt/gamefolders.h"
 
 #include <QCoreApplication>
 #include <QHostAddress>
@@ -42,7 +43,14 @@ int runHeadlessLobby(const LobbyOptions& options, int argc, char** argv)
     QtLobbyHost::RoomOptions rooms;
     rooms.botspeed = options.server.botspeed;
     rooms.level = options.server.level;
+    if (options.server.roundPause) rooms.roundPauseSeconds = *options.server.roundPause;
     QtLobbyHost lobby(options.limits, options.server.seed, rooms);
+    // The rooms' journals are read before anything else happens: a damaged
+    // one is set aside, and the rest go on with their games.
+    const QString folder = gamefolders::serviceFile(QString("brixolobby-%1-rooms").arg(options.server.port));
+    lobby.keepRooms(folder.toStdString());
+    const QtLobbyHost::Resumed resumed = lobby.resumeRooms();
+    for (const std::string& message : resumed.messages) std::fprintf(stderr, "brixo: %s\n", message.c_str());
     QString error;
     if (!lobby.listen(static_cast<quint16>(options.server.port), listenAddressOf(options.server.listen), &error)) {
         const std::string where = options.server.listen.empty() ? std::string() : options.server.listen + " ";
@@ -52,6 +60,8 @@ int runHeadlessLobby(const LobbyOptions& options, int argc, char** argv)
     }
     std::printf("Brixo lobby listening on port %u, at most %d rooms\n", unsigned(lobby.port()),
                 options.limits.maxRooms);
+    if (resumed.rooms > 0)
+        std::printf("Brixo lobby goes on with the games of %d rooms kept in %s\n", resumed.rooms, qPrintable(folder));
     std::fflush(stdout);
     const int exitCode = app.exec();
     std::printf("Brixo lobby stopped\n");

@@ -10,7 +10,6 @@
 #include <QHostAddress>
 
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
@@ -18,21 +17,11 @@ namespace brixo {
 
 namespace {
 
-// A service keeps its journal in its state folder (systemd's
-// StateDirectory= hands it over in STATE_DIRECTORY, more than one
-// separated by ':'); otherwise it goes to the user's data folder
-// (BRIXO_FILES_DIR, when set). One journal per port, so that servers on
-// different ports keep theirs apart.
+// One journal per port, so that servers on different ports keep theirs
+// apart.
 std::string journalFile(int port)
 {
-    const std::string name = "brixoserver-" + std::to_string(port) + "-journal.txt";
-    if (const char* state = std::getenv("STATE_DIRECTORY"); state && *state) {
-        const std::string folder(state, std::string_view(state).find(':') == std::string_view::npos
-                                            ? std::string_view(state).size()
-                                            : std::string_view(state).find(':'));
-        return folder + "/" + name;
-    }
-    return gamefolders::dataFile(QString::fromStdString(name)).toStdString();
+    return gamefolders::serviceFile(QString("brixoserver-%1-journal.txt").arg(port)).toStdString();
 }
 
 } // namespace

@@ -5,8 +5,13 @@
 #include "net/qt/tsocklistener.h"
 #include "server/qt/qtserverhost.h"
 #include "server/roomsummary.h"
+#include "store/journalfile.h"
+#include "store/qt/journalwriterthread.h"
+#include "store/regularfile.h"
+#include "store/roomjournals.h"
 
 #include <QHostAddress>
+#include <QTimer>
 
 QtLobbyHost::QtLobbyHost(brixo::LobbyLimits limits, std::optional<std::uint64_t> seed, RoomOptions options,
                          QObject* parent)
@@ -107,7 +112,45 @@ std::int64_t QtLobbyHost::now()
     return m_clock.elapsed();
 }
 
-void QtLobbyHost::openRoom(brixo::RoomId id, std::uint64_t seed)
+void QtLobbyHost::keepRooms(const std::filesystem::path& folder)
+{
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    m_folder = folder;
+    if (!m_writer) m_writer = new JournalWriterThread(this);
+}
+
+QtLobbyHost::Resumed QtLobbyHost::resumeRooms()
+{
+    Resumed resumed;
+    if (m_folder.empty()) return resumed;
+    for (brixo::KeptRoom& kept : brixo::loadRoomJournals(m_folder, resumed.messages)) {
+        const brixo::RoomId id = m_lobby.restoreRoom(kept.code, kept.title, kept.isPublic);
+        if (id == 0) {
+            resumed.messages.push_back("The room " + kept.code +
+                                       " cannot be opened again: no room is free. Its journal is kept.");
+            continue;
+        }
+        // The journal puts back the room's own random source.
+        QtServerHost* room = makeRoom(id, 0);
+        keepJournal(room, id);
+        if (!room->server().resume(kept.journal)) {
+            const std::filesystem::path aside = brixo::setFileAside(kept.file);
+            resumed.messages.push_back("The room " + kept.code + " cannot go on with its game; its journal was set aside as " +
+                                       aside.string() + ".");
+            closeRoom(id);
+            continue;
+        }
+        ++resumed.rooms;
+        QTimer::singleShot(m_returnWait, this, [this, id] {
+            const auto found = m_rooms.find(id);
+            if (found != m_rooms.end() && found->second->connectionCount() == 0) closeRoom(id);
+        });
+    }
+    return resumed;
+}
+
+QtServerHost* QtLobbyHost::makeRoom(brixo::RoomId id, std::uint64_t seed)
 {
     auto* room = new QtServerHost(seed, this);
     const RoomOptions options = m_options;
@@ -119,6 +162,20 @@ void QtLobbyHost::openRoom(brixo::RoomId id, std::uint64_t seed)
     room->server().setComputerTakesSeatOne(true);
     connect(room, &QtServerHost::emptied, this, [this, id] { closeRoom(id); });
     m_rooms.emplace(id, room);
+    return room;
+}
+
+void QtLobbyHost::keepJournal(QtServerHost* room, brixo::RoomId id)
+{
+    const brixo::Lobby::Room* entry = m_lobby.room(id);
+    if (m_folder.empty() || !entry) return;
+    room->keepJournal(brixo::roomJournalFile(m_folder, entry->code).string(),
+                      brixo::roomJournalHeader(entry->code, entry->title, entry->isPublic), m_writer);
+}
+
+void QtLobbyHost::openRoom(brixo::RoomId id, std::uint64_t seed)
+{
+    keepJournal(makeRoom(id, seed), id);
 }
 
 void QtLobbyHost::enterRoom(brixo::ConnectionId connection, brixo::RoomId id)
@@ -146,6 +203,8 @@ void QtLobbyHost::closeRoom(brixo::RoomId id)
 {
     const auto found = m_rooms.find(id);
     if (found == m_rooms.end()) return;
+    // Nobody is left to go on with its game.
+    if (const std::string journal = found->second->journalFile(); !journal.empty()) m_writer->remove(journal);
     // Its last connection's close is still being handled inside it.
     found->second->disconnect(this);
     found->second->deleteLater();

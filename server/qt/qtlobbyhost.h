@@ -6,6 +6,18 @@
 //
 // A room closes when its last connection is gone; its computer players and
 // timers stop with it. Everything runs on the thread that owns the object.
+//
+// Given a folder, every room keeps its game journal there (see
+// store/roomjournals.h), so that a lobby killed or restarted goes on with
+// its rooms' games: started again, it opens each kept room under its code
+// and title before it listens, and the tables that come back with their
+// seat keys have their seats again. A room nobody comes back to closes
+// after kReturnWaitMilliseconds; a room that closes takes its file with it.
+// The files are written on a thread of their own (JournalWriterThread): a
+// thousand rooms' turns would otherwise wait for the disk one after the
+// other. A room's tables may so hear of a turn a moment before its journal
+// is on the disk; a crash in that moment takes the room back to the turn
+// before.
 #pragma once
 
 #include "bot/botlevel.h"
@@ -16,10 +28,14 @@
 #include <QString>
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 #include <unordered_map>
 
 class Deadlines;
+class JournalWriterThread;
 class QHostAddress;
 class QtServerHost;
 class TSock;
@@ -45,6 +61,21 @@ public:
     // Port 0 picks a free port. On failure the error text says why.
     bool listen(quint16 port, const QHostAddress& address, QString* error = nullptr);
     quint16 port() const;
+
+    // Keeps every room's journal in this folder from now on (made when
+    // missing).
+    void keepRooms(const std::filesystem::path& folder);
+    struct Resumed {
+        int rooms = 0;                     // rooms that go on with their games
+        std::vector<std::string> messages; // kept rooms that could not, and why
+    };
+    // Opens again every room kept in the folder; called before listen().
+    Resumed resumeRooms();
+    // How long a resumed room waits for its first table (for tests).
+    void setReturnWait(int milliseconds) { m_returnWait = milliseconds; }
+    // Tables try for a minute to come back; the room waits half a minute
+    // more, for a lobby slow to start.
+    static constexpr int kReturnWaitMilliseconds = 90'000;
 
     const brixo::Lobby& lobby() const { return m_lobby; }
     // The open room with this code, or none.
@@ -72,6 +103,10 @@ private:
     // gone, wherever it ended.
     void watchEnd(TSock* socket, brixo::ConnectionId connection);
     void closeRoom(brixo::RoomId room);
+    // A room of this lobby's, not yet handed any connection.
+    QtServerHost* makeRoom(brixo::RoomId id, std::uint64_t seed);
+    // Keeps the room's journal in the lobby's folder, if it has one.
+    void keepJournal(QtServerHost* room, brixo::RoomId id);
 
     RoomOptions m_options;
     brixo::SystemSecretRandom m_random;
@@ -82,4 +117,7 @@ private:
     std::unordered_map<brixo::ConnectionId, TSock*> m_inLobby;
     std::unordered_map<brixo::RoomId, QtServerHost*> m_rooms;
     brixo::ConnectionId m_nextConnection = 1;
+    std::filesystem::path m_folder;
+    JournalWriterThread* m_writer = nullptr;
+    int m_returnWait = kReturnWaitMilliseconds;
 };

@@ -50,11 +50,17 @@ QtServerHost::QtServerHost(brixo::SeededRandom random, QObject* parent)
     connect(m_computertimer, &QTimer::timeout, this, [this] { m_server.computertimerTimer(); });
 }
 
-void QtServerHost::keepJournal(const std::string& file)
+void QtServerHost::keepJournal(const std::string& file, const std::string& header, brixo::JournalWriter* writer)
 {
     m_journal = std::make_unique<brixo::JournalFileSink>(
-        file, [](const std::string& failure) { std::fprintf(stderr, "brixo: %s\n", failure.c_str()); });
+        file, [](const std::string& failure) { std::fprintf(stderr, "brixo: %s\n", failure.c_str()); }, header,
+        writer);
     m_server.setJournalSink(m_journal.get());
+}
+
+std::string QtServerHost::journalFile() const
+{
+    return m_journal ? m_journal->file().string() : std::string();
 }
 
 QtServerHost::~QtServerHost()

@@ -32,6 +32,7 @@
 
 namespace brixo {
 class JournalFileSink;
+class JournalWriter;
 }
 class Announcer;
 class Deadlines;
@@ -81,9 +82,15 @@ public:
 
     brixo::TServer& server() { return m_server; }
 
-    // Keeps the game journal in this file from now on (see JournalFileSink);
-    // what cannot be written is reported on standard error.
-    void keepJournal(const std::string& file);
+    // Keeps the game journal in this file from now on (see JournalFileSink),
+    // each time after `header`, handed to the writer if given; what cannot
+    // be written is reported on standard error.
+    void keepJournal(const std::string& file, const std::string& header = {},
+                     brixo::JournalWriter* writer = nullptr);
+    // The journal's file, or empty while none is kept.
+    std::string journalFile() const;
+    // Tables connected now, logged in or not.
+    std::size_t connectionCount() const { return m_connections.size(); }
 
     // Takes over a connection accepted elsewhere (a lobby's listener) as if
     // its own listener had accepted it: the server greets it as a new table.

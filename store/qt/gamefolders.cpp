@@ -51,4 +51,10 @@ QString dataFile(const QString& name)
     return folderFor(QStandardPaths::GenericDataLocation) + QLatin1Char('/') + name;
 }
 
+QString serviceFile(const QString& name)
+{
+    const QString state = qEnvironmentVariable("STATE_DIRECTORY").section(QLatin1Char(':'), 0, 0);
+    return state.isEmpty() ? dataFile(name) : state + QLatin1Char('/') + name;
+}
+
 } // namespace gamefolders

@@ -15,6 +15,10 @@ namespace gamefolders {
 QString settingsFile(const QString& name);
 // The full path for a data file of this name ("brixotally.tld").
 QString dataFile(const QString& name);
+// The full path for a file a service keeps (a server's game journal): in
+// its state folder when systemd's StateDirectory= gave it one
+// (STATE_DIRECTORY, the first of several), else as dataFile().
+QString serviceFile(const QString& name);
 // The program's own folder (where the tile sets are looked for first).
 QString programFolder();
 // The folder an install puts the shipped files in, found relative to the

@@ -18,14 +18,9 @@ std::optional<brixo::KeptGame> JournalKeptGames::find()
     if (!loaded.message.empty() && m_notice) m_notice(loaded.message);
     m_found = loaded.journal;
     if (!m_found) return std::nullopt;
-    std::string failure;
-    const auto summary = brixo::readJournalSummary(m_file, failure);
-    if (!summary) {
-        m_found.reset();
-        return std::nullopt;
-    }
-    const QDateTime written = QDateTime::fromSecsSinceEpoch(summary->written).toLocalTime();
-    return brixo::KeptGame{QLocale().toString(written, QLocale::LongFormat).toStdString(), summary->names};
+    const brixo::JournalSummary summary = brixo::summaryOf(*m_found);
+    const QDateTime written = QDateTime::fromSecsSinceEpoch(summary.written).toLocalTime();
+    return brixo::KeptGame{QLocale().toString(written, QLocale::LongFormat).toStdString(), summary.names};
 }
 
 void JournalKeptGames::discard()

@@ -24,10 +24,11 @@ Reconnector::Reconnector(QObject* parent) : QObject(parent), m_timer(new QTimer(
     connect(m_timer, &QTimer::timeout, this, &Reconnector::step);
 }
 
-void Reconnector::start(const QString& address, quint16 port)
+void Reconnector::start(const QString& address, quint16 port, const QString& gone)
 {
     stop();
     m_address = address;
+    m_gone = gone;
     m_port = port;
     m_schedule.start(scheduleNow());
     step();
@@ -42,7 +43,7 @@ void Reconnector::stop()
 
 QString Reconnector::text() const
 {
-    return active() ? QString::fromStdString(m_schedule.countdownText(scheduleNow())) : QString();
+    return active() ? QString::fromStdString(m_schedule.countdownText(scheduleNow(), m_gone.toStdString())) : QString();
 }
 
 void Reconnector::endTry()

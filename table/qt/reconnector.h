@@ -21,7 +21,8 @@ public:
     explicit Reconnector(QObject* parent = nullptr);
 
     // Starts trying to reach address:port; a run in progress starts over.
-    void start(const QString& address, quint16 port);
+    // `gone` begins the countdown's text: who is gone.
+    void start(const QString& address, quint16 port, const QString& gone = QStringLiteral("The host is gone."));
     // Ends the run without a word: no signal follows.
     void stop();
     bool active() const { return m_schedule.active(); }
@@ -45,6 +46,7 @@ private:
 
     brixo::ReconnectSchedule m_schedule;
     QString m_address;
+    QString m_gone;
     quint16 m_port = 0;
     QTimer* m_timer;
     TSock* m_try = nullptr;

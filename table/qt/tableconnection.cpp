@@ -311,11 +311,7 @@ void Tchat::beginSession(TableSession::Role role, const QString& address, const 
     const QString error = m_session->start(m_serverSwitch, {[this] { return botSpeed(); }, [this] { return botLevel(); }});
     if (!error.isEmpty()) addlinetochat(QStringLiteral("The game could not be hosted: ") + error, kNoticeColour);
 
-    // A room's creator has the host's rights, as a table that hosts.
-    const bool hosts = mirror().host();
-    StartGame1->setEnabled(hosts);
     LeaveGame1->setEnabled(role != TableSession::Role::Solo);
-    m_spylist->setRemoveOffered(hosts);
     switch (role) {
     case TableSession::Role::Solo: setWindowTitle(QStringLiteral("Brixo")); break;
     case TableSession::Role::Host:
@@ -394,8 +390,10 @@ void Tchat::connectionLost()
     default: why = QStringLiteral("The connection to the game was lost."); break;
     }
     // A host that went without saying so (its program killed, its machine
-    // gone) may be back in a moment, with the game kept: wait for it.
-    if (m_session->role() == TableSession::Role::Join && !mirror().hostLeft()) {
+    // gone) may be back in a moment, with the game kept: wait for it. So
+    // may a lobby, with the room this table was in.
+    const bool inRoom = m_session->role() == TableSession::Role::Online && !m_session->roomCode().empty();
+    if ((m_session->role() == TableSession::Role::Join || inRoom) && !mirror().hostLeft()) {
         hostGone();
         return;
     }
@@ -405,21 +403,34 @@ void Tchat::connectionLost()
 
 void Tchat::hostGone()
 {
-    addlinetochat(QStringLiteral("The connection to the host was lost. Trying to reach it again."), kNoticeColour);
-    m_reconnector->start(m_session->address(), m_session->port());
+    if (m_session->role() == TableSession::Role::Online) {
+        addlinetochat(QStringLiteral("The connection to the lobby was lost. Trying to reach it again."), kNoticeColour);
+        m_reconnector->start(m_session->address(), m_session->port(), QStringLiteral("The lobby is gone."));
+    } else {
+        addlinetochat(QStringLiteral("The connection to the host was lost. Trying to reach it again."), kNoticeColour);
+        m_reconnector->start(m_session->address(), m_session->port());
+    }
     render();
 }
 
 // The host answers again: the table joins as it did, and the seat key it
-// was given brings its seat and rack back.
+// was given brings its seat and rack back. A lobby's table enters its room
+// again by the room's code.
 void Tchat::hostBack()
 {
-    addlinetochat(QStringLiteral("The host is back."), kNoticeColour);
+    const bool online = m_session->role() == TableSession::Role::Online;
+    addlinetochat(online ? QStringLiteral("The lobby is back.") : QStringLiteral("The host is back."), kNoticeColour);
     // The very address and port that were lost, whatever the game port
     // says by now.
     const QString host = m_session->address();
     const QString form = host.contains(QLatin1Char(':')) ? QStringLiteral("[%1]:%2") : QStringLiteral("%1:%2");
     m_hostAddress = form.arg(host).arg(m_session->port());
+    if (online) {
+        brixo::TableMirror::RoomRequest room;
+        room.code = m_session->roomCode();
+        beginSession(TableSession::Role::Online, m_hostAddress, room);
+        return;
+    }
     joinpress();
 }
 
@@ -433,7 +444,9 @@ void Tchat::stopReconnecting()
 {
     m_reconnector->stop();
     render();
-    const QString why = QStringLiteral("The host could not be reached again.");
+    const QString why = m_session->role() == TableSession::Role::Online
+                            ? QStringLiteral("The lobby could not be reached again.")
+                            : QStringLiteral("The host could not be reached again.");
     addlinetochat(why, kNoticeColour);
     offerWayBack(why);
 }

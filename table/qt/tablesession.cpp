@@ -45,12 +45,15 @@ TableSession::TableSession(Role role, const QString& playerName, const QString& 
     connect(m_connectTimer, &QTimer::timeout, this, &TableSession::hostUnreachable);
 }
 
-QString TableSession::game() const
+std::string TableSession::roomCode() const
 {
     // A room's creator learns its code as it enters; a joiner asks for it.
-    std::string room = m_mirror.roomCode();
-    if (room.empty() && !m_room.create) room = m_room.code;
-    return QStringLiteral("%1:%2/%3").arg(m_address).arg(m_port).arg(QString::fromStdString(room));
+    return m_mirror.roomCode().empty() && !m_room.create ? m_room.code : m_mirror.roomCode();
+}
+
+QString TableSession::game() const
+{
+    return QStringLiteral("%1:%2/%3").arg(m_address).arg(m_port).arg(QString::fromStdString(roomCode()));
 }
 
 TableSession::~TableSession()

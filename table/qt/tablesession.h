@@ -69,6 +69,8 @@ public:
     // The game the session takes part in: where it connects and, online,
     // the room; the same for every session of one game.
     QString game() const;
+    // The room this online table is in or asked for; empty for none yet.
+    std::string roomCode() const;
     // The key a session of this game was given before: the login sends it.
     void useSeatKey(const std::string& key) { m_mirror.setSeatKey(key); }
 

@@ -79,6 +79,9 @@ void Tchat::render()
     for (const brixo::Spectator& s : mirror().spectators())
         spies << QString::number(s.slot.number()) + QStringLiteral(": ") + text(s.name);
     m_spylist->setEntries(spies);
+    // An online table learns it holds a room's slot 1 only as it logs in.
+    StartGame1->setEnabled(mirror().host());
+    m_spylist->setRemoveOffered(mirror().host());
 }
 
 void Tchat::renderSeats()

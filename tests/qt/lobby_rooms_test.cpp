@@ -10,9 +10,12 @@
 
 #include <QHostAddress>
 #include <QTcpSocket>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <optional>
 
@@ -25,6 +28,17 @@ struct LoopbackLobby {
     explicit LoopbackLobby(LobbyLimits limits = {}) : lobby(limits, 7, QtLobbyHost::RoomOptions{0, BotLevel::Normal, 1})
     {
         listening = lobby.listen(0, QHostAddress(QHostAddress::LocalHost));
+    }
+    // A lobby that keeps its rooms in the folder and goes on with those it
+    // finds there, on this port.
+    LoopbackLobby(const std::filesystem::path& folder, quint16 port, int returnWait = QtLobbyHost::kReturnWaitMilliseconds,
+                  int botspeed = 0)
+        : lobby({}, 7, QtLobbyHost::RoomOptions{botspeed, BotLevel::Normal, 1})
+    {
+        lobby.keepRooms(folder);
+        lobby.setReturnWait(returnWait);
+        resumed = lobby.resumeRooms();
+        listening = lobby.listen(port, QHostAddress(QHostAddress::LocalHost));
     }
     // A table that opens a room or joins one, logged in once this returns.
     ScriptedTable& enter(const std::string& name, const TableMirror::RoomRequest& request, bool plays = false)
@@ -46,6 +60,7 @@ struct LoopbackLobby {
     }
 
     QtLobbyHost lobby;
+    QtLobbyHost::Resumed resumed;
     bool listening = false;
     std::vector<std::unique_ptr<ScriptedTable>> tables;
 };
@@ -178,4 +193,66 @@ TEST(LobbyRooms, BoundsCountTheConnectionsOfEachPeerAddress)
     ASSERT_TRUE(waitFor([&] { return second.closed(); }));
     EXPECT_EQ(second.heard(), msg::lobby(kLobbyProtocol) + msg::full());
     EXPECT_EQ(game.lobby.lobby().connectionsFrom("127.0.0.2"), 1);
+}
+
+// A lobby killed in the middle of its rooms' games and started again puts
+// each room back under its code and title; a table that comes back with
+// its seat key has its seat, and the game goes on to its end. A room
+// nobody comes back to closes, and a damaged room file is set aside.
+TEST(LobbyRooms, AKilledLobbyGoesOnWithItsRoomsAndTheirTablesComeBack)
+{
+    QTemporaryDir dir;
+    const std::filesystem::path folder = dir.path().toStdString();
+    std::optional<LoopbackLobby> game;
+    game.emplace(folder, 0);
+    ASSERT_TRUE(game->listening);
+    const quint16 port = game->lobby.port();
+    ScriptedTable& ann = game->open("Ann", "Friday club");
+    ScriptedTable& cyd = game->open("Cyd", "Quiet", false);
+    ann.send(msg::startgame({"Ann", 300, 60, "t", "f", 14}));
+    cyd.send(msg::startgame({"Cyd", 300, 60, "t", "f", 14}));
+    for (ScriptedTable* table : {&ann, &cyd}) table->send(msg::justwatch(1, "1"));
+    ASSERT_TRUE(waitFor([&] { return ann.count("CMD_nextplayer+") >= 3 && cyd.count("CMD_nextplayer+") >= 3; }));
+    const std::string code = ann.roomCode(), key = ann.table().seatKey(), quiet = cyd.roomCode();
+    // Written on a thread of their own, a moment later.
+    ASSERT_TRUE(waitFor([&] {
+        return std::filesystem::exists(folder / (code + ".txt")) && std::filesystem::exists(folder / (quiet + ".txt"));
+    }));
+    std::ofstream(folder / "ZZZZZZ.txt") << "room ZZZZZZ 1 Broken\nnot a journal\n";
+
+    game.reset(); // the lobby's process is gone; its files stay
+    // Its computer players take their time, so that the game is still on
+    // when the table is back.
+    game.emplace(folder, port, 500, 100);
+    ASSERT_TRUE(game->listening);
+    EXPECT_EQ(game->resumed.rooms, 2);
+    ASSERT_EQ(game->resumed.messages.size(), 1u);
+    EXPECT_NE(game->resumed.messages[0].find("ZZZZZZ.txt"), std::string::npos) << game->resumed.messages[0];
+    EXPECT_TRUE(std::filesystem::exists(folder / "ZZZZZZ.txt.bad"));
+
+    LobbyBrowser browser;
+    std::optional<std::vector<msg::RoomEntry>> listed;
+    QObject::connect(&browser, &LobbyBrowser::roomsListed, [&](const auto& rooms) { listed = rooms; });
+    browser.listRooms(QStringLiteral("127.0.0.1"), port);
+    ASSERT_TRUE(waitFor([&] { return listed.has_value(); }));
+    ASSERT_EQ(listed->size(), 1u); // the private room is not listed
+    EXPECT_EQ(listed->at(0).code, code);
+    EXPECT_EQ(listed->at(0).title, "Friday club");
+
+    ScriptedTable back("Ann");
+    back.useSeatKey(key);
+    back.enterRoom({false, "", true, code});
+    back.connectTo(port);
+    ASSERT_TRUE(waitFor([&] { return back.loggedIn(); }));
+    EXPECT_EQ(back.slot(), 1);
+    EXPECT_TRUE(back.table().host());
+    back.send(msg::justwatch(1, "1"));
+    ASSERT_TRUE(waitFor([&] { return back.count("CMD_nextplayer+") >= 3; }));
+    // Nobody came back to the quiet room: it closed, its file with it.
+    EXPECT_TRUE(waitFor([&] { return game->lobby.lobby().roomCount() == 1; }));
+    EXPECT_TRUE(waitFor([&] { return !std::filesystem::exists(folder / (quiet + ".txt")); }));
+    // The last table leaves: the room and its file go.
+    back.close();
+    EXPECT_TRUE(waitFor([&] { return game->lobby.lobby().roomCount() == 0; }));
+    EXPECT_TRUE(waitFor([&] { return !std::filesystem::exists(folder / (code + ".txt")); }));
 }

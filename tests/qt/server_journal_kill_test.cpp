@@ -4,6 +4,7 @@
 #include "tests/qt/server_scriptedtable.h"
 #include "tests/qt/testports.h"
 #include "server/serverform.h"
+#include "tests/support/quiethost.h"
 
 #include "store/journalfile.h"
 
@@ -22,24 +23,6 @@ namespace journalkill {
 
 constexpr int kKillGamePlayTo = 300;
 
-// The server's surroundings for the game in process: frames to table 1 kept,
-// the timers fired by the loop that plays the game.
-struct QuietHost : ServerHost {
-    void send(ConnectionId connection, const std::string& frame) override
-    {
-        if (connection == 1) toTable.push_back(frame.substr(0, frame.size() - 1));
-    }
-    void close(ConnectionId) override {}
-    void startClock() override {}
-    void stopClock() override {}
-    void startComputerTimer(int) override { computerTimer = true; }
-    void stopComputerTimer() override { computerTimer = false; }
-    int botSpeed() override { return 0; }
-    void expectLogin(ConnectionId, int) override {}
-    std::vector<std::string> toTable;
-    bool computerTimer = false;
-};
-
 std::string frameBody(const std::string& frame) { return frame.substr(0, frame.size() - 1); }
 
 // The game in process, on the same seed, never interrupted: its round ends,
@@ -53,6 +36,7 @@ struct Reference {
 Reference referenceGame(std::uint64_t seed)
 {
     QuietHost host;
+    host.keptFor = 1;
     SeededRandom random(seed);
     TServer server(host, random);
     server.setRoundPauseSeconds(1);
@@ -60,16 +44,9 @@ Reference referenceGame(std::uint64_t seed)
     server.message(1, frameBody(msg::logininfo(1, msg::kVersion, "Ann", "")));
     server.message(1, frameBody(msg::startgame({"Ann", kKillGamePlayTo, 60, "t", "f", 14})));
     server.message(1, frameBody(msg::justwatch(1, "1")));
-    for (int steps = 0; server.state().gamerunning && steps < 200000; ++steps) {
-        if (host.computerTimer) {
-            host.computerTimer = false;
-            server.computertimerTimer();
-        } else {
-            server.timer1Timer();
-        }
-    }
+    playByTimers(server, host);
     Reference reference;
-    for (const std::string& line : host.toTable) {
+    for (const std::string& line : host.kept) {
         const auto split = splitCommand(line);
         if (split->command == "CMD_endround") reference.rounds.push_back(msg::parseEndround(split->args)->seats);
         if (split->command == "CMD_winner") reference.winner = msg::parseWinner(split->args);
@@ -88,6 +65,21 @@ quint16 startServer(QProcess& process, std::uint64_t seed, bool resume)
 std::filesystem::path journalPath()
 {
     return std::filesystem::path(qgetenv("BRIXO_FILES_DIR").toStdString()) / "brixoserver-0-journal.txt";
+}
+
+// Why a resumed game did not end: what the server said and how it stands,
+// and the last lines the table heard.
+std::string whatWentOn(QProcess& server, const ScriptedTable& table)
+{
+    std::string out = server.state() == QProcess::NotRunning
+                          ? "the server ended with " + std::to_string(server.exitCode())
+                          : std::string("the server runs");
+    out += "; it said: " + (server.readAllStandardOutput() + server.readAllStandardError()).toStdString();
+    out += "; the table is " + std::string(table.closed() ? "closed" : "connected") + ", heard " +
+           std::to_string(table.count("CMD_nextplayer+")) + " turns, last:";
+    const auto& lines = table.lines();
+    for (std::size_t i = lines.size() > 8 ? lines.size() - 8 : 0; i < lines.size(); ++i) out += "\n  " + lines[i];
+    return out;
 }
 
 // How many kills: BRIXO_KILL_RUNS, else a few for the suite.
@@ -153,7 +145,8 @@ TEST(ServerJournalKill, AGameKilledAtAnyMomentGoesOnToTheSameEnd)
             continue;
         }
         back.send(msg::justwatch(1, "1"));
-        ASSERT_TRUE(waitFor([&] { return !back.winner().empty(); }, 60000)) << "run " << run;
+        ASSERT_TRUE(waitFor([&] { return !back.winner().empty(); }, 60000))
+            << "run " << run << " after " << turns << " turns: " << whatWentOn(second, back);
         ++resumed;
 
         // The round ends heard after the resume are the reference's last ones.

@@ -11,6 +11,7 @@
 #include "net/lobbymessages.h"
 #include "net/qt/tsock.h"
 #include "net/qt/tsocklistener.h"
+#include "server/qt/qtlobbyhost.h"
 #include "table/qt/reconnector.h"
 
 #include <QAbstractButton>
@@ -23,6 +24,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -312,6 +314,48 @@ TEST(TableConnection, AVanishedHostIsWaitedForAndRejoinedWithTheSeatKey)
     EXPECT_TRUE(waitFor([&] { return table.session().role() == TableSession::Role::Solo; }));
     EXPECT_TRUE(stop->isHidden());
     qunsetenv("BRIXO_PORT");
+}
+
+// A lobby that went away in the middle of a room's game is waited for as a
+// host is; back, with its rooms kept, the table enters its room again by
+// the code and has its seat, its rack and the room's host rights.
+TEST(TableConnection, AnOnlineTableWaitsForItsLobbyAndComesBackToItsRoom)
+{
+    FakeServer first; // the game the table starts in
+    Tchat table(launchOf({"Ann", "127.0.0.1", "false"}));
+    table.show();
+    ASSERT_TRUE(first.waitForTable());
+    QTemporaryDir rooms;
+    std::optional<QtLobbyHost> lobby;
+    const auto openLobby = [&](quint16 port) {
+        lobby.emplace(LobbyLimits{}, 7, QtLobbyHost::RoomOptions{60'000, BotLevel::Normal, 20});
+        lobby->keepRooms(rooms.path().toStdString());
+        lobby->resumeRooms();
+        return lobby->listen(port, QHostAddress(QHostAddress::LocalHost));
+    };
+    ASSERT_TRUE(openLobby(0));
+    const quint16 port = lobby->port();
+    table.enterRoom(QStringLiteral("Ann"), QStringLiteral("127.0.0.1:%1").arg(port), {true, "Club", true, ""});
+    ASSERT_TRUE(waitFor([&] { return table.mirror().mySeat() == Seat(1) && !table.mirror().seatKey().empty(); }));
+    table.StartGame1Click();
+    table.gamestart()->button_start->click();
+    ASSERT_TRUE(waitFor([&] { return table.mirror().rack().tilecount() > 0; }));
+    const int tiles = table.mirror().rack().tilecount();
+    const std::string code = table.mirror().roomCode();
+
+    lobby.reset(); // killed: the rooms' files stay
+    auto* status = part<QLabel>(table, "label_status");
+    ASSERT_TRUE(waitFor([&] { return table.reconnector().active(); }));
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("The lobby is gone. Trying again\u2026 ")));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    ASSERT_TRUE(openLobby(port));
+    ASSERT_TRUE(waitFor([&] { return !table.reconnector().active() && table.mirror().mySeat() == Seat(1); }, 10'000));
+    EXPECT_EQ(table.mirror().roomCode(), code);
+    EXPECT_TRUE(table.mirror().host());
+    EXPECT_TRUE(table.findChild<QAction*>("StartGame1")->isEnabled());
+    EXPECT_TRUE(waitFor([&] { return table.mirror().rack().tilecount() == tiles; }));
+    EXPECT_TRUE(table.chatText().contains("The lobby is back."));
 }
 
 // A hosting table that finds a game kept from before offers to resume it;
