@@ -144,6 +144,8 @@ std::string journalText(const GameJournal& j)
     std::string board = "board " + n(j.board.size());
     for (const JournalCell& cell : j.board) board += ' ' + n(cell.col) + ',' + n(cell.row) + ',' + n(cell.tile);
     line(board);
+    for (const JournalRemoved& removed : j.removed)
+        line("removed " + escaped(removed.seatkey) + ' ' + escaped(removed.address) + ' ' + escaped(removed.name));
     line("check " + hex(checksum(out)));
     return out;
 }
@@ -286,7 +288,16 @@ std::optional<GameJournal> parseJournal(std::string_view text, std::string& fail
             j.board.push_back({*col, *row, *tile});
         }
     }
-    if (lines.next()) return refuse("it has lines past its end");
+    // Journals written before removals were kept have none of these lines.
+    while ((words = lines.next())) {
+        if (words->size() != 4 || (*words)[0] != "removed" || j.removed.size() >= kMaxJournalRemoved)
+            return refuse("it has lines past its end");
+        const auto key = unescaped((*words)[1], kMaxKey);
+        const auto address = unescaped((*words)[2], kMaxName);
+        const auto name = unescaped((*words)[3], kMaxName);
+        if (!key || !address || !name) return bad("removed");
+        j.removed.push_back({*key, *name, *address});
+    }
 
     // Every tile once: the pool's places not yet taken, the racks, the board.
     std::array<int, kHighestTile + 1> count{};

@@ -43,6 +43,15 @@ struct JournalCell {
     bool operator==(const JournalCell&) const = default;
 };
 
+// A player the host removed: refused by key, by name and by address until
+// the game ends.
+struct JournalRemoved {
+    std::string seatkey;
+    std::string name;
+    std::string address;
+    bool operator==(const JournalRemoved&) const = default;
+};
+
 struct GameJournal {
     std::int64_t written = 0; // seconds since 1970, UTC
     GameOptions options;      // tilestostart as dealt (after the deal cap)
@@ -55,8 +64,11 @@ struct GameJournal {
     int round = 1;            // 1 for the game's first round
     std::array<JournalSeat, kSeats> seats{};
     std::vector<JournalCell> board; // the board as last committed, by column then row
+    std::vector<JournalRemoved> removed; // at most kMaxJournalRemoved
     bool operator==(const GameJournal&) const = default;
 };
+
+inline constexpr std::size_t kMaxJournalRemoved = 100;
 
 // The journal as text, checksum line last.
 std::string journalText(const GameJournal& journal);

@@ -45,6 +45,10 @@ GameJournal TServer::journal() const
     for (int col = 0; col < BoardGrid::kColumns; ++col)
         for (int row = 0; row < BoardGrid::kRows; ++row)
             if (const int tile = m_snapshot.at(col, row)) j.board.push_back({col, row, tile});
+    // The newest, should a host have removed more than a journal keeps.
+    const std::size_t first = m_removed.size() > kMaxJournalRemoved ? m_removed.size() - kMaxJournalRemoved : 0;
+    for (std::size_t i = first; i < m_removed.size(); ++i)
+        j.removed.push_back({m_removed[i].seatkey, m_removed[i].name, m_removed[i].address});
     return j;
 }
 
@@ -62,6 +66,7 @@ bool TServer::resume(const GameJournal& j)
     m_state.teamgame = j.options.teamgame;
     m_pauses.newGame();
     m_removed.clear();
+    for (const JournalRemoved& removed : j.removed) m_removed.push_back({removed.seatkey, removed.name, removed.address});
     m_round = j.round;
     m_pool.restore(j.pool, j.poolpos);
     m_slots.playercount = std::max(m_slots.playercount, j.playercount);

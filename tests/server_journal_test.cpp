@@ -128,6 +128,7 @@ TEST(GameJournal, TextIsReadWholeOrRefused)
     }
     GameJournal journal = game.server.journal();
     journal.seats[0].name = "Ann Lee-%"; // a name with the bytes the text escapes
+    journal.removed.push_back({"KEY", "Cy Lee", "127.0.0.9"});
     const std::string text = journalText(journal);
     std::string failure;
     const auto back = parseJournal(text, failure);
@@ -152,11 +153,22 @@ TEST(GameJournal, TextIsReadWholeOrRefused)
 }
 
 // A resumed game keeps each seat for its person: their seat key gives it
-// back, rack and host's rights included; a name alone makes a newcomer.
+// back, rack and host's rights included; a name alone makes a newcomer. A
+// player the host removed stays out.
 TEST(GameJournal, ResumedSeatsOpenToTheirKeys)
 {
     Game game(21);
     game.start(false);
+    game.server.connectionAccepted(2, "127.0.0.9");
+    game.server.message(2, Game::body(msg::logininfo(2, msg::kVersion, "Cy", "")));
+    game.server.message(1, Game::body(msg::kickhim(1, 2)));
+    ASSERT_FALSE(game.server.slotTable()[Slot(2)].connected);
+    game.server.timer1Timer();
+    while (game.host.computerTimer) {
+        game.host.computerTimer = false;
+        game.server.computertimerTimer();
+        if (game.sink.texts.size() > 3) break;
+    }
     const std::string key = [&] {
         std::string last;
         for (const std::string& line : game.host.sent[1])
@@ -186,6 +198,14 @@ TEST(GameJournal, ResumedSeatsOpenToTheirKeys)
     EXPECT_EQ(seat.sock, 8u);
     EXPECT_EQ(seat.name, "Ann");
     EXPECT_EQ(seat.rack.items(), journal->seats[0].rack);
+
+    ASSERT_EQ(journal->removed.size(), 1u);
+    resumed.server.connectionAccepted(9, "127.0.0.9");
+    resumed.server.message(9, Game::body(msg::logininfo(3, msg::kVersion, "Dee", "")));
+    EXPECT_EQ(resumed.host.sent[9].back(), Game::body(msg::removed()));
+    resumed.server.connectionAccepted(10, "127.0.0.10");
+    resumed.server.message(10, Game::body(msg::logininfo(3, msg::kVersion, "cy", "")));
+    EXPECT_EQ(resumed.host.sent[10].back(), Game::body(msg::removed()));
 }
 
 // The player whose turn a crash cut short gets that turn back when they
