@@ -61,7 +61,8 @@ int runHeadlessLobby(const LobbyOptions& options, int argc, char** argv)
     std::printf("Brixo lobby listening on port %u, at most %d rooms\n", unsigned(lobby.port()),
                 options.limits.maxRooms);
     if (resumed.rooms > 0)
-        std::printf("Brixo lobby goes on with the games of %d rooms kept in %s\n", resumed.rooms, qPrintable(folder));
+        std::printf("Brixo lobby goes on with the games of %d room%s kept in %s\n", resumed.rooms,
+                    resumed.rooms == 1 ? "" : "s", qPrintable(folder));
     std::fflush(stdout);
     const int exitCode = app.exec();
     std::printf("Brixo lobby stopped\n");
