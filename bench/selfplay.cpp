@@ -248,9 +248,10 @@ std::optional<Match> findMatch(const Options& options)
     match.levels[0] = s.levels[1];
     for (int seat = 1; seat <= s.seats; ++seat) {
         const BotLevel level = s.levels[std::size_t(seat)];
-        if (level != match.levels[0] && match.seats[1].empty()) match.levels[1] = level;
-        else if (level != match.levels[0] && level != match.levels[1]) return std::nullopt;
-        match.seats[level == match.levels[0] ? 0 : 1].push_back(seat);
+        const std::size_t side = level == match.levels[0] ? 0 : 1;
+        if (side == 1 && match.seats[1].empty()) match.levels[1] = level;
+        if (side == 1 && level != match.levels[1]) return std::nullopt; // a third level
+        match.seats[side].push_back(seat);
     }
     if (match.seats[1].empty()) return std::nullopt;
     return match;
@@ -262,7 +263,9 @@ struct MatchTotals {
     std::array<long, 2> wins{};              // by side
     std::array<long, kSeats + 1> seatWins{}; // by seat 1..4
     // Per round: the best score change among the first side's seats minus
-    // the best among the second side's.
+    // the best among the second side's. Its standard error takes the rounds
+    // as independent; each is a fresh deal, but the scores so far may sway
+    // how a level plays.
     MeanEstimate roundMargin;
 
     void add(const GameResult& game, const Match& match)
