@@ -1,9 +1,10 @@
 // Whole games between computer players on the server core: a seed replays a
-// game exactly, hundreds of games pass every check, and the checks
-// themselves catch a broken state.
+// game exactly, hundreds of games pass every check, the checks themselves
+// catch a broken state, and the statistics of a match add up.
 #include "model/randomsource.h"
 #include "net/catalogue.h"
 #include "tests/support/gamereplay.h"
+#include "tests/support/matchstats.h"
 #include "tests/support/selfplaychecks.h"
 #include "tests/support/selfplaygame.h"
 
@@ -205,4 +206,46 @@ TEST(SelfPlayGames, AGameThatDoesNotEndIsStoppedAtTheRoundLimit)
     EXPECT_EQ(game.violations.total(), 0);
     // One pause between the two rounds, on the simulated clock.
     EXPECT_EQ(game.seconds, 20);
+}
+
+// The figures a two-level match reports, against values worked out by hand.
+TEST(MatchStats, WilsonIntervalMatchesHandWorkedShares)
+{
+    struct Case {
+        long wins, games;
+        double low, high;
+    };
+    // centre (p + z^2/2n) / (1 + z^2/n), half width z sqrt(p(1-p)/n + z^2/4n^2) / (1 + z^2/n)
+    const Case cases[] = {
+        {8, 10, 0.4902, 0.9433},
+        {0, 10, 0.0, 0.2775},  // no wins still leaves room above
+        {10, 10, 0.7225, 1.0},
+        {500, 1000, 0.4691, 0.5309},
+        {0, 0, 0.0, 1.0},      // no games tell nothing
+    };
+    for (const Case& c : cases) {
+        const Interval i = wilsonInterval(c.wins, c.games);
+        EXPECT_NEAR(i.low, c.low, 5e-5) << c.wins << " of " << c.games;
+        EXPECT_NEAR(i.high, c.high, 5e-5) << c.wins << " of " << c.games;
+    }
+}
+
+TEST(MatchStats, StandardErrorIsTheSampleSpreadOverRootCount)
+{
+    MeanEstimate one;
+    one.add(7);
+    EXPECT_EQ(one.mean(), 7);
+    EXPECT_EQ(one.standardError(), 0);
+
+    // 1..4: mean 2.5, sample variance 5/3, standard error sqrt(5/12).
+    MeanEstimate four;
+    for (const double v : {1.0, 2.0, 3.0, 4.0}) four.add(v);
+    EXPECT_EQ(four.count(), 4);
+    EXPECT_DOUBLE_EQ(four.mean(), 2.5);
+    EXPECT_NEAR(four.standardError(), 0.645497, 1e-6);
+
+    // A large offset costs no precision.
+    MeanEstimate offset;
+    for (const double v : {1.0, 2.0, 3.0, 4.0}) offset.add(1e9 + v);
+    EXPECT_NEAR(offset.standardError(), 0.645497, 1e-6);
 }

@@ -134,8 +134,16 @@ private:
         if (m_setup.checks && split) m_table.receive(split->command, split->args);
         m_replay.heard(line);
         if (!split) return;
+        if (split->command == "CMD_endround") roundEnded();
         if (split->command == "CMD_nextplayer" || split->command == "CMD_endround") turnEnded();
         else if (split->command == "CMD_startround") m_boardTiles = 0;
+    }
+
+    // The server settles the scores before it tells of the round's end.
+    void roundEnded()
+    {
+        std::array<int, kSeats>& scores = m_result.roundScores.emplace_back();
+        for (const Seat seat : Seat::all()) scores[seat.index()] = m_server.slotTable()[seat].score;
     }
 
     // Also heard at the first turn of a round, where it finds the fresh deal.

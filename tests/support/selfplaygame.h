@@ -81,6 +81,8 @@ struct GameResult {
     long timeouts = 0;         // turns that ran out on the clock
     long frames = 0;           // frames the server sent, to every connection
     long seconds = 0;          // simulated seconds on the turn clock
+    // Every seat's score as each round ended, in round order.
+    std::vector<std::array<int, kSeats>> roundScores;
     std::uint64_t digest = 0;  // of every line the host's table heard
     Violations violations;
     std::vector<std::string> transcript; // the host table's lines, when kept
