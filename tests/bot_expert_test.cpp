@@ -8,6 +8,7 @@
 #include "model/setrules.h"
 #include "tests/crowdedboard.h"
 #include "tests/server_fakehost.h"
+#include "tests/support/selfplaygame.h"
 #include "tests/tilecodes.h"
 
 #include <gtest/gtest.h>
@@ -254,4 +255,25 @@ TEST(MasterDecision, SeesOnlyWhatAPersonSeesAndDecidesAlike)
     EXPECT_EQ(first.layout.moves, again.layout.moves);
     EXPECT_EQ(first.play.laid, blind.play.laid);
     EXPECT_EQ(first.layout.moves, blind.layout.moves);
+}
+
+// A whole Master game against the Expert passes every check of the game
+// (tiles kept, boards valid, the table's mirror right) and plays out the
+// same twice: its guesses come from the position, not from the server's
+// generator or the clock.
+TEST(MasterGame, PassesEveryCheckAndReplaysTheSame)
+{
+    selfplay::GameSetup setup;
+    setup.seats = 2;
+    setup.playto = 200;
+    setup.seed = 5;
+    setup.levels[1] = BotLevel::Master;
+    setup.levels[2] = BotLevel::Expert;
+    const selfplay::GameResult first = selfplay::playgame(setup);
+    const selfplay::GameResult again = selfplay::playgame(setup);
+    EXPECT_TRUE(first.finished);
+    EXPECT_EQ(first.violations.total(), 0);
+    EXPECT_GT(first.finishes, 10);
+    EXPECT_EQ(again.digest, first.digest);
+    EXPECT_EQ(again.scores, first.scores);
 }
