@@ -603,10 +603,13 @@ Play Search::run(bool laidDown)
 
     Play found;
     int floor = INT_MIN;
+    // A later pass answers only what beats the floor; a play it cannot
+    // rebuild never replaces one that stands.
     const auto keep = [&](int index) {
         if (index < 0) return;
-        found = rebuild(index, laidDown);
+        Play play = rebuild(index, laidDown);
         floor = m_scores[std::size_t(index)] + 1;
+        if (play.found || !found.found) found = std::move(play);
     };
     keep(best);
     keep(sweep(full, floor));
