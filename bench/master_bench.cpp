@@ -17,6 +17,9 @@
 // BRIXO_MASTER_IDEAS=wild,near,hold,draw (any part of it, or "none")
 // chooses the candidate turns the Master weighs besides the Expert's play,
 // for measuring one idea alone; all of them by default.
+// BRIXO_MASTER_SAMPLES and BRIXO_MASTER_ROUNDS set the look-ahead's sampled
+// deals and turns ahead (6 and 2 by default), and BRIXO_MASTER_AGAINST=mean
+// scores against the other seats' mean instead of the best of them.
 #include "bot/masterplayer.h"
 #include "net/fieldreader.h"
 #include "server/serverform.h"
@@ -118,8 +121,7 @@ int timing(long games, long seats, long seed)
         selfplay::playgame(setup);
     }
 
-    MasterSettings settings;
-    settings.ideas = masterideas();
+    const MasterSettings settings = mastersettings();
     std::vector<double> ms;
     long otherThanExpert = 0;
     long draws = 0;
@@ -168,6 +170,12 @@ int main(int argc, char** argv)
         }
         setmasterideas(*ideas);
     }
+    // Tuning the look-ahead: sampled deals and turns ahead.
+    MasterSettings settings = mastersettings();
+    if (const char* text = std::getenv("BRIXO_MASTER_SAMPLES")) settings.samples = int(parseInt(text).value_or(settings.samples));
+    if (const char* text = std::getenv("BRIXO_MASTER_ROUNDS")) settings.rounds = int(parseInt(text).value_or(settings.rounds));
+    if (const char* text = std::getenv("BRIXO_MASTER_AGAINST")) settings.againstBest = std::string_view(text) != "mean";
+    setmastersettings(settings);
     if (argc > 1 && std::strcmp(argv[1], "--match") == 0) {
         const long games = numberAt(argc, argv, 3, 100);
         const long seed = numberAt(argc, argv, 4, 1);

@@ -74,7 +74,7 @@ void LookaheadGame::playturn(std::size_t seat, const PlayLimits& limits)
     else draw(seat);
 }
 
-int LookaheadGame::standing() const
+int LookaheadGame::standing(bool againstBest) const
 {
     std::vector<int> result(seats.size());
     int others = 0;
@@ -84,9 +84,14 @@ int LookaheadGame::standing() const
         others += left;
     }
     if (wentOut >= 0) result[std::size_t(wentOut)] += others;
+    if (seats.size() < 2) return result[0];
     int best = INT_MIN;
-    for (std::size_t i = 1; i < seats.size(); ++i) best = std::max(best, result[i]);
-    return best == INT_MIN ? result[0] : result[0] - best;
+    int sum = 0;
+    for (std::size_t i = 1; i < seats.size(); ++i) {
+        best = std::max(best, result[i]);
+        sum += result[i];
+    }
+    return result[0] - (againstBest ? best : sum / int(seats.size() - 1));
 }
 
 std::vector<LookaheadGame> sampledeals(const std::vector<int>& board, const std::vector<int>& rack, bool laidDown,

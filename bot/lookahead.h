@@ -42,10 +42,11 @@ struct LookaheadGame {
     void draw(std::size_t seat);
     // One turn of the seat with the Expert's search.
     void playturn(std::size_t seat, const PlayLimits& limits);
-    // Seat 0's standing against the best of the others, as the round would
-    // settle if it ended now: each seat's gains, less its rack's value (the
-    // wild tile 30) or, for the seat that went out, plus every other rack's.
-    int standing() const;
+    // Seat 0's standing against the best of the others (or their mean), as
+    // the round would settle if it ended now: each seat's gains, less its
+    // rack's value (the wild tile 30) or, for the seat that went out, plus
+    // every other rack's.
+    int standing(bool againstBest = true) const;
 };
 
 // What the seat that looks ahead knows of another seat.

@@ -4,8 +4,8 @@
 #include "model/tile.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstdlib>
+#include <mutex>
 
 namespace brixo {
 
@@ -71,9 +71,8 @@ std::uint64_t positionSeed(const MasterView& view, const std::vector<int>& board
     return h;
 }
 
-std::atomic<unsigned> g_ideas{0xF};
-
-unsigned packIdeas(const MasterIdeas& i) { return unsigned(i.wild) | unsigned(i.near) << 1 | unsigned(i.hold) << 2 | unsigned(i.draw) << 3; }
+std::mutex g_settingsLock;
+MasterSettings g_settings;
 
 } // namespace
 
@@ -95,12 +94,22 @@ std::optional<MasterIdeas> parsemasterideas(std::string_view text)
     return ideas;
 }
 
-void setmasterideas(const MasterIdeas& ideas) { g_ideas = packIdeas(ideas); }
-
-MasterIdeas masterideas()
+void setmastersettings(const MasterSettings& settings)
 {
-    const unsigned v = g_ideas;
-    return {(v & 1) != 0, (v & 2) != 0, (v & 4) != 0, (v & 8) != 0};
+    const std::lock_guard<std::mutex> hold(g_settingsLock);
+    g_settings = settings;
+}
+
+MasterSettings mastersettings()
+{
+    const std::lock_guard<std::mutex> hold(g_settingsLock);
+    return g_settings;
+}
+
+void setmasterideas(const MasterIdeas& ideas)
+{
+    const std::lock_guard<std::mutex> hold(g_settingsLock);
+    g_settings.ideas = ideas;
 }
 
 MasterView masterview(const BotTable& table, Seat seat)
@@ -186,7 +195,7 @@ ExpertDecision masterdecision(const MasterView& view, const MasterSettings& sett
                 for (std::size_t s = 1; s < game.seats.size(); ++s) game.playturn(s, limits);
                 if (round + 1 < settings.rounds) game.playturn(0, limits);
             }
-            totals[c] += game.standing();
+            totals[c] += game.standing(settings.againstBest);
         }
     }
     std::vector<std::size_t> order(candidates.size());
@@ -213,9 +222,7 @@ ExpertDecision masterdecision(const MasterView& view, const MasterSettings& sett
 void masterplay(BotTable& table, Seat seat)
 {
     if (!seat.valid()) return;
-    MasterSettings settings;
-    settings.ideas = masterideas();
-    playdecision(table, seat, masterdecision(masterview(table, seat), settings));
+    playdecision(table, seat, masterdecision(masterview(table, seat), mastersettings()));
 }
 
 } // namespace brixo

@@ -42,15 +42,20 @@ struct MasterSettings {
     MasterIdeas ideas;
     int samples = 6;  // sampled deals, the same for every candidate
     int rounds = 2;   // turns each seat plays ahead after the candidate
+    // Standing against the best of the other seats; false: their mean.
+    bool againstBest = true;
     // The look-ahead's searches take the narrow pass only: fast, and
     // nearly always the best play.
     PlayLimits lookahead{1500, 0};
 };
 
-// The ideas every Master seat of this process weighs; all by default. A
-// benchmark sets them once before its games to measure one idea alone.
+// The settings every Master seat of this process plays by: the defaults
+// unless a benchmark sets others before its games, to measure one idea
+// alone or to tune the look-ahead. Safe to call from any thread.
+void setmastersettings(const MasterSettings& settings);
+MasterSettings mastersettings();
+// The same for the ideas alone, the rest left as it is.
 void setmasterideas(const MasterIdeas& ideas);
-MasterIdeas masterideas();
 
 // What the Master knows at its turn.
 struct MasterView {
