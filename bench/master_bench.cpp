@@ -18,8 +18,8 @@
 // chooses the candidate turns the Master weighs besides the Expert's play,
 // for measuring one idea alone; all of them by default.
 // BRIXO_MASTER_SAMPLES and BRIXO_MASTER_ROUNDS set the look-ahead's sampled
-// deals and turns ahead (6 and 2 by default), and BRIXO_MASTER_AGAINST=mean
-// scores against the other seats' mean instead of the best of them.
+// deals and turns ahead (6 and 2 by default), and BRIXO_MASTER_AGAINST=best
+// scores against the best of the other seats instead of their mean.
 #include "bot/masterplayer.h"
 #include "net/fieldreader.h"
 #include "server/serverform.h"
@@ -174,7 +174,7 @@ int main(int argc, char** argv)
     MasterSettings settings = mastersettings();
     if (const char* text = std::getenv("BRIXO_MASTER_SAMPLES")) settings.samples = int(parseInt(text).value_or(settings.samples));
     if (const char* text = std::getenv("BRIXO_MASTER_ROUNDS")) settings.rounds = int(parseInt(text).value_or(settings.rounds));
-    if (const char* text = std::getenv("BRIXO_MASTER_AGAINST")) settings.againstBest = std::string_view(text) != "mean";
+    if (const char* text = std::getenv("BRIXO_MASTER_AGAINST")) settings.againstBest = std::string_view(text) == "best";
     setmastersettings(settings);
     if (argc > 1 && std::strcmp(argv[1], "--match") == 0) {
         const long games = numberAt(argc, argv, 3, 100);
