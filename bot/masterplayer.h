@@ -42,7 +42,9 @@ std::optional<MasterIdeas> parsemasterideas(std::string_view text);
 struct MasterSettings {
     MasterIdeas ideas;
     int samples = 6;  // sampled deals, the same for every candidate
-    int rounds = 2;   // turns each seat plays ahead after the candidate
+    // Turns played ahead after the candidate: each other seat plays this
+    // many, the Master one fewer, so the others have the last word.
+    int rounds = 2;
     // Standing against the best of the other seats; false: their mean,
     // which with three others is far less at the mercy of one lucky
     // sample and played stronger (33 wins of 100 against three Experts,
