@@ -78,7 +78,7 @@ CommandLine parseHeadless(const std::vector<std::string_view>& args, int default
             server.botspeed = *ms;
         } else if (name == "--level") {
             const auto level = parsebotlevel(value);
-            if (!level) return bad(wrong + " (normal or expert)");
+            if (!level) return bad(wrong + " (normal, expert or master)");
             server.level = *level;
         } else if (name == "--listen") {
             std::string_view address = value;
@@ -159,7 +159,7 @@ std::string usage()
            "  brixo                      play a solo game against the computer\n"
            "  brixo NAME HOST true       host a network game as NAME; HOST is this machine's address\n"
            "  brixo NAME HOST false      join the game hosted at HOST as NAME\n"
-           "  brixo --server [--port N] [--botspeed MS] [--level normal|expert] [--seed S]\n"
+           "  brixo --server [--port N] [--botspeed MS] [--level normal|expert|master] [--seed S]\n"
            "               [--listen ADDRESS] [--no-announce] [--resume] [--round-pause S]\n"
            "                             run the game server alone, without a window; it listens\n"
            "                             on every IPv4 interface or on ADDRESS only, and tells the\n"
@@ -167,7 +167,7 @@ std::string usage()
            "                             --resume it goes on with the game it was running when it\n"
            "                             stopped; rounds are S seconds apart (20)\n"
            "  brixo --lobby [--port N] [--listen ADDRESS] [--rooms MAX] [--max-rooms-per-address N]\n"
-           "               [--max-connections-per-address N] [--botspeed MS] [--level normal|expert]\n"
+           "               [--max-connections-per-address N] [--botspeed MS] [--level normal|expert|master]\n"
            "               [--seed S] [--round-pause S]\n"
            "                             run online rooms without a window: tables open rooms (each\n"
            "                             a game server of its own, with its computer players) and\n"

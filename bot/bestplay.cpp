@@ -585,7 +585,9 @@ int Search::sweep(std::size_t cap, int floor)
 // A narrow pass first finds a good play fast. If no step had to drop
 // states, it is the best. Otherwise the full pass looks only for a better
 // one, keeping just the states that could still beat it; when it finds
-// none without overflowing, the first play is proven best.
+// none without overflowing, the first play is proven best. A full pass
+// that still had to drop states is followed by a wider one, on the same
+// terms, so that a play the full pass lost to its limit is rarely missed.
 Play Search::run(bool laidDown)
 {
     if (!m_valid) return {};
@@ -595,19 +597,29 @@ Play Search::run(bool laidDown)
     if (!m_limited || narrow == full) {
         Play play = best < 0 ? Play{} : rebuild(best, laidDown);
         play.limited = m_limited;
+        play.stillLimited = m_limited;
         return play;
     }
 
-    Play first;
+    Play found;
     int floor = INT_MIN;
-    if (best >= 0) {
-        first = rebuild(best, laidDown);
-        floor = m_scores[std::size_t(best)] + 1;
-    }
-    best = sweep(full, floor);
-    if (best >= 0) return rebuild(best, laidDown);
-    first.limited = m_limited;
-    return first;
+    // A later pass answers only what beats the floor; a play it cannot
+    // rebuild never replaces one that stands.
+    const auto keep = [&](int index) {
+        if (index < 0) return;
+        Play play = rebuild(index, laidDown);
+        floor = m_scores[std::size_t(index)] + 1;
+        if (play.found || !found.found) found = std::move(play);
+    };
+    keep(best);
+    keep(sweep(full, floor));
+    const bool cut = m_limited;
+    const std::size_t wider = std::size_t(std::max(0, m_limits.widerStatesPerStep));
+    if (cut && wider > full) keep(sweep(wider, floor));
+    found.limited = cut;
+    found.widened = cut && wider > full;
+    found.stillLimited = cut && (wider <= full || m_limited);
+    return found;
 }
 
 // Walks the chosen path again with real runs, so the sets come out with

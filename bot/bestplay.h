@@ -24,9 +24,10 @@
 // finds a good play. When it had to drop states, a second pass looks for a
 // better one and keeps only the states that could still beat it (the rack
 // tiles to come are the bound), so it is usually small. When neither pass
-// had to drop anything, the play is proven best; a position large enough to
-// fill a step past the limit gets the best play found within it, and says
-// so.
+// had to drop anything, the play is proven best. When the second pass had
+// to drop states too, a third, wider pass looks for a better play still,
+// on the same terms. A position large enough to fill a step past even that
+// limit gets the best play found within it, and says so.
 #pragma once
 
 #include <vector>
@@ -37,6 +38,9 @@ struct PlayLimits {
     // States kept per step of the search. Beyond it only the most promising
     // states go on, and the answer is the best play found among them.
     int statesPerStep = 4000;
+    // States kept per step of the third pass, made only when the second
+    // met its limit. Not above statesPerStep: no third pass.
+    int widerStatesPerStep = 20000;
 };
 
 struct Play {
@@ -49,8 +53,13 @@ struct Play {
     // The rack tiles laid, by code.
     std::vector<int> laid;
     int value = 0;  // of the laid tiles
-    // The search met its limit: this is the best play found within it.
+    // The second pass met its limit (statesPerStep), so the third ran.
     bool limited = false;
+    // The third pass ran (it is not made when its limit is no wider).
+    bool widened = false;
+    // The last pass made met its limit too: this is the best play found
+    // within it.
+    bool stillLimited = false;
 };
 
 // `board` and `rack` are tile codes (1..53), in any order. Codes outside

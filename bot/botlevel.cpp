@@ -2,6 +2,7 @@
 
 #include "bot/computerplayer.h"
 #include "bot/expertplayer.h"
+#include "bot/masterplayer.h"
 
 #include <cctype>
 
@@ -9,7 +10,12 @@ namespace brixo {
 
 std::string_view botlevelname(BotLevel level)
 {
-    return level == BotLevel::Expert ? "expert" : "normal";
+    switch (level) {
+    case BotLevel::Expert: return "expert";
+    case BotLevel::Master: return "master";
+    case BotLevel::Normal: break;
+    }
+    return "normal";
 }
 
 std::optional<BotLevel> parsebotlevel(std::string_view text)
@@ -21,13 +27,18 @@ std::optional<BotLevel> parsebotlevel(std::string_view text)
     };
     if (is("normal")) return BotLevel::Normal;
     if (is("expert")) return BotLevel::Expert;
+    if (is("master")) return BotLevel::Master;
     return std::nullopt;
 }
 
 void playcomputerturn(BotTable& table, Seat seat, BotLevel level)
 {
-    if (level == BotLevel::Expert) expertplay(table, seat);
-    else computerplay(table, seat);
+    switch (level) {
+    case BotLevel::Expert: expertplay(table, seat); return;
+    case BotLevel::Master: masterplay(table, seat); return;
+    case BotLevel::Normal: break;
+    }
+    computerplay(table, seat);
 }
 
 } // namespace brixo

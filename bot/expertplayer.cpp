@@ -10,8 +10,6 @@
 
 namespace brixo {
 
-namespace {
-
 std::vector<int> tilesOf(const BoardGrid& board)
 {
     std::vector<int> tiles;
@@ -27,6 +25,8 @@ std::vector<int> tilesOf(const Rack& rack)
     for (const RackItem& item : rack.items()) tiles.push_back(item.tile);
     return tiles;
 }
+
+namespace {
 
 // The stretches of the board as they lie.
 std::vector<std::vector<int>> stretchesOf(const BoardGrid& board)
@@ -49,9 +49,9 @@ int valueOf(const std::vector<int>& tiles)
     return value;
 }
 
-// The board stays as it lies and the rack's own best sets go on free
-// cells; the least valuable sets are left out until the rest fit.
-ExpertDecision besideTheBoard(const BoardGrid& board, const Rack& rack, bool laidDown, const PlayLimits& limits)
+} // namespace
+
+ExpertDecision besidetheboard(const BoardGrid& board, const Rack& rack, bool laidDown, const PlayLimits& limits)
 {
     ExpertDecision decision;
     const Play own = bestplay({}, tilesOf(rack), laidDown, limits);
@@ -80,8 +80,6 @@ ExpertDecision besideTheBoard(const BoardGrid& board, const Rack& rack, bool lai
     return decision;
 }
 
-} // namespace
-
 ExpertDecision expertdecision(const BoardGrid& board, const Rack& rack, bool laidDown, const PlayLimits& limits)
 {
     ExpertDecision decision;
@@ -89,22 +87,24 @@ ExpertDecision expertdecision(const BoardGrid& board, const Rack& rack, bool lai
     // A search cut short may have found nothing where the rack's own sets
     // would do.
     if (!decision.play.found && decision.play.limited) {
-        decision = besideTheBoard(board, rack, laidDown, limits);
+        const Play searched = decision.play;
+        decision = besidetheboard(board, rack, laidDown, limits);
         decision.play.limited = true;
+        decision.play.widened = searched.widened;
+        decision.play.stillLimited = searched.stillLimited;
         return decision;
     }
     if (!decision.play.found) return decision;
     decision.layout = planlayout(board, rack, decision.play.sets);
     if (decision.layout.reached) return decision;
-    decision = besideTheBoard(board, rack, laidDown, limits);
+    decision = besidetheboard(board, rack, laidDown, limits);
     decision.fellBack = true;
     return decision;
 }
 
-void expertplay(BotTable& table, Seat seat)
+void playdecision(BotTable& table, Seat seat, const ExpertDecision& decision)
 {
     if (!seat.valid()) return;
-    const ExpertDecision decision = expertdecision(table.grid(), table.rack(seat), table.laiddown(seat) > 0);
     bool played = decision.play.found;
     BotTurn turn(seat);
     for (const BoardMove& move : decision.layout.moves) {
@@ -116,6 +116,12 @@ void expertplay(BotTable& table, Seat seat)
     // the turn's moves back.
     if (played && boardok(table.grid())) table.finish(msg::argumentText(msg::finish(seat.number())));
     else table.drawcard(msg::argumentText(msg::drawcard(seat.number())));
+}
+
+void expertplay(BotTable& table, Seat seat)
+{
+    if (!seat.valid()) return;
+    playdecision(table, seat, expertdecision(table.grid(), table.rack(seat), table.laiddown(seat) > 0));
 }
 
 } // namespace brixo

@@ -28,8 +28,21 @@ struct ExpertDecision {
 ExpertDecision expertdecision(const BoardGrid& board, const Rack& rack, bool laidDown,
                               const PlayLimits& limits = {});
 
+// The board stays as it lies and the rack's own best sets go on free
+// cells; the least valuable sets are left out until the rest fit. Not
+// found: not even those fit, or they are worth too little.
+ExpertDecision besidetheboard(const BoardGrid& board, const Rack& rack, bool laidDown,
+                              const PlayLimits& limits = {});
+
 // One whole turn: the decision's moves, then finish; or a draw when there
 // is no play, or when a move was refused and the board is not valid.
+void playdecision(BotTable& table, Seat seat, const ExpertDecision& decision);
+
+// The Expert's whole turn: its decision, played.
 void expertplay(BotTable& table, Seat seat);
+
+// The tile codes on a board, column by column, and in a rack, slot by slot.
+std::vector<int> tilesOf(const BoardGrid& board);
+std::vector<int> tilesOf(const Rack& rack);
 
 } // namespace brixo

@@ -49,7 +49,7 @@ struct TableSettings {
     bool timepenalty = true;
     bool newTurnSound = false;
     int botspeed = 1000; // 2000, 1000 or 500 milliseconds
-    BotLevel botlevel = BotLevel::Normal; // "Botlevel": "normal" or "expert"
+    BotLevel botlevel = BotLevel::Normal; // "Botlevel": "normal", "expert" or "master"
     std::string tiles;   // the tile set's name; empty for the built-in pictures
     // "Symbols": each colour's own shape on its tiles, for players who
     // cannot tell the colours apart; "1" or "0".

@@ -357,3 +357,26 @@ TEST(BestPlay, RefusesABoardThatCannotStand)
     // Codes that are no tile are passed over.
     EXPECT_TRUE(bestplay({0, 99, -4}, {red(1), red(2), red(3)}, true).found);
 }
+
+// A crowded board from a self-play game: both passes run out of room and
+// find nothing, so the seat would draw, though the four rack tiles go out.
+// The wider third pass finds it.
+TEST(BestPlay, AWiderThirdPassFindsWhatTheLimitHid)
+{
+    const Tiles board{15, 36, 9,  16, 53, 10, 20, 17, 38, 11, 21, 22, 13, 23, 39, 45, 24, 52, 46, 26, 29, 33, 47,
+                      8,  10, 3,  14, 34, 48, 21, 11, 42, 27, 35, 49, 34, 12, 7,  40, 36, 47, 35, 33, 53, 4,  48,
+                      20, 38, 30, 19, 9,  4,  43, 45, 5,  5,  22, 32, 18, 6,  23, 31, 7,  24, 1,  8,  14, 27, 40};
+    const Tiles rack{orange(4), red(2), green(2), green(1)};
+    PlayLimits twoPasses;
+    twoPasses.widerStatesPerStep = 0;
+    const Play cut = bestplay(board, rack, true, twoPasses);
+    EXPECT_TRUE(cut.limited);
+    EXPECT_FALSE(cut.found);
+
+    const Play play = bestplay(board, rack, true);
+    EXPECT_TRUE(play.limited);
+    EXPECT_TRUE(play.widened);
+    ASSERT_TRUE(play.found);
+    EXPECT_EQ(sortedTiles(play.laid), sortedTiles(rack));
+    EXPECT_TRUE(wellFormed(play, board, rack));
+}

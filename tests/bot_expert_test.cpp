@@ -1,10 +1,14 @@
 // The Expert computer player: where its sets go on the board, that every
 // move it makes is legal when made, and whole turns against the server.
+// The Master, which builds on it: legal turns, the same turn for the same
+// position, and no look at racks a person at its seat could not see.
 #include "bot/expertplayer.h"
+#include "bot/masterplayer.h"
 #include "model/randomsource.h"
 #include "model/setrules.h"
 #include "tests/crowdedboard.h"
 #include "tests/server_fakehost.h"
+#include "tests/support/selfplaygame.h"
 #include "tests/tilecodes.h"
 
 #include <gtest/gtest.h>
@@ -165,4 +169,111 @@ TEST_F(ExpertTurn, DrawsWhenNothingIsWorthThirty)
     EXPECT_TRUE(args(1, "CMD_placehistile").empty());
     EXPECT_EQ(seat(2).tilecount(), 11);
     EXPECT_EQ(server.state().currentseat, Seat(1));
+}
+
+using MasterTurn = ServerFixture;
+
+// The Master's first lay-down rearranges Ann's board like the Expert's;
+// whatever it chooses, the server accepts it and the turn passes.
+TEST_F(MasterTurn, PlaysALegalTurnThroughTheServersMoves)
+{
+    join(1, "Ann"); // seat 2 is the computer's
+    host.level = BotLevel::Master;
+    const Tiles ann{red(10), red(11), red(12), green(7), orange(7), red(7), black(7), green(2), green(3), orange(5)};
+    const Tiles master{red(8), red(9), red(13), black(10), black(11), black(12), green(1), orange(3), kWildTile,
+                       green(11)};
+    random.stackPool(dealOrder({ann, master}, {orange(1), orange(2)}));
+    startgame(500, 60, true, false, 10);
+    lay(1, 1, {1, 2, 3}, 2);
+    lay(1, 1, {4, 5, 6, 7}, 4);
+    send(1, msg::finish(1));
+    ASSERT_EQ(server.state().currentseat, Seat(2));
+    const int before = tilesInPlay();
+    forget();
+
+    server.computertimerTimer();
+    EXPECT_TRUE(boardok(server.grid()));
+    EXPECT_EQ(server.snapshot(), server.grid());
+    EXPECT_EQ(tilesInPlay(), before);
+    EXPECT_EQ(server.state().currentseat, Seat(1));
+    const bool laid = !args(1, "CMD_movedtiles").empty();
+    EXPECT_EQ(laid, seat(2).laiddown >= kFirstLayDown);
+    EXPECT_EQ(seat(2).tilecount(), laid ? 10 - int(args(1, "CMD_placehistile").size()) : 11);
+}
+
+namespace {
+
+// What a seat's player could see and more: a board and four racks, no
+// moves. Enough to build the Master's view.
+class RacksTable final : public BotTable {
+public:
+    const BoardGrid& grid() const override { return board; }
+    const Rack& rack(Seat seat) const override { return racks[std::size_t(seat.number())]; }
+    int laiddown(Seat seat) const override { return laid[std::size_t(seat.number())]; }
+    RandomSource& random() override { return generator; }
+    void placemytile(std::string_view) override {}
+    void swaptiles(std::string_view) override {}
+    void finish(std::string_view) override {}
+    void drawcard(std::string_view) override {}
+
+    BoardGrid board;
+    std::array<Rack, kSeats + 1> racks;
+    std::array<int, kSeats + 1> laid{};
+    SeededRandom generator{1};
+};
+
+} // namespace
+
+// Seat 2 is the Master's, with a wild tile and room to choose; seat 1
+// holds six tiles. Whatever those six are, the Master's turn is the same,
+// and deciding again gives it again.
+TEST(MasterDecision, SeesOnlyWhatAPersonSeesAndDecidesAlike)
+{
+    const auto table = [](const Tiles& hidden) {
+        RacksTable t;
+        put(t.board, 1, 1, {red(3), red(4), red(5)});
+        put(t.board, 1, 3, {green(9), orange(9), black(9)});
+        t.racks[2] = rackOf({kWildTile, red(6), red(7), green(10), green(11), black(2), orange(12), orange(13)});
+        t.laid[2] = 40;
+        t.racks[1] = rackOf(hidden);
+        t.laid[1] = 30;
+        return t;
+    };
+    const RacksTable one = table({red(8), red(9), green(12), black(12), orange(11), red(2)});
+    const RacksTable other = table({green(4), green(5), black(4), green(1), orange(2), red(13)});
+
+    const MasterView view = masterview(one, Seat(2));
+    ASSERT_EQ(view.others.size(), 1u);
+    EXPECT_EQ(view.others[0].tiles, 6);
+    EXPECT_TRUE(view.others[0].laidDown);
+    const ExpertDecision first = masterdecision(view);
+    ASSERT_TRUE(first.play.found);
+    EXPECT_TRUE(playsThrough(one.board, one.racks[2], first.layout));
+    const ExpertDecision again = masterdecision(masterview(one, Seat(2)));
+    const ExpertDecision blind = masterdecision(masterview(other, Seat(2)));
+    EXPECT_EQ(first.play.laid, again.play.laid);
+    EXPECT_EQ(first.layout.moves, again.layout.moves);
+    EXPECT_EQ(first.play.laid, blind.play.laid);
+    EXPECT_EQ(first.layout.moves, blind.layout.moves);
+}
+
+// A whole Master game against the Expert passes every check of the game
+// (tiles kept, boards valid, the table's mirror right) and plays out the
+// same twice: its guesses come from the position, not from the server's
+// generator or the clock.
+TEST(MasterGame, PassesEveryCheckAndReplaysTheSame)
+{
+    selfplay::GameSetup setup;
+    setup.seats = 2;
+    setup.playto = 200;
+    setup.seed = 5;
+    setup.levels[1] = BotLevel::Master;
+    setup.levels[2] = BotLevel::Expert;
+    const selfplay::GameResult first = selfplay::playgame(setup);
+    const selfplay::GameResult again = selfplay::playgame(setup);
+    EXPECT_TRUE(first.finished);
+    EXPECT_EQ(first.violations.total(), 0);
+    EXPECT_GT(first.finishes, 10);
+    EXPECT_EQ(again.digest, first.digest);
+    EXPECT_EQ(again.scores, first.scores);
 }

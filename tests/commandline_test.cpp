@@ -101,13 +101,13 @@ TEST(CommandLine, LobbyOptionsAreTheServersWithBoundsInsteadOfAnnouncing)
 
     const CommandLine full = parse({"--lobby", "--port", "0", "--listen", "::1", "--rooms", "5", "--seed", "9",
                                     "--max-rooms-per-address", "2", "--max-connections-per-address", "3",
-                                    "--botspeed", "0", "--level", "expert"});
+                                    "--botspeed", "0", "--level", "master"});
     ASSERT_EQ(full.launch, Launch::Lobby) << full.error;
     EXPECT_EQ(full.lobby.server.port, 0);
     EXPECT_EQ(full.lobby.server.listen, "::1");
     EXPECT_EQ(full.lobby.server.seed, 9u);
     EXPECT_EQ(full.lobby.server.botspeed, 0);
-    EXPECT_EQ(full.lobby.server.level, BotLevel::Expert);
+    EXPECT_EQ(full.lobby.server.level, BotLevel::Master);
     EXPECT_EQ(full.lobby.limits.maxRooms, 5);
     EXPECT_EQ(full.lobby.limits.roomsPerAddress, 2);
     EXPECT_EQ(full.lobby.limits.connectionsPerAddress, 3);
@@ -136,7 +136,7 @@ TEST(CommandLine, BadServerOptionsAreRefused)
     const std::vector<std::vector<std::string_view>> bad = {
         {"--server", "--port", "65536"},   {"--server", "--port", "-1"},      {"--server", "--port", "seventy"},
         {"--server", "--port", "80x"},     {"--server", "--port", ""},        {"--server", "--port"},
-        {"--server", "--botspeed", "-5"},  {"--server", "--level", "master"}, {"--server", "--seed", "-1"},
+        {"--server", "--botspeed", "-5"},  {"--server", "--level", "grandmaster"}, {"--server", "--seed", "-1"},
         {"--server", "--colour", "red"},   {"--server", "7772"},            {"--server", "--listen"},
         {"--server", "--listen", "localhost"}, {"--server", "--listen", "1.2.3"}, {"--server", "--listen", "[::1"},
         {"--server", "--listen", "1.2.3.4:7772"}, {"--server", "--no-announce", "yes"},

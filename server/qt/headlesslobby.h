@@ -1,6 +1,6 @@
 // `brixo --lobby [--port N] [--listen ADDRESS] [--rooms MAX]
 // [--max-rooms-per-address N] [--max-connections-per-address N]
-// [--botspeed MS] [--level normal|expert] [--seed S]`: online rooms
+// [--botspeed MS] [--level normal|expert|master] [--seed S]`: online rooms
 // without a window. Every room is a game server of its own with its
 // computer players; tables open rooms and join them by code. It prints one
 // line once it listens ("Brixo lobby listening on port N") and runs until

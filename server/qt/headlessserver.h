@@ -1,4 +1,4 @@
-// `brixo --server [--port N] [--botspeed MS] [--level normal|expert]
+// `brixo --server [--port N] [--botspeed MS] [--level normal|expert|master]
 // [--seed S] [--listen ADDRESS] [--no-announce] [--resume]`: the game server alone,
 // without a window, for LAN games, a club's table that runs around the
 // clock, and tests. It prints one line once it listens ("Brixo server
