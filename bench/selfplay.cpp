@@ -4,7 +4,7 @@
 //
 //   selfplay [--games N] [--seats 2..4] [--team] [--playto P] [--seed S]
 //            [--turntime T] [--tiles K] [--rounds R] [--each]
-//            [--levels L1,L2,...] [--jobs J] [--no-replay]
+//            [--levels L1,L2,...] [--jobs J] [--no-replay] [--master-ideas I]
 //
 // Game i (counting from 0) is played with seed S + i, so any single game can
 // be replayed alone with --games 1 --seed S+i. A game not won after R
@@ -15,6 +15,9 @@
 // that second pass, which halves the time a run of slow levels takes (the
 // speed without the checks is then not reported). The program exits with 1
 // when any check failed.
+//
+// --master-ideas picks the candidate turns a Master seat weighs besides the
+// Expert's play (all four unless given), to measure each idea alone.
 //
 // --jobs J plays the games on J threads at once (default 1). Every game
 // stands alone, so the lines and the totals are those of one job, printed
@@ -29,6 +32,7 @@
 // (and each seat's, when a level holds several), and the mean margin a
 // round between the two levels with its standard error.
 #include "model/gameoptions.h"
+#include "bot/masterplayer.h"
 #include "net/fieldreader.h"
 #include "tests/support/matchstats.h"
 #include "tests/support/selfplaygame.h"
@@ -117,6 +121,12 @@ std::optional<Options> parseOptions(int argc, char** argv)
             seatsGiven = options.levelsGiven = true;
             continue;
         }
+        if (name == "--master-ideas") {
+            const auto ideas = parsemasterideas(text);
+            if (!ideas) return std::nullopt;
+            setmasterideas(*ideas);
+            continue;
+        }
         if (name == "--seed") {
             const auto seed = parseSeed(text);
             if (!seed) return std::nullopt;
@@ -186,8 +196,8 @@ struct Totals {
     long unfinishedLeaders = 0;
     // By level (Normal, Expert): games won, rounds ended by going out; and
     // the winners' margins over the next best seat.
-    std::array<long, 2> wins{};
-    std::array<long, 2> wentOut{};
+    std::array<long, kBotLevels> wins{};
+    std::array<long, kBotLevels> wentOut{};
     long margins = 0;
 
     void add(const GameResult& game, const GameSetup& setup)
@@ -301,13 +311,23 @@ void printGame(const GameResult& game)
                 game.scores[3], game.frames, game.violations.total());
 }
 
-void reportLevels(const Totals& t)
+// Expert and Normal as ever, then Master when a seat played it.
+void reportLevels(const Totals& t, const GameSetup& setup)
 {
-    std::printf("  wins by level         expert %ld, normal %ld\n", t.wins[1], t.wins[0]);
-    std::printf("  rounds gone out by    expert %ld (%.1f%% of rounds), normal %ld (%.1f%%)\n", t.wentOut[1],
-                100 * ratio(t.wentOut[1], t.rounds), t.wentOut[0], 100 * ratio(t.wentOut[0], t.rounds));
-    std::printf("  mean score margin     %+.1f  (the winner over the next best seat)\n",
-                ratio(t.margins, t.wins[0] + t.wins[1]));
+    const auto at = [](const auto& byLevel, BotLevel level) { return byLevel[std::size_t(level)]; };
+    const bool master = std::find(setup.levels.begin() + 1, setup.levels.begin() + 1 + setup.seats,
+                                  BotLevel::Master) != setup.levels.begin() + 1 + setup.seats;
+    std::printf("  wins by level         expert %ld, normal %ld", at(t.wins, BotLevel::Expert), at(t.wins, BotLevel::Normal));
+    if (master) std::printf(", master %ld", at(t.wins, BotLevel::Master));
+    std::printf("\n  rounds gone out by    expert %ld (%.1f%% of rounds), normal %ld (%.1f%%)",
+                at(t.wentOut, BotLevel::Expert), 100 * ratio(at(t.wentOut, BotLevel::Expert), t.rounds),
+                at(t.wentOut, BotLevel::Normal), 100 * ratio(at(t.wentOut, BotLevel::Normal), t.rounds));
+    if (master)
+        std::printf(", master %ld (%.1f%%)", at(t.wentOut, BotLevel::Master),
+                    100 * ratio(at(t.wentOut, BotLevel::Master), t.rounds));
+    long wins = 0;
+    for (const long w : t.wins) wins += w;
+    std::printf("\n  mean score margin     %+.1f  (the winner over the next best seat)\n", ratio(t.margins, wins));
 }
 
 std::string seatList(const std::vector<int>& seats)
@@ -379,7 +399,7 @@ void report(const Options& options, const Totals& t, const std::optional<Match>&
                     ratio(t.unfinishedScoreChange, t.unfinishedSeatRounds),
                     ratio(t.unfinishedLeaders, t.unfinishedRounds));
     }
-    if (options.levelsGiven) reportLevels(t);
+    if (options.levelsGiven) reportLevels(t, options.setup);
     if (match) reportMatch(*match, m);
     const Violations& v = t.violations;
     std::printf("  invariant violations  %ld  (tiles %ld, board vs snapshot and log %ld, committed boards %ld, "
@@ -439,7 +459,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr,
                      "usage: %s [--games N] [--seats 2..4] [--team] [--playto 0..1500] [--seed S]\n"
                      "          [--turntime 20..180] [--tiles 10..48] [--rounds R] [--each]\n"
-                     "          [--levels normal|expert,...] [--jobs 1..64] [--no-replay]\n",
+                     "          [--levels normal|expert|master,...] [--jobs 1..64] [--no-replay]\n"
+                     "          [--master-ideas wild,near,hold,draw|all|none]\n",
                      argv[0]);
         return 2;
     }

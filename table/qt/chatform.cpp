@@ -629,14 +629,16 @@ void Tchat::buildMenus()
     auto* levelGroup = new QActionGroup(this);
     NormalLevel1 = level->addAction(QStringLiteral("Normal"));
     ExpertLevel1 = level->addAction(QStringLiteral("Expert"));
+    MasterLevel1 = level->addAction(QStringLiteral("Master"));
     NormalLevel1->setObjectName(QStringLiteral("NormalLevel1"));
     ExpertLevel1->setObjectName(QStringLiteral("ExpertLevel1"));
-    for (QAction* a : {NormalLevel1, ExpertLevel1}) {
+    MasterLevel1->setObjectName(QStringLiteral("MasterLevel1"));
+    for (const auto& [a, chosen] : {std::pair{NormalLevel1, brixo::BotLevel::Normal},
+                                    std::pair{ExpertLevel1, brixo::BotLevel::Expert},
+                                    std::pair{MasterLevel1, brixo::BotLevel::Master}}) {
         a->setCheckable(true);
         levelGroup->addAction(a);
-        connect(a, &QAction::triggered, this, [this, a] {
-            Level1Click(a == ExpertLevel1 ? brixo::BotLevel::Expert : brixo::BotLevel::Normal);
-        });
+        connect(a, &QAction::triggered, this, [this, chosen] { Level1Click(chosen); });
     }
     NormalLevel1->setChecked(true);
 

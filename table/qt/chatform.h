@@ -491,6 +491,7 @@ private:
     QAction* Fast1;
     QAction* NormalLevel1;
     QAction* ExpertLevel1;
+    QAction* MasterLevel1;
     QAction* Hint1;
     QAction* ShowMe1;
     QAction* Draw1;

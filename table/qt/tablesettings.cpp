@@ -133,7 +133,11 @@ void Tchat::applySettings()
     applyPreferences();
     for (QAction* speed : {Slow1, Normal1, Fast1}) speed->setChecked(speed->data().toInt() == m_settings.botspeed);
     BotSpeed1->setData(m_settings.botspeed);
-    (m_settings.botlevel == brixo::BotLevel::Expert ? ExpertLevel1 : NormalLevel1)->setChecked(true);
+    switch (m_settings.botlevel) {
+    case brixo::BotLevel::Normal: NormalLevel1->setChecked(true); break;
+    case brixo::BotLevel::Expert: ExpertLevel1->setChecked(true); break;
+    case brixo::BotLevel::Master: MasterLevel1->setChecked(true); break;
+    }
     m_download->setShowAtStart(m_settings.showStartChoice);
     applyLook();
     applyTableSize();

@@ -60,7 +60,7 @@ TEST(TablePrefs, TheSettingsAreReadOnArrivalAndWrittenBackRawAtEveryChange)
 {
     FilesHere files;
     files.write("[lobby]\r\nServer=x, y\r\n[brixo]\r\nTextsize=12\r\nTextcolor=clBlue\r\nPhrase2=Well, \"done\"\r\n"
-                "Sortby=2\r\nPlaytoscore=300\r\nTimeperturn=180\r\nTilestostart=10\r\nBotspeed=500\r\nBotlevel=expert\r\n"
+                "Sortby=2\r\nPlaytoscore=300\r\nTimeperturn=180\r\nTilestostart=10\r\nBotspeed=500\r\nBotlevel=master\r\n"
                 "Turnsound=1\r\nSymbols=0\r\nHighContrast=1\r\n"
                 "Playsounds=false\r\n");
     TableFeed t;
@@ -77,8 +77,8 @@ TEST(TablePrefs, TheSettingsAreReadOnArrivalAndWrittenBackRawAtEveryChange)
     EXPECT_EQ(table.gamestart()->UpDown3->position(), 10);
     EXPECT_EQ(table.botSpeed(), 500);
     EXPECT_TRUE(part<QAction>(table, "Fast1")->isChecked());
-    EXPECT_TRUE(part<QAction>(table, "ExpertLevel1")->isChecked());
-    EXPECT_EQ(table.botLevel(), BotLevel::Expert);
+    EXPECT_TRUE(part<QAction>(table, "MasterLevel1")->isChecked());
+    EXPECT_EQ(table.botLevel(), BotLevel::Master);
     EXPECT_TRUE(part<QAction>(table, "New1")->isChecked());
     EXPECT_FALSE(part<QAction>(table, "PlaySounds1")->isChecked());
     EXPECT_FALSE(part<QAction>(table, "Symbols1")->isChecked());
