@@ -12,6 +12,7 @@
 // again without the third pass); how often the best play found no room and
 // the rack's own sets were laid instead; and the position that took
 // longest.
+#include "bench/timingsummary.h"
 #include "bot/expertplayer.h"
 #include "net/fieldreader.h"
 #include "server/serverform.h"
@@ -96,16 +97,12 @@ int main(int argc, char** argv)
         std::printf("Expert decisions: no positions\n");
         return 1;
     }
-    std::vector<double> sorted = ms;
-    std::sort(sorted.begin(), sorted.end());
-    double total = 0;
-    for (const double t : ms) total += t;
-    const auto at = [&](double q) { return sorted[std::min(sorted.size() - 1, std::size_t(q * double(sorted.size())))]; };
+    const TimingSummary times = summarizeTimes(ms);
 
     std::printf("Expert decisions: %zu positions from %ld games, %ld seats, seeds %ld..%ld\n", ms.size(), games, seats,
                 seed, seed + games - 1);
     std::printf("  time per decision     median %.2f ms, mean %.2f ms, 99th percentile %.2f ms, worst %.2f ms\n",
-                at(0.5), total / double(ms.size()), at(0.99), sorted.back());
+                times.median, times.mean, times.p99, times.worst);
     std::printf("  plays found           %ld (%.1f%%), draws %ld\n", plays, 100.0 * double(plays) / double(ms.size()),
                 long(ms.size()) - plays);
     std::printf("  search limit reached  %ld times at 4,000 states a step; %ld still at 20,000 (the best play "

@@ -20,6 +20,7 @@
 // BRIXO_MASTER_SAMPLES and BRIXO_MASTER_ROUNDS set the look-ahead's sampled
 // deals and turns ahead (6 and 2 by default), and BRIXO_MASTER_AGAINST=best
 // scores against the best of the other seats instead of their mean.
+#include "bench/timingsummary.h"
 #include "bot/masterplayer.h"
 #include "net/fieldreader.h"
 #include "server/serverform.h"
@@ -144,15 +145,11 @@ int timing(long games, long seats, long seed)
         std::printf("Master decisions: no positions\n");
         return 1;
     }
-    std::vector<double> sorted = ms;
-    std::sort(sorted.begin(), sorted.end());
-    double total = 0;
-    for (const double t : ms) total += t;
-    const auto at = [&](double q) { return sorted[std::min(sorted.size() - 1, std::size_t(q * double(sorted.size())))]; };
+    const TimingSummary times = summarizeTimes(ms);
     std::printf("Master decisions: %zu positions from %ld games, %ld seats, seeds %ld..%ld, %d samples, %d rounds ahead\n",
                 ms.size(), games, seats, seed, seed + games - 1, settings.samples, settings.rounds);
     std::printf("  time per decision     median %.2f ms, mean %.2f ms, 99th percentile %.2f ms, worst %.2f ms\n",
-                at(0.5), total / double(ms.size()), at(0.99), sorted.back());
+                times.median, times.mean, times.p99, times.worst);
     std::printf("  other than the Expert %ld (%.1f%%), of them draws %ld\n", otherThanExpert,
                 100.0 * double(otherThanExpert) / double(ms.size()), draws);
     return 0;
