@@ -5,6 +5,7 @@
 //   selfplay [--games N] [--seats 2..4] [--team] [--playto P] [--seed S]
 //            [--turntime T] [--tiles K] [--rounds R] [--each]
 //            [--levels L1,L2,...] [--jobs J] [--no-replay] [--master-ideas I]
+//            [--master-samples N] [--master-ahead T]
 //
 // Game i (counting from 0) is played with seed S + i, so any single game can
 // be replayed alone with --games 1 --seed S+i. A game not won after R
@@ -17,7 +18,9 @@
 // when any check failed.
 //
 // --master-ideas picks the candidate turns a Master seat weighs besides the
-// Expert's play (all four unless given), to measure each idea alone.
+// Expert's play (all four unless given), to measure each idea alone;
+// --master-samples and --master-ahead set its look-ahead's sampled deals
+// and turns ahead, to tune them.
 //
 // --jobs J plays the games on J threads at once (default 1). Every game
 // stands alone, so the lines and the totals are those of one job, printed
@@ -151,6 +154,10 @@ std::optional<Options> parseOptions(int argc, char** argv)
             options.setup.tiles = *value;
         } else if (name == "--rounds" && *value >= 1) {
             options.setup.roundLimit = *value;
+        } else if ((name == "--master-samples" || name == "--master-ahead") && *value >= 1 && *value <= 64) {
+            MasterSettings settings = mastersettings();
+            (name == "--master-samples" ? settings.samples : settings.rounds) = int(*value);
+            setmastersettings(settings);
         } else {
             return std::nullopt;
         }
@@ -460,7 +467,7 @@ int main(int argc, char** argv)
                      "usage: %s [--games N] [--seats 2..4] [--team] [--playto 0..1500] [--seed S]\n"
                      "          [--turntime 20..180] [--tiles 10..48] [--rounds R] [--each]\n"
                      "          [--levels normal|expert|master,...] [--jobs 1..64] [--no-replay]\n"
-                     "          [--master-ideas wild,near,hold,draw|all|none]\n",
+                     "          [--master-ideas wild,near,hold,draw|all|none] [--master-samples N] [--master-ahead T]\n",
                      argv[0]);
         return 2;
     }

@@ -23,6 +23,9 @@ public:
     // The value the seat has laid from its rack this round; 0 while its
     // first lay-down is still to come.
     virtual int laiddown(Seat seat) const = 0;
+    // A team game: seats 1 and 3 play against 2 and 4, and a team goes out
+    // when both its racks are empty.
+    virtual bool teamgame() const { return false; }
     // The server's generator, so a fixed seed replays a whole game.
     virtual RandomSource& random() = 0;
 

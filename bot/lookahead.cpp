@@ -48,7 +48,7 @@ void LookaheadGame::lay(std::size_t seat, const std::vector<int>& laid, int valu
     }
     s.gained += value;
     if (!laid.empty()) s.laidDown = true;
-    if (s.rack.empty()) {
+    if (s.rack.empty() && (!team || seats[(seat + 2) % seats.size()].rack.empty())) {
         wentOut = int(seat);
         over = true;
     }
@@ -84,6 +84,11 @@ int LookaheadGame::standing(bool againstBest) const
         others += left;
     }
     if (wentOut >= 0) result[std::size_t(wentOut)] += others;
+    if (team && seats.size() == 4) {
+        // The partners' gains and racks are one score (a team goes out
+        // with both racks empty, so the racks it takes are the other's).
+        return result[0] + result[2] - result[1] - result[3];
+    }
     if (seats.size() < 2) return result[0];
     int best = INT_MIN;
     int sum = 0;

@@ -32,6 +32,9 @@ struct LookaheadGame {
     std::vector<int> pool;   // drawn from the front
     std::size_t poolNext = 0;
     int wentOut = -1;        // the seat whose rack emptied, or -1
+    // Four seats in two teams, each seat's partner two seats on: a team
+    // goes out when both its racks are empty and they share one standing.
+    bool team = false;
     bool over = false;       // went out, or every seat met the empty pool
 
     // The seat lays these rack tiles (worth `value`) to the board; an
@@ -45,7 +48,7 @@ struct LookaheadGame {
     // Seat 0's standing against the best of the others (or their mean), as
     // the round would settle if it ended now: each seat's gains, less its
     // rack's value (the wild tile 30) or, for the seat that went out, plus
-    // every other rack's.
+    // every other rack's. In a team game: its team's against the other's.
     int standing(bool againstBest = true) const;
 };
 

@@ -119,12 +119,13 @@ MasterView masterview(const BotTable& table, Seat seat)
     view.rack = table.rack(seat);
     view.laidDown = table.laiddown(seat) > 0;
     view.seat = seat.number();
+    view.team = table.teamgame();
     for (int step = 1; step < kSeats; ++step) {
         const Seat other((seat.number() - 1 + step) % kSeats + 1);
         const int tiles = table.rack(other).tilecount();
         // A seat that does not play holds nothing; one that plays and holds
-        // nothing has ended the round.
-        if (tiles > 0) view.others.push_back({tiles, table.laiddown(other) > 0});
+        // nothing has ended the round, unless its partner still holds tiles.
+        if (tiles > 0 || view.team) view.others.push_back({tiles, table.laiddown(other) > 0});
     }
     return view;
 }
@@ -184,8 +185,9 @@ ExpertDecision masterdecision(const MasterView& view, const MasterSettings& sett
 
     // Every candidate over the same deals; the mean standing decides, the
     // earlier candidate (the Expert's first) among equals.
-    const std::vector<LookaheadGame> deals =
+    std::vector<LookaheadGame> deals =
         sampledeals(board, rack, view.laidDown, view.others, settings.samples, positionSeed(view, board, rack));
+    for (LookaheadGame& game : deals) game.team = view.team && view.others.size() == 3;
     std::vector<long> totals(candidates.size());
     for (std::size_t c = 0; c < candidates.size(); ++c) {
         for (LookaheadGame game : deals) {

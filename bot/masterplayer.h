@@ -70,6 +70,7 @@ struct MasterView {
     bool laidDown = false;
     int seat = 0;                 // its seat number, mixed into the seed
     std::vector<SeatCount> others; // the other seats in turn order
+    bool team = false;            // others[1] is its partner
 };
 
 // Only what a person at the seat sees: other racks only by their counts.

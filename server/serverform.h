@@ -150,6 +150,7 @@ public:
     // An empty rack for a number that is no seat.
     const Rack& rack(Seat seat) const override;
     int laiddown(Seat seat) const override;
+    bool teamgame() const override { return m_state.teamgame; }
     RandomSource& random() override { return m_random; }
     void placemytile(std::string_view body) override;
     void swaptiles(std::string_view body) override;

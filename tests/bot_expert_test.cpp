@@ -3,6 +3,7 @@
 // The Master, which builds on it: legal turns, the same turn for the same
 // position, and no look at racks a person at its seat could not see.
 #include "bot/expertplayer.h"
+#include "bot/lookahead.h"
 #include "bot/masterplayer.h"
 #include "model/randomsource.h"
 #include "model/setrules.h"
@@ -276,4 +277,22 @@ TEST(MasterGame, PassesEveryCheckAndReplaysTheSame)
     EXPECT_GT(first.finishes, 10);
     EXPECT_EQ(again.digest, first.digest);
     EXPECT_EQ(again.scores, first.scores);
+}
+
+// In a team game the look-ahead's round ends only when both partners are
+// out, and the partner's rack and gains count with the Master's own: the
+// Master must not play against its partner.
+TEST(LookaheadTeam, PartnersShareTheRoundAndTheStanding)
+{
+    LookaheadGame game;
+    game.team = true;
+    game.seats = {{{red(5)}, true}, {{black(13), black(12)}, true}, {{green(2)}, true}, {{orange(1)}, true}};
+    game.lay(0, {red(5)}, 5);
+    EXPECT_FALSE(game.over);
+    // Seat 0 out and its partner's 2 left; the others hold 25 + 1.
+    EXPECT_EQ(game.standing(), 5 - 2 - (-25 - 1));
+    game.lay(2, {green(2)}, 2);
+    ASSERT_TRUE(game.over);
+    EXPECT_EQ(game.wentOut, 2);
+    EXPECT_EQ(game.standing(), 5 + 2 + 26 - (-26));
 }
