@@ -9,14 +9,14 @@ using namespace brixo;
 using namespace brixo::msg;
 
 namespace {
-const char FF = '\xFF';
+const char kFrameEnd = '\xFF';
 
 // Checks the frame's command and terminator and hands back its argument text.
 std::string argsOf(const std::string& frame, std::string_view command)
 {
-    EXPECT_EQ(frame.back(), FF) << frame;
+    EXPECT_EQ(frame.back(), kFrameEnd) << frame;
     const std::string line = frame.substr(0, frame.size() - 1);
-    EXPECT_EQ(line.find(FF), std::string::npos);
+    EXPECT_EQ(line.find(kFrameEnd), std::string::npos);
     const auto split = splitCommand(line);
     EXPECT_TRUE(split.has_value()) << frame;
     if (!split) return {};
@@ -29,10 +29,10 @@ std::string line(const std::string& frame) { return frame.substr(0, frame.size()
 
 TEST(Catalogue, EmptyLayoutsEndInPlus)
 {
-    EXPECT_EQ(full(), std::string("CMD_full+") + FF);
-    EXPECT_EQ(wrongversion(), std::string("CMD_wrongversion+") + FF);
-    EXPECT_EQ(nomoretiles(), std::string("CMD_nomoretiles+") + FF);
-    EXPECT_EQ(nomoreroom(), std::string("CMD_nomoreroom+") + FF);
+    EXPECT_EQ(full(), std::string("CMD_full+") + kFrameEnd);
+    EXPECT_EQ(wrongversion(), std::string("CMD_wrongversion+") + kFrameEnd);
+    EXPECT_EQ(nomoretiles(), std::string("CMD_nomoretiles+") + kFrameEnd);
+    EXPECT_EQ(nomoreroom(), std::string("CMD_nomoreroom+") + kFrameEnd);
     EXPECT_EQ(line(finish(2)), "CMD_finish+2+");
     EXPECT_EQ(line(drawcard(3)), "CMD_drawcard+3+");
     EXPECT_EQ(line(clickyes(1)), "CMD_clickyes+1+");

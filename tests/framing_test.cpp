@@ -10,7 +10,7 @@
 using namespace brixo;
 
 namespace {
-const std::string FF(1, '\xFF');
+const std::string kFrameByte(1, '\xFF');
 
 std::vector<std::string> cut(FrameCutter& cutter, const std::string& bytes)
 {
@@ -23,14 +23,14 @@ std::vector<std::string> cut(FrameCutter& cutter, const std::string& bytes)
 TEST(FrameCutter, SeveralMessagesInOneReadComeOutInOrder)
 {
     FrameCutter cutter;
-    const auto out = cut(cutter, "CMD_a+1" + FF + "CMD_b+2+" + FF + "CMD_full+" + FF);
+    const auto out = cut(cutter, "CMD_a+1" + kFrameByte + "CMD_b+2+" + kFrameByte + "CMD_full+" + kFrameByte);
     EXPECT_EQ(out, (std::vector<std::string>{"CMD_a+1", "CMD_b+2+", "CMD_full+"}));
     EXPECT_EQ(cutter.pending(), 0u);
 }
 
 TEST(FrameCutter, AMessageSplitAtAnyByteIsReassembled)
 {
-    const std::string stream = "CMD_placemytile+1+5+3+4+" + FF + "CMD_chat+1+hi+there|clBlack" + FF;
+    const std::string stream = "CMD_placemytile+1+5+3+4+" + kFrameByte + "CMD_chat+1+hi+there|clBlack" + kFrameByte;
     for (std::size_t split = 0; split <= stream.size(); ++split) {
         FrameCutter cutter;
         std::vector<std::string> out;
@@ -43,7 +43,7 @@ TEST(FrameCutter, AMessageSplitAtAnyByteIsReassembled)
 
 TEST(FrameCutter, ByteByByteDeliveryWorks)
 {
-    const std::string stream = "CMD_x+1" + FF + FF + "CMD_y+" + FF;
+    const std::string stream = "CMD_x+1" + kFrameByte + kFrameByte + "CMD_y+" + kFrameByte;
     FrameCutter cutter;
     std::vector<std::string> out;
     for (char c : stream) cutter.feed(std::string(1, c), out);
@@ -53,7 +53,7 @@ TEST(FrameCutter, ByteByByteDeliveryWorks)
 TEST(FrameCutter, TwoTerminatorsGiveAnEmptyMessage)
 {
     FrameCutter cutter;
-    EXPECT_EQ(cut(cutter, FF + FF), (std::vector<std::string>{"", ""}));
+    EXPECT_EQ(cut(cutter, kFrameByte + kFrameByte), (std::vector<std::string>{"", ""}));
 }
 
 TEST(FrameCutter, AnUnterminatedFloodIsRefused)
@@ -62,7 +62,7 @@ TEST(FrameCutter, AnUnterminatedFloodIsRefused)
         // The messages cut before the flood in the same read still come out.
         FrameCutter cutter;
         std::vector<std::string> out;
-        EXPECT_FALSE(cutter.feed("CMD_a+1" + FF + "CMD_b+" + FF + std::string(FrameCutter::kMaxPending + 1, 'x'), out));
+        EXPECT_FALSE(cutter.feed("CMD_a+1" + kFrameByte + "CMD_b+" + kFrameByte + std::string(FrameCutter::kMaxPending + 1, 'x'), out));
         EXPECT_EQ(out, (std::vector<std::string>{"CMD_a+1", "CMD_b+"}));
     }
     FrameCutter cutter;
@@ -79,7 +79,7 @@ TEST(FrameCutter, AnUnterminatedFloodIsRefused)
     EXPECT_TRUE(cutter.refused());
     EXPECT_EQ(cutter.pending(), 0u);
     // Once refused, nothing more comes out, even a well-formed message.
-    EXPECT_FALSE(cutter.feed("CMD_a+" + FF, out));
+    EXPECT_FALSE(cutter.feed("CMD_a+" + kFrameByte, out));
     EXPECT_TRUE(out.empty());
 }
 
@@ -89,7 +89,7 @@ TEST(FrameCutter, LongTerminatedMessagesAreFine)
     std::vector<std::string> out;
     const std::string big(FrameCutter::kMaxPending - 1, 'b');
     EXPECT_TRUE(cutter.feed(big, out));
-    EXPECT_TRUE(cutter.feed(FF, out));
+    EXPECT_TRUE(cutter.feed(kFrameByte, out));
     ASSERT_EQ(out.size(), 1u);
     EXPECT_EQ(out[0].size(), big.size());
 }

@@ -41,7 +41,7 @@ public:
 };
 
 // Hands out the numbers it is given, then counts on from the last.
-class ScriptedRandom : public SecretRandom {
+class ScriptedKeys : public SecretRandom {
 public:
     std::uint64_t next() override
     {
@@ -57,7 +57,7 @@ public:
 class LobbyTest : public ::testing::Test {
 protected:
     FakeLobbyHost host;
-    ScriptedRandom random;
+    ScriptedKeys random;
     LobbyLimits limits;
     std::optional<std::uint64_t> seed;
     std::unique_ptr<Lobby> made;

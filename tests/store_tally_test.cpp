@@ -28,7 +28,7 @@ std::vector<long long> counts(const Tally& t, int row)
     return out;
 }
 
-using Row = std::vector<long long>;
+using CountRow = std::vector<long long>;
 
 void writeTally(const fs::path& file, const Tally& t)
 {
@@ -65,23 +65,23 @@ TEST(TallyGames, EachFollowedPlayerAtTheTableCountsTheGameByWhoWon)
     t.addgame(Tally::kOwnerWon, {"Klot", "Bob", "Ann"});
     EXPECT_EQ(t.count(1, 0), 1);
     EXPECT_EQ(t.count(2, 0), 1);
-    EXPECT_EQ(counts(t, 1), (Row{1, 0, 1, 0, 1, 0, 1, 0}));
-    EXPECT_EQ(counts(t, 2), (Row{1, 0, 1, 0, 1, 0, 1, 0}));
+    EXPECT_EQ(counts(t, 1), (CountRow{1, 0, 1, 0, 1, 0, 1, 0}));
+    EXPECT_EQ(counts(t, 2), (CountRow{1, 0, 1, 0, 1, 0, 1, 0}));
     EXPECT_EQ(t.rowOf("Bob"), 0);
 
     // A followed player wins: the other followed one saw neither win.
     t.addgame("Klot", {"Klot", "Bob", "Ann"});
-    EXPECT_EQ(counts(t, 1), (Row{2, 1, 1, 0, 2, 1, 1, 0}));
-    EXPECT_EQ(counts(t, 2), (Row{2, 0, 1, 1, 2, 0, 1, 1}));
+    EXPECT_EQ(counts(t, 1), (CountRow{2, 1, 1, 0, 2, 1, 1, 0}));
+    EXPECT_EQ(counts(t, 2), (CountRow{2, 0, 1, 1, 2, 0, 1, 1}));
 
     // A team or a player not followed wins: neither, for everybody.
     t.addgame("The Green Team", {"Klot", "Bob", "Ann"});
     t.addgame("Bob", {"Klot", "Bob", "Ann"});
-    EXPECT_EQ(counts(t, 1), (Row{4, 1, 1, 2, 4, 1, 1, 2}));
-    EXPECT_EQ(counts(t, 2), (Row{4, 0, 1, 3, 4, 0, 1, 3}));
+    EXPECT_EQ(counts(t, 1), (CountRow{4, 1, 1, 2, 4, 1, 1, 2}));
+    EXPECT_EQ(counts(t, 2), (CountRow{4, 0, 1, 3, 4, 0, 1, 3}));
     EXPECT_EQ(t.count(1, 0), 4);
     EXPECT_EQ(t.count(2, 0), 1);
-    EXPECT_EQ(counts(t, 3), (Row{0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(counts(t, 3), (CountRow{0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(t.cell(3, 0), "0"); // the spare counts stay
 }
 
@@ -94,7 +94,7 @@ TEST(TallyGames, DamagedOrEmptyCountsAndTwiceShownNamesCountOnce)
     Tally t = *loaded;
     // Two seats showing the same name are one followed row, counted once.
     t.addgame("Klot", {"Klot", "Klot"});
-    EXPECT_EQ(counts(t, 1), (Row{6, 1, 0, 0, 1, 1, 0, 0}));
+    EXPECT_EQ(counts(t, 1), (CountRow{6, 1, 0, 0, 1, 1, 0, 0}));
     EXPECT_EQ(t.cell(4, 1), "0"); // empty cells become "0"
 }
 
@@ -113,8 +113,8 @@ TEST(TallyRows, FollowDropAndReset)
     // Dropping B removes exactly its row; C moves up with its counts.
     t.moverow(2);
     EXPECT_EQ(t.followed(), (std::vector<std::string>{"A", "C"}));
-    EXPECT_EQ(counts(t, 2), (Row{1, 1, 0, 0, 1, 1, 0, 0}));
-    EXPECT_EQ(counts(t, 1), (Row{1, 0, 0, 1, 1, 0, 0, 1}));
+    EXPECT_EQ(counts(t, 2), (CountRow{1, 1, 0, 0, 1, 1, 0, 0}));
+    EXPECT_EQ(counts(t, 1), (CountRow{1, 0, 0, 1, 1, 0, 0, 1}));
     t.moverow(0); // the owner's row is not a player's
     t.moverow(3);
     EXPECT_EQ(t.rowCount(), 3);
@@ -179,7 +179,7 @@ TEST(TallyFileOnDisk, RestartKeepsTheTotalsAndStartsANewSession)
     TallyFile::Loaded again = TallyFile(dir.file("brixotally.tld"), dir.file("agametally.tld")).load();
     EXPECT_EQ(again.problem, "");
     EXPECT_EQ(again.tally.followed(), (std::vector<std::string>{"Klot"}));
-    EXPECT_EQ(counts(again.tally, 1), (Row{1, 1, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(counts(again.tally, 1), (CountRow{1, 1, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(again.tally.count(1, 0), 1);
 
     // A save that cannot write its new file leaves the old one as it was.
@@ -202,7 +202,7 @@ TEST(TallyFileOnDisk, TheOlderFileBecomesTheTallyAndGoesOnceSaved)
     TallyFile::Loaded loaded = TallyFile(dir.file("brixotally.tld"), dir.file("agametally.tld")).load();
     EXPECT_EQ(loaded.problem, "");
     EXPECT_EQ(loaded.tally.followed(), (std::vector<std::string>{"Klock"}));
-    EXPECT_EQ(counts(loaded.tally, 1), (Row{1, 0, 1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(counts(loaded.tally, 1), (CountRow{1, 0, 1, 0, 0, 0, 0, 0}));
     EXPECT_FALSE(fs::exists(dir.file("agametally.tld")));
     std::string failure;
     const auto saved = TallyFile::read(dir.file("brixotally.tld"), failure);

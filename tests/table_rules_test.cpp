@@ -164,7 +164,7 @@ std::optional<std::map<int, int>> carryOut(BoardGrid server, const setinsertion:
     return row;
 }
 
-using Row = std::map<int, int>;
+using CellRow = std::map<int, int>;
 
 } // namespace
 
@@ -177,10 +177,10 @@ TEST(SetInsertion, ATileGoesInWhereDroppedAndTheSideWithFewerTilesMovesAlong)
     auto plan = insertIntoSet(run, {4, 2}, Side::Before, Tile(red(4)));
     ASSERT_TRUE(plan.ok()) << plan.refusal;
     EXPECT_EQ(plan.moves.size(), 1u);
-    EXPECT_EQ(carryOut(run, plan, Tile(red(4)), true), (Row{{2, red(3)}, {3, red(4)}, {4, red(5)}, {5, red(6)}}));
+    EXPECT_EQ(carryOut(run, plan, Tile(red(4)), true), (CellRow{{2, red(3)}, {3, red(4)}, {4, red(5)}, {5, red(6)}}));
     // The same after the 3: the same place.
     EXPECT_EQ(carryOut(run, insertIntoSet(run, {3, 2}, Side::After, Tile(red(4))), Tile(red(4)), true),
-              (Row{{2, red(3)}, {3, red(4)}, {4, red(5)}, {5, red(6)}}));
+              (CellRow{{2, red(3)}, {3, red(4)}, {4, red(5)}, {5, red(6)}}));
 
     // With another set two cells to the left, moving left would join them:
     // the 5 and 6 move right instead.
@@ -189,13 +189,13 @@ TEST(SetInsertion, ATileGoesInWhereDroppedAndTheSideWithFewerTilesMovesAlong)
     plan = insertIntoSet(blocked, {4, 2}, Side::Before, Tile(red(4)));
     EXPECT_EQ(plan.moves.size(), 2u);
     EXPECT_EQ(carryOut(blocked, plan, Tile(red(4)), true),
-              (Row{{1, black(9)}, {3, red(3)}, {4, red(4)}, {5, red(5)}, {6, red(6)}}));
+              (CellRow{{1, black(9)}, {3, red(3)}, {4, red(4)}, {5, red(5)}, {6, red(6)}}));
 
     // A group against the board's right edge opens towards the left; a
     // Wild tile fits anywhere.
     const BoardGrid group = rowOf({{21, green(7)}, {22, black(7)}});
     EXPECT_EQ(carryOut(group, insertIntoSet(group, {22, 2}, Side::Before, Tile(orange(7))), Tile(orange(7)), true),
-              (Row{{20, green(7)}, {21, orange(7)}, {22, black(7)}}));
+              (CellRow{{20, green(7)}, {21, orange(7)}, {22, black(7)}}));
     EXPECT_TRUE(insertIntoSet(group, {21, 2}, Side::After, Tile(W)).ok());
 
     // At a set's end with the next cell free it is a plain put-down there.
@@ -236,7 +236,7 @@ TEST(SetInsertion, ABoardTileMovesWithinItsOwnSetByWayOfASpareCell)
     const auto plan = insertIntoSet(shown, {1, 2}, Side::Before, Tile(black(7)), BoardCell{3, 2});
     ASSERT_TRUE(plan.ok()) << plan.refusal;
     EXPECT_EQ(plan.moves.front(), PendingMove::move(Tile(black(7)), {3, 2}, {4, 2}));
-    EXPECT_EQ(carryOut(server, plan, Tile(black(7)), false), (Row{{1, black(7)}, {2, green(7)}, {3, orange(7)}}));
+    EXPECT_EQ(carryOut(server, plan, Tile(black(7)), false), (CellRow{{1, black(7)}, {2, green(7)}, {3, orange(7)}}));
 
     // Dropped after the tile beside its own cell, it is only put back.
     const auto back = insertIntoSet(shown, {2, 2}, Side::After, Tile(black(7)), BoardCell{3, 2});
