@@ -51,19 +51,9 @@ int main(int argc, char** argv)
     }
 
     std::vector<Position> positions;
-    for (long game = 0; game < games; ++game) {
-        selfplay::GameSetup setup;
-        setup.seats = int(seats);
-        setup.seed = std::uint64_t(seed + game);
-        setup.checks = false;
-        setup.levels[1] = BotLevel::Expert;
-        setup.beforeComputerTurn = [&](const TServer& server) {
-            const Seat seat = server.state().currentseat;
-            if (seat != Seat(1) || !server.turnRunning()) return;
-            positions.push_back({server.grid(), server.rack(seat), server.laiddown(seat) > 0});
-        };
-        selfplay::playgame(setup);
-    }
+    selfplay::seatoneturns(games, int(seats), std::uint64_t(seed), BotLevel::Expert, BotLevel::Normal, [&](const TServer& server) {
+        positions.push_back({server.grid(), server.rack(Seat(1)), server.laiddown(Seat(1)) > 0});
+    });
 
     std::vector<double> ms;
     long limited = 0;

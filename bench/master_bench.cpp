@@ -107,20 +107,8 @@ int match(std::string_view levelsText, long games, long seed)
 int timing(long games, long seats, long seed)
 {
     std::vector<MasterView> positions;
-    for (long game = 0; game < games; ++game) {
-        selfplay::GameSetup setup;
-        setup.seats = int(seats);
-        setup.seed = std::uint64_t(seed + game);
-        setup.checks = false;
-        setup.levels[1] = BotLevel::Master;
-        for (int seat = 2; seat <= kSeats; ++seat) setup.levels[std::size_t(seat)] = BotLevel::Expert;
-        setup.beforeComputerTurn = [&](const TServer& server) {
-            const Seat seat = server.state().currentseat;
-            if (seat != Seat(1) || !server.turnRunning()) return;
-            positions.push_back(masterview(server, seat));
-        };
-        selfplay::playgame(setup);
-    }
+    selfplay::seatoneturns(games, int(seats), std::uint64_t(seed), BotLevel::Master, BotLevel::Expert,
+                           [&](const TServer& server) { positions.push_back(masterview(server, Seat(1))); });
 
     const MasterSettings settings = mastersettings();
     std::vector<double> ms;

@@ -230,4 +230,21 @@ GameResult playgame(const GameSetup& setup)
     return SelfPlayGame(setup).play();
 }
 
+void seatoneturns(long games, int seats, std::uint64_t seed, BotLevel level, BotLevel others,
+                  const std::function<void(const TServer&)>& atTurn)
+{
+    for (long game = 0; game < games; ++game) {
+        GameSetup setup;
+        setup.seats = seats;
+        setup.seed = seed + std::uint64_t(game);
+        setup.checks = false;
+        setup.levels[1] = level;
+        for (int seat = 2; seat <= kSeats; ++seat) setup.levels[std::size_t(seat)] = others;
+        setup.beforeComputerTurn = [&](const TServer& server) {
+            if (server.state().currentseat == Seat(1) && server.turnRunning()) atTurn(server);
+        };
+        playgame(setup);
+    }
+}
+
 } // namespace brixo::selfplay

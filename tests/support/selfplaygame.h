@@ -90,4 +90,11 @@ struct GameResult {
 
 GameResult playgame(const GameSetup& setup);
 
+// Plays `games` games of `seats` seats with seeds from `seed` on, without the
+// checks, seat 1 at `level` and the rest at `others`, and shows the server to
+// `atTurn` just before each of seat 1's turns: the positions a benchmark
+// times a player's decisions over.
+void seatoneturns(long games, int seats, std::uint64_t seed, BotLevel level, BotLevel others,
+                  const std::function<void(const TServer&)>& atTurn);
+
 } // namespace brixo::selfplay
