@@ -14,11 +14,11 @@
 // prints the games won by each seat and level, the rounds each seat went
 // out, and the mean score per round of each seat.
 //
-// BRIXO_MASTER_IDEAS=wild,near,hold,draw (any part of it, or "none")
+// BRIXO_MASTER_IDEAS=wild,near,hold,draw (any part of it, "all" or "none")
 // chooses the candidate turns the Master weighs besides the Expert's play,
-// for measuring one idea alone; all of them by default.
+// for measuring one idea alone; drawing alone by default.
 // BRIXO_MASTER_SAMPLES and BRIXO_MASTER_ROUNDS set the look-ahead's sampled
-// deals and turns ahead (6 and 2 by default), and BRIXO_MASTER_AGAINST=best
+// deals and turns ahead (12 and 2 by default), and BRIXO_MASTER_AGAINST=best
 // scores against the best of the other seats instead of their mean.
 #include "bench/timingsummary.h"
 #include "bot/masterplayer.h"

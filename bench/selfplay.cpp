@@ -18,7 +18,7 @@
 // when any check failed.
 //
 // --master-ideas picks the candidate turns a Master seat weighs besides the
-// Expert's play (all four unless given), to measure each idea alone;
+// Expert's play (drawing alone unless given), to measure each idea alone;
 // --master-samples and --master-ahead set its look-ahead's sampled deals
 // and turns ahead, to tune them.
 //

@@ -78,7 +78,7 @@ MasterSettings g_settings;
 
 std::optional<MasterIdeas> parsemasterideas(std::string_view text)
 {
-    if (text == "all") return MasterIdeas{};
+    if (text == "all") return MasterIdeas{true, true, true, true};
     MasterIdeas ideas{false, false, false, false};
     if (text == "none") return ideas;
     while (!text.empty()) {

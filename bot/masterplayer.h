@@ -1,8 +1,8 @@
-// The Master computer player. It weighs a few candidate turns instead of
-// always laying the most: the Expert's play; the same play keeping the
-// wild tiles back; a play nearly as valuable that leaves the rack closer
-// to sets; the rack's own new sets only, holding back what would merely
-// extend the board; and drawing. It plays each a few turns ahead
+// The Master computer player. It weighs candidate turns instead of always
+// laying the most: the Expert's play and drawing, and when asked (to
+// measure them) the same play keeping the wild tiles back, a play nearly
+// as valuable that leaves the rack closer to sets, and the rack's own new
+// sets only, holding back what would merely extend the board. It plays each a few turns ahead
 // (lookahead.h) over the same sampled deals of the tiles it has not seen,
 // with every seat playing the Expert, and takes the candidate whose
 // standing against the other seats (its result less theirs, as the round
@@ -26,12 +26,17 @@
 namespace brixo {
 
 // Which candidates the Master weighs besides the Expert's play; one alone
-// measures what that idea is worth.
+// measures what that idea is worth. Drawing carries the strength: measured
+// alone against the Expert over 1,000 games each, drawing won 65 %, and
+// each of the other three won 48 to 49 %, no better than the Expert's play
+// alone, while every candidate more is a chance for a lucky sample to
+// mislead. So the Master plays with drawing alone; the others stay to be
+// measured and improved.
 struct MasterIdeas {
-    bool wild = true;  // the Expert's play without its wild tiles
-    bool near = true;  // a play within 90 % of the best leaving the rack closest to sets
-    bool hold = true;  // the rack's own new sets only
-    bool draw = true;  // drawing instead
+    bool wild = false;  // the Expert's play without its wild tiles
+    bool near = false;  // a play within 90 % of the best leaving the rack closest to sets
+    bool hold = false;  // the rack's own new sets only
+    bool draw = true;   // drawing instead
     bool operator==(const MasterIdeas&) const = default;
 };
 
@@ -41,7 +46,9 @@ std::optional<MasterIdeas> parsemasterideas(std::string_view text);
 
 struct MasterSettings {
     MasterIdeas ideas;
-    int samples = 6;  // sampled deals, the same for every candidate
+    // Sampled deals, the same for every candidate. Against three Experts
+    // (1,000 games) 12 won 31.4 % where 6 won 30.2 %, at twice the time.
+    int samples = 12;
     // Turns played ahead after the candidate: each other seat plays this
     // many, the Master one fewer, so the others have the last word.
     int rounds = 2;
