@@ -5,9 +5,11 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -18,17 +20,20 @@ struct PageOf {
 };
 constexpr PageOf kPageOf[Thelp::kPages + 1] = {
     {"", ""},
-    {"Overview", ":/help/overview.md"},
-    {"Connecting", ":/help/connecting.md"},
-    {"Game Play", ":/help/gameplay.md"},
-    {"Scoring", ":/help/scoring.md"},
-    {"Documentation", ":/help/documentation.md"},
-    {"License", ":/help/license.md"},
+    {"Overview", "overview.md"},
+    {"Connecting", "connecting.md"},
+    {"Game Play", "gameplay.md"},
+    {"Scoring", "scoring.md"},
+    {"Documentation", "documentation.md"},
+    {"License", "license.md"},
 };
 
-QString pageText(const char* file)
+// The page in the given language (":/help/de/scoring.md") where the manual
+// has been translated into it, else the English one.
+QString pageText(const char* file, const QString& language)
 {
-    QFile page(QString::fromLatin1(file));
+    QFile page(QStringLiteral(":/help/%1/%2").arg(language, QLatin1String(file)));
+    if (!page.exists()) page.setFileName(QStringLiteral(":/help/") + QLatin1String(file));
     return page.open(QIODevice::ReadOnly) ? QString::fromUtf8(page.readAll()) : QString();
 }
 
@@ -54,7 +59,6 @@ Thelp::Thelp(QWidget* parent) : QDialog(parent)
         memo[tag] = new QTextBrowser(this);
         memo[tag]->setObjectName(QStringLiteral("memo%1").arg(tag));
         memo[tag]->setOpenExternalLinks(true);
-        memo[tag]->setMarkdown(pageText(kPageOf[tag].file));
         m_stack->addWidget(memo[tag]);
     }
     side->addStretch();
@@ -79,7 +83,24 @@ Thelp::Thelp(QWidget* parent) : QDialog(parent)
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(side);
     layout->addLayout(right, 1);
+    loadPages();
     showPage(1);
+}
+
+// The player may pick another language while the program runs, so the pages
+// follow the language in force whenever the window is shown.
+void Thelp::loadPages()
+{
+    const QString language = QLocale::languageToCode(QLocale().language());
+    if (language == m_language && !memo[1]->document()->isEmpty()) return;
+    m_language = language;
+    for (int tag = 1; tag <= kPages; ++tag) memo[tag]->setMarkdown(pageText(kPageOf[tag].file, language));
+}
+
+void Thelp::showEvent(QShowEvent* event)
+{
+    loadPages();
+    QDialog::showEvent(event);
 }
 
 void Thelp::showPage(int tag)

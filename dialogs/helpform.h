@@ -1,5 +1,6 @@
 // The help window: the game's manual in six pages, one shown at a time,
-// chosen with the buttons on its side.
+// chosen with the buttons on its side, in the player's language where the
+// manual has been translated into it.
 #pragma once
 
 #include <QDialog>
@@ -31,7 +32,13 @@ public:
 signals:
     void aboutRequested();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    void loadPages();
+
     QStackedWidget* m_stack;
+    QString m_language; // the language the pages were loaded in
     int m_page = 1;
 };

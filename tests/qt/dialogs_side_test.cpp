@@ -73,3 +73,30 @@ TEST(HelpAndAbout, F1OpensTheManualAndAboutShowsTheVersionALoginSends)
     EXPECT_EQ(table.about()->version->text().toStdString(), brixo::msg::kVersion);
     EXPECT_TRUE(table.about()->label_link->text().contains("https://"));
 }
+
+// The manual comes in the language the player chose, page by page, and in
+// English for a language it has not been translated into; a language picked
+// while the program runs shows at the next opening.
+TEST(HelpAndAbout, TheManualFollowsThePlayersLanguage)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English));
+    Thelp help;
+    std::array<QString, Thelp::kPages + 1> english;
+    for (int tag = 1; tag <= Thelp::kPages; ++tag) english[tag] = help.memo[tag]->toPlainText();
+
+    for (const auto& [language, word] : {std::pair{QLocale::German, "Joker"}, std::pair{QLocale::French, "joker"},
+                                         std::pair{QLocale::Spanish, "comodín"}, std::pair{QLocale::Dutch, "joker"}}) {
+        QLocale::setDefault(QLocale(language));
+        help.show();
+        for (int tag = 1; tag <= Thelp::kPages; ++tag)
+            EXPECT_NE(help.memo[tag]->toPlainText(), english[tag]) << QLocale::languageToCode(language).toStdString() << tag;
+        EXPECT_TRUE(help.memo[3]->toPlainText().contains(QString::fromUtf8(word)));
+        help.hide();
+    }
+
+    QLocale::setDefault(QLocale(QLocale::Swahili));
+    help.show();
+    for (int tag = 1; tag <= Thelp::kPages; ++tag) EXPECT_EQ(help.memo[tag]->toPlainText(), english[tag]) << tag;
+    QLocale::setDefault(before);
+}
