@@ -138,6 +138,7 @@ Tchat::Tchat(brixo::TableLaunch launch, QWidget* parent)
     buildChat();
     buildOverlays();
     buildMenus();
+    buildKeys();
     applyStyle();
     // The board panel always fits.
     m_menuBarHeight = menuBar()->sizeHint().height();
@@ -808,6 +809,7 @@ QPushButton[phrase="true"] { font-size: 10px; padding: 0; border-radius: 4px; }
 )"));
     // The menus' words in lengths, so that they grow with the table; the
     // buttons of message boxes with room around their words.
+    m_baseStyle += keyFocusStyle();
     m_baseStyle += QStringLiteral("QMenuBar, QMenu { font-size: %1px; } QMessageBox QPushButton { padding: 4px 14px; }")
                        .arg(QFontInfo(QApplication::font()).pixelSize());
     setStyleSheet(ScaledLayout::scaledStyleSheet(m_baseStyle, m_scale));
@@ -875,6 +877,7 @@ void Tchat::closeEvent(QCloseEvent* event)
 
 bool Tchat::eventFilter(QObject* watched, QEvent* event)
 {
+    if (tableKeyEvent(watched, event)) return true;
     if (watched == label_played && event->type() == QEvent::MouseButtonPress) {
         showLog(true);
         return true;
