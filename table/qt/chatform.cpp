@@ -138,7 +138,6 @@ Tchat::Tchat(brixo::TableLaunch launch, QWidget* parent)
     buildChat();
     buildOverlays();
     buildMenus();
-    buildKeys();
     applyStyle();
     // The board panel always fits.
     m_menuBarHeight = menuBar()->sizeHint().height();
@@ -168,6 +167,8 @@ Tchat::Tchat(brixo::TableLaunch launch, QWidget* parent)
     for (QWidget* side : std::initializer_list<QWidget*>{m_tally, m_about, m_gamestart, m_help, m_phrases, m_spylist,
                                                          m_download, m_playWithOthers})
         m_sideScale->add(side);
+    // Once every menu exists, the side windows' too.
+    buildKeys();
     connect(m_help, &Thelp::aboutRequested, this, [this] { showDialog(m_about); });
     connect(m_download, &Tdownload::exitRequested, this, &QWidget::close);
     connect(m_download, &Tdownload::playWithOthers, this, &Tchat::PlayWithOthers1Click);

@@ -152,12 +152,13 @@ void Tchat::giveMenusMnemonics()
 
 QString Tchat::keyFocusStyle()
 {
-    // The buttons', seats' and chat line's key frame: a bright band that
-    // shows on the dark panels and the light buttons alike.
+    // The key frame of the buttons, the seats, the chat and the side
+    // windows' boxes and lists (the table's style reaches them): a bright
+    // band that shows on the dark panels and the light buttons alike.
     return QStringLiteral(R"(
-QPushButton:focus { border: 3px solid #ffd400; }
+QPushButton:focus, QLineEdit:focus, QTextEdit:focus, QPlainTextEdit:focus, QListWidget:focus, QTreeWidget:focus {
+    border: 3px solid #ffd400; }
 QFrame[seatRow="true"][keyFocused="true"] { border: 3px solid #ffd400; }
-#mychat:focus, #mainchat:focus { border: 3px solid #ffd400; }
 )");
 }
 

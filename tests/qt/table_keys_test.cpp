@@ -15,7 +15,9 @@
 #include "table/qt/boardview.h"
 #include "table/qt/cardimage.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -182,4 +184,31 @@ TEST(TableKeysWithServer, AWholeTurnIsLaidMovedRefusedAndFinishedByKeysAlone)
     ASSERT_TRUE(waitFor([&] { return table.mirror().laidDown(); }, 20000));
     EXPECT_EQ(host.server().grid().at(2, 10), firstTile);
     qunsetenv("BRIXO_PORT");
+}
+
+// Alt and a letter reach every menu and every item in it: each caption has
+// its letter, none shared within a menu, and the words read as before.
+TEST(TableKeys, EveryMenuItemHasAnAltLetterOfItsOwn)
+{
+    TableFeed t;
+    Tchat& table = *t.table;
+    std::vector<QMenu*> menus;
+    for (QMenu* menu : table.findChildren<QMenu*>()) {
+        emit menu->aboutToShow(); // menus filled as they open get theirs then
+        menus.push_back(menu);
+    }
+    ASSERT_GE(menus.size(), 5u);
+    for (QMenu* menu : menus) {
+        QString letters;
+        for (QAction* a : menu->actions()) {
+            if (a->isSeparator() || a->text().isEmpty()) continue;
+            const int amp = a->text().indexOf('&');
+            ASSERT_GE(amp, 0) << a->text().toStdString() << " in " << menu->title().toStdString();
+            const QChar letter = a->text().at(amp + 1).toLower();
+            EXPECT_FALSE(letters.contains(letter)) << a->text().toStdString() << " in " << menu->title().toStdString();
+            letters += letter;
+        }
+    }
+    const QAction* start = table.findChild<QAction*>("StartGame1");
+    EXPECT_EQ(start->text().remove('&'), "Start Game");
 }
