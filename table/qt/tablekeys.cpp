@@ -169,10 +169,10 @@ bool Tchat::tableKeyEvent(QObject* watched, QEvent* event)
         QMetaObject::invokeMethod(this, &Tchat::giveMenusMnemonics, Qt::QueuedConnection);
         return false;
     }
-    auto* seats = qobject_cast<QWidget*>(watched);
+    const auto* part = qobject_cast<QWidget*>(watched);
     const bool onRack = watched == panel_cards;
     const bool onBoard = watched == board;
-    const bool onSeats = seats && seats->objectName() == QStringLiteral("panel_seats");
+    const bool onSeats = part && part->objectName() == QStringLiteral("panel_seats");
     if (!onRack && !onBoard && !onSeats && watched != centralWidget()) return false;
     switch (event->type()) {
     case QEvent::FocusIn:
