@@ -54,6 +54,7 @@ Tabout::Tabout(QWidget* parent) : QDialog(parent)
     label_link->setOpenExternalLinks(true);
     auto* done = new QPushButton(QStringLiteral("Done"), this);
     done->setObjectName(QStringLiteral("button_done"));
+    done->setDefault(true);
     connect(done, &QPushButton::clicked, this, &QDialog::hide);
 
     auto* versionRow = new QHBoxLayout;

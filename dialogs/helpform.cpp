@@ -66,6 +66,7 @@ Thelp::Thelp(QWidget* parent) : QDialog(parent)
     button_about->setObjectName(QStringLiteral("button_about"));
     button_done = new QPushButton(QStringLiteral("Done"), this);
     button_done->setObjectName(QStringLiteral("button_done"));
+    button_done->setDefault(true);
     side->addWidget(button_about);
     side->addWidget(button_done);
     connect(button_about, &QPushButton::clicked, this, &Thelp::aboutRequested);

@@ -27,6 +27,7 @@ Tphrases::Tphrases(QWidget* parent) : QDialog(parent)
     }
     auto* done = new QPushButton(QStringLiteral("Done"), this);
     done->setObjectName(QStringLiteral("button_done"));
+    done->setDefault(true);
     grid->addWidget(done, kPhrases + 1, 1, Qt::AlignRight);
     connect(done, &QPushButton::clicked, this, &Tphrases::pressdone);
 }

@@ -73,6 +73,14 @@ PlayWithOthers::PlayWithOthers(QWidget* parent) : QDialog(parent), m_listener(ne
                                  "QLabel#label_games_status { color: #ffd970; }"));
 
     connect(m_pages, &QTabWidget::currentChanged, this, &PlayWithOthers::listenWhileShown);
+    // Enter presses the shown page's own button; the address and online
+    // pages answer Enter in their boxes themselves.
+    const auto pageDefault = [this](int page) {
+        m_host->setDefault(m_pages->widget(page)->isAncestorOf(m_host));
+        m_joinFound->setDefault(m_pages->widget(page)->isAncestorOf(m_joinFound));
+    };
+    connect(m_pages, &QTabWidget::currentChanged, this, pageDefault);
+    pageDefault(m_pages->currentIndex());
     connect(m_listener, &GameListener::gamesChanged, this, &PlayWithOthers::showGames);
 }
 

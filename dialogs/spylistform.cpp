@@ -26,6 +26,7 @@ Tspylist::Tspylist(QWidget* parent) : QDialog(parent)
     RemoveFromGame1->setEnabled(false);
 
     auto* done = new QPushButton(QStringLiteral("Done"), this);
+    done->setDefault(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Spy List"), this));
     layout->addWidget(listbox_spys);

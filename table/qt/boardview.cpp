@@ -2,6 +2,7 @@
 
 #include "table/tablemirror.h"
 #include "resources/qt/tilepictures.h"
+#include "table/qt/keyframe.h"
 
 #include <QCursor>
 #include <QHelpEvent>
@@ -89,6 +90,16 @@ void BoardView::sync(const brixo::TableMirror& mirror)
     }
 }
 
+void BoardView::setKeyCell(std::optional<brixo::BoardCell> cell)
+{
+    if (cell == m_keyCell) return;
+    const int margin = keyframe::margin(m_scale.factor());
+    if (m_keyCell) update(cellRect(*m_keyCell).adjusted(-margin, -margin, margin, margin));
+    m_keyCell = cell;
+    if (m_keyCell) update(cellRect(*m_keyCell).adjusted(-margin, -margin, margin, margin));
+    emit keyCellChanged();
+}
+
 void BoardView::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
@@ -103,7 +114,13 @@ void BoardView::paintEvent(QPaintEvent* event)
             if (m_drawnMarks[at.index()]) p.drawPixmap(cell, m_pictures.small(TilePictures::kMark));
         }
     }
-    if (m_problems.empty()) return;
+    if (!m_problems.empty()) paintProblems(p);
+    // Over everything, so that no outline hides it.
+    if (m_keyCell) keyframe::paint(p, cellRect(*m_keyCell), m_scale.factor(), keyframe::Around);
+}
+
+void BoardView::paintProblems(QPainter& p)
+{
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(235, 40, 40), qMax(2.0, 2 * m_scale.factor()), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(QColor(235, 40, 40, 40));

@@ -1,6 +1,7 @@
 #include "table/qt/cardimage.h"
 
 #include "model/tile.h"
+#include "table/qt/keyframe.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -42,10 +43,17 @@ void CardImage::setJustDrawn(bool drawn)
     update();
 }
 
+void CardImage::setKeyFocused(bool focused)
+{
+    if (focused == m_keyFocused) return;
+    m_keyFocused = focused;
+    update();
+}
+
 void CardImage::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
-    if (!m_marked && !m_justDrawn) return;
+    if (!m_marked && !m_justDrawn && !m_keyFocused) return;
     QPainter painter(this);
     const qreal unit = width() / 40.0; // the pixel of a tile at 100 %
     if (m_justDrawn) {
@@ -59,4 +67,8 @@ void CardImage::paintEvent(QPaintEvent* event)
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(1, 1, -2, -2));
     }
+    if (!m_keyFocused) return;
+    // Inside the hint's gold frame, so that both show.
+    const int inset = m_marked ? qMax(2, qRound(3 * unit)) : 0;
+    keyframe::paint(painter, rect().adjusted(inset, inset, -inset, -inset), unit, keyframe::Inside);
 }

@@ -1,7 +1,8 @@
 // One tile of the player's rack: a picture named "card" + its rack slot,
 // 40 x 60 at 100 % when the rack holds few tiles, raised while selected. Its tag is the
 // rack slot; its tooltip names the tile. A tile a hint names to lay wears a
-// gold frame; a tile just drawn, a blue band along its foot.
+// gold frame; a tile just drawn, a blue band along its foot; the tile the
+// keyboard stands on, the key frame.
 #pragma once
 
 #include <QLabel>
@@ -22,6 +23,9 @@ public:
     bool marked() const { return m_marked; }
     // The tile came with this table's last draw.
     void setJustDrawn(bool drawn);
+    // The keyboard stands on this tile: it wears the key frame.
+    void setKeyFocused(bool focused);
+    bool keyFocused() const { return m_keyFocused; }
 
     static QString nameFor(int slot) { return QStringLiteral("card") + QString::number(slot); }
 
@@ -43,4 +47,5 @@ private:
     int m_tile;
     bool m_marked = false;
     bool m_justDrawn = false;
+    bool m_keyFocused = false;
 };

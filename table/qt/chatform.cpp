@@ -167,6 +167,8 @@ Tchat::Tchat(brixo::TableLaunch launch, QWidget* parent)
     for (QWidget* side : std::initializer_list<QWidget*>{m_tally, m_about, m_gamestart, m_help, m_phrases, m_spylist,
                                                          m_download, m_playWithOthers})
         m_sideScale->add(side);
+    // Once every menu exists, the side windows' too.
+    buildKeys();
     connect(m_help, &Thelp::aboutRequested, this, [this] { showDialog(m_about); });
     connect(m_download, &Tdownload::exitRequested, this, &QWidget::close);
     connect(m_download, &Tdownload::playWithOthers, this, &Tchat::PlayWithOthers1Click);
@@ -808,6 +810,7 @@ QPushButton[phrase="true"] { font-size: 10px; padding: 0; border-radius: 4px; }
 )"));
     // The menus' words in lengths, so that they grow with the table; the
     // buttons of message boxes with room around their words.
+    m_baseStyle += keyFocusStyle();
     m_baseStyle += QStringLiteral("QMenuBar, QMenu { font-size: %1px; } QMessageBox QPushButton { padding: 4px 14px; }")
                        .arg(QFontInfo(QApplication::font()).pixelSize());
     setStyleSheet(ScaledLayout::scaledStyleSheet(m_baseStyle, m_scale));
@@ -875,6 +878,7 @@ void Tchat::closeEvent(QCloseEvent* event)
 
 bool Tchat::eventFilter(QObject* watched, QEvent* event)
 {
+    if (tableKeyEvent(watched, event)) return true;
     if (watched == label_played && event->type() == QEvent::MouseButtonPress) {
         showLog(true);
         return true;

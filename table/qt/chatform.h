@@ -17,6 +17,7 @@
 #include "table/qt/scaledlayout.h"
 #include "table/qt/tablesession.h"
 #include "table/keptgame.h"
+#include "table/keyfocus.h"
 #include "table/tablescale.h"
 
 #include <QColor>
@@ -40,6 +41,7 @@ class Reconnector;
 class QActionGroup;
 class QDialog;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -324,6 +326,21 @@ private:
     CardImage* cardAt(const QPoint& global) const;
     void showDragImageAt(const QPoint& inPanel);
 
+    // the keyboard's focus and presses (tablekeys.cpp)
+    void buildKeys();
+    void giveMenusMnemonics();
+    static QString keyFocusStyle();
+    // Keys and focus changes of the rack, the board, the seats and the
+    // table itself; true when the key was the table's.
+    bool tableKeyEvent(QObject* watched, QEvent* event);
+    bool tableKeyPress(QKeyEvent* key, bool onRack, bool onBoard, bool onSeats);
+    bool seatKeyPress(int key, Qt::KeyboardModifiers modifiers);
+    void keyPressRackTile(brixo::placerules::Completion completion);
+    void keyPressBoard(brixo::Press press);
+    void showHeldAtKeyFocus();
+    // Frames the rack tile, board cell or seat the keyboard stands on.
+    void showKeyFocus();
+
     // Show Me's pace and the tile on its way (tableshowme.cpp)
     void buildShowMe();
     void showmetimerTimer();
@@ -376,6 +393,10 @@ private:
     QString m_playerName;
     QString m_hostAddress;
     int m_popupSeat = 0; // popup_kick's tag
+
+    // Where the keyboard stands; the seat it stands on in the seat panel.
+    brixo::KeyFocus m_keys;
+    int m_keySeat = 1;
 
     // A press that picked a tile up, while its button is held.
     struct Carry {

@@ -82,6 +82,7 @@ void Tchat::render()
     // An online table learns it holds a room's slot 1 only as it logs in.
     StartGame1->setEnabled(mirror().host());
     m_spylist->setRemoveOffered(mirror().host());
+    showKeyFocus();
 }
 
 void Tchat::renderSeats()
