@@ -77,7 +77,8 @@ std::string seat(const TableMirror& mirror, Seat place, const std::string& leftB
                                 : translate("Spoken", "computer player for %1, who left"),
                            {leftBy});
     } else if (own(mirror, place)) {
-        name = fillin(translate("Spoken", "%1 (you)"), {name});
+        // A player who kept the default name "You" needs no reminder.
+        if (name != "You") name = fillin(translate("Spoken", "%1 (you)"), {name});
         if (s.watching) state = translate("Spoken", "watching while the computer plays for you");
         else if (s.sittingOut) state = translate("Spoken", "waiting for the next round");
         else state = turn ? translate("Spoken", "your turn") : translate("Spoken", "playing");
