@@ -15,10 +15,13 @@ LiveRegion::LiveRegion(QWidget* parent) : QWidget(parent)
 void LiveRegion::announce(const QString& words)
 {
     m_words = words;
-    setAccessibleName(words);
-    // The same words twice in a row are still two announcements.
-    QAccessibleEvent named(this, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&named);
+    if (accessibleName() != words) {
+        setAccessibleName(words);
+    } else {
+        // The same words twice in a row are still two announcements.
+        QAccessibleEvent named(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+    }
     if (isVisible()) {
         hide();
         show();

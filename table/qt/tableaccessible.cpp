@@ -364,12 +364,16 @@ void TableAccessibility::nameParts()
             setName(bar->parentWidget(), bar->accessibleName());
         }
     }
+    for (const QPointer<QWidget>& part : std::as_const(m_namedByTooltip))
+        if (part) setName(part, part->toolTip());
     for (QWidget* part : m_table->findChildren<QWidget*>()) {
         const QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(part);
         if (!iface || !iface->text(QAccessible::Name).isEmpty() || part->toolTip().isEmpty()) continue;
         // A label that shows words now and then keeps them as its name.
         const auto* label = qobject_cast<QLabel*>(part);
-        if (!label || !label->pixmap().isNull()) setName(part, part->toolTip());
+        if (label && label->pixmap().isNull()) continue;
+        setName(part, part->toolTip());
+        m_namedByTooltip << part;
     }
 }
 

@@ -9,6 +9,7 @@
 #include "model/boardgrid.h"
 
 #include <QHash>
+#include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -53,6 +54,8 @@ private:
     QWidget* m_table;
     BoardView* m_board;
     QHash<QString, QPointer<QWidget>> m_parts;
+    // Parts named after their tooltips, named again in another language.
+    QList<QPointer<QWidget>> m_namedByTooltip;
     // The board as its cells' names last told it.
     brixo::BoardGrid m_toldBoard;
     brixo::BoardCellFlags m_toldMarks{};
