@@ -207,6 +207,8 @@ public:
     bool laidThisTurn() const { return m_rack.pointsLaid() > 0; }
 
     Seat turnSeat() const { return m_turn.seat(); }
+    // Counts the turns begun, so a new turn of the same seat tells apart.
+    int turnNumber() const { return m_turn.number(); }
     // It is this seat's turn and its person plays it.
     bool mayPlay() const;
     // With an empty hand, a press on the cell would lift its tile.

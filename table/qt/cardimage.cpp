@@ -1,5 +1,7 @@
 #include "table/qt/cardimage.h"
 
+#include "table/qt/tableaccessible.h"
+
 #include "model/tile.h"
 #include "table/qt/keyframe.h"
 
@@ -47,6 +49,8 @@ void CardImage::setKeyFocused(bool focused)
 {
     if (focused == m_keyFocused) return;
     m_keyFocused = focused;
+    // A screen reader follows the key focus along the rack.
+    if (focused) notifyCardFocus(this);
     update();
 }
 

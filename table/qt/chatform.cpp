@@ -12,6 +12,7 @@
 #include "net/catalogue.h"
 #include "store/qt/gamefolders.h"
 #include "resources/qt/artwork.h"
+#include "table/qt/tableannouncer.h"
 #include "table/qt/blinksign.h"
 #include "table/qt/boardview.h"
 #include "table/qt/cardimage.h"
@@ -23,6 +24,7 @@
 #include "table/seatwords.h"
 #include "table/qt/tablesession.h"
 #include "table/qt/soundplayer.h"
+#include "table/qt/tableaccessible.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -148,6 +150,9 @@ Tchat::Tchat(brixo::TableLaunch launch, QWidget* parent)
     turntime->setInterval(1000);
     connect(turntime, &QTimer::timeout, this, &Tchat::turntimeTimer);
     buildShowMe();
+    // What the table tells a screen reader: the parts' names and the announcements.
+    m_access = new TableAccessibility(this);
+    m_announcer = new TableAnnouncer(this);
 
     // The side windows, in the order the program creates them.
     m_tally = new Ttallylist([this] { return mirror().othersAtTable(); }, this);

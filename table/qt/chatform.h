@@ -33,6 +33,7 @@
 #include <string>
 #include <vector>
 
+class TableAnnouncer;
 class BlinkSign;
 class BoardView;
 class CardImage;
@@ -56,6 +57,7 @@ class RoundLinesView;
 class SideWindowScale;
 class SoundPlayer;
 class TSock;
+class TableAccessibility;
 class Tabout;
 class Tdownload;
 class Tgamestart;
@@ -431,6 +433,8 @@ private:
 
     TilePictures m_pictures;
     SoundPlayer* m_sounds;
+    TableAccessibility* m_access = nullptr;
+    TableAnnouncer* m_announcer = nullptr;
     Tabout* m_about;
     Tgamestart* m_gamestart;
     Thelp* m_help;

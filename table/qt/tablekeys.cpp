@@ -9,6 +9,7 @@
 
 #include "table/qt/boardview.h"
 #include "table/qt/cardimage.h"
+#include "table/qt/tableaccessible.h"
 #include "table/racklayout.h"
 
 #include <QAction>
@@ -103,6 +104,10 @@ void Tchat::buildKeys()
         w->installEventFilter(this);
     }
     centralWidget()->installEventFilter(this);
+    // A screen reader follows the key focus over the board's cells.
+    connect(board, &BoardView::keyCellChanged, this, [this] {
+        if (const auto cell = board->keyCell(); cell && board->hasFocus()) notifyBoardCellFocus(board, *cell);
+    });
 
     // Tab goes round the window in reading order; hidden and disabled parts
     // are passed by.

@@ -10,6 +10,8 @@
 #include "table/qt/cardimage.h"
 #include "table/qt/reconnector.h"
 #include "table/qt/soundplayer.h"
+#include "table/qt/tableaccessible.h"
+#include "table/qt/tableannouncer.h"
 #include "table/seatwords.h"
 #include "table/boardproblems.h"
 #include "table/racklayout.h"
@@ -58,6 +60,7 @@ void Tchat::apply(const brixo::TableUpdate& update)
     }
     for (const std::string& name : update.sounds) m_sounds->play(text(name));
     if (!update.tallyResult.empty()) m_tally->addgame(update.tallyResult);
+    m_announcer->follow(mirror(), update);
     render();
     if (update.gameFull) gameIsFull();
     if (update.removed) removedFromGame();
@@ -83,6 +86,7 @@ void Tchat::render()
     StartGame1->setEnabled(mirror().host());
     m_spylist->setRemoveOffered(mirror().host());
     showKeyFocus();
+    if (m_access) m_access->sync(mirror(), m_announcer->narrator());
 }
 
 void Tchat::renderSeats()
