@@ -1,4 +1,5 @@
 #include "dialogs/helpform.h"
+#include "table/qt/captions.h"
 
 #include "dialogs/dialogstyle.h"
 
@@ -18,12 +19,12 @@ struct PageOf {
 };
 constexpr PageOf kPageOf[Thelp::kPages + 1] = {
     {"", ""},
-    {"Overview", ":/help/overview.md"},
-    {"Connecting", ":/help/connecting.md"},
-    {"Game Play", ":/help/gameplay.md"},
-    {"Scoring", ":/help/scoring.md"},
-    {"Documentation", ":/help/documentation.md"},
-    {"License", ":/help/license.md"},
+    {QT_TRANSLATE_NOOP("Thelp", "Overview"), ":/help/overview.md"},
+    {QT_TRANSLATE_NOOP("Thelp", "Connecting"), ":/help/connecting.md"},
+    {QT_TRANSLATE_NOOP("Thelp", "Game Play"), ":/help/gameplay.md"},
+    {QT_TRANSLATE_NOOP("Thelp", "Scoring"), ":/help/scoring.md"},
+    {QT_TRANSLATE_NOOP("Thelp", "Documentation"), ":/help/documentation.md"},
+    {QT_TRANSLATE_NOOP("Thelp", "License"), ":/help/license.md"},
 };
 
 QString pageText(const char* file)
@@ -37,14 +38,14 @@ QString pageText(const char* file)
 Thelp::Thelp(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("help"));
-    setWindowTitle(QStringLiteral("Brixo - Help File"));
+    captions::title(this, [] { return tr("Brixo - Help File"); });
     useTableBackground(this);
     resize(720, 520);
 
     auto* side = new QVBoxLayout;
     m_stack = new QStackedWidget(this);
     for (int tag = 1; tag <= kPages; ++tag) {
-        pages[tag] = new QPushButton(QString::fromLatin1(kPageOf[tag].caption), this);
+        pages[tag] = withCaption(new QPushButton(this), [tag] { return tr(kPageOf[tag].caption); });
         pages[tag]->setObjectName(QStringLiteral("button_page%1").arg(tag));
         pages[tag]->setProperty("tag", tag);
         pages[tag]->setMinimumWidth(120);
@@ -58,9 +59,9 @@ Thelp::Thelp(QWidget* parent) : QDialog(parent)
         m_stack->addWidget(memo[tag]);
     }
     side->addStretch();
-    button_about = new QPushButton(QStringLiteral("About"), this);
+    button_about = withCaption(new QPushButton(QString(), this), [] { return tr("About"); });
     button_about->setObjectName(QStringLiteral("button_about"));
-    button_done = new QPushButton(QStringLiteral("Done"), this);
+    button_done = withCaption(new QPushButton(QString(), this), [] { return tr("Done"); });
     button_done->setObjectName(QStringLiteral("button_done"));
     side->addWidget(button_about);
     side->addWidget(button_done);
