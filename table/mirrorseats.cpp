@@ -92,7 +92,9 @@ void TableMirror::startthegame(std::string_view args)
     m_options = {true, m->playto, TurnClock::clampedTime(m->turntime), m->penalty == "t", team};
     m_turn.setTimePerTurn(m_options.turntime);
 
-    notice(fillin(translate("Table", "%1 has started a game."), {m->name}));
+    // A solo player is called "You" on the wire; the table says it in its own words.
+    notice(m->name == seatwords::kYou ? translate("Table", "You have started a game.")
+                                      : fillin(translate("Table", "%1 has started a game."), {m->name}));
     notice(fillin(translate("Table", "Starting with %1 tiles."), {std::to_string(m->tilestostart)}));
 }
 

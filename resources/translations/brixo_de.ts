@@ -691,6 +691,10 @@
         <source>Slow down: lines sent too fast were not passed on.</source>
         <translation>Langsamer: Zu schnell gesendete Zeilen wurden nicht weitergegeben.</translation>
     </message>
+    <message>
+        <source>You have started a game.</source>
+        <translation>Du hast ein Spiel begonnen.</translation>
+    </message>
 </context>
 <context>
     <name>Tabout</name>
@@ -809,7 +813,7 @@
     </message>
     <message>
         <source>Log</source>
-        <translation>Protokoll</translation>
+        <translation>Log</translation>
     </message>
     <message>
         <source>Pause</source>
@@ -821,11 +825,11 @@
     </message>
     <message>
         <source>Start Game</source>
-        <translation>Spiel starten</translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>SORT BY:</source>
-        <translation>SORTIEREN:</translation>
+        <translation>ORDNEN:</translation>
     </message>
     <message>
         <source>Sort by Numbers</source>
@@ -1358,7 +1362,7 @@ Möchtest du 3 Strafsteine ziehen und deinen Zug beenden?</translation>
     </message>
     <message>
         <source>Start Game</source>
-        <translation>Spiel starten</translation>
+        <translation>Starten</translation>
     </message>
     <message>
         <source>Game Options</source>

@@ -809,7 +809,8 @@ void Tchat::applyStyle()
 QFrame[seatRow="true"] { background: rgba(0,0,0,40); border-radius: 4px; border: none; }
 #panel_board QLabel { color: #e9eef0; background: transparent; }
 #panel_seats QLabel[tag] { font-weight: bold; font-size: 12px; }
-QLabel#heading_player, QLabel#heading_score, QLabel#heading_bonus, QLabel#heading_cards { color: #9fb3bd; font-size: 10px; }
+QLabel#heading_player, QLabel#heading_score, QLabel#heading_bonus, QLabel#heading_cards { color: #9fb3bd; }
+QLabel#heading_player { font-size: 10px; }
 QLabel#label_score1, QLabel#label_score2, QLabel#label_score3, QLabel#label_score4 { color: #ffd970; font-weight: bold; font-size: 12px; }
 QLabel#label_bonus1, QLabel#label_bonus2, QLabel#label_bonus3, QLabel#label_bonus4 { color: #9fe3a8; font-size: 11px; }
 QLabel#label_cards1, QLabel#label_cards2, QLabel#label_cards3, QLabel#label_cards4 { color: #cfe0e8; font-size: 11px; }

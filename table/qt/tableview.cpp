@@ -110,6 +110,10 @@ void Tchat::renderSeats()
         image_Turn->hide();
     }
     JustWatch1->setChecked(m.seat(m.mySeat()).watching);
+    // The narrow columns' headings shrink to fit: some languages' words are longer.
+    for (const char* name : {"heading_score", "heading_bonus", "heading_cards"})
+        if (auto* heading = findChild<QLabel*>(QLatin1String(name)))
+            setFittedText(heading, heading->text(), m_scale.px(10));
 }
 
 void Tchat::renderInfo()

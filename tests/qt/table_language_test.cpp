@@ -109,7 +109,7 @@ bool sameInEveryLanguage(const QString& text)
     static const QRegularExpression figures(QStringLiteral("^[-+0-9%:. ]*$"));
     static const QSet<QString> names{QStringLiteral("Ann"), QStringLiteral("Bob"), QStringLiteral("Klot"), QStringLiteral("Klock"),
                                      QStringLiteral("Kling"), QStringLiteral("Brixo")};
-    static const QSet<QString> germanAsEnglish{QStringLiteral("Pause"), QStringLiteral("Normal")};
+    static const QSet<QString> germanAsEnglish{QStringLiteral("Pause"), QStringLiteral("Normal"), QStringLiteral("Log")};
     return figures.match(text).hasMatch() || names.contains(text) || germanAsEnglish.contains(text);
 }
 
