@@ -10,6 +10,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -32,6 +33,12 @@ struct LanguageFiles {
     QTemporaryDir dir;
     QByteArray before = qgetenv("BRIXO_FILES_DIR");
     LanguageFiles() { qputenv("BRIXO_FILES_DIR", dir.path().toLocal8Bit()); }
+    void write(const QByteArray& text) const
+    {
+        QFile file(dir.path() + "/quorvinlobby.ini");
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
     ~LanguageFiles() { qputenv("BRIXO_FILES_DIR", before); }
     IniFile read() const
     {
@@ -173,4 +180,20 @@ TEST(TableLanguage, GermanLeavesNoEnglishCaptionInTheWindowItsMenusOrTheStartDia
     // The system's language again, for the tests that follow.
     languageItem(table, "system")->trigger();
     ASSERT_TRUE(waitForQueued());
+}
+
+// The language kept in the settings file is spoken once the table reads
+// them, without a word from the player.
+TEST(TableLanguage, TheKeptLanguageIsSpokenWhenTheSettingsAreRead)
+{
+    LanguageFiles files;
+    files.write("[brixo]\nLanguage=de\n");
+    TableFeed t;
+    t.table = std::make_unique<Tchat>(launchOf({"Ann"}));
+    t.login(1, "Ann");
+    EXPECT_TRUE(waitFor([&] { return part<QAbstractButton>(*t.table, "button_draw")->text() == "Ziehen"; }));
+    EXPECT_TRUE(languageItem(*t.table, "de")->isChecked());
+
+    languageItem(*t.table, "system")->trigger();
+    ASSERT_TRUE(waitFor([&] { return part<QAbstractButton>(*t.table, "button_draw")->text() == "Draw"; }));
 }
