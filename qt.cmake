@@ -31,7 +31,7 @@ set(BRIXO_TS_FILES
   resources/translations/brixo_es.ts
   resources/translations/brixo_nl.ts)
 file(GLOB BRIXO_TRANSLATED_SOURCES CONFIGURE_DEPENDS
-  table/*.cpp table/qt/*.cpp dialogs/*.cpp)
+  table/*.cpp table/qt/*.cpp dialogs/*.cpp resources/qt/*.cpp)
 qt_add_translations(brixo_app
   TS_FILES ${BRIXO_TS_FILES}
   SOURCES ${BRIXO_TRANSLATED_SOURCES} main.cpp

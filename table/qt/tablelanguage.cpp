@@ -53,5 +53,7 @@ void Tchat::retranslate()
     // What is built from the game's state is built again in the new words.
     showSoundChoice();
     showTitle();
+    m_pictures.redraw();
+    redrawTiles();
     render();
 }
