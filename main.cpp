@@ -15,7 +15,10 @@
 #include "server/qt/headlesslobby.h"
 #include "server/qt/headlessserver.h"
 #include "store/lzrw1command.h"
+#include "store/qt/gamefolders.h"
+#include "store/settings.h"
 #include "table/qt/chatform.h"
+#include "table/qt/language.h"
 #include "table/qt/singleinstance.h"
 #include "table/qt/tablestyle.h"
 
@@ -67,6 +70,14 @@ int main(int argc, char** argv)
 
     // The menus drawn right as the table grows them.
     QApplication::setStyle(new TableStyle);
+
+    // The windows are built in the player's language: the one chosen in
+    // Options > Language, else the system's.
+    {
+        brixo::IniFile file;
+        file.load(gamefolders::settingsFile(QString::fromLatin1(brixo::kSettingsFileName)).toStdString());
+        language::apply(QString::fromStdString(brixo::readSettings(file, brixo::settingsSection(file)).language));
+    }
 
     SingleInstance guard;
     if (!guard.claim()) return 0;

@@ -20,6 +20,25 @@ find_package(ICU REQUIRED COMPONENTS uc i18n)
 target_link_libraries(brixo_app PUBLIC brixo_core brixo_icu
   Qt6::Core Qt6::Network Qt6::Gui Qt6::Widgets Qt6::Multimedia)
 
+# The translations: the .ts files in resources/translations, compiled to
+# .qm files at build time and embedded under :/translations. After a change
+# to the texts, "cmake --build build --target lupdate" brings the .ts files
+# up to date with the sources; existing translations are kept.
+find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
+set(BRIXO_TS_FILES
+  resources/translations/brixo_de.ts
+  resources/translations/brixo_fr.ts
+  resources/translations/brixo_es.ts
+  resources/translations/brixo_nl.ts)
+file(GLOB BRIXO_TRANSLATED_SOURCES CONFIGURE_DEPENDS
+  table/*.cpp table/qt/*.cpp dialogs/*.cpp resources/qt/*.cpp)
+qt_add_translations(brixo_app
+  TS_FILES ${BRIXO_TS_FILES}
+  SOURCES ${BRIXO_TRANSLATED_SOURCES} main.cpp
+  RESOURCE_PREFIX /translations
+  LUPDATE_OPTIONS -locations none)
+add_custom_target(lupdate DEPENDS brixo_app_lupdate)
+
 add_executable(brixo main.cpp)
 target_link_libraries(brixo PRIVATE brixo_app)
 # The shipped tile sets go beside the program, where the menu finds them.

@@ -1,4 +1,5 @@
 #include "dialogs/aboutform.h"
+#include "table/qt/captions.h"
 
 #include "dialogs/dialogstyle.h"
 #include "net/catalogue.h"
@@ -21,7 +22,7 @@ QString Tabout::webPage()
 Tabout::Tabout(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("about"));
-    setWindowTitle(QStringLiteral("Brixo - About"));
+    captions::title(this, [] { return tr("Brixo - About"); });
     useTableBackground(this);
 
     // Three tiles of a run make the picture; a click on it closes the box.
@@ -43,7 +44,7 @@ Tabout::Tabout(QWidget* parent) : QDialog(parent)
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 2.2);
     name->setFont(big);
-    auto* versionCaption = new QLabel(QStringLiteral("Version"), this);
+    auto* versionCaption = withCaption(new QLabel(QString(), this), [] { return tr("Version"); });
     version = new QLabel(QString::fromLatin1(brixo::msg::kVersion.data(), int(brixo::msg::kVersion.size())), this);
     version->setObjectName(QStringLiteral("version"));
     auto* build = new QLabel(kBuild, this);
@@ -52,7 +53,7 @@ Tabout::Tabout(QWidget* parent) : QDialog(parent)
     label_link->setObjectName(QStringLiteral("label_link"));
     label_link->setTextFormat(Qt::RichText);
     label_link->setOpenExternalLinks(true);
-    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    auto* done = withCaption(new QPushButton(QString(), this), [] { return tr("Done"); });
     done->setObjectName(QStringLiteral("button_done"));
     done->setDefault(true);
     connect(done, &QPushButton::clicked, this, &QDialog::hide);

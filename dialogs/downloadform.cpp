@@ -1,4 +1,5 @@
 #include "dialogs/downloadform.h"
+#include "table/qt/captions.h"
 
 #include "dialogs/dialogstyle.h"
 
@@ -13,12 +14,12 @@
 
 namespace {
 
-QGroupBox* panel(QWidget* parent, const char* name, const QString& text, QPushButton* button)
+QGroupBox* panel(QWidget* parent, const char* name, captions::Words text, QPushButton* button)
 {
     auto* box = new QGroupBox(parent);
     box->setObjectName(QLatin1String(name));
     auto* layout = new QVBoxLayout(box);
-    layout->addWidget(wrappedText(text, box));
+    layout->addWidget(withCaption(wrappedText(QString(), box), std::move(text)));
     button->setParent(box);
     layout->addWidget(button);
     return box;
@@ -29,29 +30,37 @@ QGroupBox* panel(QWidget* parent, const char* name, const QString& text, QPushBu
 Tdownload::Tdownload(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("download"));
-    setWindowTitle(QStringLiteral("Brixo - Welcome"));
+    captions::title(this, [] { return tr("Brixo - Welcome"); });
     useTableBackground(this);
     m_starter = [](const QString& program, const QStringList& arguments) {
         return QProcess::startDetached(program, arguments);
     };
 
-    QPushButton* solo = namedButton(this, "button_solo", QStringLiteral("Play Solo Game"));
-    QPushButton* others = namedButton(this, "button_others", QStringLiteral("Play with Others..."));
-    QPushButton* lobby = namedButton(this, "button_lobby", QStringLiteral("Open The Quorvin Lobby"));
+    QPushButton* solo = withCaption(namedButton(this, "button_solo", QString()), [] { return tr("Play Solo Game"); });
+    QPushButton* others =
+        withCaption(namedButton(this, "button_others", QString()), [] { return tr("Play with Others..."); });
+    QPushButton* lobby =
+        withCaption(namedButton(this, "button_lobby", QString()), [] { return tr("Open The Quorvin Lobby"); });
     // Enter plays solo at once.
     solo->setDefault(true);
     solo->setAutoDefault(true);
-    auto* soloPanel = panel(this, "panel_solo", QStringLiteral("Play a game against the computer now."), solo);
-    auto* othersPanel =
-        panel(this, "panel_others",
-              QStringLiteral("Play with friends: host a game on this network, find the games others host, join "
-                             "one by its address, or meet in a room online."),
-              others);
-    m_lobbyPanel = panel(this, "panel_lobby",
-                         QStringLiteral("The Quorvin Lobby is installed on this computer. It finds games with other "
-                                        "players online; this game closes while it runs."),
-                         lobby);
-    m_showAtStart = new QCheckBox(QStringLiteral("Show this at start"), this);
+    auto* soloPanel = panel(
+        this, "panel_solo", [] { return tr("Play a game against the computer now."); }, solo);
+    auto* othersPanel = panel(
+        this, "panel_others",
+        [] {
+            return tr("Play with friends: host a game on this network, find the games others host, join "
+                      "one by its address, or meet in a room online.");
+        },
+        others);
+    m_lobbyPanel = panel(
+        this, "panel_lobby",
+        [] {
+            return tr("The Quorvin Lobby is installed on this computer. It finds games with other "
+                      "players online; this game closes while it runs.");
+        },
+        lobby);
+    m_showAtStart = withCaption(new QCheckBox(QString(), this), [] { return tr("Show this at start"); });
     m_showAtStart->setObjectName(QStringLiteral("check_showatstart"));
     m_showAtStart->setChecked(true);
 
@@ -115,7 +124,7 @@ void Tdownload::lobbyClick()
         return;
     }
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Brixo"),
-                                QStringLiteral("The Quorvin Lobby could not be started."), QMessageBox::Ok, this);
+                                tr("The Quorvin Lobby could not be started."), QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("message"));
     // Dark text on a light box: the window's light-on-cloth text would not read here.
     box->setStyleSheet(QStringLiteral("QMessageBox { background: #f6f3ea; } QLabel { color: #202020; }"));

@@ -1,4 +1,5 @@
 #include "dialogs/gamestartform.h"
+#include "table/qt/captions.h"
 
 #include "dialogs/dialogstyle.h"
 #include "dialogs/updown.h"
@@ -14,7 +15,7 @@
 Tgamestart::Tgamestart(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("gamestart"));
-    setWindowTitle(QStringLiteral("Brixo - Game Start"));
+    captions::title(this, [] { return tr("Brixo - Game Start"); });
     useTableBackground(this);
     setModal(false);
 
@@ -34,18 +35,18 @@ Tgamestart::Tgamestart(QWidget* parent) : QDialog(parent)
     edit_creationtime->setObjectName(QStringLiteral("edit_creationtime"));
     edit_tiles->setObjectName(QStringLiteral("edit_tiles"));
 
-    checkbox_tp = new QCheckBox(QStringLiteral("Time Penalty"), this);
+    checkbox_tp = withCaption(new QCheckBox(QString(), this), [] { return tr("Time Penalty"); });
     checkbox_tp->setObjectName(QStringLiteral("checkbox_tp"));
     checkbox_tp->setChecked(true);
-    checkbox_tg = new QCheckBox(QStringLiteral("Team Game"), this);
+    checkbox_tg = withCaption(new QCheckBox(QString(), this), [] { return tr("Team Game"); });
     checkbox_tg->setObjectName(QStringLiteral("checkbox_tg"));
 
-    button_start = new QPushButton(QStringLiteral("Start Game"), this);
+    button_start = withCaption(new QPushButton(QString(), this), [] { return tr("Start Game"); });
     button_start->setObjectName(QStringLiteral("button_start"));
     button_start->setDefault(true);
     button_start->setMinimumHeight(32);
 
-    auto* heading = new QLabel(QStringLiteral("Game Options"), this);
+    auto* heading = withCaption(new QLabel(QString(), this), [] { return tr("Game Options"); });
     QFont big = heading->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.3);
@@ -53,12 +54,13 @@ Tgamestart::Tgamestart(QWidget* parent) : QDialog(parent)
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
-    grid->addWidget(new QLabel(QStringLiteral("Play to Score:"), this), 0, 0);
+    grid->addWidget(withCaption(new QLabel(QString(), this), [] { return tr("Play to Score:"); }), 0, 0);
     grid->addWidget(UpDown1, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Creation Time:"), this), 1, 0);
+    //: The seconds each turn may take.
+    grid->addWidget(withCaption(new QLabel(QString(), this), [] { return tr("Creation Time:"); }), 1, 0);
     grid->addWidget(UpDown2, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("secs"), this), 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Tiles to Start With::"), this), 2, 0);
+    grid->addWidget(withCaption(new QLabel(QString(), this), [] { return tr("secs"); }), 1, 2);
+    grid->addWidget(withCaption(new QLabel(QString(), this), [] { return tr("Tiles to Start With::"); }), 2, 0);
     grid->addWidget(UpDown3, 2, 1);
     grid->addWidget(checkbox_tp, 3, 0, 1, 3);
     grid->addWidget(checkbox_tg, 4, 0, 1, 3);

@@ -1,4 +1,5 @@
 #include "dialogs/helpform.h"
+#include "table/qt/captions.h"
 
 #include "dialogs/dialogstyle.h"
 
@@ -10,6 +11,7 @@
 #include <QStackedWidget>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,12 +22,12 @@ struct PageOf {
 };
 constexpr PageOf kPageOf[Thelp::kPages + 1] = {
     {"", ""},
-    {"Overview", "overview.md"},
-    {"Connecting", "connecting.md"},
-    {"Game Play", "gameplay.md"},
-    {"Scoring", "scoring.md"},
-    {"Documentation", "documentation.md"},
-    {"License", "license.md"},
+    {QT_TRANSLATE_NOOP("Thelp", "Overview"), "overview.md"},
+    {QT_TRANSLATE_NOOP("Thelp", "Connecting"), "connecting.md"},
+    {QT_TRANSLATE_NOOP("Thelp", "Game Play"), "gameplay.md"},
+    {QT_TRANSLATE_NOOP("Thelp", "Scoring"), "scoring.md"},
+    {QT_TRANSLATE_NOOP("Thelp", "Documentation"), "documentation.md"},
+    {QT_TRANSLATE_NOOP("Thelp", "License"), "license.md"},
 };
 
 // The page in the given language (":/help/de/scoring.md") where the manual
@@ -42,14 +44,14 @@ QString pageText(const char* file, const QString& language)
 Thelp::Thelp(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("help"));
-    setWindowTitle(QStringLiteral("Brixo - Help File"));
+    captions::title(this, [] { return tr("Brixo - Help File"); });
     useTableBackground(this);
     resize(720, 520);
 
     auto* side = new QVBoxLayout;
     m_stack = new QStackedWidget(this);
     for (int tag = 1; tag <= kPages; ++tag) {
-        pages[tag] = new QPushButton(QString::fromLatin1(kPageOf[tag].caption), this);
+        pages[tag] = withCaption(new QPushButton(this), [tag] { return tr(kPageOf[tag].caption); });
         pages[tag]->setObjectName(QStringLiteral("button_page%1").arg(tag));
         pages[tag]->setProperty("tag", tag);
         pages[tag]->setMinimumWidth(120);
@@ -62,9 +64,9 @@ Thelp::Thelp(QWidget* parent) : QDialog(parent)
         m_stack->addWidget(memo[tag]);
     }
     side->addStretch();
-    button_about = new QPushButton(QStringLiteral("About"), this);
+    button_about = withCaption(new QPushButton(QString(), this), [] { return tr("About"); });
     button_about->setObjectName(QStringLiteral("button_about"));
-    button_done = new QPushButton(QStringLiteral("Done"), this);
+    button_done = withCaption(new QPushButton(QString(), this), [] { return tr("Done"); });
     button_done->setObjectName(QStringLiteral("button_done"));
     button_done->setDefault(true);
     side->addWidget(button_about);
@@ -109,5 +111,15 @@ void Thelp::showPage(int tag)
     if (tag < 1 || tag > kPages) return;
     m_page = tag;
     m_stack->setCurrentWidget(memo[tag]);
-    label_caption->setText(QString::fromLatin1(kPageOf[tag].caption));
+    label_caption->setText(tr(kPageOf[tag].caption));
+}
+
+// A language picked while the manual is open shows at once.
+void Thelp::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        loadPages();
+        showPage(m_page);
+    }
+    QDialog::changeEvent(event);
 }

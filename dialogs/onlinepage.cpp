@@ -1,4 +1,5 @@
 #include "dialogs/onlinepage.h"
+#include "table/qt/captions.h"
 
 #include "dialogs/dialogstyle.h"
 #include "net/gameport.h"
@@ -21,38 +22,40 @@ OnlinePage::OnlinePage(QWidget* parent) : QWidget(parent), m_browser(new LobbyBr
     m_lobbyText = wrappedText(QString(), this, "label_lobby");
     m_lobby = new QLineEdit(this);
     m_lobby->setObjectName(QStringLiteral("edit_lobby"));
-    m_lobby->setPlaceholderText(QStringLiteral("lobby address, as host or host:port"));
-    m_refresh = namedButton(this, "button_refresh", QStringLiteral("Refresh"));
+    captions::placeholder(m_lobby, [] { return tr("lobby address, as host or host:port"); });
+    m_refresh = withCaption(namedButton(this, "button_refresh", QString()), [] { return tr("Refresh"); });
 
     m_rooms = new QTreeWidget(this);
     m_rooms->setObjectName(QStringLiteral("list_rooms"));
     m_rooms->setRootIsDecorated(false);
-    m_rooms->setHeaderLabels(
-        {QStringLiteral("Room"), QStringLiteral("Players"), QStringLiteral("Watching"), QStringLiteral("Game"),
-         QStringLiteral("Code")});
+    m_rooms->setHeaderLabels({QString(), QString(), QString(), QString(), QString()});
+    captions::custom(m_rooms, [this] {
+        m_rooms->setHeaderLabels({tr("Room"), tr("Players"), tr("Watching"), tr("Game"), tr("Code")});
+        explainLobby();
+    });
     m_rooms->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_joinListed = namedButton(this, "button_joinroom", QStringLiteral("Join"));
+    m_joinListed = withCaption(namedButton(this, "button_joinroom", QString()), [] { return tr("Join"); });
     m_joinListed->setEnabled(false);
 
     m_title = new QLineEdit(this);
     m_title->setObjectName(QStringLiteral("edit_roomtitle"));
     m_title->setMaxLength(24);
-    m_title->setPlaceholderText(QStringLiteral("room name"));
-    m_public = new QCheckBox(QStringLiteral("Listed for everyone"), this);
+    captions::placeholder(m_title, [] { return tr("room name"); });
+    m_public = withCaption(new QCheckBox(QString(), this), [] { return tr("Listed for everyone"); });
     m_public->setObjectName(QStringLiteral("check_public"));
-    auto* create = namedButton(this, "button_createroom", QStringLiteral("Create Room"));
+    auto* create = withCaption(namedButton(this, "button_createroom", QString()), [] { return tr("Create Room"); });
 
     m_code = new QLineEdit(this);
     m_code->setObjectName(QStringLiteral("edit_code"));
     m_code->setMaxLength(8);
-    m_code->setPlaceholderText(QStringLiteral("6-letter code"));
-    auto* joinCode = namedButton(this, "button_joincode", QStringLiteral("Join by Code"));
+    captions::placeholder(m_code, [] { return tr("6-letter code"); });
+    auto* joinCode = withCaption(namedButton(this, "button_joincode", QString()), [] { return tr("Join by Code"); });
     m_problem = wrappedText(QString(), this, "label_problem_online");
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_lobbyText);
     auto* lobbyRow = new QHBoxLayout;
-    lobbyRow->addWidget(new QLabel(QStringLiteral("Lobby:"), this));
+    lobbyRow->addWidget(withCaption(new QLabel(QString(), this), [] { return tr("Lobby:"); }));
     lobbyRow->addWidget(m_lobby, 1);
     lobbyRow->addWidget(m_refresh);
     layout->addLayout(lobbyRow);
@@ -62,11 +65,11 @@ OnlinePage::OnlinePage(QWidget* parent) : QWidget(parent), m_browser(new LobbyBr
     listedRow->addWidget(m_joinListed);
     layout->addLayout(listedRow);
     auto* rows = new QGridLayout;
-    rows->addWidget(new QLabel(QStringLiteral("New room:"), this), 0, 0);
+    rows->addWidget(withCaption(new QLabel(QString(), this), [] { return tr("New room:"); }), 0, 0);
     rows->addWidget(m_title, 0, 1);
     rows->addWidget(m_public, 0, 2);
     rows->addWidget(create, 0, 3);
-    rows->addWidget(new QLabel(QStringLiteral("A friend's room:"), this), 1, 0);
+    rows->addWidget(withCaption(new QLabel(QString(), this), [] { return tr("A friend's room:"); }), 1, 0);
     rows->addWidget(m_code, 1, 1);
     rows->addWidget(joinCode, 1, 3);
     rows->setColumnStretch(1, 1);
@@ -109,25 +112,24 @@ void OnlinePage::showProblem(const QString& text)
 
 void OnlinePage::explainLobby()
 {
-    m_lobbyText->setText(lobby().isEmpty()
-                             ? QStringLiteral("Friends on other networks meet in a room on a lobby: a Brixo server "
-                                              "on the internet, started with brixo --lobby. Type the address its "
-                                              "keeper gave you; Brixo remembers it.")
-                             : QStringLiteral("Open a room and give friends its code, or join theirs. Rooms listed "
-                                              "for everyone are below."));
+    m_lobbyText->setText(lobby().isEmpty() ? tr("Friends on other networks meet in a room on a lobby: a Brixo server "
+                                                "on the internet, started with brixo --lobby. Type the address its "
+                                                "keeper gave you; Brixo remembers it.")
+                                           : tr("Open a room and give friends its code, or join theirs. Rooms listed "
+                                                "for everyone are below."));
 }
 
 QString OnlinePage::checkedLobby()
 {
     const QString typed = lobby();
     if (typed.isEmpty()) {
-        showProblem(QStringLiteral("Type the lobby's address first."));
+        showProblem(tr("Type the lobby's address first."));
         m_lobby->setFocus();
         return {};
     }
     if (!brixo::parseHostAddress(typed.toStdString(), brixo::kGamePort)) {
-        showProblem(QStringLiteral("\"%1\" is not an address: type a name or an IP address, and :port when it is "
-                                   "not %2.")
+        showProblem(tr("\"%1\" is not an address: type a name or an IP address, and :port when it is "
+                       "not %2.")
                         .arg(typed)
                         .arg(brixo::kGamePort));
         return {};
@@ -142,7 +144,7 @@ void OnlinePage::refreshClick()
     if (address.isEmpty()) return;
     const auto target = brixo::parseHostAddress(address.toStdString(), brixo::kGamePort);
     m_refresh->setEnabled(false);
-    showProblem(QStringLiteral("Asking the lobby for its rooms..."));
+    showProblem(tr("Asking the lobby for its rooms..."));
     m_browser->listRooms(QString::fromStdString(target->host), static_cast<quint16>(target->port));
 }
 
@@ -155,10 +157,10 @@ void OnlinePage::showRooms(const std::vector<brixo::msg::RoomEntry>& rooms)
         item->setText(0, QString::fromStdString(room.title));
         item->setText(1, QString::number(room.seated));
         item->setText(2, QString::number(room.spectators));
-        item->setText(3, room.running ? QStringLiteral("Playing") : QStringLiteral("Waiting"));
+        item->setText(3, room.running ? tr("Playing") : tr("Waiting"));
         item->setText(4, QString::fromStdString(room.code));
     }
-    showProblem(rooms.empty() ? QStringLiteral("No room is listed: create one.") : QString());
+    showProblem(rooms.empty() ? tr("No room is listed: create one.") : QString());
 }
 
 void OnlinePage::createClick()
@@ -174,7 +176,7 @@ void OnlinePage::joinCodeClick()
     if (address.isEmpty()) return;
     const auto code = brixo::roomCode(m_code->text().trimmed().toStdString());
     if (!code) {
-        showProblem(QStringLiteral("A room's code is six letters and digits, as its table shows it."));
+        showProblem(tr("A room's code is six letters and digits, as its table shows it."));
         m_code->setFocus();
         return;
     }

@@ -1,4 +1,5 @@
 #include "dialogs/phrasesform.h"
+#include "table/qt/captions.h"
 
 #include "dialogs/dialogstyle.h"
 
@@ -10,22 +11,23 @@
 Tphrases::Tphrases(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("phrases"));
-    setWindowTitle(QStringLiteral("Brixo - Phrase Buttons "));
+    captions::title(this, [] { return tr("Brixo - Phrase Buttons"); });
     useTableBackground(this);
 
     auto* grid = new QGridLayout(this);
-    auto* note = new QLabel(QStringLiteral("Buttons can only be used once every 2 seconds"), this);
+    auto* note =
+        withCaption(new QLabel(QString(), this), [] { return tr("Buttons can only be used once every 2 seconds"); });
     note->setObjectName(QStringLiteral("label_note"));
     grid->addWidget(note, 0, 0, 1, 2);
     for (int n = 1; n <= kPhrases; ++n) {
-        grid->addWidget(new QLabel(QStringLiteral("Phrase Button %1:").arg(n), this), n, 0);
+        grid->addWidget(withCaption(new QLabel(this), [n] { return tr("Phrase Button %1:").arg(n); }), n, 0);
         phrase[n] = new QLineEdit(this);
         phrase[n]->setObjectName(QStringLiteral("phrase%1").arg(n));
         phrase[n]->setMaxLength(50);
         phrase[n]->setMinimumWidth(260);
         grid->addWidget(phrase[n], n, 1);
     }
-    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    auto* done = withCaption(new QPushButton(QString(), this), [] { return tr("Done"); });
     done->setObjectName(QStringLiteral("button_done"));
     done->setDefault(true);
     grid->addWidget(done, kPhrases + 1, 1, Qt::AlignRight);

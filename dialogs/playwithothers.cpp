@@ -1,4 +1,5 @@
 #include "dialogs/playwithothers.h"
+#include "table/qt/captions.h"
 
 #include "dialogs/dialogstyle.h"
 #include "dialogs/onlinepage.h"
@@ -31,25 +32,31 @@ QString text(const std::string& s)
 PlayWithOthers::PlayWithOthers(QWidget* parent) : QDialog(parent), m_listener(new GameListener(this))
 {
     setObjectName(QStringLiteral("playwithothers"));
-    setWindowTitle(QStringLiteral("Brixo - Play with Others"));
+    captions::title(this, [] { return tr("Brixo - Play with Others"); });
     useTableBackground(this);
     setModal(false);
 
     auto* nameRow = new QHBoxLayout;
-    nameRow->addWidget(new QLabel(QStringLiteral("Your name:"), this));
+    nameRow->addWidget(withCaption(new QLabel(QString(), this), [] { return tr("Your name:"); }));
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("edit_name"));
     m_name->setMaxLength(24);
-    m_name->setPlaceholderText(QStringLiteral("The name others see"));
+    captions::placeholder(m_name, [] { return tr("The name others see"); });
     nameRow->addWidget(m_name, 1);
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("pages"));
-    m_pages->addTab(buildHostPage(), QStringLiteral("Host a Game"));
-    m_pages->addTab(buildGamesPage(), QStringLiteral("Games on This Network"));
-    m_pages->addTab(buildAddressPage(), QStringLiteral("Join by Address"));
+    m_pages->addTab(buildHostPage(), QString());
+    m_pages->addTab(buildGamesPage(), QString());
+    m_pages->addTab(buildAddressPage(), QString());
     m_online = new OnlinePage(m_pages);
-    m_pages->addTab(m_online, QStringLiteral("Online"));
+    m_pages->addTab(m_online, QString());
+    captions::custom(m_pages, [this] {
+        m_pages->setTabText(0, tr("Host a Game"));
+        m_pages->setTabText(1, tr("Games on This Network"));
+        m_pages->setTabText(2, tr("Join by Address"));
+        m_pages->setTabText(3, tr("Online"));
+    });
     connect(m_online, &OnlinePage::createRequested, this,
             [this](const QString& lobby, const QString& title, bool isPublic) {
                 if (haveName(m_online->problemLabel())) emit createRoomRequested(playerName(), lobby, title, isPublic);
@@ -58,7 +65,7 @@ PlayWithOthers::PlayWithOthers(QWidget* parent) : QDialog(parent), m_listener(ne
         if (haveName(m_online->problemLabel())) emit joinRoomRequested(playerName(), lobby, code);
     });
 
-    auto* close = namedButton(this, "button_close", QStringLiteral("Close"));
+    auto* close = withCaption(namedButton(this, "button_close", QString()), [] { return tr("Close"); });
     connect(close, &QPushButton::clicked, this, &QDialog::hide);
 
     auto* layout = new QVBoxLayout(this);
@@ -84,16 +91,24 @@ PlayWithOthers::PlayWithOthers(QWidget* parent) : QDialog(parent), m_listener(ne
     connect(m_listener, &GameListener::gamesChanged, this, &PlayWithOthers::showGames);
 }
 
+// What the host page says, while the table hosts and while it does not.
+QString PlayWithOthers::hostWords(bool hosting)
+{
+    return hosting ? tr("This table hosts a game. Others join it from Games on This Network, or by one of these "
+                        "addresses:")
+                   : tr("Host a game here: others on this network see it under Games on This Network, or join it "
+                        "by one of the addresses shown once it runs.");
+}
+
 QWidget* PlayWithOthers::buildHostPage()
 {
     auto* page = new QWidget(m_pages);
     page->setObjectName(QStringLiteral("page_host"));
-    m_hostText = wrappedText(QStringLiteral("Host a game here: others on this network see it under Games on This "
-                                        "Network, or join it by one of the addresses shown once it runs."),
-                         page, "label_host");
-    m_host = namedButton(page, "button_host", QStringLiteral("Host a Game"));
-    m_stopHosting = namedButton(page, "button_stophosting", QStringLiteral("Stop Hosting"));
+    m_hostText = wrappedText(QString(), page, "label_host");
+    m_host = withCaption(namedButton(page, "button_host", QString()), [] { return tr("Host a Game"); });
+    m_stopHosting = withCaption(namedButton(page, "button_stophosting", QString()), [] { return tr("Stop Hosting"); });
     m_stopHosting->hide();
+    captions::custom(m_hostText, [this] { m_hostText->setText(hostWords(!m_stopHosting->isHidden())); });
     m_hostProblem = wrappedText(QString(), page, "label_problem_host");
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(m_hostText);
@@ -118,12 +133,13 @@ QWidget* PlayWithOthers::buildGamesPage()
     m_games = new QTreeWidget(page);
     m_games->setObjectName(QStringLiteral("list_games"));
     m_games->setRootIsDecorated(false);
-    m_games->setHeaderLabels({QStringLiteral("Host"), QStringLiteral("Players"), QStringLiteral("Free"),
-                              QStringLiteral("Game"), QStringLiteral("Play to"), QStringLiteral("Version"),
-                              QStringLiteral("Address")});
+    captions::custom(m_games, [this] {
+        m_games->setHeaderLabels(
+            {tr("Host"), tr("Players"), tr("Free"), tr("Game"), tr("Play to"), tr("Version"), tr("Address")});
+    });
     m_games->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_gamesStatus = wrappedText(QString(), page, "label_games_status");
-    m_joinFound = namedButton(page, "button_joinfound", QStringLiteral("Join"));
+    m_joinFound = withCaption(namedButton(page, "button_joinfound", QString()), [] { return tr("Join"); });
     m_joinFound->setEnabled(false);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(m_games, 1);
@@ -143,16 +159,17 @@ QWidget* PlayWithOthers::buildAddressPage()
 {
     auto* page = new QWidget(m_pages);
     page->setObjectName(QStringLiteral("page_address"));
-    auto* explain = wrappedText(QStringLiteral("The host's address, as its Play with Others window shows it: a name or "
-                                           "an IP address, with :port when it is not %1 (an IPv6 address in "
-                                           "brackets, [::1]:%1).")
-                                .arg(brixo::kGamePort),
-                            page);
+    auto* explain = withCaption(wrappedText(QString(), page), [] {
+        return tr("The host's address, as its Play with Others window shows it: a name or "
+                  "an IP address, with :port when it is not %1 (an IPv6 address in "
+                  "brackets, [::1]:%1).")
+            .arg(brixo::kGamePort);
+    });
     m_address = new QComboBox(page);
     m_address->setObjectName(QStringLiteral("combo_address"));
     m_address->setEditable(true);
     m_address->setInsertPolicy(QComboBox::NoInsert);
-    m_joinAddress = namedButton(page, "button_joinaddress", QStringLiteral("Join"));
+    m_joinAddress = withCaption(namedButton(page, "button_joinaddress", QString()), [] { return tr("Join"); });
     m_addressProblem = wrappedText(QString(), page, "label_problem_address");
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(explain);
@@ -201,18 +218,14 @@ void PlayWithOthers::setHosting(const QStringList& endpoints)
     m_host->setVisible(!hosting);
     m_stopHosting->setVisible(hosting);
     m_hostProblem->clear();
-    m_hostText->setText(hosting ? QStringLiteral("This table hosts a game. Others join it from Games on This "
-                                                 "Network, or by one of these addresses:")
-                                : QStringLiteral("Host a game here: others on this network see it under Games on "
-                                                 "This Network, or join it by one of the addresses shown once it "
-                                                 "runs."));
+    m_hostText->setText(hostWords(hosting));
     int n = 0;
     for (const QString& endpoint : endpoints) {
         auto* row = new QHBoxLayout;
         auto* shown = new QLabel(endpoint, this);
         shown->setObjectName(QStringLiteral("label_endpoint%1").arg(++n));
         shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        auto* copy = new QPushButton(QStringLiteral("Copy"), this);
+        auto* copy = withCaption(new QPushButton(QString(), this), [] { return tr("Copy"); });
         copy->setObjectName(QStringLiteral("button_copy%1").arg(n));
         connect(copy, &QPushButton::clicked, this, [endpoint] { QApplication::clipboard()->setText(endpoint); });
         row->addWidget(shown, 1);
@@ -242,7 +255,7 @@ bool PlayWithOthers::haveName(QLabel* reasonLabel)
         reasonLabel->clear();
         return true;
     }
-    reasonLabel->setText(QStringLiteral("Type the name others will see first."));
+    reasonLabel->setText(tr("Type the name others will see first."));
     m_name->setFocus();
     return false;
 }
@@ -270,8 +283,8 @@ void PlayWithOthers::joinAddressClick()
     if (!haveName(m_addressProblem)) return;
     const QString typed = m_address->currentText().trimmed();
     if (!brixo::parseHostAddress(typed.toStdString(), brixo::kGamePort)) {
-        m_addressProblem->setText(QStringLiteral("\"%1\" is not an address: type a name or an IP address, and "
-                                                 ":port when it is not %2.")
+        m_addressProblem->setText(tr("\"%1\" is not an address: type a name or an IP address, and "
+                                     ":port when it is not %2.")
                                       .arg(typed)
                                       .arg(brixo::kGamePort));
         return;
@@ -302,8 +315,7 @@ void PlayWithOthers::listenWhileShown()
         return;
     }
     QString error;
-    if (!m_listener->start(&error))
-        m_gamesStatus->setText(QStringLiteral("Games on this network cannot be heard: ") + error);
+    if (!m_listener->start(&error)) m_gamesStatus->setText(tr("Games on this network cannot be heard: %1").arg(error));
     showGames();
 }
 
@@ -318,18 +330,16 @@ void PlayWithOthers::showGames()
         item->setText(0, text(game.name));
         item->setText(1, QString::number(game.seated));
         item->setText(2, QString::number(game.freeSeats));
-        item->setText(3, game.running ? QStringLiteral("Playing") : QStringLiteral("Waiting"));
+        item->setText(3, game.running ? tr("Playing") : tr("Waiting"));
         item->setText(4, QString::number(game.playto));
         item->setText(5, text(game.version));
         item->setText(6, text(found.endpoint()));
         item->setData(0, Qt::UserRole, text(found.endpoint()));
         if (text(found.endpoint()) == chosen) item->setSelected(true);
     }
-    if (m_games->topLevelItemCount() == 0)
-        m_gamesStatus->setText(QStringLiteral("Looking for games on this network..."));
+    if (m_games->topLevelItemCount() == 0) m_gamesStatus->setText(tr("Looking for games on this network..."));
     else
-        m_gamesStatus->setText(QStringLiteral("%1 found.").arg(m_games->topLevelItemCount() == 1
-                                                                   ? QStringLiteral("One game")
-                                                                   : QStringLiteral("%1 games")
-                                                                         .arg(m_games->topLevelItemCount())));
+        m_gamesStatus->setText(m_games->topLevelItemCount() == 1
+                                   ? tr("One game found.")
+                                   : tr("%1 games found.").arg(m_games->topLevelItemCount()));
 }

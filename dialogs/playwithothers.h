@@ -63,6 +63,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    static QString hostWords(bool hosting);
     QWidget* buildHostPage();
     QWidget* buildGamesPage();
     QWidget* buildAddressPage();

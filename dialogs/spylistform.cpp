@@ -1,4 +1,5 @@
 #include "dialogs/spylistform.h"
+#include "table/qt/captions.h"
 
 #include "dialogs/dialogstyle.h"
 
@@ -12,7 +13,7 @@
 Tspylist::Tspylist(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("spylist"));
-    setWindowTitle(QStringLiteral("Brixo - Spys"));
+    captions::title(this, [] { return tr("Brixo - Spys"); });
     setWindowFlag(Qt::WindowStaysOnTopHint);
     useTableBackground(this);
 
@@ -21,14 +22,14 @@ Tspylist::Tspylist(QWidget* parent) : QDialog(parent)
     listbox_spys->setContextMenuPolicy(Qt::CustomContextMenu);
 
     m_menu = new QMenu(this);
-    RemoveFromGame1 = m_menu->addAction(QStringLiteral("Remove From Game"));
+    RemoveFromGame1 = withCaption(m_menu->addAction(QString()), [] { return tr("Remove From Game"); });
     RemoveFromGame1->setObjectName(QStringLiteral("RemoveFromGame1"));
     RemoveFromGame1->setEnabled(false);
 
-    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    auto* done = withCaption(new QPushButton(QString(), this), [] { return tr("Done"); });
     done->setDefault(true);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(QStringLiteral("Spy List"), this));
+    layout->addWidget(withCaption(new QLabel(QString(), this), [] { return tr("Spy List"); }));
     layout->addWidget(listbox_spys);
     layout->addWidget(done, 0, Qt::AlignRight);
     resize(220, 260);

@@ -1,4 +1,5 @@
 #include "dialogs/tallylistform.h"
+#include "table/qt/captions.h"
 
 #include "dialogs/dialogstyle.h"
 #include "store/qt/gamefolders.h"
@@ -60,16 +61,13 @@ QListWidgetItem* checkableItem(const std::string& name, bool checked)
     return item;
 }
 
-const QString kNoPlayerTop = QStringLiteral("Player's Tally");
-const QString kNoPlayerWins = QStringLiteral("Player Wins:");
-
 } // namespace
 
 Ttallylist::Ttallylist(PlayersAtTable playersAtTable, QWidget* parent)
     : QDialog(parent), m_playersAtTable(std::move(playersAtTable)), m_file(dataPath("brixotally.tld"), dataPath("agametally.tld"))
 {
     setObjectName(QStringLiteral("tallylist"));
-    setWindowTitle(QStringLiteral("Brixo - Tally List"));
+    captions::title(this, [] { return tr("Brixo - Tally List"); });
     setModal(false);
     useTableBackground(this);
     m_ask = [this](const QString& question) {
@@ -81,7 +79,8 @@ Ttallylist::Ttallylist(PlayersAtTable playersAtTable, QWidget* parent)
         return box.exec() == QMessageBox::Yes;
     };
 
-    auto* heading = makeLabel(this, QStringLiteral("tally_heading"), QStringLiteral("Your Tally"));
+    auto* heading =
+        withCaption(makeLabel(this, QStringLiteral("tally_heading"), QString()), [] { return tr("Your Tally"); });
     QFont big = heading->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.3);
@@ -89,10 +88,13 @@ Ttallylist::Ttallylist(PlayersAtTable playersAtTable, QWidget* parent)
 
     auto* mine = new QGridLayout;
     mine->setHorizontalSpacing(10);
-    const QString myCaptions[] = {{}, QStringLiteral("Total Games:"), QStringLiteral("Your Wins"),
-                                  QStringLiteral("Var3:"), QStringLiteral("Var4:")};
+    const captions::Words myCaptions[] = {{},
+                                          [] { return tr("Total Games:"); },
+                                          [] { return tr("Your Wins"); },
+                                          [] { return QStringLiteral("Var3:"); },
+                                          [] { return QStringLiteral("Var4:"); }};
     for (int n = 1; n <= 4; ++n) {
-        auto* caption = makeLabel(this, QString(), myCaptions[n]);
+        auto* caption = withCaption(makeLabel(this, QString(), QString()), myCaptions[n]);
         mylabel[n] = makeLabel(this, QStringLiteral("mylabel_") + QString::number(n), QStringLiteral("0"));
         mine->addWidget(caption, 0, (n - 1) * 2);
         mine->addWidget(mylabel[n], 0, (n - 1) * 2 + 1);
@@ -104,12 +106,15 @@ Ttallylist::Ttallylist(PlayersAtTable playersAtTable, QWidget* parent)
 
     listbox_tally = makeList(this, QStringLiteral("listbox_tally"));
     checklist = makeList(this, QStringLiteral("checklist"));
-    listbox_tally->setToolTip(QStringLiteral("Click a name to see its tally; untick it to stop keeping it"));
-    checklist->setToolTip(QStringLiteral("Tick a player to keep a tally of your games with them"));
+    captions::tip(listbox_tally, [] { return tr("Click a name to see its tally; untick it to stop keeping it"); });
+    captions::tip(checklist, [] { return tr("Tick a player to keep a tally of your games with them"); });
     auto* lists = new QGridLayout;
-    lists->addWidget(makeLabel(this, QStringLiteral("caption_tally"), QStringLiteral("Players Being Tallied")), 0, 0);
-    lists->addWidget(makeLabel(this, QStringLiteral("caption_checklist"), QStringLiteral("Players In Current Game")), 0,
-                     1);
+    lists->addWidget(withCaption(makeLabel(this, QStringLiteral("caption_tally"), QString()),
+                                 [] { return tr("Players Being Tallied"); }),
+                     0, 0);
+    lists->addWidget(withCaption(makeLabel(this, QStringLiteral("caption_checklist"), QString()),
+                                 [] { return tr("Players In Current Game"); }),
+                     0, 1);
     lists->addWidget(listbox_tally, 1, 0);
     lists->addWidget(checklist, 1, 1);
 
@@ -118,17 +123,20 @@ Ttallylist::Ttallylist(PlayersAtTable playersAtTable, QWidget* parent)
     panel->setObjectName(QStringLiteral("panel_his"));
     auto* his = new QGridLayout(panel);
     his->setHorizontalSpacing(14);
-    label_hisnametop = makeLabel(panel, QStringLiteral("label_hisnametop"), kNoPlayerTop);
+    label_hisnametop = makeLabel(panel, QStringLiteral("label_hisnametop"), QString());
     QFont bold = label_hisnametop->font();
     bold.setBold(true);
     label_hisnametop->setFont(bold);
     his->addWidget(label_hisnametop, 0, 0);
-    his->addWidget(makeLabel(panel, QString(), QStringLiteral("Total")), 0, 1, Qt::AlignRight);
-    his->addWidget(makeLabel(panel, QString(), QStringLiteral("Session")), 0, 2, Qt::AlignRight);
-    label_hisname = makeLabel(panel, QStringLiteral("label_hisname"), kNoPlayerWins);
-    QLabel* rowCaptions[] = {makeLabel(panel, QString(), QStringLiteral("Number of Games")), label_hisname,
-                             makeLabel(panel, QString(), QStringLiteral("Your Wins:")),
-                             makeLabel(panel, QString(), QStringLiteral("Neither Won:"))};
+    his->addWidget(withCaption(makeLabel(panel, QString(), QString()), [] { return tr("Total"); }), 0, 1,
+                   Qt::AlignRight);
+    his->addWidget(withCaption(makeLabel(panel, QString(), QString()), [] { return tr("Session"); }), 0, 2,
+                   Qt::AlignRight);
+    label_hisname = makeLabel(panel, QStringLiteral("label_hisname"), QString());
+    QLabel* rowCaptions[] = {withCaption(makeLabel(panel, QString(), QString()), [] { return tr("Number of Games"); }),
+                             label_hisname,
+                             withCaption(makeLabel(panel, QString(), QString()), [] { return tr("Your Wins:"); }),
+                             withCaption(makeLabel(panel, QString(), QString()), [] { return tr("Neither Won:"); })};
     for (int r = 0; r < 4; ++r) {
         his->addWidget(rowCaptions[r], r + 1, 0);
         for (int session = 0; session < 2; ++session) {
@@ -140,9 +148,12 @@ Ttallylist::Ttallylist(PlayersAtTable playersAtTable, QWidget* parent)
         }
     }
 
-    button_reset = new QPushButton(QStringLiteral("Reset Tally"), this);
+    // The selected player's captions are said again with the language.
+    captions::custom(label_hisname, [this] { showPlayer(listbox_tally->currentRow() + 1); });
+
+    button_reset = withCaption(new QPushButton(QString(), this), [] { return tr("Reset Tally"); });
     button_reset->setObjectName(QStringLiteral("button_reset"));
-    button_done = new QPushButton(QStringLiteral("Done"), this);
+    button_done = withCaption(new QPushButton(QString(), this), [] { return tr("Done"); });
     button_done->setObjectName(QStringLiteral("button_done"));
     button_done->setDefault(true);
     for (QPushButton* b : {button_reset, button_done}) b->setMinimumSize(96, 30);
@@ -217,14 +228,14 @@ void Ttallylist::showOwner()
 void Ttallylist::showPlayer(int row)
 {
     if (row < 1 || row >= stringgrid_scores.rowCount()) {
-        label_hisnametop->setText(kNoPlayerTop);
-        label_hisname->setText(kNoPlayerWins);
+        label_hisnametop->setText(tr("Player's Tally"));
+        label_hisname->setText(tr("Player Wins:"));
         for (int n = 1; n <= 8; ++n) label[n]->setText(QStringLiteral("0"));
         return;
     }
     const QString name = text(stringgrid_scores.cell(0, row));
-    label_hisname->setText(name + QStringLiteral(" Wins:"));
-    label_hisnametop->setText(name + QStringLiteral("'s Tally"));
+    label_hisname->setText(tr("%1 Wins:").arg(name));
+    label_hisnametop->setText(tr("%1's Tally").arg(name));
     for (int n = 1; n <= 8; ++n) label[n]->setText(text(stringgrid_scores.cell(n, row)));
 }
 
@@ -264,7 +275,7 @@ void Ttallylist::listbox_tallyClickCheck(QListWidgetItem* item)
     if (m_filling || item->checkState() == Qt::Checked) return;
     const QString name = item->text();
     const int row = listbox_tally->row(item) + 1;
-    if (!m_ask(QStringLiteral("This will delete ") + name + QStringLiteral("'s Tally, Are you want to delete it?"))) {
+    if (!m_ask(tr("This will delete %1's Tally, Are you want to delete it?").arg(name))) {
         m_filling = true;
         item->setCheckState(Qt::Checked);
         m_filling = false;
@@ -290,7 +301,7 @@ void Ttallylist::addgame(const std::string& result)
 
 void Ttallylist::button_resetClick()
 {
-    if (!m_ask(QStringLiteral("Are you sure you want to reset the Tally?"))) return;
+    if (!m_ask(tr("Are you sure you want to reset the Tally?"))) return;
     stringgrid_scores.reset();
     loadtally();
     showPlayer(0);

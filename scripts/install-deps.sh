@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config ccache
   libgtest-dev
   qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
+  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
   libicu-dev
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   desktop-file-utils appstream

@@ -121,6 +121,7 @@ TableSettings readSettings(const IniFile& file, const std::string& section)
         s.recentHosts = withRecentHost(std::move(s.recentHosts), *host);
     s.showStartChoice = readFlag(file, kSettingsSection, "Startchoice", s.showStartChoice);
     s.lobbyServer = file.value(kSettingsSection, "Lobbyserver", "");
+    s.language = file.value(kSettingsSection, "Language", "");
     return s;
 }
 
@@ -154,6 +155,7 @@ void saveinifile(IniFile& file, const std::string& section, const TableSettings&
     file.setValue(kSettingsSection, "Recenthosts", recent);
     file.setValue(kSettingsSection, "Startchoice", s.showStartChoice ? "1" : "0");
     file.setValue(kSettingsSection, "Lobbyserver", s.lobbyServer);
+    file.setValue(kSettingsSection, "Language", s.language);
 }
 
 void savePhrases(IniFile& file, const std::string& section, const std::array<std::string, kPhraseCount>& phrases)

@@ -69,6 +69,10 @@ struct TableSettings {
     // "Lobbyserver": where online rooms are hosted ("host" or "host:port");
     // empty until the player or the installation names one.
     std::string lobbyServer;
+    // "Language": the language the table speaks ("de", "en", ...), or empty
+    // to follow the system's. Kept in the table's own section like the
+    // keys above; a file without it follows the system.
+    std::string language;
 
     bool operator==(const TableSettings&) const = default;
 };

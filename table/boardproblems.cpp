@@ -1,5 +1,8 @@
 #include "table/boardproblems.h"
 
+#include "table/tilewords.h"
+#include "table/wording.h"
+
 #include <algorithm>
 
 namespace brixo {
@@ -13,7 +16,8 @@ struct Placed {
 
 std::string twoOf(int code)
 {
-    return "two " + gettilename(code) + "s";
+    //: Two of the same tile in one set: "two Red 3s".
+    return fillin(translate("Table", "two %1s"), {tileword(code)});
 }
 
 // A tile code that occurs twice among the tiles, or 0.
@@ -47,43 +51,47 @@ std::string whyNotARun(const BoardGrid& grid, const RowSet& set, const std::vect
     if (const int twice = repeated(tiles)) return twoOf(twice);
     if (grid.at(set.start, set.row) == kWildTile) {
         const int second = grid.at(set.start + 1, set.row);
-        if (second == kWildTile) return "two wild tiles at the start";
-        if (facenumber(second) == 1) return "wild tile before a 1";
+        if (second == kWildTile) return translate("Table", "two wild tiles at the start");
+        if (facenumber(second) == 1) return translate("Table", "wild tile before a 1");
     }
     if (grid.at(set.end, set.row) == kWildTile && ordernumber(grid.at(set.end - 1, set.row)) == kTilesPerColour)
-        return "wild tile after a King";
+        return translate("Table", "wild tile after a King");
     for (std::size_t i = 1; i < tiles.size(); ++i) {
         const Placed& a = tiles[i - 1];
         const Placed& b = tiles[i];
         const int numbers = b.code - a.code;
         const int places = b.col - a.col;
-        if (numbers < 0) return "numbers out of order";
-        if (numbers > places) return "a gap between " + gettilename(a.code) + " and " + gettilename(b.code);
-        if (numbers < places) return "too many wild tiles between " + gettilename(a.code) + " and " + gettilename(b.code);
+        if (numbers < 0) return translate("Table", "numbers out of order");
+        if (numbers > places)
+            return fillin(translate("Table", "a gap between %1 and %2"), {tileword(a.code), tileword(b.code)});
+        if (numbers < places)
+            return fillin(translate("Table", "too many wild tiles between %1 and %2"),
+                          {tileword(a.code), tileword(b.code)});
     }
-    return "neither a run nor a group";
+    return translate("Table", "neither a run nor a group");
 }
 
 } // namespace
 
 std::string whyNotASet(const BoardGrid& grid, const RowSet& set)
 {
-    if (set.size() == 1) return "only one tile";
-    if (set.size() == 2) return "only two tiles";
+    if (set.size() == 1) return translate("Table", "only one tile");
+    if (set.size() == 2) return translate("Table", "only two tiles");
     std::vector<Placed> tiles;
     for (int col = set.start; col <= set.end; ++col)
         if (grid.at(col, set.row) != kWildTile) tiles.push_back({col, grid.at(col, set.row)});
-    if (tiles.empty()) return "neither a run nor a group";
+    if (tiles.empty()) return translate("Table", "neither a run nor a group");
 
     if (allSame(tiles, rulesnumber)) {
         // A group fails only on a colour met twice, which here is one tile twice.
         if (const int twice = repeated(tiles)) return twoOf(twice);
-        return "neither a run nor a group";
+        return translate("Table", "neither a run nor a group");
     }
     if (allSame(tiles, [](int code) { return getsuit(code); })) return whyNotARun(grid, set, tiles);
-    if (allDistinct(tiles, rulesnumber)) return "mixed colours in a run";
-    if (allDistinct(tiles, [](int code) { return getsuit(code); })) return "mixed numbers in a group";
-    return "neither a run nor a group";
+    if (allDistinct(tiles, rulesnumber)) return translate("Table", "mixed colours in a run");
+    if (allDistinct(tiles, [](int code) { return getsuit(code); }))
+        return translate("Table", "mixed numbers in a group");
+    return translate("Table", "neither a run nor a group");
 }
 
 std::vector<BoardProblem> boardproblems(const BoardGrid& grid)

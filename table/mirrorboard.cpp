@@ -7,6 +7,8 @@
 #include "model/slottable.h"
 #include "net/catalogue.h"
 #include "table/seatwords.h"
+#include "table/tilewords.h"
+#include "table/wording.h"
 
 #include <utility>
 
@@ -75,7 +77,11 @@ void TableMirror::placehistile(std::string_view args)
     serverSet(cell, tile, ours);
     // Our own tile is already on show, and was heard when it was put down.
     if (shownBefore != tile) sound("placecard");
-    if (tile.real()) m_log.played(who(seat) + " played a " + gettilename(tile) + ".");
+    if (tile.real())
+        m_log.played([mine = mine(seat), name = seatName(seat), tile] {
+            return mine ? fillin(translate("Table", "You played a %1."), {tileword(tile)})
+                        : fillin(translate("Table", "%1 played a %2."), {name, tileword(tile)});
+        });
 }
 
 void TableMirror::swaptiles(std::string_view args)
@@ -101,7 +107,11 @@ void TableMirror::swaptiles(std::string_view args)
     // The source empties only when the tile really arrived.
     if (!confirmedBoard().isEmpty(to)) serverSet(from, Tile());
     if (known && shownBefore != tile) sound("placecard");
-    if (tile.real()) m_log.played(who(seat) + " moved a " + gettilename(tile) + ".");
+    if (tile.real())
+        m_log.played([mine = mine(seat), name = seatName(seat), tile] {
+            return mine ? fillin(translate("Table", "You moved a %1."), {tileword(tile)})
+                        : fillin(translate("Table", "%1 moved a %2."), {name, tileword(tile)});
+        });
 }
 
 void TableMirror::removetile(std::string_view args)
@@ -110,7 +120,11 @@ void TableMirror::removetile(std::string_view args)
     if (!m) return;
     const BoardCell cell{m->col, m->row};
     const Tile tile = board().at(cell);
-    if (tile.real()) m_log.played(who(turnSeat()) + " removed a " + gettilename(tile) + ".");
+    if (tile.real())
+        m_log.played([mine = mine(turnSeat()), name = seatName(turnSeat()), tile] {
+            return mine ? fillin(translate("Table", "You removed a %1."), {tileword(tile)})
+                        : fillin(translate("Table", "%1 removed a %2."), {name, tileword(tile)});
+        });
     if (mine(turnSeat())) m_history.forgetTile(cell, tile);
     serverSet(cell, Tile());
     if (mine(turnSeat())) updateIncomplete();
@@ -133,7 +147,10 @@ void TableMirror::undothem(std::string_view args)
     // The sign follows the board as the undo left it.
     if (mine(seat)) updateIncomplete();
     sound("clear");
-    m_log.played(who(seat) + " cleared tiles.");
+    m_log.played([mine = mine(seat), name = seatName(seat)] {
+        return mine ? translate("Table", "You cleared tiles.")
+                    : fillin(translate("Table", "%1 cleared tiles."), {name});
+    });
 }
 
 void TableMirror::movedtiles(std::string_view args)
@@ -176,7 +193,7 @@ void TableMirror::yourtiles(std::string_view args)
         if (m_hand.holdsSlot(slot) && slot.valid() && tile.real()) setHand({});
         m_rack.receive(slot, tile);
     }
-    if (drawn > 0) m_log.played(seatwords::drew("You", drawn));
+    if (drawn > 0) m_log.played([drawn] { return seatwords::drew(seatwords::kYou, drawn); });
     // A whole rack comes in the order chosen; tiles drawn later take the
     // first free places until the player sorts again.
     if (std::exchange(m_dealDue, false) && m_sortOnDeal) m_rack.sort(m_sortByNumber);

@@ -3,6 +3,7 @@
 // completion, rearranging and sorting the rack, and the turn's buttons.
 // Each move shows at once and goes to the server as a pending move.
 #include "table/tablemirror.h"
+#include "table/wording.h"
 
 #include "net/catalogue.h"
 
@@ -178,7 +179,8 @@ TableUpdate TableMirror::pressRackTile(RackSlot slot, Press press, Completion co
         return done();
     }
     if (m_hand.holdsBoardTile()) {
-        refuseNotice("You cannot select a new tile when you have a tile from the board in your hand.");
+        refuseNotice(
+            translate("Table", "You cannot select a new tile when you have a tile from the board in your hand."));
         return done();
     }
     if (press != Press::Left || !mayPlay()) return done();
@@ -281,7 +283,7 @@ TableUpdate TableMirror::clearTurn()
 {
     if (!mayPlay()) return done();
     endShowMe();
-    if (!m_hand.empty()) refuseNotice("You cannot clear when you have a tile in your hand.");
+    if (!m_hand.empty()) refuseNotice(translate("Table", "You cannot clear when you have a tile in your hand."));
     else send(msg::undothemRequest(mySeat().number()));
     return done();
 }
@@ -298,7 +300,7 @@ TableUpdate TableMirror::finishTurn()
     if (!mayPlay()) return done();
     endShowMe();
     if (!m_hand.empty()) {
-        refuseNotice("You cannot end your turn when you have a tile in your hand.");
+        refuseNotice(translate("Table", "You cannot end your turn when you have a tile in your hand."));
     } else {
         send(msg::finish(mySeat().number()));
         turnEnded();
@@ -311,11 +313,12 @@ TableUpdate TableMirror::drawTile()
     if (!mayPlay()) return done();
     endShowMe();
     if (!m_hand.empty()) {
-        refuseNotice("You cannot draw a tile when you have a tile in your hand.");
+        refuseNotice(translate("Table", "You cannot draw a tile when you have a tile in your hand."));
     } else if (laidThisTurn()) {
         // The server would take them back and draw; the turn's buttons
         // offer Finish or Clear instead, and so does this.
-        refuseNotice("You cannot draw with tiles laid this turn. Finish, or Clear them back to your rack first.");
+        refuseNotice(translate(
+            "Table", "You cannot draw with tiles laid this turn. Finish, or Clear them back to your rack first."));
     } else {
         send(msg::drawcard(mySeat().number()));
         turnEnded();

@@ -1,6 +1,7 @@
 // What the server announces about seats, spectators, the game and its
 // rounds.
 #include "table/tablemirror.h"
+#include "table/wording.h"
 
 #include "net/catalogue.h"
 #include "table/racksort.h"
@@ -19,13 +20,14 @@ void TableMirror::newplayerinfo(std::string_view args)
     const Slot slot(m->slot);
     const bool me = slot == m_mySlot;
     if (me) {
-        notice("You are Connected.");
+        notice(translate("Table", "You are Connected."));
         m_update.settingsDue = true;
     } else {
-        notice(m->name + " is Connected.");
+        notice(fillin(translate("Table", "%1 is Connected."), {m->name}));
     }
     m_seats.arrive(slot, m->name);
-    if (!seatOf(slot).valid()) notice(me ? "You are spying." : m->name + " is spying.");
+    if (!seatOf(slot).valid())
+        notice(me ? translate("Table", "You are spying.") : fillin(translate("Table", "%1 is spying."), {m->name}));
     sound("entered");
 }
 
@@ -37,8 +39,8 @@ void TableMirror::playerdisconnected(std::string_view args)
     const Seat seat = seatOf(slot);
     const std::string shown = seatName(seat);
     if (!m_seats.leave(slot, m->name, m_options.team)) return;
-    if (!seat.valid()) notice(m->name + " has left.");
-    else if (shown != seatwords::kWaiting) notice(shown + " disconnected.");
+    if (!seat.valid()) notice(fillin(translate("Table", "%1 has left."), {m->name}));
+    else if (shown != seatwords::kWaiting) notice(fillin(translate("Table", "%1 disconnected."), {shown}));
 }
 
 void TableMirror::justwatching(std::string_view args)
@@ -50,7 +52,7 @@ void TableMirror::justwatching(std::string_view args)
     if (!s) return;
     if (m->mode == "1") {
         s->watching = true;
-        notice(seatName(seat) + " is just watching");
+        notice(fillin(translate("Table", "%1 is just watching"), {seatName(seat)}));
         // The computer plays this seat now, this very turn included.
         if (mine(seat)) {
             takeBackTurn();
@@ -59,7 +61,7 @@ void TableMirror::justwatching(std::string_view args)
     } else {
         const bool wasWatching = s->watching;
         s->watching = false;
-        notice(seatName(seat) + " is now playing again");
+        notice(fillin(translate("Table", "%1 is now playing again"), {seatName(seat)}));
         // Back in the middle of an own turn the computer has not taken yet.
         if (mine(seat) && wasWatching && mayPlay()) offerTurn();
     }
@@ -90,8 +92,10 @@ void TableMirror::startthegame(std::string_view args)
     m_options = {true, m->playto, TurnClock::clampedTime(m->turntime), m->penalty == "t", team};
     m_turn.setTimePerTurn(m_options.turntime);
 
-    notice(m->name + " has started a game.");
-    notice("Starting with " + std::to_string(m->tilestostart) + " tiles.");
+    // A solo player is called "You" on the wire; the table says it in its own words.
+    notice(m->name == seatwords::kYou ? translate("Table", "You have started a game.")
+                                      : fillin(translate("Table", "%1 has started a game."), {m->name}));
+    notice(fillin(translate("Table", "Starting with %1 tiles."), {std::to_string(m->tilestostart)}));
 }
 
 void TableMirror::startround(std::string_view args)
@@ -164,7 +168,8 @@ void TableMirror::endround(std::string_view args)
         m_seats.setTiles(seat, result.count);
     }
     const Seat winner(m->winner);
-    m_log.setStatus(seatwords::roundOver(winner, mySeat(), seatName(winner)));
+    m_log.setStatus(
+        [winner, me = mySeat(), name = seatName(winner)] { return seatwords::roundOver(winner, me, name); });
     m_log.add("");
     m_log.add(m_log.status());
     std::vector<RoundLine> summary;
@@ -199,7 +204,7 @@ void TableMirror::winner(std::string_view args)
     sound("winner");
     TurnControls& controls = m_turn.controls();
     controls.draw = controls.clear = controls.finish = false;
-    m_log.setWinnerText(seatwords::winnerText(name));
+    m_log.setWinnerText([name] { return seatwords::winnerText(name); });
     notice(m_log.winnerText());
     if (m_host) m_startOffered = true;
     // Spectators keep no tally of games they did not sit in.

@@ -2,6 +2,7 @@
 // a person would make, each step waiting for the server's word on the
 // steps before it.
 #include "table/tablehint.h"
+#include "table/wording.h"
 #include "table/tablemirror.h"
 
 namespace brixo {
@@ -23,7 +24,7 @@ TableUpdate TableMirror::showMe()
     if (!told) notice(hint.text);
     if (hint.rackSlots.empty()) return done();
     if (!hint.plan.reached) {
-        refuseNotice("Show Me cannot lay this play out on the board: lay it yourself.");
+        refuseNotice(translate("Table", "Show Me cannot lay this play out on the board: lay it yourself."));
         return done();
     }
     m_showMe.start(hint.plan.steps, board(), m_turn.number());
@@ -42,18 +43,19 @@ TableUpdate TableMirror::showMeNext()
         return done();
     }
     if (!pending().empty()) {
-        if (!m_showMe.waitOnce()) showMeRefused("The server has not answered a move.");
+        if (!m_showMe.waitOnce()) showMeRefused(translate("Table", "The server has not answered a move."));
         return done();
     }
     // The server answers every move it takes; one it refused leaves the
     // board other than the steps made so far.
     if (!(board() == m_showMe.expected())) {
-        showMeRefused("The server did not take a move.");
+        showMeRefused(translate("Table", "The server did not take a move."));
         return done();
     }
     if (m_showMe.finished()) {
         m_showMe.stop();
-        notice("Show Me is done: Finish to play it, or Undo to take it back a move at a time, or Clear.");
+        notice(translate("Table",
+                         "Show Me is done: Finish to play it, or Undo to take it back a move at a time, or Clear."));
         return done();
     }
     liftShowMeTile();
@@ -65,13 +67,13 @@ void TableMirror::liftShowMeTile()
     const ShowMeStep& step = m_showMe.step();
     if (step.kind == ShowMeStep::Kind::Place) {
         if (!m_hand.empty() || offeredTile(step.slot) != step.tile) {
-            showMeRefused("The rack has changed.");
+            showMeRefused(translate("Table", "The rack has changed."));
             return;
         }
         selectTile(step.slot, placerules::Completion::None);
     } else {
         if (!mayPickUp(step.from) || board().at(step.from) != step.tile) {
-            showMeRefused("The board has changed.");
+            showMeRefused(translate("Table", "The board has changed."));
             return;
         }
         pickUpBoardTile(step.from);
@@ -86,13 +88,13 @@ void TableMirror::putDownShowMeTile()
     const bool place = step.kind == ShowMeStep::Kind::Place;
     const bool held = place ? m_hand.holdsSlot(step.slot) : m_hand.holdsBoardTile() && m_hand.cell == step.from;
     if (!held) {
-        showMeRefused("The tile is no longer in the hand.");
+        showMeRefused(translate("Table", "The tile is no longer in the hand."));
         return;
     }
     // Every step goes to an empty cell: a tile there now would be pushed
     // along, which is not the plan.
     if (!board().isEmpty(step.to)) {
-        showMeRefused("The tile's place is taken.");
+        showMeRefused(translate("Table", "The tile's place is taken."));
         return;
     }
     m_log.clearRefusal();
@@ -116,7 +118,7 @@ void TableMirror::endShowMe()
 void TableMirror::showMeRefused(const std::string& why)
 {
     endShowMe();
-    refuseNotice("Show Me stopped. " + why);
+    refuseNotice(fillin(translate("Table", "Show Me stopped. %1"), {why}));
 }
 
 } // namespace brixo

@@ -1,6 +1,7 @@
 // Turns as the server announces them: whose turn it is, its clock and its
 // pauses, and the answers to this seat's finish or draw.
 #include "table/tablemirror.h"
+#include "table/wording.h"
 
 #include "model/pool.h"
 #include "net/catalogue.h"
@@ -49,13 +50,13 @@ void TableMirror::getnextplayer(std::string_view args)
     // Whose turn it is goes by seat: two players of one name must not both
     // be offered the turn.
     if (mine(next)) {
-        m_log.setStatus("Your Turn.");
+        m_log.setStatus([] { return translate("Table", "Your Turn."); });
         sound(m_newTurnSound ? "turnnew" : "turn");
         controls.pauseEnabled = true;
         controls.hide();
         if (mayPlay()) offerTurn();
     } else {
-        m_log.setStatus(seatName(next) + "'s turn.");
+        m_log.setStatus([name = seatName(next)] { return fillin(translate("Table", "%1's turn."), {name}); });
         controls.pauseEnabled = m_host;
         controls.hide();
     }
@@ -77,7 +78,7 @@ void TableMirror::turnOver(std::optional<int> tilesNow)
     const TurnState::Seen& seen = m_turn.seen();
     if (seen.fromStart && !seen.finished && seen.startTiles && tilesNow && turnSeat().valid() && !mine(turnSeat())) {
         const int drawn = *tilesNow - *seen.startTiles;
-        if (drawn > 0) m_log.played(seatwords::drew(seatName(turnSeat()), drawn));
+        if (drawn > 0) m_log.played([name = seatName(turnSeat()), drawn] { return seatwords::drew(name, drawn); });
     }
     m_turn.forgetSeen();
 }
@@ -118,7 +119,8 @@ void TableMirror::notime(std::string_view args)
     const auto m = msg::parseSeatOnly(args);
     if (!m) return;
     const Seat seat(m->seat);
-    const std::string line = mine(seat) ? "You have run out of time!." : seatName(seat) + " has ran out of time.";
+    const std::string line = mine(seat) ? translate("Table", "You have run out of time!.")
+                                        : fillin(translate("Table", "%1 has ran out of time."), {seatName(seat)});
     notice(line);
     m_log.add(line);
     // A board tile in the hand goes back to its cell, a rack tile to the rack.
@@ -132,7 +134,7 @@ void TableMirror::incomplete(std::string_view args)
 {
     const auto m = msg::parseSeatOnly(args);
     if (!m || !mine(Seat(m->seat))) return;
-    m_log.setStatus("Board is incomplete.");
+    m_log.setStatus([] { return translate("Table", "Board is incomplete."); });
     m_log.add(m_log.status());
     sound("notvalid");
 }
@@ -141,7 +143,10 @@ void TableMirror::notenough(std::string_view args)
 {
     const auto m = msg::parseSeatOnly(args);
     if (!m || !mine(Seat(m->seat))) return;
-    m_log.setStatus("Your first lay down must equal at least " + std::to_string(kFirstLayDown) + " points");
+    m_log.setStatus([] {
+        return fillin(translate("Table", "Your first lay down must equal at least %1 points"),
+                      {std::to_string(kFirstLayDown)});
+    });
     TurnControls& controls = m_turn.controls();
     controls.clear = controls.finish = true;
     controls.laydownPanel = true;

@@ -1,6 +1,8 @@
 #include "table/placerules.h"
 
 #include "model/tile.h"
+#include "table/tilewords.h"
+#include "table/wording.h"
 
 namespace brixo::placerules {
 
@@ -39,30 +41,30 @@ std::optional<OrderClash> orderClash(const BoardGrid& grid, BoardCell cell, Tile
 
 namespace {
 
-// "7", "Jack", "King": the number as the tile names say it.
-std::string numberWord(Tile tile)
+// "a 7", "an 8" where the number is said after a word; "A 7", "An 8" where
+// it opens the sentence. Languages whose article changes with the place
+// in the sentence translate the two kinds apart.
+std::string withArticle(Tile tile, bool opening)
 {
-    const std::string name = gettilename(tile);
-    return name.substr(name.find(' ') + 1);
-}
-
-// "a 7", "an 8".
-std::string withArticle(Tile tile)
-{
-    return (ordernumber(tile) == 8 ? "an " : "a ") + numberWord(tile);
+    const std::string number = numberword(facenumber(tile.code()));
+    if (ordernumber(tile) == 8)
+        //: A tile's number opening the sentence "%1 cannot go after %2." ("An 8"); "a %1" is the number after it.
+        return fillin(opening ? translate("Table", "An %1") : translate("Table", "an %1"), {number});
+    return fillin(opening ? translate("Table", "A %1") : translate("Table", "a %1"), {number});
 }
 
 } // namespace
 
 std::string whyNotHere(const BoardGrid& grid, BoardCell cell, Tile tile)
 {
-    if (!cell.inside()) return "That is not a cell of the board.";
-    if (!grid.isEmpty(cell)) return "That cell is taken.";
+    if (!cell.inside()) return translate("Table", "That is not a cell of the board.");
+    if (!grid.isEmpty(cell)) return translate("Table", "That cell is taken.");
     const auto clash = orderClash(grid, cell, tile);
     if (!clash) return {};
-    std::string words = withArticle(tile);
-    words[0] = static_cast<char>(words[0] - 'a' + 'A');
-    return words + (clash->onLeft ? " cannot go after " : " cannot go before ") + withArticle(clash->neighbour) + ".";
+    const std::string text =
+        //: A run's numbers rise to the right: "A 7 cannot go after a 9."
+        clash->onLeft ? translate("Table", "%1 cannot go after %2.") : translate("Table", "%1 cannot go before %2.");
+    return fillin(text, {withArticle(tile, true), withArticle(clash->neighbour, false)});
 }
 
 namespace {

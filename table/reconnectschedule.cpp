@@ -1,4 +1,5 @@
 #include "table/reconnectschedule.h"
+#include "table/wording.h"
 
 #include <algorithm>
 
@@ -45,8 +46,8 @@ std::string ReconnectSchedule::countdownText(Clock::time_point now, std::string_
 {
     const int left = secondsLeft(now);
     const int seconds = left % 60;
-    return std::string(gone) + " Trying again\u2026 " + std::to_string(left / 60) + (seconds < 10 ? ":0" : ":") +
-           std::to_string(seconds);
+    const std::string clock = std::to_string(left / 60) + (seconds < 10 ? ":0" : ":") + std::to_string(seconds);
+    return fillin(translate("Table", "%1 Trying again… %2"), {gone, clock});
 }
 
 } // namespace brixo

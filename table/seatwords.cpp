@@ -2,6 +2,7 @@
 
 #include "model/gameoptions.h"
 #include "model/slottable.h"
+#include "table/wording.h"
 
 #include <algorithm>
 
@@ -14,7 +15,7 @@ std::string computerName(Seat seat)
 
 std::string playTo(int score)
 {
-    return "Play To Score: " + std::to_string(score);
+    return fillin(translate("Table", "Play To Score: %1"), {std::to_string(score)});
 }
 
 static std::string minutesSeconds(int seconds)
@@ -26,61 +27,73 @@ static std::string minutesSeconds(int seconds)
 
 std::string timePerTurn(int seconds)
 {
-    return "Time Per Turn: " + minutesSeconds(seconds);
+    return fillin(translate("Table", "Time Per Turn: %1"), {minutesSeconds(seconds)});
 }
 
 std::string timePenalty(bool on)
 {
-    return on ? "Time Penalty: ON" : "Time Penalty: OFF";
+    return on ? translate("Table", "Time Penalty: ON") : translate("Table", "Time Penalty: OFF");
 }
 
 std::string teamLine(bool team)
 {
-    return team ? "Team Game" : "Good Luck";
+    return team ? translate("Table", "Team Game") : translate("Table", "Good Luck");
 }
 
 std::string clockText(int seconds)
 {
-    return "Time: " + minutesSeconds(seconds);
+    return fillin(translate("Table", "Time: %1"), {minutesSeconds(seconds)});
 }
 
 std::string tilesLeft(int tiles)
 {
-    return "Tile's Left: " + std::to_string(std::max(0, tiles));
+    return fillin(translate("Table", "Tile's Left: %1"), {std::to_string(std::max(0, tiles))});
 }
 
 std::string winnerText(const std::string& name)
 {
-    if (name == "You") return "You have won the game!";
-    return name + " has Won the Game!";
+    if (name == kYou) return translate("Table", "You have won the game!");
+    return fillin(translate("Table", "%1 has Won the Game!"), {name});
 }
 
 std::string drew(const std::string& who, int tiles)
 {
-    if (tiles == 1) return who + " drew a tile.";
-    return who + " drew " + std::to_string(tiles) + " tiles (penalty).";
+    if (who == kYou) {
+        if (tiles == 1) return translate("Table", "You drew a tile.");
+        return fillin(translate("Table", "You drew %1 tiles (penalty)."), {std::to_string(tiles)});
+    }
+    if (tiles == 1) return fillin(translate("Table", "%1 drew a tile."), {who});
+    return fillin(translate("Table", "%1 drew %2 tiles (penalty)."), {who, std::to_string(tiles)});
 }
 
 std::string pointsWord(int points)
 {
-    return (points > 0 ? "+" : "") + std::to_string(points) + (points == 1 || points == -1 ? " point" : " points");
+    const std::string number = (points > 0 ? "+" : "") + std::to_string(points);
+    return fillin(points == 1 || points == -1 ? translate("Table", "%1 point") : translate("Table", "%1 points"),
+                  {number});
 }
 
 std::string roundLine(const std::string& who, int tiles, int points)
 {
-    return who + ": " + std::to_string(tiles) + (tiles == 1 ? " tile left, " : " tiles left, ") + pointsWord(points) + ".";
+    //: How the round's result names the player.
+    const std::string& name = who == kYou ? translate("Table", "You") : who;
+    return fillin(tiles == 1 ? translate("Table", "%1: %2 tile left, %3.")
+                             : translate("Table", "%1: %2 tiles left, %3."),
+                  {name, std::to_string(tiles), pointsWord(points)});
 }
 
 std::string layDownProgress(int points)
 {
-    return std::to_string(points) + " of " + std::to_string(kFirstLayDown);
+    //: Points laid so far toward the first lay-down: "22 of 30".
+    return fillin(translate("Table", "%1 of %2"), {std::to_string(points), std::to_string(kFirstLayDown)});
 }
 
 std::string roundOver(Seat winner, Seat mySeat, const std::string& winnerName)
 {
-    if (!winner.valid()) return "The Round Ended in a Draw.";
-    if (winner == mySeat) return " You are out of tiles! The Round is Over.";
-    return winnerName + " is out of tiles! The Round is Over.";
+    if (!winner.valid()) return translate("Table", "The Round Ended in a Draw.");
+    // The leading space is how the round's end has always read for its winner.
+    if (winner == mySeat) return " " + translate("Table", "You are out of tiles! The Round is Over.");
+    return fillin(translate("Table", "%1 is out of tiles! The Round is Over."), {winnerName});
 }
 
 } // namespace brixo::seatwords

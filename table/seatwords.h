@@ -9,6 +9,9 @@
 namespace brixo::seatwords {
 
 inline const std::string kWaiting = "<Waiting>";
+// How the table names its own player in the lines it writes; the texts
+// below that take a name say "You ..." in their own words for it.
+inline const std::string kYou = "You";
 
 // The name shown for a seat the computer plays with nobody there: seat 2
 // "Klot", seat 3 "Klock", seat 4 "Kling"; seat 1 has none (empty).

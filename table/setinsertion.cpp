@@ -1,4 +1,5 @@
 #include "table/setinsertion.h"
+#include "table/wording.h"
 
 #include "table/placerules.h"
 
@@ -25,7 +26,7 @@ Insertion insertIntoSet(const BoardGrid& board, BoardCell onto, Side side, Tile 
 {
     Insertion result;
     if (!onto.inside() || board.isEmpty(onto) || !tile.real()) {
-        result.refusal = "There is no set there.";
+        result.refusal = translate("Table", "There is no set there.");
         return result;
     }
     const int row = onto.row;
@@ -60,7 +61,7 @@ Insertion insertIntoSet(const BoardGrid& board, BoardCell onto, Side side, Tile 
     consider({-1, gap - first, gap - 1, first - 1, gap - 1, std::nullopt});
     std::stable_sort(ways.begin(), ways.end(), [](const Way& a, const Way& b) { return a.count < b.count; });
     if (ways.empty()) {
-        result.refusal = "There is no room beside that set to make space in it.";
+        result.refusal = translate("Table", "There is no room beside that set to make space in it.");
         return result;
     }
 

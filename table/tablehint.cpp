@@ -1,4 +1,6 @@
 #include "table/tablehint.h"
+#include "table/tilewords.h"
+#include "table/wording.h"
 
 #include "bot/expertplayer.h"
 #include "model/setrules.h"
@@ -34,11 +36,9 @@ TableHint tablehint(const TableMirror& mirror)
 
 namespace {
 
-const char* const kColours[] = {"Green", "Orange", "Red", "Black"};
-
 std::string colourWord(Tile tile)
 {
-    return kColours[getsuit(tile) - 1];
+    return colourword(getsuit(tile));
 }
 
 // The rack tiles of one set in the order they lie: "Green 5, 6, 7",
@@ -49,14 +49,15 @@ std::string tileList(const std::vector<Tile>& tiles)
     std::string text;
     Tile last;
     for (const Tile tile : tiles) {
-        if (!text.empty()) text += ", ";
+        std::string word;
         if (tile == Tile(kWildTile)) {
-            text += "WILD";
+            word = translate("Tile", "WILD");
+        } else if (!last.real() || last == Tile(kWildTile) || getsuit(last) != getsuit(tile)) {
+            word = fillin(translate("Tile", "%1 %2"), {colourWord(tile), std::to_string(facenumber(tile.code()))});
         } else {
-            if (!last.real() || last == Tile(kWildTile) || getsuit(last) != getsuit(tile))
-                text += colourWord(tile) + " ";
-            text += std::to_string(facenumber(tile.code()));
+            word = std::to_string(facenumber(tile.code()));
         }
+        text = text.empty() ? word : fillin(translate("Table", "%1, %2"), {text, word});
         last = tile;
     }
     return text;
@@ -89,17 +90,20 @@ std::string runSpan(const std::vector<Tile>& tiles)
     for (std::size_t i = 0; i < tiles.size(); ++i) {
         if (tiles[i] == Tile(kWildTile)) continue;
         const int low = facenumber(tiles[i].code()) - int(i);
-        return colourWord(tiles[i]) + " " + std::to_string(low) + " to " + std::to_string(low + int(tiles.size()) - 1);
+        //: A run by its colour and its lowest and highest numbers: "Green 8 to 10".
+        return fillin(translate("Table", "%1 %2 to %3"),
+                      {colourWord(tiles[i]), std::to_string(low), std::to_string(low + int(tiles.size()) - 1)});
     }
-    return "WILD";
+    return translate("Tile", "WILD");
 }
 
 // "9s": the number of a group.
 std::string groupNumber(const std::vector<Tile>& tiles)
 {
     for (const Tile tile : tiles)
-        if (tile != Tile(kWildTile)) return std::to_string(ordernumber(tile)) + "s";
-    return "WILD";
+        //: A group by its number: "9s" for a group of nines.
+        if (tile != Tile(kWildTile)) return fillin(translate("Table", "%1s"), {std::to_string(ordernumber(tile))});
+    return translate("Tile", "WILD");
 }
 
 // Which set of the board before the play holds a cell; none for an empty one.
@@ -129,7 +133,9 @@ std::string setClause(const LyingSet& set, const std::vector<LyingSet>& before, 
     }
     if (laid.empty()) return {};
     const std::string tiles = tileList(laid);
-    if (cameFrom.empty()) return tiles + (set.run ? " as a new run" : " as a new group");
+    if (cameFrom.empty())
+        return fillin(set.run ? translate("Table", "%1 as a new run") : translate("Table", "%1 as a new group"),
+                      {tiles});
 
     // The whole of one valid set of the board, with the rack tiles added.
     const std::optional<std::size_t> one = cameFrom.front();
@@ -139,17 +145,20 @@ std::string setClause(const LyingSet& set, const std::vector<LyingSet>& before, 
         const LyingSet& was = before[*one];
         const int last = was.first.col + int(was.tiles.size()) - 1;
         if (setok(beforeBoard, {was.first.row, was.first.col, last})) {
-            if (was.run) return tiles + " beside the " + runSpan(was.tiles) + " run";
-            return tiles + " with the " + groupNumber(was.tiles);
+            //: Rack tiles (%1) added to a run on the board (%2: "Green 8 to 10").
+            if (was.run) return fillin(translate("Table", "%1 beside the %2 run"), {tiles, runSpan(was.tiles)});
+            //: Rack tiles (%1) added to a group on the board (%2: "9s").
+            return fillin(translate("Table", "%1 with the %2"), {tiles, groupNumber(was.tiles)});
         }
     }
-    if (set.run) return tiles + " into a rearranged " + runSpan(set.tiles) + " run";
-    return tiles + " into a rearranged group of " + groupNumber(set.tiles);
+    if (set.run) return fillin(translate("Table", "%1 into a rearranged %2 run"), {tiles, runSpan(set.tiles)});
+    return fillin(translate("Table", "%1 into a rearranged group of %2"), {tiles, groupNumber(set.tiles)});
 }
 
 std::string points(int value)
 {
-    return std::to_string(value) + (value == 1 ? " point" : " points");
+    return fillin(value == 1 ? translate("Table", "%1 point") : translate("Table", "%1 points"),
+                  {std::to_string(value)});
 }
 
 } // namespace
@@ -158,7 +167,7 @@ std::string hinttext(const BoardGrid& before, const BoardGrid& after, const Show
 {
     const int laid = int(std::count_if(plan.transfers.begin(), plan.transfers.end(),
                                        [](const ShowMeTransfer& t) { return t.fromRack(); }));
-    if (laid == 0) return "No play found: draw a tile.";
+    if (laid == 0) return translate("Table", "No play found: draw a tile.");
     const std::vector<LyingSet> beforeSets = setsOf(before);
     std::vector<std::string> clauses;
     for (const LyingSet& set : setsOf(after)) {
@@ -166,16 +175,20 @@ std::string hinttext(const BoardGrid& before, const BoardGrid& after, const Show
         if (!clause.empty()) clauses.push_back(std::move(clause));
     }
     if (laid > kHintTilesToName || int(clauses.size()) > kHintSetsToName)
-        return "Lay " + std::to_string(laid) + " tiles for " + points(value) + ": press Show Me.";
+        return fillin(translate("Table", "Lay %1 tiles for %2: press Show Me."), {std::to_string(laid), points(value)});
 
-    std::string text = "Lay ";
-    for (std::size_t i = 0; i < clauses.size(); ++i) text += (i > 0 ? "; " : "") + clauses[i];
-    text += " (" + points(value);
+    std::string sets;
+    for (std::size_t i = 0; i < clauses.size(); ++i)
+        sets = i == 0 ? clauses[i] : fillin(translate("Table", "%1; %2"), {sets, clauses[i]});
     const int moved = plan.reached ? plan.boardMoves()
                                    : int(std::count_if(plan.transfers.begin(), plan.transfers.end(),
                                                        [](const ShowMeTransfer& t) { return !t.fromRack(); }));
-    if (moved > 0) text += "; Show Me moves " + std::to_string(moved) + (moved == 1 ? " board tile" : " board tiles");
-    return text + ").";
+    //: The hint: the sets to lay (%1, joined by "; ") and their points (%2).
+    if (moved == 0) return fillin(translate("Table", "Lay %1 (%2)."), {sets, points(value)});
+    const std::string movedWords =
+        moved == 1 ? translate("Table", "Show Me moves 1 board tile")
+                   : fillin(translate("Table", "Show Me moves %1 board tiles"), {std::to_string(moved)});
+    return fillin(translate("Table", "Lay %1 (%2; %3)."), {sets, points(value), movedWords});
 }
 
 } // namespace brixo

@@ -7,13 +7,18 @@ namespace brixo {
 std::string TableLog::statusLine(std::optional<int> layDownPoints) const
 {
     if (!m_refusal.empty()) return m_refusal;
-    if (layDownPoints && *layDownPoints > 0) return m_status + "  " + seatwords::layDownProgress(*layDownPoints);
-    return m_status;
+    if (layDownPoints && *layDownPoints > 0) return status() + "  " + seatwords::layDownProgress(*layDownPoints);
+    return status();
 }
 
-void TableLog::played(std::string line)
+void TableLog::setStatus(std::string status)
 {
-    m_lines.push_back(line);
+    m_status = [status = std::move(status)] { return status; };
+}
+
+void TableLog::played(Wording line)
+{
+    m_lines.push_back(line());
     m_lastAction = std::move(line);
 }
 
@@ -29,15 +34,15 @@ bool TableLog::setRoundRack(Seat seat, std::vector<Tile> tiles)
 
 void TableLog::newRound()
 {
-    m_status.clear();
-    m_lastAction.clear();
+    m_status = nullptr;
+    m_lastAction = nullptr;
     m_roundSummary.clear();
 }
 
 void TableLog::newGame()
 {
     newRound();
-    m_winnerText.clear();
+    m_winnerText = nullptr;
     m_lines.clear();
     ++m_generation;
 }

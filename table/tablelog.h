@@ -5,6 +5,7 @@
 
 #include "model/places.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,10 +24,15 @@ struct RoundLine {
     bool operator==(const RoundLine&) const = default;
 };
 
+// Words that are said anew each time they are shown, so a line kept on
+// screen follows a change of the player's language.
+using Wording = std::function<std::string()>;
+
 class TableLog {
 public:
-    const std::string& status() const { return m_status; }
-    void setStatus(std::string status) { m_status = std::move(status); }
+    std::string status() const { return m_status ? m_status() : std::string(); }
+    void setStatus(Wording status) { m_status = std::move(status); }
+    void setStatus(std::string status);
     // Why the last press could not put the held tile down ("That cell is
     // taken."); empty after a press that did something and when a turn
     // begins or ends.
@@ -37,14 +43,14 @@ public:
     // with how far a first lay-down has got while it is being made.
     std::string statusLine(std::optional<int> layDownPoints) const;
 
-    const std::string& lastAction() const { return m_lastAction; }
+    std::string lastAction() const { return m_lastAction ? m_lastAction() : std::string(); }
     const std::vector<std::string>& lines() const { return m_lines; }
     // Counts the times the log was emptied, so a view can tell a fresh log
     // from a longer one.
     int generation() const { return m_generation; }
     void add(std::string line) { m_lines.push_back(std::move(line)); }
     // A move or a draw: logged, and shown as the last action.
-    void played(std::string line);
+    void played(Wording line);
 
     // The last round's result for each seat that took part in it, in seat
     // order, from its end until the next round or game starts.
@@ -53,8 +59,8 @@ public:
     // The tiles the seat held, for its line; false when no line is the seat's.
     bool setRoundRack(Seat seat, std::vector<Tile> tiles);
 
-    const std::string& winnerText() const { return m_winnerText; }
-    void setWinnerText(std::string text) { m_winnerText = std::move(text); }
+    std::string winnerText() const { return m_winnerText ? m_winnerText() : std::string(); }
+    void setWinnerText(Wording text) { m_winnerText = std::move(text); }
 
     // What told of the last round goes when a new one starts.
     void newRound();
@@ -62,13 +68,13 @@ public:
     void newGame();
 
 private:
-    std::string m_status;
+    Wording m_status;
     std::string m_refusal;
-    std::string m_lastAction;
+    Wording m_lastAction;
     std::vector<std::string> m_lines;
     int m_generation = 0;
     std::vector<RoundLine> m_roundSummary;
-    std::string m_winnerText;
+    Wording m_winnerText;
 };
 
 } // namespace brixo

@@ -1,6 +1,7 @@
 // The table's login, the dispatch of the server's messages, the requests
 // that are not a turn's, and the reading of the table's state.
 #include "table/tablemirror.h"
+#include "table/wording.h"
 
 #include "model/setrules.h"
 #include "model/slottable.h"
@@ -105,13 +106,13 @@ TableUpdate TableMirror::receive(std::string_view command, std::string_view args
     } else if (command == "CMD_seatkey") {
         if (const auto key = msg::parseSeatkey(args)) m_seatKey = *key;
     } else if (command == "CMD_havewrongversion") {
-        notice(std::string(args) + " has a different version of the game then you.");
+        notice(fillin(translate("Table", "%1 has a different version of the game then you."), {args}));
     } else if (command == "CMD_wrongversion") {
-        notice("You have a differnt version of the game then the host.");
+        notice(translate("Table", "You have a differnt version of the game then the host."));
     } else if (command == "CMD_nomoreroom") {
-        notice("You cannot hold anymore tiles");
+        notice(translate("Table", "You cannot hold anymore tiles"));
     } else if (command == "CMD_nomoretiles") {
-        notice("There are no tiles left");
+        notice(translate("Table", "There are no tiles left"));
     } else {
         for (const Row& row : kRows) {
             if (row.command == command) {
@@ -150,7 +151,8 @@ void TableMirror::roomcode(std::string_view args)
     const auto code = msg::parseCode(args);
     if (!code || !m_roomRequest || !m_roomCode.empty()) return;
     m_roomCode = *code;
-    notice("Your room's code is " + m_roomCode + ": friends join by it, from Play with Others, Online.");
+    notice(fillin(translate("Table", "Your room's code is %1: friends join by it, from Play with Others, Online."),
+                  {m_roomCode}));
 }
 
 void TableMirror::noroom(std::string_view args)
@@ -162,12 +164,18 @@ void TableMirror::noroom(std::string_view args)
 
 void TableMirror::chatline(std::string_view args)
 {
-    m_update.chat.push_back(chatrules::chatrecieved(args));
+    chatrules::ChatLine line = chatrules::chatrecieved(args);
+    // The server's notices travel in English, so tables of every language
+    // understand each other; the one it words itself is said here in the
+    // player's language.
+    if (line.colour == kNoticeGreen && line.line == "Slow down: lines sent too fast were not passed on.")
+        line.line = translate("Table", "Slow down: lines sent too fast were not passed on.");
+    m_update.chat.push_back(std::move(line));
 }
 
 std::string TableMirror::who(Seat seat) const
 {
-    return mine(seat) ? "You" : seatName(seat);
+    return mine(seat) ? seatwords::kYou : seatName(seat);
 }
 
 // ---- requests that are not a turn's ---------------------------------------------

@@ -224,19 +224,19 @@ public:
     const TurnControls& controls() const { return m_turn.controls(); }
     const TableOptions& options() const { return m_options; }
 
-    const std::string& status() const { return m_log.status(); }
+    std::string status() const { return m_log.status(); }
     const std::string& refusal() const { return m_log.refusal(); }
     // The status line as shown: a refusal first, else the status with a
     // first lay-down's progress ("Your Turn.  22 of 30").
     std::string statusLine() const { return m_log.statusLine(layDownPoints()); }
-    const std::string& lastAction() const { return m_log.lastAction(); }
+    std::string lastAction() const { return m_log.lastAction(); }
     const std::vector<std::string>& log() const { return m_log.lines(); }
     int logGeneration() const { return m_log.generation(); }
     // The last round's result for each seat that took part, with the tiles
     // each held (in the order of the sort preference) once the server
     // shows them.
     const std::vector<RoundLine>& roundSummary() const { return m_log.roundSummary(); }
-    const std::string& winnerText() const { return m_log.winnerText(); }
+    std::string winnerText() const { return m_log.winnerText(); }
     // "This round has already started...": this seat waits for the next round.
     bool waitingForRound() const { return m_waitingForRound; }
     // This seat (or, in a team game, its partner) has finished a turn with

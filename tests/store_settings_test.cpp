@@ -176,3 +176,14 @@ TEST(Settings, TheNetworkChoicesAreKeptWithTheLatestAddressFirstAndOnce)
     const TableSettings edited = readSettings(IniFile("[brixo]\nRecenthosts= b , ,a,B\n"), kSettingsSection);
     EXPECT_EQ(edited.recentHosts, (std::vector<std::string>{"b", "a"}));
 }
+
+TEST(Settings, TheLanguageIsKeptAndAFileWithoutItFollowsTheSystem)
+{
+    EXPECT_EQ(readSettings(IniFile("[brixo]\nTextsize=10\n"), kSettingsSection).language, "");
+    TableSettings s;
+    s.language = "de";
+    IniFile file;
+    saveinifile(file, kSettingsSection, s);
+    EXPECT_EQ(file.value(kSettingsSection, "Language", ""), "de");
+    EXPECT_EQ(readSettings(IniFile(file.text()), kSettingsSection).language, "de");
+}

@@ -154,7 +154,7 @@ TEST(MirrorGame, StartAnnouncesTheOptionsAndClearsTheTable)
     EXPECT_FALSE(f.t.startOffered());
     EXPECT_FALSE(f.t.seat(Seat(1)).watching);
     EXPECT_EQ(f.t.seatName(Seat(2)), "Klot");
-    EXPECT_TRUE(f.said("You has started a game."));
+    EXPECT_TRUE(f.said("You have started a game."));
     EXPECT_TRUE(f.said("Starting with 20 tiles."));
     EXPECT_FALSE(f.t.board().hasAnyTile());
     EXPECT_EQ(f.t.rackPositions().count(), 0);

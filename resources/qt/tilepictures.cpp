@@ -2,6 +2,7 @@
 
 #include "model/tile.h"
 
+#include <QCoreApplication>
 #include <QColor>
 #include <QFont>
 #include <QLinearGradient>
@@ -173,8 +174,10 @@ void drawWild(QPainter& p, int width, int height, TilePictures::Style style)
     font.setPixelSize(qMax(5, qRound(width * (width >= 40 ? 0.2 : 0.24))));
     p.setFont(font);
     p.setPen(QColor(0x5a, 0x2d, 0x82));
-    p.drawText(QRectF(0, height * 0.76, width - 1.0, height * 0.2), Qt::AlignCenter,
-               width >= 40 ? QStringLiteral("WILD") : QStringLiteral("W"));
+    // The wild tile's name in the player's language ("JOKER" in German);
+    // a small tile shows its first letter.
+    const QString word = QCoreApplication::translate("Tile", "WILD").toUpper();
+    p.drawText(QRectF(0, height * 0.76, width - 1.0, height * 0.2), Qt::AlignCenter, width >= 40 ? word : word.left(1));
 }
 
 // White becomes transparent, as a tile set's bitmap asks.

@@ -59,6 +59,9 @@ public:
     // Device pixels per picture pixel to draw the built-in pictures at, so
     // they stay sharp on a table drawn larger; never below 2.
     void setDensity(qreal density);
+    // Draws the built-in pictures again: the wild tile's word follows the
+    // player's language.
+    void redraw() { draw(); }
 
     // Replaces both lists with the pictures cut from a tile set's bitmap.
     // False, and nothing changes, for a bitmap smaller than a set.

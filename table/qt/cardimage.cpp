@@ -4,6 +4,7 @@
 
 #include "model/tile.h"
 #include "table/qt/keyframe.h"
+#include "table/tilewords.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,7 +14,13 @@ CardImage::CardImage(int slot, int tile, QWidget* parent) : QLabel(parent), m_sl
     setObjectName(nameFor(slot));
     resize(kWidth, kHeight);
     setScaledContents(true);
-    setToolTip(QString::fromStdString(brixo::gettilename(tile)));
+    setToolTip(QString::fromStdString(brixo::tileword(tile)));
+}
+
+void CardImage::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) setToolTip(QString::fromStdString(brixo::tileword(m_tile)));
+    QLabel::changeEvent(event);
 }
 
 void CardImage::mousePressEvent(QMouseEvent* event)

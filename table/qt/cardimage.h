@@ -37,6 +37,8 @@ signals:
     void released(const QPoint& global);
 
 protected:
+    // The tooltip follows the player's language.
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -15,6 +15,7 @@
 #include "table/qt/tableannouncer.h"
 #include "table/qt/blinksign.h"
 #include "table/qt/boardview.h"
+#include "table/qt/captions.h"
 #include "table/qt/cardimage.h"
 #include "table/qt/reconnector.h"
 #include "store/journalfile.h"
@@ -246,19 +247,28 @@ void Tchat::buildBoardPanel()
 void Tchat::buildSeats()
 {
     auto* seats = makeFrame(panel_board, QStringLiteral("panel_seats"), QRect(kSideLeft, 1, kSideWidth, 152));
-    makeLabel(seats, QStringLiteral("heading_player"), QStringLiteral("Player"), QRect(24, 4, 100, 16));
-    makeLabel(seats, QStringLiteral("heading_score"), QStringLiteral("Score"), QRect(168, 4, 46, 16))
-        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    makeLabel(seats, QStringLiteral("heading_bonus"), QStringLiteral("Last"), QRect(216, 4, 30, 16))
-        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    makeLabel(seats, QStringLiteral("heading_cards"), QStringLiteral("Tiles"), QRect(244, 4, 30, 16))
-        ->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    withCaption(makeLabel(seats, QStringLiteral("heading_player"), QString(), QRect(24, 4, 100, 16)),
+                [] { return tr("Player"); });
+    withCaption(makeLabel(seats, QStringLiteral("heading_score"), QString(), QRect(168, 4, 46, 16)), [] {
+        return tr("Score");
+    })->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    //: Column heading: the points each seat made last.
+    withCaption(makeLabel(seats, QStringLiteral("heading_bonus"), QString(), QRect(216, 4, 30, 16)), [] {
+        return tr("Last");
+    })->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    //: Column heading: how many tiles each seat holds.
+    withCaption(makeLabel(seats, QStringLiteral("heading_cards"), QString(), QRect(244, 4, 30, 16)), [] {
+        return tr("Tiles");
+    })->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     popup_kick = new QMenu(this);
     popup_kick->setObjectName(QStringLiteral("popup_kick"));
-    RemoveFromGame1 = popup_kick->addAction(QStringLiteral("Remove From Game"), this, &Tchat::RemoveFromGame1Click);
-    SettoJustWatch1 = popup_kick->addAction(QStringLiteral("Set to Just Watch"), this, &Tchat::SettoJustWatch1Click);
-    UnsetJustWatch1 = popup_kick->addAction(QStringLiteral("Unset Just Watch"), this, &Tchat::UnsetJustWatch1Click);
+    RemoveFromGame1 = withCaption(popup_kick->addAction(QString(), this, &Tchat::RemoveFromGame1Click),
+                                  [] { return tr("Remove From Game"); });
+    SettoJustWatch1 = withCaption(popup_kick->addAction(QString(), this, &Tchat::SettoJustWatch1Click),
+                                  [] { return tr("Set to Just Watch"); });
+    UnsetJustWatch1 = withCaption(popup_kick->addAction(QString(), this, &Tchat::UnsetJustWatch1Click),
+                                  [] { return tr("Unset Just Watch"); });
     RemoveFromGame1->setObjectName(QStringLiteral("RemoveFromGame1"));
     SettoJustWatch1->setObjectName(QStringLiteral("SettoJustWatch1"));
     UnsetJustWatch1->setObjectName(QStringLiteral("UnsetJustWatch1"));
@@ -280,20 +290,20 @@ void Tchat::buildSeats()
         });
         image_eyes[seat] = makeLabel(seats, QStringLiteral("image_eyes") + n, QString(), QRect(128, y + 8, 24, 14));
         image_eyes[seat]->setPixmap(artwork::eyes());
-        image_eyes[seat]->setToolTip(QStringLiteral("Just watching"));
+        captions::tip(image_eyes[seat], [] { return tr("Just watching"); });
         image_eyes[seat]->hide();
         if (seat >= 3) {
             image_sitout[seat] =
                 makeLabel(seats, QStringLiteral("image_sitout") + n, QString(), QRect(152, y + 7, 22, 16));
             image_sitout[seat]->setPixmap(artwork::sitout());
-            image_sitout[seat]->setToolTip(QStringLiteral("Sits out this round"));
+            captions::tip(image_sitout[seat], [] { return tr("Sits out this round"); });
             image_sitout[seat]->hide();
         }
         // Where the sit-out mark would be: in a team game every seat plays.
         image_partner[seat] =
             makeLabel(seats, QStringLiteral("image_partner") + n, QString(), QRect(150, y + 7, 22, 16));
         image_partner[seat]->setPixmap(artwork::partnerBadge(seat % 2 == 1));
-        image_partner[seat]->setToolTip(QStringLiteral("Your partner"));
+        captions::tip(image_partner[seat], [] { return tr("Your partner"); });
         image_partner[seat]->hide();
         label_score[seat] = makeLabel(seats, QStringLiteral("label_score") + n, QStringLiteral("0"),
                                       QRect(168, y + 1, 46, 28));
@@ -310,35 +320,34 @@ void Tchat::buildSeats()
 void Tchat::buildInfo()
 {
     auto* info = makeFrame(panel_board, QStringLiteral("panel_info"), QRect(kSideLeft, 157, kSideWidth, 82));
-    label_playtoscore = makeLabel(info, QStringLiteral("label_playtoscore"), QStringLiteral("Play To Score: "),
-                                  QRect(8, 4, 140, 18));
-    label_timeperturn = makeLabel(info, QStringLiteral("label_timeperturn"), QStringLiteral("Time Per Turn: "),
-                                  QRect(8, 22, 140, 18));
-    label_tp = makeLabel(info, QStringLiteral("label_tp"), QStringLiteral("Time Penalty: "), QRect(8, 40, 128, 18));
-    label_Tg = makeLabel(info, QStringLiteral("label_Tg"), QStringLiteral("Good Luck"), QRect(150, 4, 84, 18));
+    label_playtoscore = makeLabel(info, QStringLiteral("label_playtoscore"), QString(), QRect(8, 4, 140, 18));
+    label_timeperturn = makeLabel(info, QStringLiteral("label_timeperturn"), QString(), QRect(8, 22, 140, 18));
+    label_tp = makeLabel(info, QStringLiteral("label_tp"), QString(), QRect(8, 40, 128, 18));
+    label_Tg = makeLabel(info, QStringLiteral("label_Tg"), QString(), QRect(150, 4, 84, 18));
     image_Tg = makeLabel(info, QStringLiteral("image_Tg"), QString(), QRect(236, 5, 30, 16));
     image_Tg->setPixmap(artwork::teamBadge());
-    image_Tg->setToolTip(QStringLiteral("The Green Team (seats 1 and 3) against The Brown Team (seats 2 and 4)"));
+    captions::tip(image_Tg, [] { return tr("The Green Team (seats 1 and 3) against The Brown Team (seats 2 and 4)"); });
     image_Tg->hide();
     label_tilesleft = makeLabel(info, QStringLiteral("label_tilesleft"), QString(), QRect(150, 22, 120, 18));
     label_room = makeLabel(info, QStringLiteral("label_room"), QString(), QRect(136, 40, 104, 18));
     label_room->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    label_room->setToolTip(QStringLiteral("Friends join this room by its code, from Play with Others, Online"));
-    button_copyroom = makeButton(info, QStringLiteral("button_copyroom"), QStringLiteral("Copy"), QRect(241, 40, 32, 17));
-    button_copyroom->setToolTip(QStringLiteral("Copy the room's code"));
+    captions::tip(label_room, [] { return tr("Friends join this room by its code, from Play with Others, Online"); });
+    button_copyroom =
+        withCaption(makeButton(info, QStringLiteral("button_copyroom"), QString(), QRect(241, 40, 32, 17)),
+                    [] { return tr("Copy"); });
+    captions::tip(button_copyroom, [] { return tr("Copy the room's code"); });
     connect(button_copyroom, &QPushButton::clicked, this,
             [this] { QApplication::clipboard()->setText(QString::fromStdString(mirror().roomCode())); });
     label_room->hide();
     button_copyroom->hide();
 
-    label_timer = makeLabel(info, QStringLiteral("label_timer"), QStringLiteral("Time: 0:00"), QRect(8, 60, 76, 18));
+    label_timer = makeLabel(info, QStringLiteral("label_timer"), QString(), QRect(8, 60, 76, 18));
     auto* track = makeFrame(info, QStringLiteral("timer_track"), QRect(84, 64, 156, 10));
     button_sound = makeButton(info, QStringLiteral("button_sound"), QString(), QRect(245, 56, 26, 24));
     button_sound->setCheckable(true);
     button_sound->setChecked(true);
     button_sound->setIcon(speakerIcon());
     button_sound->setIconSize(QSize(18, 18));
-    button_sound->setToolTip(QStringLiteral("Sounds on: click to turn them off"));
     connect(button_sound, &QPushButton::clicked, this, [this](bool on) { PlaySounds1Click(on); });
     image_timer = makeFrame(track, QStringLiteral("image_timer"), QRect(0, 0, 0, 10));
 }
@@ -346,48 +355,56 @@ void Tchat::buildInfo()
 void Tchat::buildTurnControls()
 {
     auto* controls = makeFrame(panel_board, QStringLiteral("panel_controls"), QRect(1, 383, 460, 40));
-    button_draw = makeButton(controls, QStringLiteral("button_draw"), QStringLiteral("Draw"), QRect(4, 3, 67, 34));
-    button_finish = makeButton(controls, QStringLiteral("button_finish"), QStringLiteral("Finish"), QRect(4, 3, 67, 34));
-    button_clear = makeButton(controls, QStringLiteral("button_clear"), QStringLiteral("Clear"), QRect(75, 3, 67, 34));
-    button_draw->setToolTip(QStringLiteral("Draw a tile and end your turn"));
-    button_finish->setToolTip(QStringLiteral("End your turn"));
-    button_clear->setToolTip(QStringLiteral("Take back everything you did this turn"));
+    button_draw = withCaption(makeButton(controls, QStringLiteral("button_draw"), QString(), QRect(4, 3, 67, 34)),
+                              [] { return tr("Draw"); });
+    button_finish = withCaption(makeButton(controls, QStringLiteral("button_finish"), QString(), QRect(4, 3, 67, 34)),
+                                [] { return tr("Finish"); });
+    button_clear = withCaption(makeButton(controls, QStringLiteral("button_clear"), QString(), QRect(75, 3, 67, 34)),
+                               [] { return tr("Clear"); });
+    captions::tip(button_draw, [] { return tr("Draw a tile and end your turn"); });
+    captions::tip(button_finish, [] { return tr("End your turn"); });
+    captions::tip(button_clear, [] { return tr("Take back everything you did this turn"); });
     animated_incomplete = new BlinkSign(artwork::incompleteFrame(0), artwork::incompleteFrame(1), controls);
     animated_incomplete->setObjectName(QStringLiteral("animated_incomplete"));
     animated_incomplete->setGeometry(148, 7, 26, 26);
-    animated_incomplete->setToolTip(QStringLiteral("The board holds sets that are not complete"));
+    captions::tip(animated_incomplete, [] { return tr("The board holds sets that are not complete"); });
     animated_incomplete->hide();
     label_status = makeLabel(controls, QStringLiteral("label_status"), QString(), QRect(180, 1, 279, 19));
     label_played = makeLabel(controls, QStringLiteral("label_played"), QString(), QRect(180, 20, 250, 18));
-    label_played->setToolTip(QStringLiteral("Click here to view the Game Log"));
+    captions::tip(label_played, [] { return tr("Click here to view the Game Log"); });
     label_played->setCursor(Qt::PointingHandCursor);
     label_played->installEventFilter(this);
     connect(button_draw, &QPushButton::clicked, this, &Tchat::button_drawClick);
     connect(button_finish, &QPushButton::clicked, this, &Tchat::button_finishClick);
     connect(button_clear, &QPushButton::clicked, this, &Tchat::button_clearClick);
-    button_stopreconnect = makeButton(controls, QStringLiteral("button_stopreconnect"), QStringLiteral("Stop"),
-                                      QRect(376, 20, 50, 18));
-    button_stopreconnect->setToolTip(QStringLiteral("Stop waiting for the host"));
+    button_stopreconnect =
+        withCaption(makeButton(controls, QStringLiteral("button_stopreconnect"), QString(), QRect(376, 20, 50, 18)),
+                    [] { return tr("Stop"); });
+    captions::tip(button_stopreconnect, [] { return tr("Stop waiting for the host"); });
     button_stopreconnect->hide();
     m_reconnector = new Reconnector(this);
     connect(m_reconnector, &Reconnector::ticked, this, &Tchat::render);
     connect(m_reconnector, &Reconnector::hostBack, this, &Tchat::hostBack);
     connect(m_reconnector, &Reconnector::gaveUp, this, &Tchat::stopReconnecting);
     connect(button_stopreconnect, &QPushButton::clicked, this, &Tchat::stopReconnecting);
-    auto* button_log = makeButton(controls, QStringLiteral("button_log"), QStringLiteral("Log"), QRect(430, 20, 28, 18));
-    button_log->setToolTip(QStringLiteral("Click here to view the Game Log"));
+    auto* button_log =
+        withCaption(makeButton(controls, QStringLiteral("button_log"), QString(), QRect(430, 20, 28, 18)),
+                    [] { return tr("Log"); });
+    captions::tip(button_log, [] { return tr("Click here to view the Game Log"); });
     connect(button_log, &QPushButton::clicked, this, [this] { showLog(true); });
     for (QWidget* w : {static_cast<QWidget*>(button_draw), static_cast<QWidget*>(button_finish),
                        static_cast<QWidget*>(button_clear)})
         w->hide();
 
     auto* clock = makeFrame(panel_board, QStringLiteral("panel_clock"), QRect(kSideLeft, 243, kSideWidth, 30));
-    button_pause = makeButton(clock, QStringLiteral("button_pause"), QStringLiteral("Pause"), QRect(4, 3, 60, 24));
+    button_pause = withCaption(makeButton(clock, QStringLiteral("button_pause"), QString(), QRect(4, 3, 60, 24)),
+                               [] { return tr("Pause"); });
     button_pause->setCheckable(true);
     button_pause->setEnabled(false);
-    button_pause->setToolTip(QStringLiteral("Stop the clock for everybody"));
+    captions::tip(button_pause, [] { return tr("Stop the clock for everybody"); });
     connect(button_pause, &QPushButton::clicked, this, &Tchat::button_pauseClick);
-    button_start = makeButton(clock, QStringLiteral("button_start"), QStringLiteral("Start Game"), QRect(68, 3, 84, 24));
+    button_start = withCaption(makeButton(clock, QStringLiteral("button_start"), QString(), QRect(68, 3, 84, 24)),
+                               [] { return tr("Start Game"); });
     connect(button_start, &QPushButton::clicked, this, &Tchat::StartGame1Click);
     button_start->hide(); // only a host starts games
     buildSortButtons(clock, 156);
@@ -395,11 +412,12 @@ void Tchat::buildTurnControls()
 
 void Tchat::buildSortButtons(QWidget* parent, int left)
 {
-    makeLabel(parent, QStringLiteral("label_sortby"), QStringLiteral("SORT BY:"), QRect(left, 7, 54, 16));
+    withCaption(makeLabel(parent, QStringLiteral("label_sortby"), QString(), QRect(left, 7, 54, 16)),
+                [] { return tr("SORT BY:"); });
     button_bynumber = makeButton(parent, QStringLiteral("button_bynumber"), QString(), QRect(left + 56, 1, 27, 27));
     button_bysuit = makeButton(parent, QStringLiteral("button_bysuit"), QString(), QRect(left + 86, 1, 27, 27));
-    button_bynumber->setToolTip(QStringLiteral("Sort by Numbers"));
-    button_bysuit->setToolTip(QStringLiteral("Sort by Suits"));
+    captions::tip(button_bynumber, [] { return tr("Sort by Numbers"); });
+    captions::tip(button_bysuit, [] { return tr("Sort by Suits"); });
     button_bynumber->setIcon(artwork::sortByNumber());
     button_bysuit->setIcon(artwork::sortBySuit());
     for (QPushButton* b : {button_bynumber, button_bysuit}) {
@@ -425,7 +443,14 @@ void Tchat::buildChat()
     mainchat->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     mainchat->viewport()->setMouseTracking(true);
     mainchat->viewport()->installEventFilter(this);
-    mychat = new QLineEdit(QStringLiteral("<Enter Chat Here>"), panel_board);
+    mychat = new QLineEdit(panel_board);
+    // The prompt stands in the line until the player types; a new language
+    // replaces it only while it still stands there.
+    captions::custom(mychat, [this] {
+        const QString prompt = tr("<Enter Chat Here>");
+        if (mychat->text() == mychat->property("prompt").toString()) mychat->setText(prompt);
+        mychat->setProperty("prompt", prompt);
+    });
     mychat->setObjectName(QStringLiteral("mychat"));
     // The server relays no longer line.
     mychat->setMaxLength(int(brixo::msg::kChatFieldLength));
@@ -443,6 +468,15 @@ void Tchat::buildPhraseButtons(QWidget* parent, const QRect& row)
                                  QRect(row.x() + (n - 1) * width, row.y(), width - 2, row.height()));
         b_phrase[n]->setProperty("phrase", true);
         setPhrase(n, m_buttonPhrases.value(n - 1));
+        // While the button keeps its default phrase, it says it in the
+        // player's language; a phrase of the player's own stays as it is.
+        b_phrase[n]->setProperty("defaultPhrase", defaultPhrases().value(n - 1));
+        captions::custom(b_phrase[n], [this, n] {
+            const QString said =
+                QCoreApplication::translate("Tchat", defaultPhrases().value(n - 1).toUtf8().constData());
+            if (phrase(n) == b_phrase[n]->property("defaultPhrase").toString()) setPhrase(n, said);
+            b_phrase[n]->setProperty("defaultPhrase", said);
+        });
         connect(b_phrase[n], &QPushButton::clicked, this, [this, n] { b_phrase1Click(n); });
     }
 }
@@ -462,36 +496,41 @@ void Tchat::buildOverlays()
     label_winner1 = makeLabel(panel_winner, QStringLiteral("label_winner1"), QString(), QRect(8, 24, 306, 40));
     label_winner1->setAlignment(Qt::AlignCenter);
     label_winner2->setAlignment(Qt::AlignCenter);
-    auto* trophy = makeLabel(panel_winner, QStringLiteral("winner_note"), QStringLiteral("Congratulations!"),
-                             QRect(8, 64, 306, 20));
+    auto* trophy = withCaption(makeLabel(panel_winner, QStringLiteral("winner_note"), QString(), QRect(8, 64, 306, 20)),
+                               [] { return tr("Congratulations!"); });
     trophy->setAlignment(Qt::AlignCenter);
     panel_winner->hide();
 
     panel_penalty = makeFrame(panel_board, QStringLiteral("panel_penalty"), QRect(60, 110, 342, 162));
-    auto* penaltyText = makeLabel(
-        panel_penalty, QStringLiteral("penalty_text"),
-        QStringLiteral("There are incomplete or incorrect groups on the board.\n\n"
-                       "Would you like to take a 3 tile penalty and end your turn?"),
-        QRect(12, 10, 318, 76));
+    auto* penaltyText =
+        withCaption(makeLabel(panel_penalty, QStringLiteral("penalty_text"), QString(), QRect(12, 10, 318, 76)), [] {
+            return tr("There are incomplete or incorrect groups on the board.\n\n"
+                      "Would you like to take a 3 tile penalty and end your turn?");
+        });
     penaltyText->setWordWrap(true);
     penaltyText->setAlignment(Qt::AlignCenter);
     penalty_set = makeLabel(panel_penalty, QStringLiteral("penalty_set"), QString(), QRect(12, 86, 318, 34));
     penalty_set->setWordWrap(true);
     penalty_set->setAlignment(Qt::AlignCenter);
-    auto* button_yes = makeButton(panel_penalty, QStringLiteral("button_yes"), QStringLiteral("Yes"), QRect(88, 122, 74, 30));
-    auto* button_edit = makeButton(panel_penalty, QStringLiteral("button_edit"), QStringLiteral("Edit"), QRect(180, 122, 74, 30));
+    auto* button_yes =
+        withCaption(makeButton(panel_penalty, QStringLiteral("button_yes"), QString(), QRect(88, 122, 74, 30)),
+                    [] { return tr("Yes"); });
+    auto* button_edit =
+        withCaption(makeButton(panel_penalty, QStringLiteral("button_edit"), QString(), QRect(180, 122, 74, 30)),
+                    [] { return tr("Edit"); });
     connect(button_yes, &QPushButton::clicked, this, &Tchat::button_yesClick);
     connect(button_edit, &QPushButton::clicked, this, &Tchat::button_editClick);
     panel_penalty->hide();
 
     panel_laydown = makeFrame(panel_board, QStringLiteral("panel_laydown"), QRect(60, 120, 342, 112));
-    auto* laydownText = makeLabel(
-        panel_laydown, QStringLiteral("laydown_text"),
-        QStringLiteral("The tiles you lay down on your first turn must equal at least 30 points."),
-        QRect(12, 10, 318, 54));
+    auto* laydownText =
+        withCaption(makeLabel(panel_laydown, QStringLiteral("laydown_text"), QString(), QRect(12, 10, 318, 54)),
+                    [] { return tr("The tiles you lay down on your first turn must equal at least 30 points."); });
     laydownText->setWordWrap(true);
     laydownText->setAlignment(Qt::AlignCenter);
-    auto* image_edit2 = makeButton(panel_laydown, QStringLiteral("image_edit2"), QStringLiteral("Edit"), QRect(134, 68, 74, 32));
+    auto* image_edit2 =
+        withCaption(makeButton(panel_laydown, QStringLiteral("image_edit2"), QString(), QRect(134, 68, 74, 32)),
+                    [] { return tr("Edit"); });
     connect(image_edit2, &QPushButton::clicked, this, &Tchat::image_edit2Click);
     panel_laydown->hide();
 
@@ -499,7 +538,8 @@ void Tchat::buildOverlays()
     // its size follows the seats it tells of (renderRound).
     panel_round = makeFrame(panel_board, QStringLiteral("panel_round"), QRect(10, 226, 440, 130));
     auto* roundTitle =
-        makeLabel(panel_round, QStringLiteral("round_title"), QStringLiteral("Round Over"), QRect(10, 6, 420, 20));
+        withCaption(makeLabel(panel_round, QStringLiteral("round_title"), QString(), QRect(10, 6, 420, 20)),
+                    [] { return tr("Round Over"); });
     roundTitle->setProperty("heading", true);
     roundTitle->setAlignment(Qt::AlignCenter);
     round_lines = new RoundLinesView(m_pictures, panel_round);
@@ -507,15 +547,16 @@ void Tchat::buildOverlays()
     round_lines->setGeometry(12, 28, 416, 96);
     panel_round->hide();
 
-    label_sitout = makeLabel(panel_board, QStringLiteral("label_sitout"),
-                             QStringLiteral("This round has already started. You will have to wait until the next round."),
-                             QRect(70, 150, 322, 70));
+    label_sitout =
+        withCaption(makeLabel(panel_board, QStringLiteral("label_sitout"), QString(), QRect(70, 150, 322, 70)),
+                    [] { return tr("This round has already started. You will have to wait until the next round."); });
     label_sitout->setWordWrap(true);
     label_sitout->setAlignment(Qt::AlignCenter);
     label_sitout->hide();
 
     panel_log = makeFrame(panel_board, QStringLiteral("panel_log"), QRect(30, 30, 402, 320));
-    auto* logTitle = makeLabel(panel_log, QStringLiteral("log_title"), QStringLiteral("Game Log"), QRect(10, 6, 200, 20));
+    auto* logTitle = withCaption(makeLabel(panel_log, QStringLiteral("log_title"), QString(), QRect(10, 6, 200, 20)),
+                                 [] { return tr("Game Log"); });
     logTitle->setProperty("heading", true);
     auto* button_x = makeButton(panel_log, QStringLiteral("button_x"), QStringLiteral("x"), QRect(374, 5, 22, 22));
     memo_log = new QPlainTextEdit(panel_log);
@@ -528,45 +569,49 @@ void Tchat::buildOverlays()
 
 void Tchat::buildMenus()
 {
-    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
-    StartGame1 = game->addAction(QStringLiteral("Start Game"), this, &Tchat::StartGame1Click);
+    QMenu* game = withCaption(menuBar()->addMenu(QString()), [] { return tr("&Game"); });
+    StartGame1 =
+        withCaption(game->addAction(QString(), this, &Tchat::StartGame1Click), [] { return tr("Start Game"); });
     StartGame1->setObjectName(QStringLiteral("StartGame1"));
-    QAction* PlayWithOthers1 =
-        game->addAction(QStringLiteral("Play with Others..."), this, &Tchat::PlayWithOthers1Click);
+    QAction* PlayWithOthers1 = withCaption(game->addAction(QString(), this, &Tchat::PlayWithOthers1Click),
+                                           [] { return tr("Play with Others..."); });
     PlayWithOthers1->setObjectName(QStringLiteral("PlayWithOthers1"));
     PlayWithOthers1->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
-    LeaveGame1 = game->addAction(QStringLiteral("Leave Game"), this, &Tchat::leaveGame);
+    LeaveGame1 = withCaption(game->addAction(QString(), this, &Tchat::leaveGame), [] { return tr("Leave Game"); });
     LeaveGame1->setObjectName(QStringLiteral("LeaveGame1"));
     LeaveGame1->setEnabled(false);
-    JustWatch1 = game->addAction(QStringLiteral("Just Watch"), this, &Tchat::JustWatch1Click);
+    JustWatch1 =
+        withCaption(game->addAction(QString(), this, &Tchat::JustWatch1Click), [] { return tr("Just Watch"); });
     JustWatch1->setObjectName(QStringLiteral("JustWatch1"));
     JustWatch1->setCheckable(true);
-    QAction* SpyList1 = game->addAction(QStringLiteral("Spy List"), this, [this] {
-        m_spylist->show();
-        m_spylist->raise();
-    });
+    QAction* SpyList1 = withCaption(game->addAction(QString(), this,
+                                                    [this] {
+                                                        m_spylist->show();
+                                                        m_spylist->raise();
+                                                    }),
+                                    [] { return tr("Spy List"); });
     SpyList1->setObjectName(QStringLiteral("SpyList1"));
-    QAction* ViewTally1 = game->addAction(QStringLiteral("View Tally"), this, [this] { m_tally->ViewTally1Click(); });
+    QAction* ViewTally1 = withCaption(game->addAction(QString(), this, [this] { m_tally->ViewTally1Click(); }),
+                                      [] { return tr("View Tally"); });
     ViewTally1->setObjectName(QStringLiteral("ViewTally1"));
     game->addSeparator();
-    QAction* ResetScreenLocation1 =
-        game->addAction(QStringLiteral("Reset Screen Location"), this, &Tchat::ResetScreenLocation1Click);
+    QAction* ResetScreenLocation1 = withCaption(game->addAction(QString(), this, &Tchat::ResetScreenLocation1Click),
+                                                [] { return tr("Reset Screen Location"); });
     ResetScreenLocation1->setObjectName(QStringLiteral("ResetScreenLocation1"));
-    game->addAction(QStringLiteral("Exit"), this, &QWidget::close);
+    withCaption(game->addAction(QString(), this, &QWidget::close), [] { return tr("Exit"); });
 
     buildTurnMenu();
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    GameLog1 = view->addAction(QStringLiteral("Game Log"));
+    QMenu* view = withCaption(menuBar()->addMenu(QString()), [] { return tr("&View"); });
+    GameLog1 = withCaption(view->addAction(QString()), [] { return tr("Game Log"); });
     GameLog1->setObjectName(QStringLiteral("GameLog1"));
     GameLog1->setCheckable(true);
     connect(GameLog1, &QAction::triggered, this, [this] { showLog(!panel_log->isVisible()); });
-    TableSize1 = view->addMenu(QStringLiteral("Table Size"));
+    TableSize1 = withCaption(view->addMenu(QString()), [] { return tr("Table Size"); });
     TableSize1->setObjectName(QStringLiteral("TableSize1"));
     auto* sizeGroup = new QActionGroup(this);
     for (int percent : brixo::kTableSizes) {
-        const QString caption = percent == brixo::kTableSizeFit ? QStringLiteral("Fit to Window")
-                                                                : QStringLiteral("%1%").arg(percent);
-        QAction* size = TableSize1->addAction(caption);
+        QAction* size = TableSize1->addAction(QStringLiteral("%1%").arg(percent));
+        if (percent == brixo::kTableSizeFit) captions::text(size, [] { return tr("Fit to Window"); });
         size->setObjectName(QStringLiteral("TableSize%1").arg(percent == brixo::kTableSizeFit ? QStringLiteral("Fit")
                                                                                               : QString::number(percent)));
         size->setCheckable(true);
@@ -576,26 +621,28 @@ void Tchat::buildMenus()
     }
     buildLookMenu(view);
 
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    QAction* Content1 = help->addAction(QStringLiteral("Content"), this, [this] { showDialog(m_help); });
+    QMenu* options = withCaption(menuBar()->addMenu(QString()), [] { return tr("&Options"); });
+    QMenu* help = withCaption(menuBar()->addMenu(QString()), [] { return tr("&Help"); });
+    QAction* Content1 =
+        withCaption(help->addAction(QString(), this, [this] { showDialog(m_help); }), [] { return tr("Content"); });
     Content1->setObjectName(QStringLiteral("Content1"));
     Content1->setShortcut(QKeySequence(Qt::Key_F1));
-    QAction* About1 = help->addAction(QStringLiteral("About"), this, [this] { showDialog(m_about); });
+    QAction* About1 =
+        withCaption(help->addAction(QString(), this, [this] { showDialog(m_about); }), [] { return tr("About"); });
     About1->setObjectName(QStringLiteral("About1"));
-    PlaySounds1 = options->addAction(QStringLiteral("Play Sounds"));
+    PlaySounds1 = withCaption(options->addAction(QString()), [] { return tr("Play Sounds"); });
     PlaySounds1->setObjectName(QStringLiteral("PlaySounds1"));
     PlaySounds1->setCheckable(true);
     PlaySounds1->setChecked(true);
     connect(PlaySounds1, &QAction::triggered, this, &Tchat::PlaySounds1Click);
 
-    QMenu* turnSound = options->addMenu(QStringLiteral("Turn Sound"));
+    QMenu* turnSound = withCaption(options->addMenu(QString()), [] { return tr("Turn Sound"); });
     TurnSound1 = turnSound->menuAction();
     TurnSound1->setObjectName(QStringLiteral("TurnSound1"));
     TurnSound1->setData(0);
     auto* turnGroup = new QActionGroup(this);
-    Classic1 = turnSound->addAction(QStringLiteral("Classic"));
-    New1 = turnSound->addAction(QStringLiteral("New"));
+    Classic1 = withCaption(turnSound->addAction(QString()), [] { return tr("Classic"); });
+    New1 = withCaption(turnSound->addAction(QString()), [] { return tr("New"); });
     Classic1->setObjectName(QStringLiteral("Classic1"));
     New1->setObjectName(QStringLiteral("New1"));
     Classic1->setData(0);
@@ -607,14 +654,14 @@ void Tchat::buildMenus()
     }
     Classic1->setChecked(true);
 
-    QMenu* botSpeed = options->addMenu(QStringLiteral("Bot Speed"));
+    QMenu* botSpeed = withCaption(options->addMenu(QString()), [] { return tr("Bot Speed"); });
     BotSpeed1 = botSpeed->menuAction();
     BotSpeed1->setObjectName(QStringLiteral("BotSpeed1"));
     BotSpeed1->setData(1000);
     auto* speedGroup = new QActionGroup(this);
-    Slow1 = botSpeed->addAction(QStringLiteral("Slow"));
-    Normal1 = botSpeed->addAction(QStringLiteral("Normal"));
-    Fast1 = botSpeed->addAction(QStringLiteral("Fast"));
+    Slow1 = withCaption(botSpeed->addAction(QString()), [] { return tr("Slow"); });
+    Normal1 = withCaption(botSpeed->addAction(QString()), [] { return tr("Normal", "bot speed"); });
+    Fast1 = withCaption(botSpeed->addAction(QString()), [] { return tr("Fast"); });
     Slow1->setObjectName(QStringLiteral("Slow1"));
     Normal1->setObjectName(QStringLiteral("Normal1"));
     Fast1->setObjectName(QStringLiteral("Fast1"));
@@ -630,13 +677,13 @@ void Tchat::buildMenus()
 
     // How well the computer plays, read by this process's server as each
     // computer turn starts.
-    QMenu* level = options->addMenu(QStringLiteral("Level"));
+    QMenu* level = withCaption(options->addMenu(QString()), [] { return tr("Level"); });
     QAction* Level1 = level->menuAction();
     Level1->setObjectName(QStringLiteral("Level1"));
     auto* levelGroup = new QActionGroup(this);
-    NormalLevel1 = level->addAction(QStringLiteral("Normal"));
-    ExpertLevel1 = level->addAction(QStringLiteral("Expert"));
-    MasterLevel1 = level->addAction(QStringLiteral("Master"));
+    NormalLevel1 = withCaption(level->addAction(QString()), [] { return tr("Normal", "bot level"); });
+    ExpertLevel1 = withCaption(level->addAction(QString()), [] { return tr("Expert"); });
+    MasterLevel1 = withCaption(level->addAction(QString()), [] { return tr("Master"); });
     NormalLevel1->setObjectName(QStringLiteral("NormalLevel1"));
     ExpertLevel1->setObjectName(QStringLiteral("ExpertLevel1"));
     MasterLevel1->setObjectName(QStringLiteral("MasterLevel1"));
@@ -658,50 +705,52 @@ void Tchat::buildMenus()
     options->addAction(ClearMainChat1);
     options->addAction(PrhaseList1);
     options->addSeparator();
-    TileSets1 = options->addMenu(QStringLiteral("Tile Sets"));
+    TileSets1 = withCaption(options->addMenu(QString()), [] { return tr("Tile Sets"); });
     TileSets1->setObjectName(QStringLiteral("TileSets1"));
     createtilemenu();
+    options->addSeparator();
+    buildLanguageMenu(options);
 }
 
 // The turn's buttons as menu items, each with a single key. Typing in the
 // chat takes the keys first, so the letters still reach the chat line.
 void Tchat::buildTurnMenu()
 {
-    QMenu* turn = menuBar()->addMenu(QStringLiteral("&Turn"));
-    const auto item = [this, turn](const QString& caption, const char* name, const QKeySequence& key,
-                                   auto slot) {
-        QAction* action = turn->addAction(caption, this, slot);
+    QMenu* turn = withCaption(menuBar()->addMenu(QString()), [] { return tr("&Turn"); });
+    const auto item = [this, turn](captions::Words caption, const char* name, const QKeySequence& key, auto slot) {
+        QAction* action = withCaption(turn->addAction(QString(), this, slot), std::move(caption));
         action->setObjectName(QLatin1String(name));
         action->setShortcut(key);
         return action;
     };
-    Draw1 = item(QStringLiteral("Draw"), "Draw1", QKeySequence(Qt::Key_D), [this] { button_drawClick(); });
-    Finish1 = item(QStringLiteral("Finish"), "Finish1", QKeySequence(Qt::Key_F), [this] { button_finishClick(); });
-    Clear1 = item(QStringLiteral("Clear"), "Clear1", QKeySequence(Qt::Key_C), [this] { button_clearClick(); });
-    Undo1 = item(QStringLiteral("Undo"), "Undo1", QKeySequence::Undo,
+    Draw1 = item([] { return tr("Draw"); }, "Draw1", QKeySequence(Qt::Key_D), [this] { button_drawClick(); });
+    Finish1 = item([] { return tr("Finish"); }, "Finish1", QKeySequence(Qt::Key_F), [this] { button_finishClick(); });
+    Clear1 = item([] { return tr("Clear"); }, "Clear1", QKeySequence(Qt::Key_C), [this] { button_clearClick(); });
+    Undo1 = item([] { return tr("Undo"); }, "Undo1", QKeySequence::Undo,
                  [this] { request([](brixo::TableMirror& m) { return m.undoLastMove(); }); });
-    PutBack1 = item(QStringLiteral("Put Tile Back"), "PutBack1", QKeySequence(Qt::Key_Escape),
+    PutBack1 = item([] { return tr("Put Tile Back"); }, "PutBack1", QKeySequence(Qt::Key_Escape),
                     [this] { putBackHeldTile(); });
     turn->addSeparator();
-    Pause1 = item(QStringLiteral("Pause"), "Pause1", QKeySequence(Qt::Key_P), [this] {
-        if (mirror().controls().pauseEnabled) button_pauseClick();
-    });
-    item(QStringLiteral("Sort"), "Sort1", QKeySequence(Qt::Key_S), [this] { button_bysuitClick(); });
-    item(QStringLiteral("Arrange Rack"), "ArrangeRack1", QKeySequence(Qt::Key_A),
+    Pause1 = item([] { return tr("Pause"); }, "Pause1", QKeySequence(Qt::Key_P),
+                  [this] {
+                      if (mirror().controls().pauseEnabled) button_pauseClick();
+                  });
+    item([] { return tr("Sort"); }, "Sort1", QKeySequence(Qt::Key_S), [this] { button_bysuitClick(); });
+    item([] { return tr("Arrange Rack"); }, "ArrangeRack1", QKeySequence(Qt::Key_A),
          [this] { request([](brixo::TableMirror& m) { return m.arrangeRack(); }); });
-    Hint1 = item(QStringLiteral("Hint"), "Hint1", QKeySequence(Qt::Key_H), [this] { Hint1Click(); });
-    ShowMe1 = item(QStringLiteral("Show Me"), "ShowMe1", QKeySequence(Qt::Key_M), [this] { ShowMe1Click(); });
+    Hint1 = item([] { return tr("Hint"); }, "Hint1", QKeySequence(Qt::Key_H), [this] { Hint1Click(); });
+    ShowMe1 = item([] { return tr("Show Me"); }, "ShowMe1", QKeySequence(Qt::Key_M), [this] { ShowMe1Click(); });
 }
 
 // The chat's menu items; the display and the input have their own menus.
 void Tchat::buildChatMenus()
 {
-    const auto item = [this](const QString& caption, const char* name) {
-        auto* action = new QAction(caption, this);
+    const auto item = [this](captions::Words caption, const char* name) {
+        auto* action = withCaption(new QAction(this), std::move(caption));
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    TextSize1 = new QMenu(QStringLiteral("Text Size"), this);
+    TextSize1 = withCaption(new QMenu(QString(), this), [] { return tr("Text Size"); });
     TextSize1->setObjectName(QStringLiteral("TextSize1"));
     auto* sizes = new QActionGroup(this);
     for (int size : {8, 10, 12, 14}) {
@@ -712,24 +761,24 @@ void Tchat::buildChatMenus()
         sizes->addAction(n);
         connect(n, &QAction::triggered, this, [this, size] { N14Click(size); });
     }
-    TextColor1 = item(QStringLiteral("Text Color"), "TextColor1");
+    TextColor1 = item([] { return tr("Text Color"); }, "TextColor1");
     connect(TextColor1, &QAction::triggered, this, &Tchat::TextColor1Click);
-    ActionColor1 = item(QStringLiteral("Action Color"), "ActionColor1");
+    ActionColor1 = item([] { return tr("Action Color"); }, "ActionColor1");
     connect(ActionColor1, &QAction::triggered, this, &Tchat::ActionColor1Click);
-    ScrollChatOff1 = item(QStringLiteral("Scroll Chat Off"), "ScrollChatOff1");
-    ScrollChatOff2 = item(QStringLiteral("Scroll Chat Off"), "ScrollChatOff2");
+    ScrollChatOff1 = item([] { return tr("Scroll Chat Off"); }, "ScrollChatOff1");
+    ScrollChatOff2 = item([] { return tr("Scroll Chat Off"); }, "ScrollChatOff2");
     for (QAction* off : {ScrollChatOff1, ScrollChatOff2}) {
         off->setCheckable(true);
         off->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
         connect(off, &QAction::triggered, this, &Tchat::ScrollChatOff1Click);
     }
     ScrollChatOff2->setShortcutContext(Qt::WidgetShortcut);
-    ClearMainChat1 = item(QStringLiteral("Clear Main Chat"), "ClearMainChat1");
+    ClearMainChat1 = item([] { return tr("Clear Main Chat"); }, "ClearMainChat1");
     connect(ClearMainChat1, &QAction::triggered, this, &Tchat::ClearMainChat1Click);
-    PrhaseList1 = item(QStringLiteral("Phrase List"), "PrhaseList1");
+    PrhaseList1 = item([] { return tr("Phrase List"); }, "PrhaseList1");
     connect(PrhaseList1, &QAction::triggered, this, &Tchat::PrhaseList1Click);
 
-    Copy1 = item(QStringLiteral("Copy"), "Copy1");
+    Copy1 = item([] { return tr("Copy"); }, "Copy1");
     Copy1->setShortcut(QKeySequence::Copy);
     Copy1->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     connect(Copy1, &QAction::triggered, this, &Tchat::Copy1Click);
@@ -743,7 +792,7 @@ void Tchat::buildChatMenus()
         menu.exec(mainchat->mapToGlobal(at));
     });
 
-    Paste1 = item(QStringLiteral("Paste"), "Paste1");
+    Paste1 = item([] { return tr("Paste"); }, "Paste1");
     Paste1->setShortcut(QKeySequence::Paste);
     Paste1->setShortcutContext(Qt::WidgetShortcut);
     connect(Paste1, &QAction::triggered, this, &Tchat::Paste1Click);
@@ -767,7 +816,8 @@ void Tchat::applyStyle()
 QFrame[seatRow="true"] { background: rgba(0,0,0,40); border-radius: 4px; border: none; }
 #panel_board QLabel { color: #e9eef0; background: transparent; }
 #panel_seats QLabel[tag] { font-weight: bold; font-size: 12px; }
-QLabel#heading_player, QLabel#heading_score, QLabel#heading_bonus, QLabel#heading_cards { color: #9fb3bd; font-size: 10px; }
+QLabel#heading_player, QLabel#heading_score, QLabel#heading_bonus, QLabel#heading_cards { color: #9fb3bd; }
+QLabel#heading_player { font-size: 10px; }
 QLabel#label_score1, QLabel#label_score2, QLabel#label_score3, QLabel#label_score4 { color: #ffd970; font-weight: bold; font-size: 12px; }
 QLabel#label_bonus1, QLabel#label_bonus2, QLabel#label_bonus3, QLabel#label_bonus4 { color: #9fe3a8; font-size: 11px; }
 QLabel#label_cards1, QLabel#label_cards2, QLabel#label_cards3, QLabel#label_cards4 { color: #cfe0e8; font-size: 11px; }
@@ -888,10 +938,11 @@ bool Tchat::eventFilter(QObject* watched, QEvent* event)
         showLog(true);
         return true;
     }
-    if (watched == mychat && event->type() == QEvent::KeyPress && mychat->text() == QStringLiteral("<Enter Chat Here>"))
+    if (watched == mychat && event->type() == QEvent::KeyPress &&
+        mychat->text() == mychat->property("prompt").toString())
         mychat->clear();
     if (watched == mychat && event->type() == QEvent::MouseButtonPress &&
-        mychat->text() == QStringLiteral("<Enter Chat Here>"))
+        mychat->text() == mychat->property("prompt").toString())
         mychat->clear();
     if (watched == mainchat->viewport()) {
         const QEvent::Type type = event->type();

@@ -150,6 +150,9 @@ public:
     // The tiles' colour symbols and the high contrast look (tablelook.cpp); saved.
     void Symbols1Click(bool on);
     void HighContrast1Click(bool on);
+    // Options > Language: a language code, or empty for the system's; saved,
+    // and every window speaks it at once (tablelanguage.cpp).
+    void Language1Click(const QString& code);
 
     // ---- what tests and other windows read ----
     const brixo::TableMirror& mirror() const { return m_session->mirror(); }
@@ -230,6 +233,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // The order the rack is sorted in; both sort buttons up sorts by code.
@@ -282,6 +286,8 @@ private:
     void rememberName();
     // The window shows where others reach the game this table hosts.
     void showHosting();
+    // The window's title: the game the table is in, in the player's language.
+    void showTitle();
     void hostUnreachable(const QString& address);
     void connectionLost();
     // The host vanished: the table tries to reach it again for a while.
@@ -373,6 +379,10 @@ private:
     void redrawTiles();
     // the tiles' look (tablelook.cpp)
     void buildLookMenu(QMenu* view);
+    // the language (tablelanguage.cpp)
+    void buildLanguageMenu(QMenu* options);
+    // Says every caption again and rebuilds what is shown from the game.
+    void retranslate();
     void applyLook();
 
     brixo::TableLaunch m_launch;
@@ -393,6 +403,8 @@ private:
     bool m_closing = false;
     bool m_shownOnce = false;
     QString m_playerName;
+    // The address the table went to, as the title names it.
+    QString m_titleAddress;
     QString m_hostAddress;
     int m_popupSeat = 0; // popup_kick's tag
 

@@ -187,7 +187,7 @@ void Tchat::showTextColour()
 
 void Tchat::TextColor1Click()
 {
-    const QColor chosen = QColorDialog::getColor(toQColor(m_settings.textcolor), this, QStringLiteral("Text Color"));
+    const QColor chosen = QColorDialog::getColor(toQColor(m_settings.textcolor), this, tr("Text Color"));
     if (!chosen.isValid()) return;
     m_settings.textcolor = fromQColor(chosen);
     showTextColour();
@@ -196,8 +196,7 @@ void Tchat::TextColor1Click()
 
 void Tchat::ActionColor1Click()
 {
-    const QColor chosen =
-        QColorDialog::getColor(toQColor(m_settings.actioncolor), this, QStringLiteral("Action Color"));
+    const QColor chosen = QColorDialog::getColor(toQColor(m_settings.actioncolor), this, tr("Action Color"));
     if (!chosen.isValid()) return;
     m_settings.actioncolor = fromQColor(chosen);
     saveinifile();
@@ -207,11 +206,18 @@ void Tchat::ActionColor1Click()
 
 const QStringList& Tchat::defaultPhrases()
 {
-    static const QStringList phrases{
-        QStringLiteral("Way To Go!"),         QStringLiteral("Good One!"), QStringLiteral("Nice Try!"),
-        QStringLiteral("Excellent!"),         QStringLiteral("Brilliant!"), QStringLiteral("Wow, WTG!"),
-        QStringLiteral("Thanks!"),            QStringLiteral("Way To Go Teamie!"),
-        QStringLiteral("Good Game Everyone!"), QStringLiteral("/me waves \"Good-Bye\"")};
+    // In English; a button that keeps its default says it in the player's
+    // language (buildPhraseButtons).
+    static const QStringList phrases{QString::fromUtf8(QT_TRANSLATE_NOOP("Tchat", "Way To Go!")),
+                                     QString::fromUtf8(QT_TRANSLATE_NOOP("Tchat", "Good One!")),
+                                     QString::fromUtf8(QT_TRANSLATE_NOOP("Tchat", "Nice Try!")),
+                                     QString::fromUtf8(QT_TRANSLATE_NOOP("Tchat", "Excellent!")),
+                                     QString::fromUtf8(QT_TRANSLATE_NOOP("Tchat", "Brilliant!")),
+                                     QString::fromUtf8(QT_TRANSLATE_NOOP("Tchat", "Wow, WTG!")),
+                                     QString::fromUtf8(QT_TRANSLATE_NOOP("Tchat", "Thanks!")),
+                                     QString::fromUtf8(QT_TRANSLATE_NOOP("Tchat", "Way To Go Teamie!")),
+                                     QString::fromUtf8(QT_TRANSLATE_NOOP("Tchat", "Good Game Everyone!")),
+                                     QString::fromUtf8(QT_TRANSLATE_NOOP("Tchat", "/me waves \"Good-Bye\""))};
     return phrases;
 }
 

@@ -54,9 +54,9 @@ void RoundLinesView::paintEvent(QPaintEvent*)
         const int count = int(row.tiles.size());
         if (count == 0) {
             // The seat went out, or the server did not show the tiles.
-            const QString words = row.tilesLeft == 0 ? QStringLiteral("No tiles left")
-                                  : row.tilesLeft == 1 ? QStringLiteral("1 tile left")
-                                                       : QStringLiteral("%1 tiles left").arg(row.tilesLeft);
+            const QString words = row.tilesLeft == 0   ? tr("No tiles left")
+                                  : row.tilesLeft == 1 ? tr("1 tile left")
+                                                       : tr("%1 tiles left").arg(row.tilesLeft);
             QFont quiet = font();
             quiet.setItalic(true);
             p.setFont(quiet);

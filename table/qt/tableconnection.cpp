@@ -52,12 +52,12 @@ void Tchat::processparams()
     StartGame1->setEnabled(false);
     using Mode = brixo::TableLaunch::Mode;
     if (m_launch.mode == Mode::Solo) {
-        addlinetochat(QStringLiteral("Loading Solo Game..Please wait."), kNoticeColour);
+        addlinetochat(tr("Loading Solo Game..Please wait."), kNoticeColour);
         startSolo();
         offerStartChoice();
         return;
     }
-    addlinetochat(QStringLiteral("Loading Multi-player Game.. Please Wait."), kNoticeColour);
+    addlinetochat(tr("Loading Multi-player Game.. Please Wait."), kNoticeColour);
     if (m_launch.mode == Mode::Incomplete) return;
     m_playerName = QString::fromStdString(m_launch.playerName);
     m_hostAddress = QString::fromStdString(m_launch.address);
@@ -144,8 +144,8 @@ void Tchat::offerResume(const brixo::KeptGame& kept)
                                 QString::fromStdString(brixo::resumeQuestion(kept)), QMessageBox::NoButton, this);
     box->setObjectName(QStringLiteral("box_resume"));
     box->setTextFormat(Qt::PlainText); // the names came from the network once
-    QPushButton* resume = box->addButton(QStringLiteral("Resume"), QMessageBox::AcceptRole);
-    QPushButton* discard = box->addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+    QPushButton* resume = box->addButton(tr("Resume"), QMessageBox::AcceptRole);
+    QPushButton* discard = box->addButton(tr("Discard"), QMessageBox::DestructiveRole);
     box->setDefaultButton(resume);
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, [this, box, resume, discard, kept] {
@@ -168,7 +168,7 @@ void Tchat::confirmDiscard(const brixo::KeptGame& kept)
                                 QString::fromStdString(brixo::discardQuestion(kept)), QMessageBox::NoButton, this);
     box->setObjectName(QStringLiteral("box_discard"));
     box->setTextFormat(Qt::PlainText);
-    QPushButton* discard = box->addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+    QPushButton* discard = box->addButton(tr("Discard"), QMessageBox::DestructiveRole);
     QPushButton* back = box->addButton(QMessageBox::Cancel);
     box->setDefaultButton(back);
     box->setEscapeButton(back);
@@ -235,7 +235,7 @@ void Tchat::noSuchRoom(const std::string& code)
     PlayWithOthers1Click();
     m_playWithOthers->showPage(PlayWithOthers::Page::Online);
     m_playWithOthers->showOnlineProblem(
-        QStringLiteral("No room has the code %1: it may have closed. Check the code with your friend.")
+        tr("No room has the code %1: it may have closed. Check the code with your friend.")
             .arg(QString::fromStdString(code)));
 }
 
@@ -250,17 +250,15 @@ bool Tchat::mayLeaveGame()
 {
     // A game in play is not thrown away by a slip of the mouse.
     if (!mirror().gameRunning() || m_session->role() == TableSession::Role::Solo) return true;
-    return QMessageBox::question(this, QStringLiteral("Brixo"),
-                                 QStringLiteral("A game is being played. Leave it?"), QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(this, QStringLiteral("Brixo"), tr("A game is being played. Leave it?"),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 bool Tchat::mayQuit()
 {
     const bool playing = mirror().mySeat().valid() || mirror().host();
     if (!mirror().gameRunning() || !playing) return true;
-    return QMessageBox::question(this, QStringLiteral("Brixo"),
-                                 QStringLiteral("A game is being played. Leave it and quit Brixo?"),
+    return QMessageBox::question(this, QStringLiteral("Brixo"), tr("A game is being played. Leave it and quit Brixo?"),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -309,29 +307,47 @@ void Tchat::beginSession(TableSession::Role role, const QString& address, const 
     if (role == TableSession::Role::Host && m_journal && m_keptGames == m_journal)
         m_session->keepJournal(m_journal->file(), m_journal->takeResumed());
     const QString error = m_session->start(m_serverSwitch, {[this] { return botSpeed(); }, [this] { return botLevel(); }});
-    if (!error.isEmpty()) addlinetochat(QStringLiteral("The game could not be hosted: ") + error, kNoticeColour);
+    if (!error.isEmpty()) addlinetochat(tr("The game could not be hosted: %1").arg(error), kNoticeColour);
 
     LeaveGame1->setEnabled(role != TableSession::Role::Solo);
     switch (role) {
-    case TableSession::Role::Solo: setWindowTitle(QStringLiteral("Brixo")); break;
+    case TableSession::Role::Solo: break;
     case TableSession::Role::Host:
-        setWindowTitle(QStringLiteral("Brixo - Hosting a game on this network"));
-        addlinetochat(QStringLiteral("You host a game on this network as %1.").arg(m_playerName), kNoticeColour);
+        addlinetochat(tr("You host a game on this network as %1.").arg(m_playerName), kNoticeColour);
         break;
     case TableSession::Role::Join:
-        setWindowTitle(QStringLiteral("Brixo - Playing at %1").arg(address));
-        addlinetochat(QStringLiteral("Joining the game at %1 as %2.").arg(address, m_playerName), kNoticeColour);
+        addlinetochat(tr("Joining the game at %1 as %2.").arg(address, m_playerName), kNoticeColour);
         break;
     case TableSession::Role::Online:
-        setWindowTitle(QStringLiteral("Brixo - Online at %1").arg(address));
-        addlinetochat(room.create ? QStringLiteral("Opening a room at the lobby %1 as %2.").arg(address, m_playerName)
-                                  : QStringLiteral("Entering room %1 at the lobby %2 as %3.")
+        addlinetochat(room.create ? tr("Opening a room at the lobby %1 as %2.").arg(address, m_playerName)
+                                  : tr("Entering room %1 at the lobby %2 as %3.")
                                         .arg(QString::fromStdString(room.code), address, m_playerName),
                       kNoticeColour);
         break;
     }
+    m_titleAddress = address;
     showHosting();
     render();
+}
+
+void Tchat::showTitle()
+{
+    const QString room = QString::fromStdString(mirror().roomCode());
+    if (!room.isEmpty()) {
+        setWindowTitle(tr("Brixo - Room %1").arg(room));
+        return;
+    }
+    // Until it hosts or joins, the table is only the game's.
+    if (m_titleAddress.isEmpty()) {
+        setWindowTitle(QStringLiteral("Brixo"));
+        return;
+    }
+    switch (m_session->role()) {
+    case TableSession::Role::Solo: setWindowTitle(QStringLiteral("Brixo")); break;
+    case TableSession::Role::Host: setWindowTitle(tr("Brixo - Hosting a game on this network")); break;
+    case TableSession::Role::Join: setWindowTitle(tr("Brixo - Playing at %1").arg(m_titleAddress)); break;
+    case TableSession::Role::Online: setWindowTitle(tr("Brixo - Online at %1").arg(m_titleAddress)); break;
+    }
 }
 
 void Tchat::showHosting()
@@ -345,11 +361,10 @@ void Tchat::hostUnreachable(const QString& address)
 {
     if (m_closing || findChild<QMessageBox*>(QStringLiteral("box_unreachable"))) return;
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Brixo"),
-                                QStringLiteral("Could not reach the host at %1.").arg(address), QMessageBox::NoButton,
-                                this);
+                                tr("Could not reach the host at %1.").arg(address), QMessageBox::NoButton, this);
     box->setObjectName(QStringLiteral("box_unreachable"));
-    QPushButton* again = box->addButton(QStringLiteral("Try Again"), QMessageBox::AcceptRole);
-    box->addButton(QStringLiteral("Find Another Game"), QMessageBox::RejectRole);
+    QPushButton* again = box->addButton(tr("Try Again"), QMessageBox::AcceptRole);
+    box->addButton(tr("Find Another Game"), QMessageBox::RejectRole);
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, [this, box, again] {
         if (box->clickedButton() == again) m_session->retry();
@@ -370,13 +385,13 @@ void Tchat::processsocktimer()
 
 void Tchat::gameIsFull()
 {
-    offerWayBack(QStringLiteral("Game is full"));
+    offerWayBack(tr("Game is full"));
 }
 
 void Tchat::removedFromGame()
 {
     turntime->stop();
-    offerWayBack(QStringLiteral("The host removed you from this game."));
+    offerWayBack(tr("The host removed you from this game."));
 }
 
 void Tchat::connectionLost()
@@ -385,9 +400,9 @@ void Tchat::connectionLost()
     turntime->stop();
     QString why;
     switch (m_session->role()) {
-    case TableSession::Role::Join: why = QStringLiteral("The host has left the game."); break;
-    case TableSession::Role::Online: why = QStringLiteral("The connection to the lobby was lost."); break;
-    default: why = QStringLiteral("The connection to the game was lost."); break;
+    case TableSession::Role::Join: why = tr("The host has left the game."); break;
+    case TableSession::Role::Online: why = tr("The connection to the lobby was lost."); break;
+    default: why = tr("The connection to the game was lost."); break;
     }
     // A host that went without saying so (its program killed, its machine
     // gone) may be back in a moment, with the game kept: wait for it. So
@@ -404,10 +419,10 @@ void Tchat::connectionLost()
 void Tchat::hostGone()
 {
     if (m_session->role() == TableSession::Role::Online) {
-        addlinetochat(QStringLiteral("The connection to the lobby was lost. Trying to reach it again."), kNoticeColour);
-        m_reconnector->start(m_session->address(), m_session->port(), QStringLiteral("The lobby is gone."));
+        addlinetochat(tr("The connection to the lobby was lost. Trying to reach it again."), kNoticeColour);
+        m_reconnector->start(m_session->address(), m_session->port(), tr("The lobby is gone."));
     } else {
-        addlinetochat(QStringLiteral("The connection to the host was lost. Trying to reach it again."), kNoticeColour);
+        addlinetochat(tr("The connection to the host was lost. Trying to reach it again."), kNoticeColour);
         m_reconnector->start(m_session->address(), m_session->port());
     }
     render();
@@ -419,7 +434,7 @@ void Tchat::hostGone()
 void Tchat::hostBack()
 {
     const bool online = m_session->role() == TableSession::Role::Online;
-    addlinetochat(online ? QStringLiteral("The lobby is back.") : QStringLiteral("The host is back."), kNoticeColour);
+    addlinetochat(online ? tr("The lobby is back.") : tr("The host is back."), kNoticeColour);
     // The very address and port that were lost, whatever the game port
     // says by now.
     const QString host = m_session->address();
@@ -444,9 +459,8 @@ void Tchat::stopReconnecting()
 {
     m_reconnector->stop();
     render();
-    const QString why = m_session->role() == TableSession::Role::Online
-                            ? QStringLiteral("The lobby could not be reached again.")
-                            : QStringLiteral("The host could not be reached again.");
+    const QString why = m_session->role() == TableSession::Role::Online ? tr("The lobby could not be reached again.")
+                                                                        : tr("The host could not be reached again.");
     addlinetochat(why, kNoticeColour);
     offerWayBack(why);
 }
@@ -457,8 +471,8 @@ void Tchat::offerWayBack(const QString& why)
 {
     auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("Brixo"), why, QMessageBox::NoButton, this);
     box->setObjectName(QStringLiteral("box_wayback"));
-    QPushButton* find = box->addButton(QStringLiteral("Find Another Game"), QMessageBox::AcceptRole);
-    box->addButton(QStringLiteral("Play Solo"), QMessageBox::RejectRole);
+    QPushButton* find = box->addButton(tr("Find Another Game"), QMessageBox::AcceptRole);
+    box->addButton(tr("Play Solo"), QMessageBox::RejectRole);
     box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, [this, box, find] {
         const bool findAnother = box->clickedButton() == find;

@@ -214,13 +214,12 @@ void Tchat::Hint1Click()
 void Tchat::StartGame1Click()
 {
     if (!mirror().loggedIn()) {
-        QMessageBox::information(this, QStringLiteral("Brixo"), QStringLiteral("You are not connected"));
+        QMessageBox::information(this, QStringLiteral("Brixo"), tr("You are not connected"));
         return;
     }
     // A game in play is not thrown away by a slip of the mouse.
     if (mirror().gameRunning() &&
-        QMessageBox::question(this, QStringLiteral("Brixo"),
-                              QStringLiteral("A game is being played. End it and start a new game?"),
+        QMessageBox::question(this, QStringLiteral("Brixo"), tr("A game is being played. End it and start a new game?"),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     m_gamestart->show();

@@ -4,6 +4,7 @@
 // flat tile face, a nearly black board with a clear grid). Both are kept in
 // the settings file.
 #include "table/qt/chatform.h"
+#include "table/qt/captions.h"
 
 #include "resources/qt/artwork.h"
 
@@ -14,16 +15,19 @@
 void Tchat::buildLookMenu(QMenu* view)
 {
     view->addSeparator();
-    Symbols1 = view->addAction(QStringLiteral("Colour Symbols"));
+    Symbols1 = withCaption(view->addAction(QString()), [] { return tr("Colour Symbols"); });
     Symbols1->setObjectName(QStringLiteral("Symbols1"));
-    Symbols1->setStatusTip(QStringLiteral("A shape for each colour on the tiles: Green circle, Orange square, "
-                                          "Red triangle, Black diamond"));
+    captions::statusTip(Symbols1, [] {
+        return tr("A shape for each colour on the tiles: Green circle, Orange square, "
+                  "Red triangle, Black diamond");
+    });
     Symbols1->setCheckable(true);
     Symbols1->setChecked(m_settings.symbols);
     connect(Symbols1, &QAction::triggered, this, &Tchat::Symbols1Click);
-    HighContrast1 = view->addAction(QStringLiteral("High Contrast"));
+    HighContrast1 = withCaption(view->addAction(QString()), [] { return tr("High Contrast"); });
     HighContrast1->setObjectName(QStringLiteral("HighContrast1"));
-    HighContrast1->setStatusTip(QStringLiteral("Strong tile colours that colour-blind eyes tell apart, on a dark board"));
+    captions::statusTip(HighContrast1,
+                        [] { return tr("Strong tile colours that colour-blind eyes tell apart, on a dark board"); });
     HighContrast1->setCheckable(true);
     HighContrast1->setChecked(m_settings.highContrast);
     connect(HighContrast1, &QAction::triggered, this, &Tchat::HighContrast1Click);

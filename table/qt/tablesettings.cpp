@@ -9,6 +9,7 @@
 #include "store/regularfile.h"
 #include "table/qt/boardview.h"
 #include "table/qt/cardimage.h"
+#include "table/qt/language.h"
 #include "table/windowplace.h"
 #include "table/qt/soundplayer.h"
 #include "resources/qt/tilesets.h"
@@ -51,9 +52,9 @@ void Tchat::loadinifile()
         // Kept for the player to look at, as a damaged tally is; the table
         // goes on with its defaults and writes a fresh file.
         const std::filesystem::path kept = brixo::setFileAside(settingsPath());
-        const std::string where = kept.empty() ? " It is left where it is and not written over."
-                                               : " It was kept as " + kept.string() + ".";
-        addlinetochat(QString::fromStdString(failure + " The settings start on their defaults." + where),
+        const QString where = kept.empty() ? tr("It is left where it is and not written over.")
+                                           : tr("It was kept as %1.").arg(QString::fromStdString(kept.string()));
+        addlinetochat(tr("%1 The settings start on their defaults. %2").arg(QString::fromStdString(failure), where),
                       kNoticeColour);
     }
     m_settingsSection = brixo::settingsSection(file);
@@ -115,6 +116,11 @@ void Tchat::collectSettings()
 
 void Tchat::applySettings()
 {
+    const QString language = QString::fromStdString(m_settings.language);
+    for (QAction* item : findChildren<QAction*>())
+        if (item->objectName().startsWith(QStringLiteral("Language_")))
+            item->setChecked(item->data().toString() == language);
+    if (language::chosen() != language) language::apply(language);
     showTextSize();
     showTextColour();
     for (int n = 1; n <= brixo::kPhraseCount; ++n)
@@ -191,8 +197,8 @@ void Tchat::showSoundChoice()
 {
     PlaySounds1->setChecked(m_settings.playsounds);
     button_sound->setChecked(m_settings.playsounds);
-    button_sound->setToolTip(m_settings.playsounds ? QStringLiteral("Sounds on: click to turn them off")
-                                                   : QStringLiteral("Sounds off: click to turn them on"));
+    button_sound->setToolTip(m_settings.playsounds ? tr("Sounds on: click to turn them off")
+                                                   : tr("Sounds off: click to turn them on"));
 }
 
 void Tchat::New1Click(bool newSound)

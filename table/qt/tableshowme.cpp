@@ -87,7 +87,7 @@ void Tchat::renderShowMe()
 {
     if (!showmetimer) return; // still being built
     ShowMe1->setEnabled(mirror().mayShowMe() || mirror().showingMe());
-    ShowMe1->setText(mirror().showingMe() ? QStringLiteral("Stop Show Me") : QStringLiteral("Show Me"));
+    ShowMe1->setText(mirror().showingMe() ? tr("Stop Show Me") : tr("Show Me"));
     if (mirror().showingMe()) return;
     showmetimer->stop();
     m_showMeFlight->stop();

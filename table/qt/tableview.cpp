@@ -2,6 +2,7 @@
 // rack's tile pictures, the hand and the game log are drawn from its state
 // after each message, press and clock tick.
 #include "table/qt/chatform.h"
+#include "table/tilewords.h"
 
 #include "dialogs/spylistform.h"
 #include "dialogs/tallylistform.h"
@@ -95,7 +96,10 @@ void Tchat::renderSeats()
     for (const brixo::Seat place : brixo::Seat::all()) {
         const int seat = place.number();
         const brixo::SeatState& s = m.seat(place);
-        label_playername[seat]->setText(text(m.seatName(place)));
+        // A solo player is called "You" at the table, said in the player's language.
+        const bool soloYou = m.mine(place) && m.seatName(place) == brixo::seatwords::kYou;
+        const bool waiting = m.seatName(place) == brixo::seatwords::kWaiting;
+        label_playername[seat]->setText(soloYou ? tr("You") : waiting ? tr("<Waiting>") : text(m.seatName(place)));
         label_score[seat]->setText(text(m.scoreText(place)));
         label_bonus[seat]->setText(text(m.lastPointsText(place)));
         label_cards[seat]->setText(text(m.tilesText(place)));
@@ -111,6 +115,10 @@ void Tchat::renderSeats()
         image_Turn->hide();
     }
     JustWatch1->setChecked(m.seat(m.mySeat()).watching);
+    // The narrow columns' headings shrink to fit: some languages' words are longer.
+    for (const char* name : {"heading_score", "heading_bonus", "heading_cards"})
+        if (auto* heading = findChild<QLabel*>(QLatin1String(name)))
+            setFittedText(heading, heading->text(), m_scale.px(10));
 }
 
 void Tchat::renderInfo()
@@ -122,18 +130,18 @@ void Tchat::renderInfo()
         label_timeperturn->setText(text(timePerTurn(o.turntime)));
         label_tp->setText(text(timePenalty(o.penalty)));
     } else {
-        label_playtoscore->setText(QStringLiteral("Play To Score: "));
-        label_timeperturn->setText(QStringLiteral("Time Per Turn: "));
-        label_tp->setText(QStringLiteral("Time Penalty: "));
+        label_playtoscore->setText(tr("Play To Score: "));
+        label_timeperturn->setText(tr("Time Per Turn: "));
+        label_tp->setText(tr("Time Penalty: "));
     }
     label_Tg->setText(text(teamLine(o.team)));
     image_Tg->setVisible(o.team);
     label_tilesleft->setText(text(tilesLeft(mirror().tilesLeft())));
     const QString room = text(mirror().roomCode());
-    label_room->setText(QStringLiteral("Room ") + room);
+    label_room->setText(tr("Room %1").arg(room));
     label_room->setVisible(!room.isEmpty());
     button_copyroom->setVisible(!room.isEmpty());
-    if (!room.isEmpty()) setWindowTitle(QStringLiteral("Brixo - Room ") + room);
+    showTitle();
 
     const TurnClock& clock = mirror().clock();
     const int track = image_timer->parentWidget()->width();
@@ -210,8 +218,9 @@ void Tchat::renderPenalty()
         const brixo::BoardProblem& first = problems.front();
         QStringList tiles;
         for (int col = first.first; col <= first.last; ++col)
-            tiles << text(brixo::gettilename(mirror().board().at(col, first.row)));
-        named = QStringLiteral("%1: %2.").arg(tiles.join(QStringLiteral(", ")), text(first.reason));
+            tiles << text(brixo::tileword(mirror().board().at(col, first.row)));
+        //: The first set that is not valid: its tiles, and why.
+        named = tr("%1: %2.").arg(tiles.join(tr(", ")), text(first.reason));
         const int margin = m_scale.px(8);
         top = first.row <= 6 ? boardimage->geometry().bottom() - margin - panel_penalty->height() : margin;
     }
@@ -228,9 +237,10 @@ void Tchat::renderRound()
     std::vector<RoundLinesView::Row> rows;
     for (const brixo::RoundLine& line : lines) {
         RoundLinesView::Row row;
-        row.name = text(m.mine(line.seat) ? std::string("You") : m.seatName(line.seat));
+        const std::string name = m.mine(line.seat) ? brixo::seatwords::kYou : m.seatName(line.seat);
+        row.name = m.mine(line.seat) ? tr("You") : text(name);
         row.points = text(brixo::seatwords::pointsWord(line.points));
-        row.line = text(line.text);
+        row.line = text(brixo::seatwords::roundLine(name, line.tiles, line.points));
         for (const brixo::Tile tile : line.rack) row.tiles.push_back(tile.code());
         row.tilesLeft = line.tiles;
         rows.push_back(std::move(row));

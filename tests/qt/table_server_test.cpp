@@ -91,7 +91,7 @@ TEST(TableWithServer, AGameToItsWinnerLeavesTheTableLevelWithTheServer)
     t.table->StartGame1Click();
     t.table->gamestart()->UpDown1->setPosition(0); // the first round decides
     t.table->gamestart()->button_start->click();
-    ASSERT_TRUE(waitFor([&] { return t.table->chatText().contains("has started a game."); }));
+    ASSERT_TRUE(waitFor([&] { return t.table->chatText().contains("started a game."); }));
     part<QAction>(*t.table, "JustWatch1")->trigger();
     ASSERT_TRUE(waitFor([&] { return !part<QFrame>(*t.table, "panel_winner")->isHidden(); }, 60000));
     ASSERT_TRUE(chatRoundTrip(*t.table, QStringLiteral("level mark"))); // after anything still in flight
