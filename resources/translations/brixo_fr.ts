@@ -5,237 +5,237 @@
     <name>OnlinePage</name>
     <message>
         <source>lobby address, as host or host:port</source>
-        <translation type="unfinished"></translation>
+        <translation>adresse du lobby, sous la forme hôte ou hôte:port</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualiser</translation>
     </message>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Salon</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs</translation>
     </message>
     <message>
         <source>Watching</source>
-        <translation type="unfinished"></translation>
+        <translation>Spectateurs</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie</translation>
     </message>
     <message>
         <source>Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code</translation>
     </message>
     <message>
         <source>Join</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejoindre</translation>
     </message>
     <message>
         <source>room name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom du salon</translation>
     </message>
     <message>
         <source>Listed for everyone</source>
-        <translation type="unfinished"></translation>
+        <translation>Visible par tous</translation>
     </message>
     <message>
         <source>Create Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un salon</translation>
     </message>
     <message>
         <source>6-letter code</source>
-        <translation type="unfinished"></translation>
+        <translation>code de 6 caractères</translation>
     </message>
     <message>
         <source>Join by Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejoindre par code</translation>
     </message>
     <message>
         <source>Lobby:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lobby :</translation>
     </message>
     <message>
         <source>New room:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau salon :</translation>
     </message>
     <message>
         <source>A friend&apos;s room:</source>
-        <translation type="unfinished"></translation>
+        <translation>Salon d&apos;un ami :</translation>
     </message>
     <message>
         <source>Friends on other networks meet in a room on a lobby: a Brixo server on the internet, started with brixo --lobby. Type the address its keeper gave you; Brixo remembers it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des amis sur d&apos;autres réseaux se retrouvent dans un salon sur un lobby : un serveur Brixo sur Internet, lancé avec brixo --lobby. Tapez l&apos;adresse que vous a donnée celui qui le tient ; Brixo s&apos;en souvient.</translation>
     </message>
     <message>
         <source>Open a room and give friends its code, or join theirs. Rooms listed for everyone are below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrez un salon et donnez son code à vos amis, ou rejoignez le leur. Les salons visibles par tous sont listés ci-dessous.</translation>
     </message>
     <message>
         <source>Type the lobby&apos;s address first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez d&apos;abord l&apos;adresse du lobby.</translation>
     </message>
     <message>
         <source>Asking the lobby for its rooms...</source>
-        <translation type="unfinished"></translation>
+        <translation>Demande de la liste des salons au lobby...</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente</translation>
     </message>
     <message>
         <source>No room is listed: create one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun salon n&apos;est listé : créez-en un.</translation>
     </message>
     <message>
         <source>A room&apos;s code is six letters and digits, as its table shows it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code d&apos;un salon compte six lettres et chiffres, tel que sa table l&apos;affiche.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an address: type a name or an IP address, and :port when it is not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une adresse : tapez un nom ou une adresse IP, suivi de :port si le port n&apos;est pas %2.</translation>
     </message>
 </context>
 <context>
     <name>PlayWithOthers</name>
     <message>
         <source>Brixo - Play with Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Brixo - Jouer avec d&apos;autres</translation>
     </message>
     <message>
         <source>Your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre nom :</translation>
     </message>
     <message>
         <source>The name others see</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom que les autres voient</translation>
     </message>
     <message>
         <source>Host a Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Héberger une partie</translation>
     </message>
     <message>
         <source>Games on This Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties sur ce réseau</translation>
     </message>
     <message>
         <source>Join by Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejoindre par adresse</translation>
     </message>
     <message>
         <source>Online</source>
-        <translation type="unfinished"></translation>
+        <translation>En ligne</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>This table hosts a game. Others join it from Games on This Network, or by one of these addresses:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette table héberge une partie. Les autres la rejoignent depuis Parties sur ce réseau, ou par l&apos;une de ces adresses :</translation>
     </message>
     <message>
         <source>Host a game here: others on this network see it under Games on This Network, or join it by one of the addresses shown once it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hébergez une partie ici : les autres joueurs de ce réseau la voient sous Parties sur ce réseau, ou la rejoignent par l&apos;une des adresses affichées une fois qu&apos;elle est lancée.</translation>
     </message>
     <message>
         <source>Stop Hosting</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter d&apos;héberger</translation>
     </message>
     <message>
         <source>Host</source>
-        <translation type="unfinished"></translation>
+        <translation>Hôte</translation>
     </message>
     <message>
         <source>Players</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Libres</translation>
     </message>
     <message>
         <source>Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie</translation>
     </message>
     <message>
         <source>Play to</source>
-        <translation type="unfinished"></translation>
+        <translation>Score de victoire</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Join</source>
-        <translation type="unfinished"></translation>
+        <translation>Rejoindre</translation>
     </message>
     <message>
         <source>The host&apos;s address, as its Play with Others window shows it: a name or an IP address, with :port when it is not %1 (an IPv6 address in brackets, [::1]:%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse de l&apos;hôte, telle que sa fenêtre Jouer avec d&apos;autres l&apos;affiche : un nom ou une adresse IP, suivi de :port si le port n&apos;est pas %1 (une adresse IPv6 entre crochets, [::1]:%1).</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Type the name others will see first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapez d&apos;abord le nom que les autres verront.</translation>
     </message>
     <message>
         <source>Games on this network cannot be heard: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écouter les parties sur ce réseau : %1</translation>
     </message>
     <message>
         <source>Playing</source>
-        <translation type="unfinished"></translation>
+        <translation>En cours</translation>
     </message>
     <message>
         <source>Waiting</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente</translation>
     </message>
     <message>
         <source>Looking for games on this network...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche de parties sur ce réseau...</translation>
     </message>
     <message>
         <source>One game found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une partie trouvée.</translation>
     </message>
     <message>
         <source>%1 games found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 parties trouvées.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an address: type a name or an IP address, and :port when it is not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une adresse : tapez un nom ou une adresse IP, suivi de :port si le port n&apos;est pas %2.</translation>
     </message>
 </context>
 <context>
     <name>RoundLinesView</name>
     <message>
         <source>No tiles left</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune tuile restante</translation>
     </message>
     <message>
         <source>1 tile left</source>
-        <translation type="unfinished"></translation>
+        <translation>1 tuile restante</translation>
     </message>
     <message>
         <source>%1 tiles left</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tuiles restantes</translation>
     </message>
 </context>
 <context>
@@ -243,1180 +243,1182 @@
     <message>
         <source>two %1s</source>
         <extracomment>Two of the same tile in one set: &quot;two Red 3s&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>deux %1</translation>
     </message>
     <message>
         <source>two wild tiles at the start</source>
-        <translation type="unfinished"></translation>
+        <translation>deux jokers au début</translation>
     </message>
     <message>
         <source>wild tile before a 1</source>
-        <translation type="unfinished"></translation>
+        <translation>joker avant un 1</translation>
     </message>
     <message>
         <source>wild tile after a King</source>
-        <translation type="unfinished"></translation>
+        <translation>joker après un 13</translation>
     </message>
     <message>
         <source>numbers out of order</source>
-        <translation type="unfinished"></translation>
+        <translation>nombres dans le désordre</translation>
     </message>
     <message>
         <source>a gap between %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>un trou entre %1 et %2</translation>
     </message>
     <message>
         <source>too many wild tiles between %1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>trop de jokers entre %1 et %2</translation>
     </message>
     <message>
         <source>neither a run nor a group</source>
-        <translation type="unfinished"></translation>
+        <translation>ni une suite ni un groupe</translation>
     </message>
     <message>
         <source>only one tile</source>
-        <translation type="unfinished"></translation>
+        <translation>une seule tuile</translation>
     </message>
     <message>
         <source>only two tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>seulement deux tuiles</translation>
     </message>
     <message>
         <source>mixed colours in a run</source>
-        <translation type="unfinished"></translation>
+        <translation>couleurs mélangées dans une suite</translation>
     </message>
     <message>
         <source>mixed numbers in a group</source>
-        <translation type="unfinished"></translation>
+        <translation>nombres différents dans un groupe</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Resume the game of %1?</source>
         <extracomment>%1 is the date and time the game was kept.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre la partie du %1 ?</translation>
     </message>
     <message>
         <source>Resume the game of %1 with %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre la partie du %1 avec %2 ?</translation>
     </message>
     <message>
         <source>Discard the game of %1? It cannot be resumed afterwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la partie du %1 ? Elle ne pourra plus être reprise.</translation>
     </message>
     <message>
         <source>You played a %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez posé un %1.</translation>
     </message>
     <message>
         <source>%1 played a %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a posé un %2.</translation>
     </message>
     <message>
         <source>You moved a %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez déplacé un %1.</translation>
     </message>
     <message>
         <source>%1 moved a %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a déplacé un %2.</translation>
     </message>
     <message>
         <source>You removed a %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez repris un %1.</translation>
     </message>
     <message>
         <source>%1 removed a %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a repris un %2.</translation>
     </message>
     <message>
         <source>You cleared tiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez repris vos tuiles.</translation>
     </message>
     <message>
         <source>%1 cleared tiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a repris ses tuiles.</translation>
     </message>
     <message>
         <source>You cannot select a new tile when you have a tile from the board in your hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne pouvez pas prendre une nouvelle tuile tant que vous tenez une tuile du plateau.</translation>
     </message>
     <message>
         <source>You cannot clear when you have a tile in your hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne pouvez pas tout reprendre tant que vous avez une tuile en main.</translation>
     </message>
     <message>
         <source>You cannot end your turn when you have a tile in your hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne pouvez pas terminer votre tour tant que vous avez une tuile en main.</translation>
     </message>
     <message>
         <source>You cannot draw a tile when you have a tile in your hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne pouvez pas piocher tant que vous avez une tuile en main.</translation>
     </message>
     <message>
         <source>You cannot draw with tiles laid this turn. Finish, or Clear them back to your rack first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne pouvez pas piocher après avoir posé des tuiles pendant ce tour. Terminez, ou remettez-les d&apos;abord sur votre chevalet avec Tout reprendre.</translation>
     </message>
     <message>
         <source>You are Connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous êtes connecté.</translation>
     </message>
     <message>
         <source>%1 is Connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est connecté.</translation>
     </message>
     <message>
         <source>You are spying.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous êtes spectateur.</translation>
     </message>
     <message>
         <source>%1 is spying.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est spectateur.</translation>
     </message>
     <message>
         <source>%1 has left.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est parti.</translation>
     </message>
     <message>
         <source>%1 disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s&apos;est déconnecté.</translation>
     </message>
     <message>
         <source>%1 is just watching</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 regarde seulement</translation>
     </message>
     <message>
         <source>%1 is now playing again</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 joue de nouveau</translation>
     </message>
     <message>
         <source>%1 has started a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a lancé une partie.</translation>
     </message>
     <message>
         <source>Starting with %1 tiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chacun commence avec %1 tuiles.</translation>
     </message>
     <message>
         <source>Show Me cannot lay this play out on the board: lay it yourself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Montre-moi ne peut pas disposer ce coup sur le plateau : posez-le vous-même.</translation>
     </message>
     <message>
         <source>The server has not answered a move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n&apos;a pas répondu à un déplacement.</translation>
     </message>
     <message>
         <source>The server did not take a move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur n&apos;a pas accepté un déplacement.</translation>
     </message>
     <message>
         <source>Show Me is done: Finish to play it, or Undo to take it back a move at a time, or Clear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Montre-moi a terminé : Terminer joue le coup, Annuler le reprend un déplacement à la fois, Tout reprendre l&apos;annule d&apos;un coup.</translation>
     </message>
     <message>
         <source>The rack has changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chevalet a changé.</translation>
     </message>
     <message>
         <source>The board has changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plateau a changé.</translation>
     </message>
     <message>
         <source>The tile is no longer in the hand.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tuile n&apos;est plus en main.</translation>
     </message>
     <message>
         <source>The tile&apos;s place is taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>La place de la tuile est prise.</translation>
     </message>
     <message>
         <source>Show Me stopped. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Montre-moi s&apos;est arrêté. %1</translation>
     </message>
     <message>
         <source>Your Turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>À vous de jouer.</translation>
     </message>
     <message>
         <source>%1&apos;s turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Au tour de %1.</translation>
     </message>
     <message>
         <source>You have run out of time!.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre temps est écoulé !</translation>
     </message>
     <message>
         <source>%1 has ran out of time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le temps de %1 est écoulé.</translation>
     </message>
     <message>
         <source>Board is incomplete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plateau est incomplet.</translation>
     </message>
     <message>
         <source>Your first lay down must equal at least %1 points</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre première pose doit valoir au moins %1 points</translation>
     </message>
     <message>
         <source>An %1</source>
         <extracomment>A tile&apos;s number opening the sentence &quot;%1 cannot go after %2.&quot; (&quot;An 8&quot;); &quot;a %1&quot; is the number after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Un %1</translation>
     </message>
     <message>
         <source>an %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un %1</translation>
     </message>
     <message>
         <source>A %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Un %1</translation>
     </message>
     <message>
         <source>a %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un %1</translation>
     </message>
     <message>
         <source>That is not a cell of the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas une case du plateau.</translation>
     </message>
     <message>
         <source>That cell is taken.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette case est prise.</translation>
     </message>
     <message>
         <source>%1 cannot go after %2.</source>
         <extracomment>A run&apos;s numbers rise to the right: &quot;A 7 cannot go after a 9.&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas aller après %2.</translation>
     </message>
     <message>
         <source>%1 cannot go before %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas aller avant %2.</translation>
     </message>
     <message>
         <source>%1 Trying again… %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Nouvel essai… %2</translation>
     </message>
     <message>
         <source>Play To Score: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Score de victoire : %1</translation>
     </message>
     <message>
         <source>Time Per Turn: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps par tour : %1</translation>
     </message>
     <message>
         <source>Time Penalty: ON</source>
-        <translation type="unfinished"></translation>
+        <translation>Pénalité de temps : OUI</translation>
     </message>
     <message>
         <source>Time Penalty: OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>Pénalité de temps : NON</translation>
     </message>
     <message>
         <source>Team Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie en équipes</translation>
     </message>
     <message>
         <source>Good Luck</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonne chance</translation>
     </message>
     <message>
         <source>Time: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps : %1</translation>
     </message>
     <message>
         <source>Tile&apos;s Left: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuiles restantes : %1</translation>
     </message>
     <message>
         <source>You have won the game!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez gagné la partie !</translation>
     </message>
     <message>
         <source>%1 has Won the Game!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a gagné la partie !</translation>
     </message>
     <message>
         <source>You drew a tile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez pioché une tuile.</translation>
     </message>
     <message>
         <source>You drew %1 tiles (penalty).</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez pioché %1 tuiles (pénalité).</translation>
     </message>
     <message>
         <source>%1 drew a tile.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a pioché une tuile.</translation>
     </message>
     <message>
         <source>%1 drew %2 tiles (penalty).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a pioché %2 tuiles (pénalité).</translation>
     </message>
     <message>
         <source>%1 point</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 point</translation>
     </message>
     <message>
         <source>%1 points</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 points</translation>
     </message>
     <message>
         <source>You</source>
         <extracomment>How the round&apos;s result names the player.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vous</translation>
     </message>
     <message>
         <source>%1: %2 tile left, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 tuile restante, %3.</translation>
     </message>
     <message>
         <source>%1: %2 tiles left, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 tuiles restantes, %3.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
         <extracomment>Points laid so far toward the first lay-down: &quot;22 of 30&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sur %2</translation>
     </message>
     <message>
         <source>The Round Ended in a Draw.</source>
-        <translation type="unfinished"></translation>
+        <translation>La manche se termine à égalité.</translation>
     </message>
     <message>
         <source>You are out of tiles! The Round is Over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez plus de tuiles ! La manche est terminée.</translation>
     </message>
     <message>
         <source>%1 is out of tiles! The Round is Over.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a plus de tuiles ! La manche est terminée.</translation>
     </message>
     <message>
         <source>There is no set there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de combinaison ici.</translation>
     </message>
     <message>
         <source>There is no room beside that set to make space in it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas de case libre à côté de cette combinaison pour y faire de la place.</translation>
     </message>
     <message>
         <source>%1 %2 to %3</source>
         <extracomment>A run by its colour and its lowest and highest numbers: &quot;Green 8 to 10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 à %3</translation>
     </message>
     <message>
         <source>%1s</source>
         <extracomment>A group by its number: &quot;9s&quot; for a group of nines.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>%1 as a new run</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 comme nouvelle suite</translation>
     </message>
     <message>
         <source>%1 as a new group</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 comme nouveau groupe</translation>
     </message>
     <message>
         <source>%1 beside the %2 run</source>
         <extracomment>Rack tiles (%1) added to a run on the board (%2: &quot;Green 8 to 10&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 à côté de la suite %2</translation>
     </message>
     <message>
         <source>%1 with the %2</source>
         <extracomment>Rack tiles (%1) added to a group on the board (%2: &quot;9s&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 avec les %2</translation>
     </message>
     <message>
         <source>%1 into a rearranged %2 run</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dans une suite %2 réorganisée</translation>
     </message>
     <message>
         <source>%1 into a rearranged group of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dans un groupe de %2 réorganisé</translation>
     </message>
     <message>
         <source>No play found: draw a tile.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun coup trouvé : piochez une tuile.</translation>
     </message>
     <message>
         <source>Lay %1 tiles for %2: press Show Me.</source>
-        <translation type="unfinished"></translation>
+        <translation>Posez %1 tuiles pour %2 : appuyez sur Montre-moi.</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; %2</translation>
     </message>
     <message>
         <source>Lay %1 (%2).</source>
         <extracomment>The hint: the sets to lay (%1, joined by &quot;; &quot;) and their points (%2).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Posez %1 (%2).</translation>
     </message>
     <message>
         <source>Show Me moves 1 board tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Montre-moi déplace 1 tuile du plateau</translation>
     </message>
     <message>
         <source>Show Me moves %1 board tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Montre-moi déplace %1 tuiles du plateau</translation>
     </message>
     <message>
         <source>Lay %1 (%2; %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Posez %1 (%2 ; %3).</translation>
     </message>
     <message>
         <source>%1 has a different version of the game then you.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a une autre version du jeu que vous.</translation>
     </message>
     <message>
         <source>You have a differnt version of the game then the host.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez une autre version du jeu que l&apos;hôte.</translation>
     </message>
     <message>
         <source>You cannot hold anymore tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous ne pouvez pas prendre plus de tuiles</translation>
     </message>
     <message>
         <source>There are no tiles left</source>
-        <translation type="unfinished"></translation>
+        <translation>Il ne reste plus de tuiles</translation>
     </message>
     <message>
         <source>Your room&apos;s code is %1: friends join by it, from Play with Others, Online.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code de votre salon est %1 : vos amis le rejoignent avec ce code, depuis Jouer avec d&apos;autres, En ligne.</translation>
     </message>
     <message>
         <source>Slow down: lines sent too fast were not passed on.</source>
-        <translation type="unfinished"></translation>
+        <translation>Doucement : des lignes envoyées trop vite n&apos;ont pas été transmises.</translation>
     </message>
 </context>
 <context>
     <name>Tabout</name>
     <message>
         <source>Brixo - About</source>
-        <translation type="unfinished"></translation>
+        <translation>Brixo - À propos</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>
     <name>Tchat</name>
     <message>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueur</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Last</source>
         <extracomment>Column heading: the points each seat made last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dernier</translation>
     </message>
     <message>
         <source>Tiles</source>
         <extracomment>Column heading: how many tiles each seat holds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tuiles</translation>
     </message>
     <message>
         <source>Remove From Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclure de la partie</translation>
     </message>
     <message>
         <source>Set to Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre en spectateur</translation>
     </message>
     <message>
         <source>Unset Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre en jeu</translation>
     </message>
     <message>
         <source>Just watching</source>
-        <translation type="unfinished"></translation>
+        <translation>Regarde seulement</translation>
     </message>
     <message>
         <source>Sits out this round</source>
-        <translation type="unfinished"></translation>
+        <translation>Passe cette manche</translation>
     </message>
     <message>
         <source>Your partner</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre partenaire</translation>
     </message>
     <message>
         <source>The Green Team (seats 1 and 3) against The Brown Team (seats 2 and 4)</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;équipe verte (places 1 et 3) contre l&apos;équipe marron (places 2 et 4)</translation>
     </message>
     <message>
         <source>Friends join this room by its code, from Play with Others, Online</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos amis rejoignent ce salon avec son code, depuis Jouer avec d&apos;autres, En ligne</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Copy the room&apos;s code</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le code du salon</translation>
     </message>
     <message>
         <source>Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Piocher</translation>
     </message>
     <message>
         <source>Finish</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout reprendre</translation>
     </message>
     <message>
         <source>Draw a tile and end your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Piocher une tuile et terminer votre tour</translation>
     </message>
     <message>
         <source>End your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminer votre tour</translation>
     </message>
     <message>
         <source>Take back everything you did this turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre tout ce que vous avez fait pendant ce tour</translation>
     </message>
     <message>
         <source>The board holds sets that are not complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plateau porte des combinaisons incomplètes</translation>
     </message>
     <message>
         <source>Click here to view the Game Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici pour voir le journal de la partie</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Stop waiting for the host</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus attendre l&apos;hôte</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Stop the clock for everybody</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter l&apos;horloge pour tout le monde</translation>
     </message>
     <message>
         <source>Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer la partie</translation>
     </message>
     <message>
         <source>SORT BY:</source>
-        <translation type="unfinished"></translation>
+        <translation>TRIER PAR :</translation>
     </message>
     <message>
         <source>Sort by Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par nombre</translation>
     </message>
     <message>
         <source>Sort by Suits</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par couleur</translation>
     </message>
     <message>
         <source>&lt;Enter Chat Here&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;Écrivez ici&gt;</translation>
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation type="unfinished"></translation>
+        <translation>Félicitations !</translation>
     </message>
     <message>
         <source>There are incomplete or incorrect groups on the board.
 
 Would you like to take a 3 tile penalty and end your turn?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il y a des combinaisons incomplètes ou incorrectes sur le plateau.
+
+Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour ?</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>The tiles you lay down on your first turn must equal at least 30 points.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les tuiles que vous posez à votre premier tour doivent valoir au moins 30 points.</translation>
     </message>
     <message>
         <source>Round Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la manche</translation>
     </message>
     <message>
         <source>This round has already started. You will have to wait until the next round.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette manche a déjà commencé. Vous devez attendre la manche suivante.</translation>
     </message>
     <message>
         <source>Game Log</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal de la partie</translation>
     </message>
     <message>
         <source>&amp;Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Partie</translation>
     </message>
     <message>
         <source>Play with Others...</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer avec d&apos;autres...</translation>
     </message>
     <message>
         <source>Leave Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter la partie</translation>
     </message>
     <message>
         <source>Just Watch</source>
-        <translation type="unfinished"></translation>
+        <translation>Regarder seulement</translation>
     </message>
     <message>
         <source>Spy List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des spectateurs</translation>
     </message>
     <message>
         <source>View Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir le palmarès</translation>
     </message>
     <message>
         <source>Reset Screen Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser la position de la fenêtre</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>Table Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de la table</translation>
     </message>
     <message>
         <source>Fit to Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuster à la fenêtre</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ai&amp;de</translation>
     </message>
     <message>
         <source>Content</source>
-        <translation type="unfinished"></translation>
+        <translation>Sommaire</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Play Sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer les sons</translation>
     </message>
     <message>
         <source>Turn Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son du tour</translation>
     </message>
     <message>
         <source>Classic</source>
-        <translation type="unfinished"></translation>
+        <translation>Classique</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Bot Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse de l&apos;ordinateur</translation>
     </message>
     <message>
         <source>Slow</source>
-        <translation type="unfinished"></translation>
+        <translation>Lente</translation>
     </message>
     <message>
         <source>Normal</source>
         <comment>bot speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Fast</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapide</translation>
     </message>
     <message>
         <source>Level</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau</translation>
     </message>
     <message>
         <source>Normal</source>
         <comment>bot level</comment>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Expert</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Maître</translation>
     </message>
     <message>
         <source>Tile Sets</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeux de tuiles</translation>
     </message>
     <message>
         <source>&amp;Turn</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tour</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Put Tile Back</source>
-        <translation type="unfinished"></translation>
+        <translation>Reposer la tuile</translation>
     </message>
     <message>
         <source>Sort</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier</translation>
     </message>
     <message>
         <source>Arrange Rack</source>
-        <translation type="unfinished"></translation>
+        <translation>Ranger le chevalet</translation>
     </message>
     <message>
         <source>Hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice</translation>
     </message>
     <message>
         <source>Show Me</source>
-        <translation type="unfinished"></translation>
+        <translation>Montre-moi</translation>
     </message>
     <message>
         <source>Text Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du texte</translation>
     </message>
     <message>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du texte</translation>
     </message>
     <message>
         <source>Action Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur des actions</translation>
     </message>
     <message>
         <source>Scroll Chat Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter le défilement du chat</translation>
     </message>
     <message>
         <source>Clear Main Chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer le chat</translation>
     </message>
     <message>
         <source>Phrase List</source>
-        <translation type="unfinished"></translation>
+        <translation>Phrases toutes faites</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Loading Solo Game..Please wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement de la partie en solo... Veuillez patienter.</translation>
     </message>
     <message>
         <source>Loading Multi-player Game.. Please Wait.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chargement de la partie à plusieurs... Veuillez patienter.</translation>
     </message>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>No room has the code %1: it may have closed. Check the code with your friend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun salon n&apos;a le code %1 : il a peut-être fermé. Vérifiez le code avec votre ami.</translation>
     </message>
     <message>
         <source>A game is being played. Leave it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une partie est en cours. La quitter ?</translation>
     </message>
     <message>
         <source>A game is being played. Leave it and quit Brixo?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une partie est en cours. La quitter et fermer Brixo ?</translation>
     </message>
     <message>
         <source>The game could not be hosted: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;héberger la partie : %1</translation>
     </message>
     <message>
         <source>You host a game on this network as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous hébergez une partie sur ce réseau sous le nom %1.</translation>
     </message>
     <message>
         <source>Joining the game at %1 as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à la partie sur %1 sous le nom %2.</translation>
     </message>
     <message>
         <source>Opening a room at the lobby %1 as %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture d&apos;un salon sur le lobby %1 sous le nom %2.</translation>
     </message>
     <message>
         <source>Entering room %1 at the lobby %2 as %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée dans le salon %1 sur le lobby %2 sous le nom %3.</translation>
     </message>
     <message>
         <source>Brixo - Room %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brixo - Salon %1</translation>
     </message>
     <message>
         <source>Brixo - Hosting a game on this network</source>
-        <translation type="unfinished"></translation>
+        <translation>Brixo - Partie hébergée sur ce réseau</translation>
     </message>
     <message>
         <source>Brixo - Playing at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brixo - Partie sur %1</translation>
     </message>
     <message>
         <source>Brixo - Online at %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Brixo - En ligne sur %1</translation>
     </message>
     <message>
         <source>Could not reach the host at %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de joindre l&apos;hôte à l&apos;adresse %1.</translation>
     </message>
     <message>
         <source>Try Again</source>
-        <translation type="unfinished"></translation>
+        <translation>Réessayer</translation>
     </message>
     <message>
         <source>Find Another Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher une autre partie</translation>
     </message>
     <message>
         <source>Game is full</source>
-        <translation type="unfinished"></translation>
+        <translation>La partie est complète</translation>
     </message>
     <message>
         <source>The host removed you from this game.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;hôte vous a exclu de cette partie.</translation>
     </message>
     <message>
         <source>The host has left the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;hôte a quitté la partie.</translation>
     </message>
     <message>
         <source>The connection to the lobby was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion au lobby a été perdue.</translation>
     </message>
     <message>
         <source>The connection to the game was lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion à la partie a été perdue.</translation>
     </message>
     <message>
         <source>The connection to the lobby was lost. Trying to reach it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion au lobby a été perdue. Nouvelle tentative en cours.</translation>
     </message>
     <message>
         <source>The lobby is gone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lobby a disparu.</translation>
     </message>
     <message>
         <source>The connection to the host was lost. Trying to reach it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion à l&apos;hôte a été perdue. Nouvelle tentative en cours.</translation>
     </message>
     <message>
         <source>The lobby is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lobby est de retour.</translation>
     </message>
     <message>
         <source>The host is back.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;hôte est de retour.</translation>
     </message>
     <message>
         <source>The lobby could not be reached again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de joindre à nouveau le lobby.</translation>
     </message>
     <message>
         <source>The host could not be reached again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de joindre à nouveau l&apos;hôte.</translation>
     </message>
     <message>
         <source>Play Solo</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer en solo</translation>
     </message>
     <message>
         <source>You are not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;êtes pas connecté</translation>
     </message>
     <message>
         <source>A game is being played. End it and start a new game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Une partie est en cours. L&apos;arrêter et en commencer une nouvelle ?</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>System</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du système</translation>
     </message>
     <message>
         <source>Colour Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Symboles de couleur</translation>
     </message>
     <message>
         <source>A shape for each colour on the tiles: Green circle, Orange square, Red triangle, Black diamond</source>
-        <translation type="unfinished"></translation>
+        <translation>Une forme pour chaque couleur sur les tuiles : cercle vert, carré orange, triangle rouge, losange noir</translation>
     </message>
     <message>
         <source>High Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste élevé</translation>
     </message>
     <message>
         <source>Strong tile colours that colour-blind eyes tell apart, on a dark board</source>
-        <translation type="unfinished"></translation>
+        <translation>Des couleurs de tuiles franches, que les daltoniens distinguent bien, sur un plateau sombre</translation>
     </message>
     <message>
         <source>It is left where it is and not written over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il reste où il est et n&apos;est pas écrasé.</translation>
     </message>
     <message>
         <source>It was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il a été conservé sous le nom %1.</translation>
     </message>
     <message>
         <source>%1 The settings start on their defaults. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Les réglages repartent de leurs valeurs par défaut. %2</translation>
     </message>
     <message>
         <source>Sounds on: click to turn them off</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons activés : cliquez pour les couper</translation>
     </message>
     <message>
         <source>Sounds off: click to turn them on</source>
-        <translation type="unfinished"></translation>
+        <translation>Sons coupés : cliquez pour les activer</translation>
     </message>
     <message>
         <source>Stop Show Me</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter Montre-moi</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous</translation>
     </message>
     <message>
         <source>&lt;Waiting&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;En attente&gt;</translation>
     </message>
     <message>
         <source>Play To Score: </source>
-        <translation type="unfinished"></translation>
+        <translation>Score de victoire : </translation>
     </message>
     <message>
         <source>Time Per Turn: </source>
-        <translation type="unfinished"></translation>
+        <translation>Temps par tour : </translation>
     </message>
     <message>
         <source>Time Penalty: </source>
-        <translation type="unfinished"></translation>
+        <translation>Pénalité de temps : </translation>
     </message>
     <message>
         <source>Room %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Salon %1</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>The first set that is not valid: its tiles, and why.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2.</translation>
     </message>
     <message>
         <source>, </source>
-        <translation type="unfinished"></translation>
+        <translation>, </translation>
     </message>
     <message>
         <source>Way To Go!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bien joué !</translation>
     </message>
     <message>
         <source>Good One!</source>
-        <translation type="unfinished"></translation>
+        <translation>Joli coup !</translation>
     </message>
     <message>
         <source>Nice Try!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bien essayé !</translation>
     </message>
     <message>
         <source>Excellent!</source>
-        <translation type="unfinished"></translation>
+        <translation>Excellent !</translation>
     </message>
     <message>
         <source>Brilliant!</source>
-        <translation type="unfinished"></translation>
+        <translation>Génial !</translation>
     </message>
     <message>
         <source>Wow, WTG!</source>
-        <translation type="unfinished"></translation>
+        <translation>Waouh, bravo !</translation>
     </message>
     <message>
         <source>Thanks!</source>
-        <translation type="unfinished"></translation>
+        <translation>Merci !</translation>
     </message>
     <message>
         <source>Way To Go Teamie!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo, partenaire !</translation>
     </message>
     <message>
         <source>Good Game Everyone!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonne partie à tous !</translation>
     </message>
     <message>
         <source>/me waves &quot;Good-Bye&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>/me fait « au revoir » de la main</translation>
     </message>
 </context>
 <context>
     <name>Tdownload</name>
     <message>
         <source>Brixo - Welcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Brixo - Bienvenue</translation>
     </message>
     <message>
         <source>Play Solo Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer en solo</translation>
     </message>
     <message>
         <source>Play with Others...</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer avec d&apos;autres...</translation>
     </message>
     <message>
         <source>Open The Quorvin Lobby</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le lobby Quorvin</translation>
     </message>
     <message>
         <source>Play a game against the computer now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouez tout de suite contre l&apos;ordinateur.</translation>
     </message>
     <message>
         <source>Play with friends: host a game on this network, find the games others host, join one by its address, or meet in a room online.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouez avec des amis : hébergez une partie sur ce réseau, trouvez les parties des autres, rejoignez-en une par son adresse, ou retrouvez-vous dans un salon en ligne.</translation>
     </message>
     <message>
         <source>The Quorvin Lobby is installed on this computer. It finds games with other players online; this game closes while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le lobby Quorvin est installé sur cet ordinateur. Il trouve des parties avec d&apos;autres joueurs en ligne ; ce jeu se ferme tant qu&apos;il tourne.</translation>
     </message>
     <message>
         <source>Show this at start</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher au démarrage</translation>
     </message>
     <message>
         <source>The Quorvin Lobby could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer le lobby Quorvin.</translation>
     </message>
 </context>
 <context>
     <name>Tgamestart</name>
     <message>
         <source>Brixo - Game Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Brixo - Début de partie</translation>
     </message>
     <message>
         <source>Time Penalty</source>
-        <translation type="unfinished"></translation>
+        <translation>Pénalité de temps</translation>
     </message>
     <message>
         <source>Team Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie en équipes</translation>
     </message>
     <message>
         <source>Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Commencer la partie</translation>
     </message>
     <message>
         <source>Game Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de la partie</translation>
     </message>
     <message>
         <source>Play to Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Score de victoire :</translation>
     </message>
     <message>
         <source>Creation Time:</source>
         <extracomment>The seconds each turn may take.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Temps par tour :</translation>
     </message>
     <message>
         <source>secs</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Tiles to Start With::</source>
-        <translation type="unfinished"></translation>
+        <translation>Tuiles distribuées :</translation>
     </message>
 </context>
 <context>
     <name>Thelp</name>
     <message>
         <source>Overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>Connecting</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion</translation>
     </message>
     <message>
         <source>Game Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Déroulement</translation>
     </message>
     <message>
         <source>Scoring</source>
-        <translation type="unfinished"></translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>Documentation</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentation</translation>
     </message>
     <message>
         <source>License</source>
-        <translation type="unfinished"></translation>
+        <translation>Licence</translation>
     </message>
     <message>
         <source>Brixo - Help File</source>
-        <translation type="unfinished"></translation>
+        <translation>Brixo - Aide</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>
@@ -1424,166 +1426,166 @@ Would you like to take a 3 tile penalty and end your turn?</source>
     <message>
         <source>WILD</source>
         <extracomment>The wild tile, which stands for any tile (the joker).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>joker</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>A tile by its colour (%1) and its number (%2): &quot;Green 7&quot;, &quot;Red King&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Green</source>
-        <translation type="unfinished"></translation>
+        <translation>vert</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>orange</translation>
     </message>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>rouge</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>noir</translation>
     </message>
     <message>
         <source>Jack</source>
         <extracomment>The tiles numbered 11, 12 and 13 are called Jack, Queen and King.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>11</translation>
     </message>
     <message>
         <source>Queen</source>
-        <translation type="unfinished"></translation>
+        <translation>12</translation>
     </message>
     <message>
         <source>King</source>
-        <translation type="unfinished"></translation>
+        <translation>13</translation>
     </message>
 </context>
 <context>
     <name>Tphrases</name>
     <message>
         <source>Brixo - Phrase Buttons</source>
-        <translation type="unfinished"></translation>
+        <translation>Brixo - Boutons de phrases</translation>
     </message>
     <message>
         <source>Buttons can only be used once every 2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque bouton ne sert qu&apos;une fois toutes les 2 secondes</translation>
     </message>
     <message>
         <source>Phrase Button %1:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton de phrase %1 :</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>
     <name>Tspylist</name>
     <message>
         <source>Brixo - Spys</source>
-        <translation type="unfinished"></translation>
+        <translation>Brixo - Spectateurs</translation>
     </message>
     <message>
         <source>Remove From Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclure de la partie</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Spy List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des spectateurs</translation>
     </message>
 </context>
 <context>
     <name>Ttallylist</name>
     <message>
         <source>Brixo - Tally List</source>
-        <translation type="unfinished"></translation>
+        <translation>Brixo - Palmarès</translation>
     </message>
     <message>
         <source>Your Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre palmarès</translation>
     </message>
     <message>
         <source>Total Games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties au total :</translation>
     </message>
     <message>
         <source>Your Wins</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos victoires</translation>
     </message>
     <message>
         <source>Click a name to see its tally; untick it to stop keeping it</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez sur un nom pour voir son palmarès ; décochez-le pour ne plus le suivre</translation>
     </message>
     <message>
         <source>Tick a player to keep a tally of your games with them</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez un joueur pour tenir le palmarès de vos parties avec lui</translation>
     </message>
     <message>
         <source>Players Being Tallied</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs suivis</translation>
     </message>
     <message>
         <source>Players In Current Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Joueurs de la partie en cours</translation>
     </message>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>Session</source>
-        <translation type="unfinished"></translation>
+        <translation>Séance</translation>
     </message>
     <message>
         <source>Number of Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de parties</translation>
     </message>
     <message>
         <source>Your Wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos victoires :</translation>
     </message>
     <message>
         <source>Neither Won:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun gagnant :</translation>
     </message>
     <message>
         <source>Reset Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre le palmarès à zéro</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Player&apos;s Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>Palmarès du joueur</translation>
     </message>
     <message>
         <source>Player Wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoires du joueur :</translation>
     </message>
     <message>
         <source>%1 Wins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Victoires de %1 :</translation>
     </message>
     <message>
         <source>%1&apos;s Tally</source>
-        <translation type="unfinished"></translation>
+        <translation>Palmarès de %1</translation>
     </message>
     <message>
         <source>This will delete %1&apos;s Tally, Are you want to delete it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le palmarès de %1 va être supprimé. Voulez-vous vraiment le supprimer ?</translation>
     </message>
     <message>
         <source>Are you sure you want to reset the Tally?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment remettre le palmarès à zéro ?</translation>
     </message>
 </context>
 </TS>
