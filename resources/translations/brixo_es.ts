@@ -1371,7 +1371,7 @@ Would you like to take a 3 tile penalty and end your turn?</source>
     <message>
         <source>Creation Time:</source>
         <extracomment>The seconds each turn may take.</extracomment>
-        <translation>Tiempo por turno:</translation>
+        <translation>Segundos por turno:</translation>
     </message>
     <message>
         <source>secs</source>
