@@ -239,6 +239,221 @@
     </message>
 </context>
 <context>
+    <name>Spoken</name>
+    <message>
+        <source>1 tile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 tiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 point</source>
+        <translation type="unfinished">%1 Punkt</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation type="unfinished">%1 Punkte</translation>
+    </message>
+    <message>
+        <source>wild tile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orange %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>board, column %1, row %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seat %1, waiting for a player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>computer player, playing its turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>computer player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>computer player for %1, who left, playing its turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>computer player for %1, who left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (you)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>watching while the computer plays for you</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>waiting for the next round</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>watching while the computer plays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>playing, their turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no turn running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clock stopped, %1 left of your turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clock stopped, %1 left of %2&apos;s turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 left of your turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 left of %2&apos;s turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no tiles left to draw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 tile left to draw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 tiles left to draw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your turn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn.</source>
+        <translation type="unfinished">%1 ist dran.</translation>
+    </message>
+    <message>
+        <source>You laid tiles worth %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You laid %1 worth %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 laid tiles worth %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 laid %2 worth %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You drew a tile.</source>
+        <translation type="unfinished">Du hast einen Stein gezogen.</translation>
+    </message>
+    <message>
+        <source>You drew %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 drew a tile.</source>
+        <translation type="unfinished">%1 hat einen Stein gezogen.</translation>
+    </message>
+    <message>
+        <source>%1 drew %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You took back the moves of this turn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 took back the moves of this turn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The board holds sets that are not valid. Take the penalty tiles and end your turn, or edit the board?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock running again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are out of tiles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is out of tiles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation type="unfinished">Du</translation>
+    </message>
+    <message>
+        <source>%1: %2 left, %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Table</name>
     <message>
         <source>two %1s</source>
@@ -694,6 +909,205 @@
     <message>
         <source>You have started a game.</source>
         <translation>Du hast ein Spiel begonnen.</translation>
+    </message>
+</context>
+<context>
+    <name>TableAccessible</name>
+    <message>
+        <source>Announcements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>laid in the last turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set not valid: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brixo table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>board background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rack background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>turn marker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sort by numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sort by suits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>game paused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chat line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>penalty question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>first lay down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>round over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>round result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>game log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close the game log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seat %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>menu bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, vertical scroll bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, horizontal scroll bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>score of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no last points for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last points of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tiles of %1: not known yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tiles of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing in your hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in your hand: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in your hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>part of the hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>just drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your rack, 1 tile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your rack, %1 tiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>phrase %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

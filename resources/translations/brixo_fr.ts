@@ -57,19 +57,19 @@
     </message>
     <message>
         <source>Lobby:</source>
-        <translation>Lobby :</translation>
+        <translation>Lobby&#xa0;:</translation>
     </message>
     <message>
         <source>New room:</source>
-        <translation>Nouveau salon :</translation>
+        <translation>Nouveau salon&#xa0;:</translation>
     </message>
     <message>
         <source>A friend&apos;s room:</source>
-        <translation>Salon d&apos;un ami :</translation>
+        <translation>Salon d&apos;un ami&#xa0;:</translation>
     </message>
     <message>
         <source>Friends on other networks meet in a room on a lobby: a Brixo server on the internet, started with brixo --lobby. Type the address its keeper gave you; Brixo remembers it.</source>
-        <translation>Des amis sur d&apos;autres réseaux se retrouvent dans un salon sur un lobby : un serveur Brixo sur Internet, lancé avec brixo --lobby. Tapez l&apos;adresse que vous a donnée celui qui le tient ; Brixo s&apos;en souvient.</translation>
+        <translation>Des amis sur d&apos;autres réseaux se retrouvent dans un salon sur un lobby&#xa0;: un serveur Brixo sur Internet, lancé avec brixo --lobby. Tapez l&apos;adresse que vous a donnée celui qui le tient&#xa0;; Brixo s&apos;en souvient.</translation>
     </message>
     <message>
         <source>Open a room and give friends its code, or join theirs. Rooms listed for everyone are below.</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>No room is listed: create one.</source>
-        <translation>Aucun salon n&apos;est listé : créez-en un.</translation>
+        <translation>Aucun salon n&apos;est listé&#xa0;: créez-en un.</translation>
     </message>
     <message>
         <source>A room&apos;s code is six letters and digits, as its table shows it.</source>
@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not an address: type a name or an IP address, and :port when it is not %2.</source>
-        <translation>« %1 » n&apos;est pas une adresse : tapez un nom ou une adresse IP, suivi de :port si le port n&apos;est pas %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse&#xa0;: tapez un nom ou une adresse IP, suivi de&#xa0;:port si le port n&apos;est pas %2.</translation>
     </message>
 </context>
 <context>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Your name:</source>
-        <translation>Votre nom :</translation>
+        <translation>Votre nom&#xa0;:</translation>
     </message>
     <message>
         <source>The name others see</source>
@@ -140,11 +140,11 @@
     </message>
     <message>
         <source>This table hosts a game. Others join it from Games on This Network, or by one of these addresses:</source>
-        <translation>Cette table héberge une partie. Les autres la rejoignent depuis Parties sur ce réseau, ou par l&apos;une de ces adresses :</translation>
+        <translation>Cette table héberge une partie. Les autres la rejoignent depuis Parties sur ce réseau, ou par l&apos;une de ces adresses&#xa0;:</translation>
     </message>
     <message>
         <source>Host a game here: others on this network see it under Games on This Network, or join it by one of the addresses shown once it runs.</source>
-        <translation>Hébergez une partie ici : les autres joueurs de ce réseau la voient sous Parties sur ce réseau, ou la rejoignent par l&apos;une des adresses affichées une fois qu&apos;elle est lancée.</translation>
+        <translation>Hébergez une partie ici&#xa0;: les autres joueurs de ce réseau la voient sous Parties sur ce réseau, ou la rejoignent par l&apos;une des adresses affichées une fois qu&apos;elle est lancée.</translation>
     </message>
     <message>
         <source>Stop Hosting</source>
@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>The host&apos;s address, as its Play with Others window shows it: a name or an IP address, with :port when it is not %1 (an IPv6 address in brackets, [::1]:%1).</source>
-        <translation>L&apos;adresse de l&apos;hôte, telle que sa fenêtre Jouer avec d&apos;autres l&apos;affiche : un nom ou une adresse IP, suivi de :port si le port n&apos;est pas %1 (une adresse IPv6 entre crochets, [::1]:%1).</translation>
+        <translation>L&apos;adresse de l&apos;hôte, telle que sa fenêtre Jouer avec d&apos;autres l&apos;affiche&#xa0;: un nom ou une adresse IP, suivi de&#xa0;:port si le port n&apos;est pas %1 (une adresse IPv6 entre crochets, [::1]:%1).</translation>
     </message>
     <message>
         <source>Copy</source>
@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>Games on this network cannot be heard: %1</source>
-        <translation>Impossible d&apos;écouter les parties sur ce réseau : %1</translation>
+        <translation>Impossible d&apos;écouter les parties sur ce réseau&#xa0;: %1</translation>
     </message>
     <message>
         <source>Playing</source>
@@ -220,7 +220,7 @@
     </message>
     <message>
         <source>&quot;%1&quot; is not an address: type a name or an IP address, and :port when it is not %2.</source>
-        <translation>« %1 » n&apos;est pas une adresse : tapez un nom ou une adresse IP, suivi de :port si le port n&apos;est pas %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une adresse&#xa0;: tapez un nom ou une adresse IP, suivi de&#xa0;:port si le port n&apos;est pas %2.</translation>
     </message>
 </context>
 <context>
@@ -236,6 +236,221 @@
     <message>
         <source>%1 tiles left</source>
         <translation>%1 tuiles restantes</translation>
+    </message>
+</context>
+<context>
+    <name>Spoken</name>
+    <message>
+        <source>1 tile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 tiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 point</source>
+        <translation type="unfinished">%1 point</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation type="unfinished">%1 points</translation>
+    </message>
+    <message>
+        <source>wild tile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Orange %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>board, column %1, row %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seat %1, waiting for a player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>computer player, playing its turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>computer player</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>computer player for %1, who left, playing its turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>computer player for %1, who left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (you)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>watching while the computer plays for you</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>waiting for the next round</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>playing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>watching while the computer plays</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>playing, their turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2, %3, %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no turn running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clock stopped, %1 left of your turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clock stopped, %1 left of %2&apos;s turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 left of your turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 left of %2&apos;s turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no tiles left to draw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 tile left to draw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 tiles left to draw</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your turn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1&apos;s turn.</source>
+        <translation type="unfinished">Au tour de %1.</translation>
+    </message>
+    <message>
+        <source>You laid tiles worth %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You laid %1 worth %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 laid tiles worth %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 laid %2 worth %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You drew a tile.</source>
+        <translation type="unfinished">Vous avez pioché une tuile.</translation>
+    </message>
+    <message>
+        <source>You drew %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 drew a tile.</source>
+        <translation type="unfinished">%1 a pioché une tuile.</translation>
+    </message>
+    <message>
+        <source>%1 drew %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You took back the moves of this turn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 took back the moves of this turn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The board holds sets that are not valid. Take the penalty tiles and end your turn, or edit the board?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock stopped.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock running again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You are out of tiles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is out of tiles.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You</source>
+        <translation type="unfinished">Vous</translation>
+    </message>
+    <message>
+        <source>%1: %2 left, %3.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -300,15 +515,15 @@
     <message>
         <source>Resume the game of %1?</source>
         <extracomment>%1 is the date and time the game was kept.</extracomment>
-        <translation>Reprendre la partie du %1 ?</translation>
+        <translation>Reprendre la partie du %1&#xa0;?</translation>
     </message>
     <message>
         <source>Resume the game of %1 with %2?</source>
-        <translation>Reprendre la partie du %1 avec %2 ?</translation>
+        <translation>Reprendre la partie du %1 avec %2&#xa0;?</translation>
     </message>
     <message>
         <source>Discard the game of %1? It cannot be resumed afterwards.</source>
-        <translation>Supprimer la partie du %1 ? Elle ne pourra plus être reprise.</translation>
+        <translation>Supprimer la partie du %1&#xa0;? Elle ne pourra plus être reprise.</translation>
     </message>
     <message>
         <source>You played a %1.</source>
@@ -404,7 +619,7 @@
     </message>
     <message>
         <source>Show Me cannot lay this play out on the board: lay it yourself.</source>
-        <translation>Montre-moi ne peut pas disposer ce coup sur le plateau : posez-le vous-même.</translation>
+        <translation>Montre-moi ne peut pas disposer ce coup sur le plateau&#xa0;: posez-le vous-même.</translation>
     </message>
     <message>
         <source>The server has not answered a move.</source>
@@ -416,7 +631,7 @@
     </message>
     <message>
         <source>Show Me is done: Finish to play it, or Undo to take it back a move at a time, or Clear.</source>
-        <translation>Montre-moi a terminé : Terminer joue le coup, Annuler le reprend un déplacement à la fois, Tout reprendre l&apos;annule d&apos;un coup.</translation>
+        <translation>Montre-moi a terminé&#xa0;: Terminer joue le coup, Annuler le reprend un déplacement à la fois, Tout reprendre l&apos;annule d&apos;un coup.</translation>
     </message>
     <message>
         <source>The rack has changed.</source>
@@ -448,7 +663,7 @@
     </message>
     <message>
         <source>You have run out of time!.</source>
-        <translation>Votre temps est écoulé !</translation>
+        <translation>Votre temps est écoulé&#xa0;!</translation>
     </message>
     <message>
         <source>%1 has ran out of time.</source>
@@ -502,19 +717,19 @@
     </message>
     <message>
         <source>Play To Score: %1</source>
-        <translation>Score de victoire : %1</translation>
+        <translation>Score de victoire&#xa0;: %1</translation>
     </message>
     <message>
         <source>Time Per Turn: %1</source>
-        <translation>Temps par tour : %1</translation>
+        <translation>Temps par tour&#xa0;: %1</translation>
     </message>
     <message>
         <source>Time Penalty: ON</source>
-        <translation>Pénalité de temps : OUI</translation>
+        <translation>Pénalité de temps&#xa0;: OUI</translation>
     </message>
     <message>
         <source>Time Penalty: OFF</source>
-        <translation>Pénalité de temps : NON</translation>
+        <translation>Pénalité de temps&#xa0;: NON</translation>
     </message>
     <message>
         <source>Team Game</source>
@@ -526,19 +741,19 @@
     </message>
     <message>
         <source>Time: %1</source>
-        <translation>Temps : %1</translation>
+        <translation>Temps&#xa0;: %1</translation>
     </message>
     <message>
         <source>Tile&apos;s Left: %1</source>
-        <translation>Tuiles restantes : %1</translation>
+        <translation>Tuiles restantes&#xa0;: %1</translation>
     </message>
     <message>
         <source>You have won the game!</source>
-        <translation>Vous avez gagné la partie !</translation>
+        <translation>Vous avez gagné la partie&#xa0;!</translation>
     </message>
     <message>
         <source>%1 has Won the Game!</source>
-        <translation>%1 a gagné la partie !</translation>
+        <translation>%1 a gagné la partie&#xa0;!</translation>
     </message>
     <message>
         <source>You drew a tile.</source>
@@ -571,11 +786,11 @@
     </message>
     <message>
         <source>%1: %2 tile left, %3.</source>
-        <translation>%1 : %2 tuile restante, %3.</translation>
+        <translation>%1&#xa0;: %2 tuile restante, %3.</translation>
     </message>
     <message>
         <source>%1: %2 tiles left, %3.</source>
-        <translation>%1 : %2 tuiles restantes, %3.</translation>
+        <translation>%1&#xa0;: %2 tuiles restantes, %3.</translation>
     </message>
     <message>
         <source>%1 of %2</source>
@@ -588,11 +803,11 @@
     </message>
     <message>
         <source>You are out of tiles! The Round is Over.</source>
-        <translation>Vous n&apos;avez plus de tuiles ! La manche est terminée.</translation>
+        <translation>Vous n&apos;avez plus de tuiles&#xa0;! La manche est terminée.</translation>
     </message>
     <message>
         <source>%1 is out of tiles! The Round is Over.</source>
-        <translation>%1 n&apos;a plus de tuiles ! La manche est terminée.</translation>
+        <translation>%1 n&apos;a plus de tuiles&#xa0;! La manche est terminée.</translation>
     </message>
     <message>
         <source>There is no set there.</source>
@@ -640,15 +855,15 @@
     </message>
     <message>
         <source>No play found: draw a tile.</source>
-        <translation>Aucun coup trouvé : piochez une tuile.</translation>
+        <translation>Aucun coup trouvé&#xa0;: piochez une tuile.</translation>
     </message>
     <message>
         <source>Lay %1 tiles for %2: press Show Me.</source>
-        <translation>Posez %1 tuiles pour %2 : appuyez sur Montre-moi.</translation>
+        <translation>Posez %1 tuiles pour %2&#xa0;: appuyez sur Montre-moi.</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation>%1 ; %2</translation>
+        <translation>%1&#xa0;; %2</translation>
     </message>
     <message>
         <source>Lay %1 (%2).</source>
@@ -665,7 +880,7 @@
     </message>
     <message>
         <source>Lay %1 (%2; %3).</source>
-        <translation>Posez %1 (%2 ; %3).</translation>
+        <translation>Posez %1 (%2&#xa0;; %3).</translation>
     </message>
     <message>
         <source>%1 has a different version of the game then you.</source>
@@ -685,11 +900,214 @@
     </message>
     <message>
         <source>Your room&apos;s code is %1: friends join by it, from Play with Others, Online.</source>
-        <translation>Le code de votre salon est %1 : vos amis le rejoignent avec ce code, depuis Jouer avec d&apos;autres, En ligne.</translation>
+        <translation>Le code de votre salon est %1&#xa0;: vos amis le rejoignent avec ce code, depuis Jouer avec d&apos;autres, En ligne.</translation>
     </message>
     <message>
         <source>Slow down: lines sent too fast were not passed on.</source>
-        <translation>Doucement : des lignes envoyées trop vite n&apos;ont pas été transmises.</translation>
+        <translation>Doucement&#xa0;: des lignes envoyées trop vite n&apos;ont pas été transmises.</translation>
+    </message>
+    <message>
+        <source>You have started a game.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TableAccessible</name>
+    <message>
+        <source>Announcements</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>board</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>laid in the last turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>set not valid: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Brixo table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>board background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rack background</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>players</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>turn marker</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>game</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>time left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sounds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>clock</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sort by numbers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sort by suits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>game paused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chat</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>chat line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>winner</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>penalty question</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>first lay down</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>round over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>round result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>game log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close the game log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seat %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>menu bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, vertical scroll bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, horizontal scroll bar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>score of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no last points for %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last points of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tiles of %1: not known yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tiles of %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>last move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing in your hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in your hand: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in your hand</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>part of the hint</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>just drawn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your rack, 1 tile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your rack, %1 tiles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>phrase %1: %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -825,7 +1243,7 @@
     </message>
     <message>
         <source>SORT BY:</source>
-        <translation>TRIER PAR :</translation>
+        <translation>TRIER PAR&#xa0;:</translation>
     </message>
     <message>
         <source>Sort by Numbers</source>
@@ -841,7 +1259,7 @@
     </message>
     <message>
         <source>Congratulations!</source>
-        <translation>Félicitations !</translation>
+        <translation>Félicitations&#xa0;!</translation>
     </message>
     <message>
         <source>There are incomplete or incorrect groups on the board.
@@ -849,7 +1267,7 @@
 Would you like to take a 3 tile penalty and end your turn?</source>
         <translation>Il y a des combinaisons incomplètes ou incorrectes sur le plateau.
 
-Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour ?</translation>
+Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour&#xa0;?</translation>
     </message>
     <message>
         <source>Yes</source>
@@ -1063,19 +1481,19 @@ Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour ?</transl
     </message>
     <message>
         <source>No room has the code %1: it may have closed. Check the code with your friend.</source>
-        <translation>Aucun salon n&apos;a le code %1 : il a peut-être fermé. Vérifiez le code avec votre ami.</translation>
+        <translation>Aucun salon n&apos;a le code %1&#xa0;: il a peut-être fermé. Vérifiez le code avec votre ami.</translation>
     </message>
     <message>
         <source>A game is being played. Leave it?</source>
-        <translation>Une partie est en cours. La quitter ?</translation>
+        <translation>Une partie est en cours. La quitter&#xa0;?</translation>
     </message>
     <message>
         <source>A game is being played. Leave it and quit Brixo?</source>
-        <translation>Une partie est en cours. La quitter et fermer Brixo ?</translation>
+        <translation>Une partie est en cours. La quitter et fermer Brixo&#xa0;?</translation>
     </message>
     <message>
         <source>The game could not be hosted: %1</source>
-        <translation>Impossible d&apos;héberger la partie : %1</translation>
+        <translation>Impossible d&apos;héberger la partie&#xa0;: %1</translation>
     </message>
     <message>
         <source>You host a game on this network as %1.</source>
@@ -1179,7 +1597,7 @@ Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour ?</transl
     </message>
     <message>
         <source>A game is being played. End it and start a new game?</source>
-        <translation>Une partie est en cours. L&apos;arrêter et en commencer une nouvelle ?</translation>
+        <translation>Une partie est en cours. L&apos;arrêter et en commencer une nouvelle&#xa0;?</translation>
     </message>
     <message>
         <source>Language</source>
@@ -1195,7 +1613,7 @@ Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour ?</transl
     </message>
     <message>
         <source>A shape for each colour on the tiles: Green circle, Orange square, Red triangle, Black diamond</source>
-        <translation>Une forme pour chaque couleur sur les tuiles : cercle vert, carré orange, triangle rouge, losange noir</translation>
+        <translation>Une forme pour chaque couleur sur les tuiles&#xa0;: cercle vert, carré orange, triangle rouge, losange noir</translation>
     </message>
     <message>
         <source>High Contrast</source>
@@ -1219,11 +1637,11 @@ Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour ?</transl
     </message>
     <message>
         <source>Sounds on: click to turn them off</source>
-        <translation>Sons activés : cliquez pour les couper</translation>
+        <translation>Sons activés&#xa0;: cliquez pour les couper</translation>
     </message>
     <message>
         <source>Sounds off: click to turn them on</source>
-        <translation>Sons coupés : cliquez pour les activer</translation>
+        <translation>Sons coupés&#xa0;: cliquez pour les activer</translation>
     </message>
     <message>
         <source>Stop Show Me</source>
@@ -1239,15 +1657,15 @@ Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour ?</transl
     </message>
     <message>
         <source>Play To Score: </source>
-        <translation>Score de victoire : </translation>
+        <translation>Score de victoire&#xa0;: </translation>
     </message>
     <message>
         <source>Time Per Turn: </source>
-        <translation>Temps par tour : </translation>
+        <translation>Temps par tour&#xa0;: </translation>
     </message>
     <message>
         <source>Time Penalty: </source>
-        <translation>Pénalité de temps : </translation>
+        <translation>Pénalité de temps&#xa0;: </translation>
     </message>
     <message>
         <source>Room %1</source>
@@ -1256,7 +1674,7 @@ Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour ?</transl
     <message>
         <source>%1: %2.</source>
         <extracomment>The first set that is not valid: its tiles, and why.</extracomment>
-        <translation>%1 : %2.</translation>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>, </source>
@@ -1264,43 +1682,43 @@ Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour ?</transl
     </message>
     <message>
         <source>Way To Go!</source>
-        <translation>Bien joué !</translation>
+        <translation>Bien joué&#xa0;!</translation>
     </message>
     <message>
         <source>Good One!</source>
-        <translation>Joli coup !</translation>
+        <translation>Joli coup&#xa0;!</translation>
     </message>
     <message>
         <source>Nice Try!</source>
-        <translation>Bien essayé !</translation>
+        <translation>Bien essayé&#xa0;!</translation>
     </message>
     <message>
         <source>Excellent!</source>
-        <translation>Excellent !</translation>
+        <translation>Excellent&#xa0;!</translation>
     </message>
     <message>
         <source>Brilliant!</source>
-        <translation>Génial !</translation>
+        <translation>Génial&#xa0;!</translation>
     </message>
     <message>
         <source>Wow, WTG!</source>
-        <translation>Waouh, bravo !</translation>
+        <translation>Waouh, bravo&#xa0;!</translation>
     </message>
     <message>
         <source>Thanks!</source>
-        <translation>Merci !</translation>
+        <translation>Merci&#xa0;!</translation>
     </message>
     <message>
         <source>Way To Go Teamie!</source>
-        <translation>Bravo, partenaire !</translation>
+        <translation>Bravo, partenaire&#xa0;!</translation>
     </message>
     <message>
         <source>Good Game Everyone!</source>
-        <translation>Bonne partie à tous !</translation>
+        <translation>Bonne partie à tous&#xa0;!</translation>
     </message>
     <message>
         <source>/me waves &quot;Good-Bye&quot;</source>
-        <translation>/me fait « au revoir » de la main</translation>
+        <translation>/me fait «&#xa0;au revoir&#xa0;» de la main</translation>
     </message>
 </context>
 <context>
@@ -1327,11 +1745,11 @@ Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour ?</transl
     </message>
     <message>
         <source>Play with friends: host a game on this network, find the games others host, join one by its address, or meet in a room online.</source>
-        <translation>Jouez avec des amis : hébergez une partie sur ce réseau, trouvez les parties des autres, rejoignez-en une par son adresse, ou retrouvez-vous dans un salon en ligne.</translation>
+        <translation>Jouez avec des amis&#xa0;: hébergez une partie sur ce réseau, trouvez les parties des autres, rejoignez-en une par son adresse, ou retrouvez-vous dans un salon en ligne.</translation>
     </message>
     <message>
         <source>The Quorvin Lobby is installed on this computer. It finds games with other players online; this game closes while it runs.</source>
-        <translation>Le lobby Quorvin est installé sur cet ordinateur. Il trouve des parties avec d&apos;autres joueurs en ligne ; ce jeu se ferme tant qu&apos;il tourne.</translation>
+        <translation>Le lobby Quorvin est installé sur cet ordinateur. Il trouve des parties avec d&apos;autres joueurs en ligne&#xa0;; ce jeu se ferme tant qu&apos;il tourne.</translation>
     </message>
     <message>
         <source>Show this at start</source>
@@ -1366,12 +1784,12 @@ Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour ?</transl
     </message>
     <message>
         <source>Play to Score:</source>
-        <translation>Score de victoire :</translation>
+        <translation>Score de victoire&#xa0;:</translation>
     </message>
     <message>
         <source>Creation Time:</source>
         <extracomment>The seconds each turn may take.</extracomment>
-        <translation>Temps par tour :</translation>
+        <translation>Temps par tour&#xa0;:</translation>
     </message>
     <message>
         <source>secs</source>
@@ -1379,7 +1797,7 @@ Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour ?</transl
     </message>
     <message>
         <source>Tiles to Start With::</source>
-        <translation>Tuiles distribuées :</translation>
+        <translation>Tuiles distribuées&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -1475,7 +1893,7 @@ Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour ?</transl
     </message>
     <message>
         <source>Phrase Button %1:</source>
-        <translation>Bouton de phrase %1 :</translation>
+        <translation>Bouton de phrase %1&#xa0;:</translation>
     </message>
     <message>
         <source>Done</source>
@@ -1513,7 +1931,7 @@ Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour ?</transl
     </message>
     <message>
         <source>Total Games:</source>
-        <translation>Parties au total :</translation>
+        <translation>Parties au total&#xa0;:</translation>
     </message>
     <message>
         <source>Your Wins</source>
@@ -1521,7 +1939,7 @@ Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour ?</transl
     </message>
     <message>
         <source>Click a name to see its tally; untick it to stop keeping it</source>
-        <translation>Cliquez sur un nom pour voir son palmarès ; décochez-le pour ne plus le suivre</translation>
+        <translation>Cliquez sur un nom pour voir son palmarès&#xa0;; décochez-le pour ne plus le suivre</translation>
     </message>
     <message>
         <source>Tick a player to keep a tally of your games with them</source>
@@ -1549,11 +1967,11 @@ Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour ?</transl
     </message>
     <message>
         <source>Your Wins:</source>
-        <translation>Vos victoires :</translation>
+        <translation>Vos victoires&#xa0;:</translation>
     </message>
     <message>
         <source>Neither Won:</source>
-        <translation>Aucun gagnant :</translation>
+        <translation>Aucun gagnant&#xa0;:</translation>
     </message>
     <message>
         <source>Reset Tally</source>
@@ -1569,11 +1987,11 @@ Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour ?</transl
     </message>
     <message>
         <source>Player Wins:</source>
-        <translation>Victoires du joueur :</translation>
+        <translation>Victoires du joueur&#xa0;:</translation>
     </message>
     <message>
         <source>%1 Wins:</source>
-        <translation>Victoires de %1 :</translation>
+        <translation>Victoires de %1&#xa0;:</translation>
     </message>
     <message>
         <source>%1&apos;s Tally</source>
@@ -1581,11 +1999,11 @@ Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour ?</transl
     </message>
     <message>
         <source>This will delete %1&apos;s Tally, Are you want to delete it?</source>
-        <translation>Le palmarès de %1 va être supprimé. Voulez-vous vraiment le supprimer ?</translation>
+        <translation>Le palmarès de %1 va être supprimé. Voulez-vous vraiment le supprimer&#xa0;?</translation>
     </message>
     <message>
         <source>Are you sure you want to reset the Tally?</source>
-        <translation>Voulez-vous vraiment remettre le palmarès à zéro ?</translation>
+        <translation>Voulez-vous vraiment remettre le palmarès à zéro&#xa0;?</translation>
     </message>
 </context>
 </TS>
