@@ -242,215 +242,215 @@
     <name>Spoken</name>
     <message>
         <source>1 tile</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Stein</translation>
     </message>
     <message>
         <source>%1 tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Steine</translation>
     </message>
     <message>
         <source>%1 point</source>
-        <translation type="unfinished">%1 Punkt</translation>
+        <translation>%1 Punkt</translation>
     </message>
     <message>
         <source>%1 points</source>
-        <translation type="unfinished">%1 Punkte</translation>
+        <translation>%1 Punkte</translation>
     </message>
     <message>
         <source>wild tile</source>
-        <translation type="unfinished"></translation>
+        <translation>Joker</translation>
     </message>
     <message>
         <source>Green %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün %1</translation>
     </message>
     <message>
         <source>Orange %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange %1</translation>
     </message>
     <message>
         <source>Red %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot %1</translation>
     </message>
     <message>
         <source>Black %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz %1</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>board, column %1, row %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld, Spalte %1, Zeile %2, %3</translation>
     </message>
     <message>
         <source>seat %1, waiting for a player</source>
-        <translation type="unfinished"></translation>
+        <translation>Platz %1, wartet auf einen Spieler</translation>
     </message>
     <message>
         <source>computer player, playing its turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerspieler, ist am Zug</translation>
     </message>
     <message>
         <source>computer player</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerspieler</translation>
     </message>
     <message>
         <source>computer player for %1, who left, playing its turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerspieler für %1, die Person ist gegangen, jetzt am Zug</translation>
     </message>
     <message>
         <source>computer player for %1, who left</source>
-        <translation type="unfinished"></translation>
+        <translation>Computerspieler für %1, die Person ist gegangen</translation>
     </message>
     <message>
         <source>%1 (you)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (du)</translation>
     </message>
     <message>
         <source>watching while the computer plays for you</source>
-        <translation type="unfinished"></translation>
+        <translation>du schaust zu, während der Computer für dich spielt</translation>
     </message>
     <message>
         <source>waiting for the next round</source>
-        <translation type="unfinished"></translation>
+        <translation>wartet auf die nächste Runde</translation>
     </message>
     <message>
         <source>your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>du bist dran</translation>
     </message>
     <message>
         <source>playing</source>
-        <translation type="unfinished"></translation>
+        <translation>spielt mit</translation>
     </message>
     <message>
         <source>watching while the computer plays</source>
-        <translation type="unfinished"></translation>
+        <translation>schaut zu, während der Computer spielt</translation>
     </message>
     <message>
         <source>playing, their turn</source>
-        <translation type="unfinished"></translation>
+        <translation>spielt mit, ist dran</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>%1, %2, %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3, %4</translation>
     </message>
     <message>
         <source>no turn running</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Zug läuft</translation>
     </message>
     <message>
         <source>clock stopped, %1 left of your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr angehalten, noch %1 für deinen Zug</translation>
     </message>
     <message>
         <source>clock stopped, %1 left of %2&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr angehalten, noch %1 für den Zug von %2</translation>
     </message>
     <message>
         <source>%1 left of your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>noch %1 für deinen Zug</translation>
     </message>
     <message>
         <source>%1 left of %2&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>noch %1 für den Zug von %2</translation>
     </message>
     <message>
         <source>no tiles left to draw</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Steine mehr zum Ziehen</translation>
     </message>
     <message>
         <source>1 tile left to draw</source>
-        <translation type="unfinished"></translation>
+        <translation>noch 1 Stein zum Ziehen</translation>
     </message>
     <message>
         <source>%1 tiles left to draw</source>
-        <translation type="unfinished"></translation>
+        <translation>noch %1 Steine zum Ziehen</translation>
     </message>
     <message>
         <source>Your turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du bist dran.</translation>
     </message>
     <message>
         <source>%1&apos;s turn.</source>
-        <translation type="unfinished">%1 ist dran.</translation>
+        <translation>%1 ist dran.</translation>
     </message>
     <message>
         <source>You laid tiles worth %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast Steine für %1 gelegt.</translation>
     </message>
     <message>
         <source>You laid %1 worth %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast %1 für %2 gelegt.</translation>
     </message>
     <message>
         <source>%1 laid tiles worth %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat Steine für %2 gelegt.</translation>
     </message>
     <message>
         <source>%1 laid %2 worth %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %2 für %3 gelegt.</translation>
     </message>
     <message>
         <source>You drew a tile.</source>
-        <translation type="unfinished">Du hast einen Stein gezogen.</translation>
+        <translation>Du hast einen Stein gezogen.</translation>
     </message>
     <message>
         <source>You drew %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast %1 gezogen.</translation>
     </message>
     <message>
         <source>%1 drew a tile.</source>
-        <translation type="unfinished">%1 hat einen Stein gezogen.</translation>
+        <translation>%1 hat einen Stein gezogen.</translation>
     </message>
     <message>
         <source>%1 drew %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat %2 gezogen.</translation>
     </message>
     <message>
         <source>You took back the moves of this turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast die Schritte dieses Zuges zurückgenommen.</translation>
     </message>
     <message>
         <source>%1 took back the moves of this turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat die Schritte dieses Zuges zurückgenommen.</translation>
     </message>
     <message>
         <source>The board holds sets that are not valid. Take the penalty tiles and end your turn, or edit the board?</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf dem Spielfeld liegen ungültige Kombinationen. Die Strafsteine ziehen und den Zug beenden, oder das Spielfeld ändern?</translation>
     </message>
     <message>
         <source>Clock stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr ist angehalten.</translation>
     </message>
     <message>
         <source>Clock running again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Uhr läuft wieder.</translation>
     </message>
     <message>
         <source>Round over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Runde vorbei.</translation>
     </message>
     <message>
         <source>You are out of tiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du hast alle Steine gelegt.</translation>
     </message>
     <message>
         <source>%1 is out of tiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat alle Steine gelegt.</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished">Du</translation>
+        <translation>Du</translation>
     </message>
     <message>
         <source>%1: %2 left, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 übrig, %3.</translation>
     </message>
 </context>
 <context>
@@ -915,199 +915,199 @@
     <name>TableAccessible</name>
     <message>
         <source>Announcements</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansagen</translation>
     </message>
     <message>
         <source>board</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <source>laid in the last turn</source>
-        <translation type="unfinished"></translation>
+        <translation>im letzten Zug gelegt</translation>
     </message>
     <message>
         <source>set not valid: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kombination ungültig: %1</translation>
     </message>
     <message>
         <source>Brixo table</source>
-        <translation type="unfinished"></translation>
+        <translation>Brixo-Tisch</translation>
     </message>
     <message>
         <source>table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch</translation>
     </message>
     <message>
         <source>board background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund des Spielfelds</translation>
     </message>
     <message>
         <source>rack background</source>
-        <translation type="unfinished"></translation>
+        <translation>Hintergrund des Bänkchens</translation>
     </message>
     <message>
         <source>players</source>
-        <translation type="unfinished"></translation>
+        <translation>Spieler</translation>
     </message>
     <message>
         <source>turn marker</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugmarke</translation>
     </message>
     <message>
         <source>game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel</translation>
     </message>
     <message>
         <source>time bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitbalken</translation>
     </message>
     <message>
         <source>time left</source>
-        <translation type="unfinished"></translation>
+        <translation>verbleibende Zeit</translation>
     </message>
     <message>
         <source>sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Töne</translation>
     </message>
     <message>
         <source>turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Zug</translation>
     </message>
     <message>
         <source>clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr</translation>
     </message>
     <message>
         <source>sort by numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>nach Zahlen sortieren</translation>
     </message>
     <message>
         <source>sort by suits</source>
-        <translation type="unfinished"></translation>
+        <translation>nach Farben sortieren</translation>
     </message>
     <message>
         <source>game paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel angehalten</translation>
     </message>
     <message>
         <source>chat</source>
-        <translation type="unfinished"></translation>
+        <translation>Chat</translation>
     </message>
     <message>
         <source>chat line</source>
-        <translation type="unfinished"></translation>
+        <translation>Chatzeile</translation>
     </message>
     <message>
         <source>winner</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewinner</translation>
     </message>
     <message>
         <source>penalty question</source>
-        <translation type="unfinished"></translation>
+        <translation>Frage zur Strafe</translation>
     </message>
     <message>
         <source>first lay down</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstauslage</translation>
     </message>
     <message>
         <source>round over</source>
-        <translation type="unfinished"></translation>
+        <translation>Runde vorbei</translation>
     </message>
     <message>
         <source>round result</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis der Runde</translation>
     </message>
     <message>
         <source>game log</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielprotokoll</translation>
     </message>
     <message>
         <source>close the game log</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielprotokoll schließen</translation>
     </message>
     <message>
         <source>seat %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Platz %1</translation>
     </message>
     <message>
         <source>menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Menüleiste</translation>
     </message>
     <message>
         <source>%1, vertical scroll bar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, senkrechte Bildlaufleiste</translation>
     </message>
     <message>
         <source>%1, horizontal scroll bar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, waagerechte Bildlaufleiste</translation>
     </message>
     <message>
         <source>score of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte von %1: %2</translation>
     </message>
     <message>
         <source>no last points for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>keine letzten Punkte für %1</translation>
     </message>
     <message>
         <source>last points of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>letzte Punkte von %1: %2</translation>
     </message>
     <message>
         <source>tiles of %1: not known yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Steine von %1: noch nicht bekannt</translation>
     </message>
     <message>
         <source>tiles of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Steine von %1: %2</translation>
     </message>
     <message>
         <source>status</source>
-        <translation type="unfinished"></translation>
+        <translation>Status</translation>
     </message>
     <message>
         <source>last move</source>
-        <translation type="unfinished"></translation>
+        <translation>letzter Zug</translation>
     </message>
     <message>
         <source>nothing in your hand</source>
-        <translation type="unfinished"></translation>
+        <translation>nichts in der Hand</translation>
     </message>
     <message>
         <source>in your hand: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in der Hand: %1</translation>
     </message>
     <message>
         <source>in your hand</source>
-        <translation type="unfinished"></translation>
+        <translation>in der Hand</translation>
     </message>
     <message>
         <source>part of the hint</source>
-        <translation type="unfinished"></translation>
+        <translation>Teil des Tipps</translation>
     </message>
     <message>
         <source>just drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>gerade gezogen</translation>
     </message>
     <message>
         <source>your rack, 1 tile</source>
-        <translation type="unfinished"></translation>
+        <translation>dein Bänkchen, 1 Stein</translation>
     </message>
     <message>
         <source>your rack, %1 tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>dein Bänkchen, %1 Steine</translation>
     </message>
     <message>
         <source>phrase %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Spruch %1: %2</translation>
     </message>
 </context>
 <context>
