@@ -242,215 +242,215 @@
     <name>Spoken</name>
     <message>
         <source>1 tile</source>
-        <translation type="unfinished"></translation>
+        <translation>1 tuile</translation>
     </message>
     <message>
         <source>%1 tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tuiles</translation>
     </message>
     <message>
         <source>%1 point</source>
-        <translation type="unfinished">%1 point</translation>
+        <translation>%1 point</translation>
     </message>
     <message>
         <source>%1 points</source>
-        <translation type="unfinished">%1 points</translation>
+        <translation>%1 points</translation>
     </message>
     <message>
         <source>wild tile</source>
-        <translation type="unfinished"></translation>
+        <translation>joker</translation>
     </message>
     <message>
         <source>Green %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vert %1</translation>
     </message>
     <message>
         <source>Orange %1</source>
-        <translation type="unfinished"></translation>
+        <translation>orange %1</translation>
     </message>
     <message>
         <source>Red %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rouge %1</translation>
     </message>
     <message>
         <source>Black %1</source>
-        <translation type="unfinished"></translation>
+        <translation>noir %1</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>board, column %1, row %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>plateau, colonne %1, ligne %2, %3</translation>
     </message>
     <message>
         <source>seat %1, waiting for a player</source>
-        <translation type="unfinished"></translation>
+        <translation>place %1, en attente d&apos;un joueur</translation>
     </message>
     <message>
         <source>computer player, playing its turn</source>
-        <translation type="unfinished"></translation>
+        <translation>joueur ordinateur, joue son tour</translation>
     </message>
     <message>
         <source>computer player</source>
-        <translation type="unfinished"></translation>
+        <translation>joueur ordinateur</translation>
     </message>
     <message>
         <source>computer player for %1, who left, playing its turn</source>
-        <translation type="unfinished"></translation>
+        <translation>ordinateur à la place de %1, qui est parti, joue son tour</translation>
     </message>
     <message>
         <source>computer player for %1, who left</source>
-        <translation type="unfinished"></translation>
+        <translation>ordinateur à la place de %1, qui est parti</translation>
     </message>
     <message>
         <source>%1 (you)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (vous)</translation>
     </message>
     <message>
         <source>watching while the computer plays for you</source>
-        <translation type="unfinished"></translation>
+        <translation>vous regardez, l&apos;ordinateur joue pour vous</translation>
     </message>
     <message>
         <source>waiting for the next round</source>
-        <translation type="unfinished"></translation>
+        <translation>en attente de la manche suivante</translation>
     </message>
     <message>
         <source>your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>à vous de jouer</translation>
     </message>
     <message>
         <source>playing</source>
-        <translation type="unfinished"></translation>
+        <translation>en jeu</translation>
     </message>
     <message>
         <source>watching while the computer plays</source>
-        <translation type="unfinished"></translation>
+        <translation>regarde, l&apos;ordinateur joue à sa place</translation>
     </message>
     <message>
         <source>playing, their turn</source>
-        <translation type="unfinished"></translation>
+        <translation>en jeu, c&apos;est son tour</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>%1, %2, %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3, %4</translation>
     </message>
     <message>
         <source>no turn running</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun tour en cours</translation>
     </message>
     <message>
         <source>clock stopped, %1 left of your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>horloge arrêtée, il reste %1 à votre tour</translation>
     </message>
     <message>
         <source>clock stopped, %1 left of %2&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>horloge arrêtée, il reste %1 au tour de %2</translation>
     </message>
     <message>
         <source>%1 left of your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>il reste %1 à votre tour</translation>
     </message>
     <message>
         <source>%1 left of %2&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>il reste %1 au tour de %2</translation>
     </message>
     <message>
         <source>no tiles left to draw</source>
-        <translation type="unfinished"></translation>
+        <translation>plus aucune tuile à piocher</translation>
     </message>
     <message>
         <source>1 tile left to draw</source>
-        <translation type="unfinished"></translation>
+        <translation>il reste 1 tuile à piocher</translation>
     </message>
     <message>
         <source>%1 tiles left to draw</source>
-        <translation type="unfinished"></translation>
+        <translation>il reste %1 tuiles à piocher</translation>
     </message>
     <message>
         <source>Your turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>À vous de jouer.</translation>
     </message>
     <message>
         <source>%1&apos;s turn.</source>
-        <translation type="unfinished">Au tour de %1.</translation>
+        <translation>Au tour de %1.</translation>
     </message>
     <message>
         <source>You laid tiles worth %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez posé des tuiles valant %1.</translation>
     </message>
     <message>
         <source>You laid %1 worth %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez posé %1 valant %2.</translation>
     </message>
     <message>
         <source>%1 laid tiles worth %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a posé des tuiles valant %2.</translation>
     </message>
     <message>
         <source>%1 laid %2 worth %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a posé %2 valant %3.</translation>
     </message>
     <message>
         <source>You drew a tile.</source>
-        <translation type="unfinished">Vous avez pioché une tuile.</translation>
+        <translation>Vous avez pioché une tuile.</translation>
     </message>
     <message>
         <source>You drew %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez pioché %1.</translation>
     </message>
     <message>
         <source>%1 drew a tile.</source>
-        <translation type="unfinished">%1 a pioché une tuile.</translation>
+        <translation>%1 a pioché une tuile.</translation>
     </message>
     <message>
         <source>%1 drew %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a pioché %2.</translation>
     </message>
     <message>
         <source>You took back the moves of this turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez repris les déplacements de ce tour.</translation>
     </message>
     <message>
         <source>%1 took back the moves of this turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a repris les déplacements de ce tour.</translation>
     </message>
     <message>
         <source>The board holds sets that are not valid. Take the penalty tiles and end your turn, or edit the board?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plateau porte des combinaisons non valides. Prendre les tuiles de pénalité et terminer votre tour, ou modifier le plateau&#xa0;?</translation>
     </message>
     <message>
         <source>Clock stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Horloge arrêtée.</translation>
     </message>
     <message>
         <source>Clock running again.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;horloge repart.</translation>
     </message>
     <message>
         <source>Round over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la manche.</translation>
     </message>
     <message>
         <source>You are out of tiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez plus de tuiles.</translation>
     </message>
     <message>
         <source>%1 is out of tiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a plus de tuiles.</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished">Vous</translation>
+        <translation>Vous</translation>
     </message>
     <message>
         <source>%1: %2 left, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2 en main, %3.</translation>
     </message>
 </context>
 <context>
@@ -908,206 +908,206 @@
     </message>
     <message>
         <source>You have started a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez lancé une partie.</translation>
     </message>
 </context>
 <context>
     <name>TableAccessible</name>
     <message>
         <source>Announcements</source>
-        <translation type="unfinished"></translation>
+        <translation>Annonces</translation>
     </message>
     <message>
         <source>board</source>
-        <translation type="unfinished"></translation>
+        <translation>plateau</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>colonne %1</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <source>laid in the last turn</source>
-        <translation type="unfinished"></translation>
+        <translation>posée au dernier tour</translation>
     </message>
     <message>
         <source>set not valid: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>combinaison non valide&#xa0;: %1</translation>
     </message>
     <message>
         <source>Brixo table</source>
-        <translation type="unfinished"></translation>
+        <translation>table de Brixo</translation>
     </message>
     <message>
         <source>table</source>
-        <translation type="unfinished"></translation>
+        <translation>table</translation>
     </message>
     <message>
         <source>board background</source>
-        <translation type="unfinished"></translation>
+        <translation>fond du plateau</translation>
     </message>
     <message>
         <source>rack background</source>
-        <translation type="unfinished"></translation>
+        <translation>fond du chevalet</translation>
     </message>
     <message>
         <source>players</source>
-        <translation type="unfinished"></translation>
+        <translation>joueurs</translation>
     </message>
     <message>
         <source>turn marker</source>
-        <translation type="unfinished"></translation>
+        <translation>indicateur de tour</translation>
     </message>
     <message>
         <source>game</source>
-        <translation type="unfinished"></translation>
+        <translation>partie</translation>
     </message>
     <message>
         <source>time bar</source>
-        <translation type="unfinished"></translation>
+        <translation>barre de temps</translation>
     </message>
     <message>
         <source>time left</source>
-        <translation type="unfinished"></translation>
+        <translation>temps restant</translation>
     </message>
     <message>
         <source>sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>sons</translation>
     </message>
     <message>
         <source>turn</source>
-        <translation type="unfinished"></translation>
+        <translation>tour</translation>
     </message>
     <message>
         <source>clock</source>
-        <translation type="unfinished"></translation>
+        <translation>horloge</translation>
     </message>
     <message>
         <source>sort by numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>trier par nombre</translation>
     </message>
     <message>
         <source>sort by suits</source>
-        <translation type="unfinished"></translation>
+        <translation>trier par couleur</translation>
     </message>
     <message>
         <source>game paused</source>
-        <translation type="unfinished"></translation>
+        <translation>partie en pause</translation>
     </message>
     <message>
         <source>chat</source>
-        <translation type="unfinished"></translation>
+        <translation>chat</translation>
     </message>
     <message>
         <source>chat line</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne de chat</translation>
     </message>
     <message>
         <source>winner</source>
-        <translation type="unfinished"></translation>
+        <translation>gagnant</translation>
     </message>
     <message>
         <source>penalty question</source>
-        <translation type="unfinished"></translation>
+        <translation>question de pénalité</translation>
     </message>
     <message>
         <source>first lay down</source>
-        <translation type="unfinished"></translation>
+        <translation>première pose</translation>
     </message>
     <message>
         <source>round over</source>
-        <translation type="unfinished"></translation>
+        <translation>fin de la manche</translation>
     </message>
     <message>
         <source>round result</source>
-        <translation type="unfinished"></translation>
+        <translation>résultat de la manche</translation>
     </message>
     <message>
         <source>game log</source>
-        <translation type="unfinished"></translation>
+        <translation>journal de la partie</translation>
     </message>
     <message>
         <source>close the game log</source>
-        <translation type="unfinished"></translation>
+        <translation>fermer le journal de la partie</translation>
     </message>
     <message>
         <source>seat %1</source>
-        <translation type="unfinished"></translation>
+        <translation>place %1</translation>
     </message>
     <message>
         <source>menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>barre de menus</translation>
     </message>
     <message>
         <source>%1, vertical scroll bar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, barre de défilement verticale</translation>
     </message>
     <message>
         <source>%1, horizontal scroll bar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, barre de défilement horizontale</translation>
     </message>
     <message>
         <source>score of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>score de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>no last points for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore de derniers points pour %1</translation>
     </message>
     <message>
         <source>last points of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>derniers points de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>tiles of %1: not known yet</source>
-        <translation type="unfinished"></translation>
+        <translation>tuiles de %1&#xa0;: pas encore connues</translation>
     </message>
     <message>
         <source>tiles of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>tuiles de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>status</source>
-        <translation type="unfinished"></translation>
+        <translation>état</translation>
     </message>
     <message>
         <source>last move</source>
-        <translation type="unfinished"></translation>
+        <translation>dernier coup</translation>
     </message>
     <message>
         <source>nothing in your hand</source>
-        <translation type="unfinished"></translation>
+        <translation>rien en main</translation>
     </message>
     <message>
         <source>in your hand: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en main&#xa0;: %1</translation>
     </message>
     <message>
         <source>in your hand</source>
-        <translation type="unfinished"></translation>
+        <translation>en main</translation>
     </message>
     <message>
         <source>part of the hint</source>
-        <translation type="unfinished"></translation>
+        <translation>fait partie de l&apos;indice</translation>
     </message>
     <message>
         <source>just drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>vient d&apos;être piochée</translation>
     </message>
     <message>
         <source>your rack, 1 tile</source>
-        <translation type="unfinished"></translation>
+        <translation>votre chevalet, 1 tuile</translation>
     </message>
     <message>
         <source>your rack, %1 tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>votre chevalet, %1 tuiles</translation>
     </message>
     <message>
         <source>phrase %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>phrase %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
