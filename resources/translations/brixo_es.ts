@@ -242,215 +242,215 @@
     <name>Spoken</name>
     <message>
         <source>1 tile</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ficha</translation>
     </message>
     <message>
         <source>%1 tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichas</translation>
     </message>
     <message>
         <source>%1 point</source>
-        <translation type="unfinished">%1 punto</translation>
+        <translation>%1 punto</translation>
     </message>
     <message>
         <source>%1 points</source>
-        <translation type="unfinished">%1 puntos</translation>
+        <translation>%1 puntos</translation>
     </message>
     <message>
         <source>wild tile</source>
-        <translation type="unfinished"></translation>
+        <translation>comodín</translation>
     </message>
     <message>
         <source>Green %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verde</translation>
     </message>
     <message>
         <source>Orange %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 naranja</translation>
     </message>
     <message>
         <source>Red %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rojo</translation>
     </message>
     <message>
         <source>Black %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 negro</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vacía</translation>
     </message>
     <message>
         <source>board, column %1, row %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>tablero, columna %1, fila %2, %3</translation>
     </message>
     <message>
         <source>seat %1, waiting for a player</source>
-        <translation type="unfinished"></translation>
+        <translation>puesto %1, esperando a un jugador</translation>
     </message>
     <message>
         <source>computer player, playing its turn</source>
-        <translation type="unfinished"></translation>
+        <translation>controlado por el ordenador, jugando su turno</translation>
     </message>
     <message>
         <source>computer player</source>
-        <translation type="unfinished"></translation>
+        <translation>controlado por el ordenador</translation>
     </message>
     <message>
         <source>computer player for %1, who left, playing its turn</source>
-        <translation type="unfinished"></translation>
+        <translation>controlado por el ordenador en lugar de %1, que se ha ido, jugando su turno</translation>
     </message>
     <message>
         <source>computer player for %1, who left</source>
-        <translation type="unfinished"></translation>
+        <translation>controlado por el ordenador en lugar de %1, que se ha ido</translation>
     </message>
     <message>
         <source>%1 (you)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (tú)</translation>
     </message>
     <message>
         <source>watching while the computer plays for you</source>
-        <translation type="unfinished"></translation>
+        <translation>mirando mientras el ordenador juega por ti</translation>
     </message>
     <message>
         <source>waiting for the next round</source>
-        <translation type="unfinished"></translation>
+        <translation>esperando a la siguiente ronda</translation>
     </message>
     <message>
         <source>your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>tu turno</translation>
     </message>
     <message>
         <source>playing</source>
-        <translation type="unfinished"></translation>
+        <translation>jugando</translation>
     </message>
     <message>
         <source>watching while the computer plays</source>
-        <translation type="unfinished"></translation>
+        <translation>mirando mientras juega el ordenador</translation>
     </message>
     <message>
         <source>playing, their turn</source>
-        <translation type="unfinished"></translation>
+        <translation>jugando, es su turno</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>%1, %2, %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3, %4</translation>
     </message>
     <message>
         <source>no turn running</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún turno en curso</translation>
     </message>
     <message>
         <source>clock stopped, %1 left of your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>reloj parado, quedan %1 de tu turno</translation>
     </message>
     <message>
         <source>clock stopped, %1 left of %2&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>reloj parado, quedan %1 del turno de %2</translation>
     </message>
     <message>
         <source>%1 left of your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>quedan %1 de tu turno</translation>
     </message>
     <message>
         <source>%1 left of %2&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>quedan %1 del turno de %2</translation>
     </message>
     <message>
         <source>no tiles left to draw</source>
-        <translation type="unfinished"></translation>
+        <translation>no quedan fichas en el pozo</translation>
     </message>
     <message>
         <source>1 tile left to draw</source>
-        <translation type="unfinished"></translation>
+        <translation>queda 1 ficha en el pozo</translation>
     </message>
     <message>
         <source>%1 tiles left to draw</source>
-        <translation type="unfinished"></translation>
+        <translation>quedan %1 fichas en el pozo</translation>
     </message>
     <message>
         <source>Your turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu turno.</translation>
     </message>
     <message>
         <source>%1&apos;s turn.</source>
-        <translation type="unfinished">Turno de %1.</translation>
+        <translation>Turno de %1.</translation>
     </message>
     <message>
         <source>You laid tiles worth %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Has colocado fichas por valor de %1.</translation>
     </message>
     <message>
         <source>You laid %1 worth %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Has colocado %1 por valor de %2.</translation>
     </message>
     <message>
         <source>%1 laid tiles worth %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha colocado fichas por valor de %2.</translation>
     </message>
     <message>
         <source>%1 laid %2 worth %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha colocado %2 por valor de %3.</translation>
     </message>
     <message>
         <source>You drew a tile.</source>
-        <translation type="unfinished">Has robado una ficha.</translation>
+        <translation>Has robado una ficha.</translation>
     </message>
     <message>
         <source>You drew %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Has robado %1.</translation>
     </message>
     <message>
         <source>%1 drew a tile.</source>
-        <translation type="unfinished">%1 ha robado una ficha.</translation>
+        <translation>%1 ha robado una ficha.</translation>
     </message>
     <message>
         <source>%1 drew %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha robado %2.</translation>
     </message>
     <message>
         <source>You took back the moves of this turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Has retirado todo lo que habías hecho en este turno.</translation>
     </message>
     <message>
         <source>%1 took back the moves of this turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha retirado todo lo que había hecho en este turno.</translation>
     </message>
     <message>
         <source>The board holds sets that are not valid. Take the penalty tiles and end your turn, or edit the board?</source>
-        <translation type="unfinished"></translation>
+        <translation>En el tablero hay combinaciones que no son válidas. ¿Quieres robar las fichas de penalización y terminar tu turno, o editar el tablero?</translation>
     </message>
     <message>
         <source>Clock stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Reloj parado.</translation>
     </message>
     <message>
         <source>Clock running again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El reloj vuelve a correr.</translation>
     </message>
     <message>
         <source>Round over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de la ronda.</translation>
     </message>
     <message>
         <source>You are out of tiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Te has quedado sin fichas.</translation>
     </message>
     <message>
         <source>%1 is out of tiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 se ha quedado sin fichas.</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished">Tú</translation>
+        <translation>Tú</translation>
     </message>
     <message>
         <source>%1: %2 left, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 en el atril, %3.</translation>
     </message>
 </context>
 <context>
@@ -908,206 +908,206 @@
     </message>
     <message>
         <source>You have started a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Has empezado una partida.</translation>
     </message>
 </context>
 <context>
     <name>TableAccessible</name>
     <message>
         <source>Announcements</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisos</translation>
     </message>
     <message>
         <source>board</source>
-        <translation type="unfinished"></translation>
+        <translation>tablero</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>columna %1</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fila %1</translation>
     </message>
     <message>
         <source>laid in the last turn</source>
-        <translation type="unfinished"></translation>
+        <translation>colocada en el último turno</translation>
     </message>
     <message>
         <source>set not valid: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>combinación no válida: %1</translation>
     </message>
     <message>
         <source>Brixo table</source>
-        <translation type="unfinished"></translation>
+        <translation>mesa de Brixo</translation>
     </message>
     <message>
         <source>table</source>
-        <translation type="unfinished"></translation>
+        <translation>mesa</translation>
     </message>
     <message>
         <source>board background</source>
-        <translation type="unfinished"></translation>
+        <translation>fondo del tablero</translation>
     </message>
     <message>
         <source>rack background</source>
-        <translation type="unfinished"></translation>
+        <translation>fondo del atril</translation>
     </message>
     <message>
         <source>players</source>
-        <translation type="unfinished"></translation>
+        <translation>jugadores</translation>
     </message>
     <message>
         <source>turn marker</source>
-        <translation type="unfinished"></translation>
+        <translation>indicador de turno</translation>
     </message>
     <message>
         <source>game</source>
-        <translation type="unfinished"></translation>
+        <translation>partida</translation>
     </message>
     <message>
         <source>time bar</source>
-        <translation type="unfinished"></translation>
+        <translation>barra de tiempo</translation>
     </message>
     <message>
         <source>time left</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempo restante</translation>
     </message>
     <message>
         <source>sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>sonidos</translation>
     </message>
     <message>
         <source>turn</source>
-        <translation type="unfinished"></translation>
+        <translation>turno</translation>
     </message>
     <message>
         <source>clock</source>
-        <translation type="unfinished"></translation>
+        <translation>reloj</translation>
     </message>
     <message>
         <source>sort by numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>ordenar por números</translation>
     </message>
     <message>
         <source>sort by suits</source>
-        <translation type="unfinished"></translation>
+        <translation>ordenar por colores</translation>
     </message>
     <message>
         <source>game paused</source>
-        <translation type="unfinished"></translation>
+        <translation>partida en pausa</translation>
     </message>
     <message>
         <source>chat</source>
-        <translation type="unfinished"></translation>
+        <translation>chat</translation>
     </message>
     <message>
         <source>chat line</source>
-        <translation type="unfinished"></translation>
+        <translation>línea de chat</translation>
     </message>
     <message>
         <source>winner</source>
-        <translation type="unfinished"></translation>
+        <translation>ganador</translation>
     </message>
     <message>
         <source>penalty question</source>
-        <translation type="unfinished"></translation>
+        <translation>pregunta de penalización</translation>
     </message>
     <message>
         <source>first lay down</source>
-        <translation type="unfinished"></translation>
+        <translation>primera jugada</translation>
     </message>
     <message>
         <source>round over</source>
-        <translation type="unfinished"></translation>
+        <translation>fin de la ronda</translation>
     </message>
     <message>
         <source>round result</source>
-        <translation type="unfinished"></translation>
+        <translation>resultado de la ronda</translation>
     </message>
     <message>
         <source>game log</source>
-        <translation type="unfinished"></translation>
+        <translation>registro de la partida</translation>
     </message>
     <message>
         <source>close the game log</source>
-        <translation type="unfinished"></translation>
+        <translation>cerrar el registro de la partida</translation>
     </message>
     <message>
         <source>seat %1</source>
-        <translation type="unfinished"></translation>
+        <translation>puesto %1</translation>
     </message>
     <message>
         <source>menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>barra de menús</translation>
     </message>
     <message>
         <source>%1, vertical scroll bar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, barra de desplazamiento vertical</translation>
     </message>
     <message>
         <source>%1, horizontal scroll bar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, barra de desplazamiento horizontal</translation>
     </message>
     <message>
         <source>score of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>puntos de %1: %2</translation>
     </message>
     <message>
         <source>no last points for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>últimos puntos de %1: ninguno</translation>
     </message>
     <message>
         <source>last points of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>últimos puntos de %1: %2</translation>
     </message>
     <message>
         <source>tiles of %1: not known yet</source>
-        <translation type="unfinished"></translation>
+        <translation>fichas de %1: aún no se saben</translation>
     </message>
     <message>
         <source>tiles of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>fichas de %1: %2</translation>
     </message>
     <message>
         <source>status</source>
-        <translation type="unfinished"></translation>
+        <translation>estado</translation>
     </message>
     <message>
         <source>last move</source>
-        <translation type="unfinished"></translation>
+        <translation>último movimiento</translation>
     </message>
     <message>
         <source>nothing in your hand</source>
-        <translation type="unfinished"></translation>
+        <translation>nada en la mano</translation>
     </message>
     <message>
         <source>in your hand: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en la mano: %1</translation>
     </message>
     <message>
         <source>in your hand</source>
-        <translation type="unfinished"></translation>
+        <translation>en la mano</translation>
     </message>
     <message>
         <source>part of the hint</source>
-        <translation type="unfinished"></translation>
+        <translation>parte de la pista</translation>
     </message>
     <message>
         <source>just drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>recién robada</translation>
     </message>
     <message>
         <source>your rack, 1 tile</source>
-        <translation type="unfinished"></translation>
+        <translation>tu atril, 1 ficha</translation>
     </message>
     <message>
         <source>your rack, %1 tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>tu atril, %1 fichas</translation>
     </message>
     <message>
         <source>phrase %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>frase %1: %2</translation>
     </message>
 </context>
 <context>
