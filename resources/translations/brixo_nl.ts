@@ -242,215 +242,215 @@
     <name>Spoken</name>
     <message>
         <source>1 tile</source>
-        <translation type="unfinished"></translation>
+        <translation>1 steen</translation>
     </message>
     <message>
         <source>%1 tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 stenen</translation>
     </message>
     <message>
         <source>%1 point</source>
-        <translation type="unfinished">%1 punt</translation>
+        <translation>%1 punt</translation>
     </message>
     <message>
         <source>%1 points</source>
-        <translation type="unfinished">%1 punten</translation>
+        <translation>%1 punten</translation>
     </message>
     <message>
         <source>wild tile</source>
-        <translation type="unfinished"></translation>
+        <translation>joker</translation>
     </message>
     <message>
         <source>Green %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Groen %1</translation>
     </message>
     <message>
         <source>Orange %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oranje %1</translation>
     </message>
     <message>
         <source>Red %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rood %1</translation>
     </message>
     <message>
         <source>Black %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zwart %1</translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>leeg</translation>
     </message>
     <message>
         <source>board, column %1, row %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>speelveld, kolom %1, regel %2, %3</translation>
     </message>
     <message>
         <source>seat %1, waiting for a player</source>
-        <translation type="unfinished"></translation>
+        <translation>plaats %1, wacht op een speler</translation>
     </message>
     <message>
         <source>computer player, playing its turn</source>
-        <translation type="unfinished"></translation>
+        <translation>computerspeler, is aan de beurt</translation>
     </message>
     <message>
         <source>computer player</source>
-        <translation type="unfinished"></translation>
+        <translation>computerspeler</translation>
     </message>
     <message>
         <source>computer player for %1, who left, playing its turn</source>
-        <translation type="unfinished"></translation>
+        <translation>computerspeler voor %1, die is vertrokken, is aan de beurt</translation>
     </message>
     <message>
         <source>computer player for %1, who left</source>
-        <translation type="unfinished"></translation>
+        <translation>computerspeler voor %1, die is vertrokken</translation>
     </message>
     <message>
         <source>%1 (you)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (jij)</translation>
     </message>
     <message>
         <source>watching while the computer plays for you</source>
-        <translation type="unfinished"></translation>
+        <translation>je kijkt mee terwijl de computer voor je speelt</translation>
     </message>
     <message>
         <source>waiting for the next round</source>
-        <translation type="unfinished"></translation>
+        <translation>wacht op de volgende ronde</translation>
     </message>
     <message>
         <source>your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>jij bent aan de beurt</translation>
     </message>
     <message>
         <source>playing</source>
-        <translation type="unfinished"></translation>
+        <translation>speelt mee</translation>
     </message>
     <message>
         <source>watching while the computer plays</source>
-        <translation type="unfinished"></translation>
+        <translation>kijkt mee terwijl de computer speelt</translation>
     </message>
     <message>
         <source>playing, their turn</source>
-        <translation type="unfinished"></translation>
+        <translation>speelt mee, is aan de beurt</translation>
     </message>
     <message>
         <source>%1, %2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3</translation>
     </message>
     <message>
         <source>%1, %2, %3, %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2, %3, %4</translation>
     </message>
     <message>
         <source>no turn running</source>
-        <translation type="unfinished"></translation>
+        <translation>er loopt geen beurt</translation>
     </message>
     <message>
         <source>clock stopped, %1 left of your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>klok staat stil, nog %1 van jouw beurt</translation>
     </message>
     <message>
         <source>clock stopped, %1 left of %2&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>klok staat stil, nog %1 van de beurt van %2</translation>
     </message>
     <message>
         <source>%1 left of your turn</source>
-        <translation type="unfinished"></translation>
+        <translation>nog %1 van jouw beurt</translation>
     </message>
     <message>
         <source>%1 left of %2&apos;s turn</source>
-        <translation type="unfinished"></translation>
+        <translation>nog %1 van de beurt van %2</translation>
     </message>
     <message>
         <source>no tiles left to draw</source>
-        <translation type="unfinished"></translation>
+        <translation>geen stenen meer om te pakken</translation>
     </message>
     <message>
         <source>1 tile left to draw</source>
-        <translation type="unfinished"></translation>
+        <translation>nog 1 steen om te pakken</translation>
     </message>
     <message>
         <source>%1 tiles left to draw</source>
-        <translation type="unfinished"></translation>
+        <translation>nog %1 stenen om te pakken</translation>
     </message>
     <message>
         <source>Your turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jij bent aan de beurt.</translation>
     </message>
     <message>
         <source>%1&apos;s turn.</source>
-        <translation type="unfinished">%1 is aan de beurt.</translation>
+        <translation>%1 is aan de beurt.</translation>
     </message>
     <message>
         <source>You laid tiles worth %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je hebt stenen gelegd ter waarde van %1.</translation>
     </message>
     <message>
         <source>You laid %1 worth %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je hebt %1 gelegd ter waarde van %2.</translation>
     </message>
     <message>
         <source>%1 laid tiles worth %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft stenen gelegd ter waarde van %2.</translation>
     </message>
     <message>
         <source>%1 laid %2 worth %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft %2 gelegd ter waarde van %3.</translation>
     </message>
     <message>
         <source>You drew a tile.</source>
-        <translation type="unfinished">Je hebt een steen gepakt.</translation>
+        <translation>Je hebt een steen gepakt.</translation>
     </message>
     <message>
         <source>You drew %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je hebt %1 gepakt.</translation>
     </message>
     <message>
         <source>%1 drew a tile.</source>
-        <translation type="unfinished">%1 heeft een steen gepakt.</translation>
+        <translation>%1 heeft een steen gepakt.</translation>
     </message>
     <message>
         <source>%1 drew %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft %2 gepakt.</translation>
     </message>
     <message>
         <source>You took back the moves of this turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je hebt de zetten van deze beurt teruggenomen.</translation>
     </message>
     <message>
         <source>%1 took back the moves of this turn.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 heeft de zetten van deze beurt teruggenomen.</translation>
     </message>
     <message>
         <source>The board holds sets that are not valid. Take the penalty tiles and end your turn, or edit the board?</source>
-        <translation type="unfinished"></translation>
+        <translation>Op het speelveld liggen ongeldige combinaties. Strafstenen pakken en je beurt afsluiten, of het speelveld bewerken?</translation>
     </message>
     <message>
         <source>Clock stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>De klok staat stil.</translation>
     </message>
     <message>
         <source>Clock running again.</source>
-        <translation type="unfinished"></translation>
+        <translation>De klok loopt weer.</translation>
     </message>
     <message>
         <source>Round over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ronde voorbij.</translation>
     </message>
     <message>
         <source>You are out of tiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je bent uit.</translation>
     </message>
     <message>
         <source>%1 is out of tiles.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is uit.</translation>
     </message>
     <message>
         <source>You</source>
-        <translation type="unfinished">Jij</translation>
+        <translation>Jij</translation>
     </message>
     <message>
         <source>%1: %2 left, %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 over, %3.</translation>
     </message>
 </context>
 <context>
@@ -908,206 +908,206 @@
     </message>
     <message>
         <source>You have started a game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je bent een spel begonnen.</translation>
     </message>
 </context>
 <context>
     <name>TableAccessible</name>
     <message>
         <source>Announcements</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldingen</translation>
     </message>
     <message>
         <source>board</source>
-        <translation type="unfinished"></translation>
+        <translation>speelveld</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kolom %1</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>regel %1</translation>
     </message>
     <message>
         <source>laid in the last turn</source>
-        <translation type="unfinished"></translation>
+        <translation>gelegd in de vorige beurt</translation>
     </message>
     <message>
         <source>set not valid: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ongeldige combinatie: %1</translation>
     </message>
     <message>
         <source>Brixo table</source>
-        <translation type="unfinished"></translation>
+        <translation>Brixo-tafel</translation>
     </message>
     <message>
         <source>table</source>
-        <translation type="unfinished"></translation>
+        <translation>tafel</translation>
     </message>
     <message>
         <source>board background</source>
-        <translation type="unfinished"></translation>
+        <translation>achtergrond van het speelveld</translation>
     </message>
     <message>
         <source>rack background</source>
-        <translation type="unfinished"></translation>
+        <translation>achtergrond van het plankje</translation>
     </message>
     <message>
         <source>players</source>
-        <translation type="unfinished"></translation>
+        <translation>spelers</translation>
     </message>
     <message>
         <source>turn marker</source>
-        <translation type="unfinished"></translation>
+        <translation>beurtaanwijzer</translation>
     </message>
     <message>
         <source>game</source>
-        <translation type="unfinished"></translation>
+        <translation>spel</translation>
     </message>
     <message>
         <source>time bar</source>
-        <translation type="unfinished"></translation>
+        <translation>tijdbalk</translation>
     </message>
     <message>
         <source>time left</source>
-        <translation type="unfinished"></translation>
+        <translation>resterende tijd</translation>
     </message>
     <message>
         <source>sounds</source>
-        <translation type="unfinished"></translation>
+        <translation>geluid</translation>
     </message>
     <message>
         <source>turn</source>
-        <translation type="unfinished"></translation>
+        <translation>beurt</translation>
     </message>
     <message>
         <source>clock</source>
-        <translation type="unfinished"></translation>
+        <translation>klok</translation>
     </message>
     <message>
         <source>sort by numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>op getal sorteren</translation>
     </message>
     <message>
         <source>sort by suits</source>
-        <translation type="unfinished"></translation>
+        <translation>op kleur sorteren</translation>
     </message>
     <message>
         <source>game paused</source>
-        <translation type="unfinished"></translation>
+        <translation>spel gepauzeerd</translation>
     </message>
     <message>
         <source>chat</source>
-        <translation type="unfinished"></translation>
+        <translation>chat</translation>
     </message>
     <message>
         <source>chat line</source>
-        <translation type="unfinished"></translation>
+        <translation>chatregel</translation>
     </message>
     <message>
         <source>winner</source>
-        <translation type="unfinished"></translation>
+        <translation>winnaar</translation>
     </message>
     <message>
         <source>penalty question</source>
-        <translation type="unfinished"></translation>
+        <translation>vraag over de straf</translation>
     </message>
     <message>
         <source>first lay down</source>
-        <translation type="unfinished"></translation>
+        <translation>eerste keer uitleggen</translation>
     </message>
     <message>
         <source>round over</source>
-        <translation type="unfinished"></translation>
+        <translation>ronde voorbij</translation>
     </message>
     <message>
         <source>round result</source>
-        <translation type="unfinished"></translation>
+        <translation>uitslag van de ronde</translation>
     </message>
     <message>
         <source>game log</source>
-        <translation type="unfinished"></translation>
+        <translation>spelverslag</translation>
     </message>
     <message>
         <source>close the game log</source>
-        <translation type="unfinished"></translation>
+        <translation>spelverslag sluiten</translation>
     </message>
     <message>
         <source>seat %1</source>
-        <translation type="unfinished"></translation>
+        <translation>plaats %1</translation>
     </message>
     <message>
         <source>menu bar</source>
-        <translation type="unfinished"></translation>
+        <translation>menubalk</translation>
     </message>
     <message>
         <source>%1, vertical scroll bar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, verticale schuifbalk</translation>
     </message>
     <message>
         <source>%1, horizontal scroll bar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, horizontale schuifbalk</translation>
     </message>
     <message>
         <source>score of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>score van %1: %2</translation>
     </message>
     <message>
         <source>no last points for %1</source>
-        <translation type="unfinished"></translation>
+        <translation>geen laatste punten voor %1</translation>
     </message>
     <message>
         <source>last points of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>laatste punten van %1: %2</translation>
     </message>
     <message>
         <source>tiles of %1: not known yet</source>
-        <translation type="unfinished"></translation>
+        <translation>stenen van %1: nog niet bekend</translation>
     </message>
     <message>
         <source>tiles of %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>stenen van %1: %2</translation>
     </message>
     <message>
         <source>status</source>
-        <translation type="unfinished"></translation>
+        <translation>statusregel</translation>
     </message>
     <message>
         <source>last move</source>
-        <translation type="unfinished"></translation>
+        <translation>laatste zet</translation>
     </message>
     <message>
         <source>nothing in your hand</source>
-        <translation type="unfinished"></translation>
+        <translation>niets in je hand</translation>
     </message>
     <message>
         <source>in your hand: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in je hand: %1</translation>
     </message>
     <message>
         <source>in your hand</source>
-        <translation type="unfinished"></translation>
+        <translation>in je hand</translation>
     </message>
     <message>
         <source>part of the hint</source>
-        <translation type="unfinished"></translation>
+        <translation>deel van de tip</translation>
     </message>
     <message>
         <source>just drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>net gepakt</translation>
     </message>
     <message>
         <source>your rack, 1 tile</source>
-        <translation type="unfinished"></translation>
+        <translation>je plankje, 1 steen</translation>
     </message>
     <message>
         <source>your rack, %1 tiles</source>
-        <translation type="unfinished"></translation>
+        <translation>je plankje, %1 stenen</translation>
     </message>
     <message>
         <source>phrase %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>zin %1: %2</translation>
     </message>
 </context>
 <context>
