@@ -214,10 +214,12 @@ TEST(LobbyRooms, AKilledLobbyGoesOnWithItsRoomsAndTheirTablesComeBack)
     for (ScriptedTable* table : {&ann, &cyd}) table->send(msg::justwatch(1, "1"));
     ASSERT_TRUE(waitFor([&] { return ann.count("CMD_nextplayer+") >= 3 && cyd.count("CMD_nextplayer+") >= 3; }));
     const std::string code = ann.roomCode(), key = ann.table().seatKey(), quiet = cyd.roomCode();
-    // Written on a thread of their own, a moment later.
+    // Written on a thread of their own, a moment later: on a busy disk an
+    // fsync alone can take seconds.
+    constexpr int kDiskWait = 30'000;
     ASSERT_TRUE(waitFor([&] {
         return std::filesystem::exists(folder / (code + ".txt")) && std::filesystem::exists(folder / (quiet + ".txt"));
-    }));
+    }, kDiskWait));
     std::ofstream(folder / "ZZZZZZ.txt") << "room ZZZZZZ 1 Broken\nnot a journal\n";
 
     game.reset(); // the lobby's process is gone; its files stay
@@ -250,9 +252,9 @@ TEST(LobbyRooms, AKilledLobbyGoesOnWithItsRoomsAndTheirTablesComeBack)
     ASSERT_TRUE(waitFor([&] { return back.count("CMD_nextplayer+") >= 3; }));
     // Nobody came back to the quiet room: it closed, its file with it.
     EXPECT_TRUE(waitFor([&] { return game->lobby.lobby().roomCount() == 1; }));
-    EXPECT_TRUE(waitFor([&] { return !std::filesystem::exists(folder / (quiet + ".txt")); }));
+    EXPECT_TRUE(waitFor([&] { return !std::filesystem::exists(folder / (quiet + ".txt")); }, kDiskWait));
     // The last table leaves: the room and its file go.
     back.close();
     EXPECT_TRUE(waitFor([&] { return game->lobby.lobby().roomCount() == 0; }));
-    EXPECT_TRUE(waitFor([&] { return !std::filesystem::exists(folder / (code + ".txt")); }));
+    EXPECT_TRUE(waitFor([&] { return !std::filesystem::exists(folder / (code + ".txt")); }, kDiskWait));
 }

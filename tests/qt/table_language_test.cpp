@@ -108,6 +108,13 @@ std::vector<Caption> captionsOf(Tchat& table, QWidget* dialog)
     return out;
 }
 
+// A caption as read: the menus' Alt letters ("&") are no part of its words
+// and move when the words change.
+QString wordsOf(QString text)
+{
+    return text.replace(QStringLiteral("&&"), QStringLiteral("\x01")).remove('&').replace('\x01', '&');
+}
+
 // A text that is the same in every language: numbers, scores, clocks, the
 // players' names and the game's own name; and the German words that are
 // spelled as the English ones.
@@ -157,10 +164,10 @@ TEST(TableLanguage, GermanLeavesNoEnglishCaptionInTheWindowItsMenusOrTheStartDia
     EXPECT_EQ(language::spoken(), "de");
     for (const Caption& c : captions) {
         if (!c.owner) continue;
-        const QString german = c.now();
+        const QString german = wordsOf(c.now());
         EXPECT_FALSE(german.isEmpty()) << c.where.toStdString();
-        if (!sameInEveryLanguage(c.english)) {
-            EXPECT_NE(german, c.english) << c.where.toStdString() << " is still English";
+        if (!sameInEveryLanguage(wordsOf(c.english))) {
+            EXPECT_NE(german, wordsOf(c.english)) << c.where.toStdString() << " is still English";
         }
     }
     // Qt's own words speak it too, and the choice is kept.
@@ -173,7 +180,7 @@ TEST(TableLanguage, GermanLeavesNoEnglishCaptionInTheWindowItsMenusOrTheStartDia
     ASSERT_TRUE(waitForQueued());
     for (const Caption& c : captions) {
         if (!c.owner) continue;
-        EXPECT_EQ(c.now(), c.english) << c.where.toStdString();
+        EXPECT_EQ(wordsOf(c.now()), wordsOf(c.english)) << c.where.toStdString();
     }
     EXPECT_EQ(files.read().value("brixo", "Language", ""), "en");
 
