@@ -370,7 +370,7 @@ void Tchat::buildTurnControls()
     captions::tip(animated_incomplete, [] { return tr("The board holds sets that are not complete"); });
     animated_incomplete->hide();
     label_status = makeLabel(controls, QStringLiteral("label_status"), QString(), QRect(180, 1, 279, 19));
-    label_played = makeLabel(controls, QStringLiteral("label_played"), QString(), QRect(180, 20, 250, 18));
+    label_played = makeLabel(controls, QStringLiteral("label_played"), QString(), QRect(180, 20, 228, 18));
     captions::tip(label_played, [] { return tr("Click here to view the Game Log"); });
     label_played->setCursor(Qt::PointingHandCursor);
     label_played->installEventFilter(this);
@@ -378,7 +378,7 @@ void Tchat::buildTurnControls()
     connect(button_finish, &QPushButton::clicked, this, &Tchat::button_finishClick);
     connect(button_clear, &QPushButton::clicked, this, &Tchat::button_clearClick);
     button_stopreconnect =
-        withCaption(makeButton(controls, QStringLiteral("button_stopreconnect"), QString(), QRect(376, 20, 50, 18)),
+        withCaption(makeButton(controls, QStringLiteral("button_stopreconnect"), QString(), QRect(358, 20, 50, 18)),
                     [] { return tr("Stop"); });
     captions::tip(button_stopreconnect, [] { return tr("Stop waiting for the host"); });
     button_stopreconnect->hide();
@@ -388,7 +388,7 @@ void Tchat::buildTurnControls()
     connect(m_reconnector, &Reconnector::gaveUp, this, &Tchat::stopReconnecting);
     connect(button_stopreconnect, &QPushButton::clicked, this, &Tchat::stopReconnecting);
     auto* button_log =
-        withCaption(makeButton(controls, QStringLiteral("button_log"), QString(), QRect(430, 20, 28, 18)),
+        withCaption(makeButton(controls, QStringLiteral("button_log"), QString(), QRect(410, 20, 48, 18)),
                     [] { return tr("Log"); });
     captions::tip(button_log, [] { return tr("Click here to view the Game Log"); });
     connect(button_log, &QPushButton::clicked, this, [this] { showLog(true); });
@@ -404,7 +404,7 @@ void Tchat::buildTurnControls()
     captions::tip(button_pause, [] { return tr("Stop the clock for everybody"); });
     connect(button_pause, &QPushButton::clicked, this, &Tchat::button_pauseClick);
     button_start = withCaption(makeButton(clock, QStringLiteral("button_start"), QString(), QRect(68, 3, 84, 24)),
-                               [] { return tr("Start Game"); });
+                               [] { return tr("Start Game", "the short button beside Pause"); });
     connect(button_start, &QPushButton::clicked, this, &Tchat::StartGame1Click);
     button_start->hide(); // only a host starts games
     buildSortButtons(clock, 156);

@@ -7,3 +7,12 @@
 class QLabel;
 
 void setFittedText(QLabel* label, const QString& text, int largestPixelSize, int smallestPixelSize = 8);
+
+// The largest font size, up to a limit, at which the text fits the label's
+// width in the label's font.
+int fittedPixelSize(const QLabel* label, const QString& text, int largestPixelSize, int smallestPixelSize = 8);
+
+// For a label whose font size a style sheet sets: its own sheet (`extra`
+// and the fitted size) wins over its parents', so words longer in another
+// language shrink to fit instead of being cut off.
+void setFittedSheet(QLabel* label, const QString& extra, int largestPixelSize);

@@ -41,6 +41,9 @@ QString text(const std::string& s)
 
 const QString kClockColour = QStringLiteral("color: #e0e39d;");
 const QString kClockRed = QStringLiteral("color: #ff0000;");
+// The size of the words of the game's options and the clock, as the
+// table's style sheet sets it at 100 %.
+constexpr int kInfoTextPixels = 11;
 
 } // namespace
 
@@ -146,8 +149,10 @@ void Tchat::renderInfo()
     const TurnClock& clock = mirror().clock();
     const int track = image_timer->parentWidget()->width();
     image_timer->resize(clock.barWidth(track), image_timer->height());
-    label_timer->setStyleSheet(clock.running() && clock.red() ? kClockRed : kClockColour);
     label_timer->setText(text(clockText(clock.secondsLeft())));
+    setFittedSheet(label_timer, clock.running() && clock.red() ? kClockRed : kClockColour, m_scale.px(kInfoTextPixels));
+    for (QLabel* label : {label_playtoscore, label_timeperturn, label_tp, label_Tg, label_tilesleft, label_room})
+        setFittedSheet(label, QString(), m_scale.px(kInfoTextPixels));
     // A clock started afresh begins a whole second.
     if (!mirror().clockRunning()) {
         turntime->stop();
