@@ -559,7 +559,7 @@
     </message>
     <message>
         <source>You cannot select a new tile when you have a tile from the board in your hand.</source>
-        <translation>Du kannst keinen neuen Stein nehmen, solange du einen Stein vom Tisch in der Hand hast.</translation>
+        <translation>Du kannst keinen neuen Stein nehmen, solange du einen Stein vom Spielfeld in der Hand hast.</translation>
     </message>
     <message>
         <source>You cannot clear when you have a tile in your hand.</source>
@@ -575,7 +575,7 @@
     </message>
     <message>
         <source>You cannot draw with tiles laid this turn. Finish, or Clear them back to your rack first.</source>
-        <translation>Du kannst nicht ziehen, nachdem du in diesem Zug Steine gelegt hast. Beende den Zug, oder hol sie erst mit „Zurück“ auf dein Bänkchen.</translation>
+        <translation>Du kannst nicht ziehen, nachdem du in diesem Zug Steine gelegt hast. Beende den Zug, oder hol sie erst mit „Zurücknehmen“ auf dein Bänkchen.</translation>
     </message>
     <message>
         <source>You are Connected.</source>
@@ -619,7 +619,7 @@
     </message>
     <message>
         <source>Show Me cannot lay this play out on the board: lay it yourself.</source>
-        <translation>„Zeig’s mir“ kann diesen Zug nicht auf dem Tisch auslegen: Leg ihn selbst.</translation>
+        <translation>„Zeig es mir“ kann diesen Zug nicht auf dem Spielfeld auslegen: Leg ihn selbst.</translation>
     </message>
     <message>
         <source>The server has not answered a move.</source>
@@ -631,7 +631,7 @@
     </message>
     <message>
         <source>Show Me is done: Finish to play it, or Undo to take it back a move at a time, or Clear.</source>
-        <translation>„Zeig’s mir“ ist fertig: „Fertig“ spielt den Zug, „Rückgängig“ nimmt ihn Schritt für Schritt zurück, „Zurück“ ganz.</translation>
+        <translation>„Zeig es mir“ ist fertig: „Fertig“ spielt den Zug, „Rückgängig“ nimmt ihn Schritt für Schritt zurück, „Zurücknehmen“ ganz.</translation>
     </message>
     <message>
         <source>The rack has changed.</source>
@@ -639,7 +639,7 @@
     </message>
     <message>
         <source>The board has changed.</source>
-        <translation>Der Tisch hat sich geändert.</translation>
+        <translation>Das Spielfeld hat sich geändert.</translation>
     </message>
     <message>
         <source>The tile is no longer in the hand.</source>
@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>Show Me stopped. %1</source>
-        <translation>„Zeig’s mir“ wurde angehalten. %1</translation>
+        <translation>„Zeig es mir“ wurde angehalten. %1</translation>
     </message>
     <message>
         <source>Your Turn.</source>
@@ -671,11 +671,11 @@
     </message>
     <message>
         <source>Board is incomplete.</source>
-        <translation>Der Tisch ist unvollständig.</translation>
+        <translation>Das Spielfeld ist unvollständig.</translation>
     </message>
     <message>
         <source>Your first lay down must equal at least %1 points</source>
-        <translation>Deine Erstauslage muss mindestens %1 Punkte wert sein</translation>
+        <translation>Dein erstes Auslegen muss mindestens %1 Punkte wert sein</translation>
     </message>
     <message>
         <source>An %1</source>
@@ -696,7 +696,7 @@
     </message>
     <message>
         <source>That is not a cell of the board.</source>
-        <translation>Das ist kein Feld des Tisches.</translation>
+        <translation>Das ist kein Feld des Spielfelds.</translation>
     </message>
     <message>
         <source>That cell is taken.</source>
@@ -859,7 +859,7 @@
     </message>
     <message>
         <source>Lay %1 tiles for %2: press Show Me.</source>
-        <translation>Lege %1 Steine für %2: Drück „Zeig’s mir“.</translation>
+        <translation>Lege %1 Steine für %2: Drück „Zeig es mir“.</translation>
     </message>
     <message>
         <source>%1; %2</source>
@@ -872,11 +872,11 @@
     </message>
     <message>
         <source>Show Me moves 1 board tile</source>
-        <translation>„Zeig’s mir“ verschiebt 1 Stein auf dem Tisch</translation>
+        <translation>„Zeig es mir“ verschiebt 1 Stein auf dem Spielfeld</translation>
     </message>
     <message>
         <source>Show Me moves %1 board tiles</source>
-        <translation>„Zeig’s mir“ verschiebt %1 Steine auf dem Tisch</translation>
+        <translation>„Zeig es mir“ verschiebt %1 Steine auf dem Spielfeld</translation>
     </message>
     <message>
         <source>Lay %1 (%2; %3).</source>
@@ -1015,7 +1015,7 @@
     </message>
     <message>
         <source>first lay down</source>
-        <translation>Erstauslage</translation>
+        <translation>erstes Auslegen</translation>
     </message>
     <message>
         <source>round over</source>
@@ -1195,7 +1195,7 @@
     </message>
     <message>
         <source>Clear</source>
-        <translation>Zurück</translation>
+        <translation>Zurücknehmen</translation>
     </message>
     <message>
         <source>Draw a tile and end your turn</source>
@@ -1211,7 +1211,7 @@
     </message>
     <message>
         <source>The board holds sets that are not complete</source>
-        <translation>Auf dem Tisch liegen unvollständige Kombinationen</translation>
+        <translation>Auf dem Spielfeld liegen unvollständige Kombinationen</translation>
     </message>
     <message>
         <source>Click here to view the Game Log</source>
@@ -1265,7 +1265,7 @@
         <source>There are incomplete or incorrect groups on the board.
 
 Would you like to take a 3 tile penalty and end your turn?</source>
-        <translation>Auf dem Tisch liegen unvollständige oder falsche Kombinationen.
+        <translation>Auf dem Spielfeld liegen unvollständige oder falsche Kombinationen.
 
 Möchtest du 3 Strafsteine ziehen und deinen Zug beenden?</translation>
     </message>
@@ -1275,11 +1275,11 @@ Möchtest du 3 Strafsteine ziehen und deinen Zug beenden?</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation>Ändern</translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>The tiles you lay down on your first turn must equal at least 30 points.</source>
-        <translation>Die Steine deiner Erstauslage müssen zusammen mindestens 30 Punkte wert sein.</translation>
+        <translation>Die Steine deines ersten Auslegens müssen zusammen mindestens 30 Punkte wert sein.</translation>
     </message>
     <message>
         <source>Round Over</source>
@@ -1433,7 +1433,7 @@ Möchtest du 3 Strafsteine ziehen und deinen Zug beenden?</translation>
     </message>
     <message>
         <source>Show Me</source>
-        <translation>Zeig’s mir</translation>
+        <translation>Zeig es mir</translation>
     </message>
     <message>
         <source>Text Size</source>
@@ -1621,7 +1621,7 @@ Möchtest du 3 Strafsteine ziehen und deinen Zug beenden?</translation>
     </message>
     <message>
         <source>Strong tile colours that colour-blind eyes tell apart, on a dark board</source>
-        <translation>Kräftige Steinfarben, die auch farbenblinde Augen unterscheiden, auf dunklem Tisch</translation>
+        <translation>Kräftige Steinfarben, die auch farbenblinde Augen unterscheiden, auf dunklem Spielfeld</translation>
     </message>
     <message>
         <source>It is left where it is and not written over.</source>
@@ -1645,7 +1645,7 @@ Möchtest du 3 Strafsteine ziehen und deinen Zug beenden?</translation>
     </message>
     <message>
         <source>Stop Show Me</source>
-        <translation>„Zeig’s mir“ anhalten</translation>
+        <translation>„Zeig es mir“ anhalten</translation>
     </message>
     <message>
         <source>You</source>
@@ -1947,7 +1947,7 @@ Möchtest du 3 Strafsteine ziehen und deinen Zug beenden?</translation>
     </message>
     <message>
         <source>Players Being Tallied</source>
-        <translation>Spieler mit Strichliste</translation>
+        <translation>Gezählte Spieler</translation>
     </message>
     <message>
         <source>Players In Current Game</source>

@@ -675,7 +675,7 @@
     </message>
     <message>
         <source>Your first lay down must equal at least %1 points</source>
-        <translation>Tu primera jugada debe sumar al menos %1 puntos</translation>
+        <translation>Tu primera bajada debe sumar al menos %1 puntos</translation>
     </message>
     <message>
         <source>An %1</source>
@@ -1015,7 +1015,7 @@
     </message>
     <message>
         <source>first lay down</source>
-        <translation>primera jugada</translation>
+        <translation>primera bajada</translation>
     </message>
     <message>
         <source>round over</source>
