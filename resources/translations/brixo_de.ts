@@ -1720,6 +1720,11 @@ Möchtest du 3 Strafsteine ziehen und deinen Zug beenden?</translation>
         <source>/me waves &quot;Good-Bye&quot;</source>
         <translation>/me winkt zum Abschied</translation>
     </message>
+    <message>
+        <source>Start Game</source>
+        <comment>the short button beside Pause</comment>
+        <translation>Starten</translation>
+    </message>
 </context>
 <context>
     <name>Tdownload</name>

@@ -1720,6 +1720,11 @@ Would you like to take a 3 tile penalty and end your turn?</source>
         <source>/me waves &quot;Good-Bye&quot;</source>
         <translation>/me dice adiós con la mano</translation>
     </message>
+    <message>
+        <source>Start Game</source>
+        <comment>the short button beside Pause</comment>
+        <translation>Empezar</translation>
+    </message>
 </context>
 <context>
     <name>Tdownload</name>

@@ -1720,6 +1720,11 @@ Voulez-vous prendre une pénalité de 3 tuiles et terminer votre tour&#xa0;?</tr
         <source>/me waves &quot;Good-Bye&quot;</source>
         <translation>/me fait «&#xa0;au revoir&#xa0;» de la main</translation>
     </message>
+    <message>
+        <source>Start Game</source>
+        <comment>the short button beside Pause</comment>
+        <translation>Commencer</translation>
+    </message>
 </context>
 <context>
     <name>Tdownload</name>

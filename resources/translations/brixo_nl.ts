@@ -1720,6 +1720,11 @@ Wil je 3 strafstenen nemen en je beurt afsluiten?</translation>
         <source>/me waves &quot;Good-Bye&quot;</source>
         <translation>/me zwaait gedag</translation>
     </message>
+    <message>
+        <source>Start Game</source>
+        <comment>the short button beside Pause</comment>
+        <translation>Starten</translation>
+    </message>
 </context>
 <context>
     <name>Tdownload</name>
