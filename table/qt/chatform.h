@@ -308,6 +308,7 @@ private:
     // Plays and says what the mirror asks for, then shows its state.
     void apply(const brixo::TableUpdate& update);
     void render();
+    void fitButtonWords();
     void renderSeats();
     void renderInfo();
     void renderTurn();

@@ -1,12 +1,28 @@
 #include "table/qt/fittext.h"
 
 #include <QFontMetrics>
+#include <QAbstractButton>
 #include <QLabel>
 
-int fittedPixelSize(const QLabel* label, const QString& text, int largestPixelSize, int smallestPixelSize)
+namespace {
+
+int labelMargins(const QLabel* label)
 {
-    QFont font = label->font();
-    const int room = label->width() - label->contentsMargins().left() - label->contentsMargins().right() - 2;
+    return label->contentsMargins().left() + label->contentsMargins().right() + 2;
+}
+
+void setOwnSheet(QWidget* widget, const QString& sheet)
+{
+    // Setting a sheet polishes the widget again: only when it changed.
+    if (widget->styleSheet() != sheet) widget->setStyleSheet(sheet);
+}
+
+} // namespace
+
+int fittedPixelSize(const QWidget* widget, const QString& text, int margins, int largestPixelSize, int smallestPixelSize)
+{
+    QFont font = widget->font();
+    const int room = widget->width() - margins;
     int size = largestPixelSize;
     for (; size > smallestPixelSize; --size) {
         font.setPixelSize(size);
@@ -18,15 +34,22 @@ int fittedPixelSize(const QLabel* label, const QString& text, int largestPixelSi
 void setFittedText(QLabel* label, const QString& text, int largestPixelSize, int smallestPixelSize)
 {
     QFont font = label->font();
-    font.setPixelSize(fittedPixelSize(label, text, largestPixelSize, smallestPixelSize));
+    font.setPixelSize(fittedPixelSize(label, text, labelMargins(label), largestPixelSize, smallestPixelSize));
     label->setFont(font);
     label->setText(text);
 }
 
 void setFittedSheet(QLabel* label, const QString& extra, int largestPixelSize)
 {
-    const QString sheet =
-        extra + QStringLiteral(" font-size: %1px;").arg(fittedPixelSize(label, label->text(), largestPixelSize));
-    // Setting a sheet polishes the label again: only when it changed.
-    if (label->styleSheet() != sheet) label->setStyleSheet(sheet);
+    const int size = fittedPixelSize(label, label->text(), labelMargins(label), largestPixelSize);
+    setOwnSheet(label, extra + QStringLiteral(" font-size: %1px;").arg(size));
+}
+
+void setFittedSheet(QAbstractButton* button, int largestPixelSize)
+{
+    // The caption's Alt letter takes no room; the button's frame and
+    // padding some.
+    const QString words = QString(button->text()).remove(QLatin1Char('&'));
+    const int size = fittedPixelSize(button, words, 8, largestPixelSize);
+    setOwnSheet(button, QStringLiteral("font-size: %1px;").arg(size));
 }

@@ -76,6 +76,7 @@ void Tchat::render()
     renderSeats();
     renderInfo();
     renderTurn();
+    fitButtonWords();
     renderLog();
     board->sync(mirror());
     Hint1->setEnabled(mirror().mayHint());
@@ -91,6 +92,19 @@ void Tchat::render()
     m_spylist->setRemoveOffered(mirror().host());
     showKeyFocus();
     if (m_access) m_access->sync(mirror(), m_announcer->narrator());
+}
+
+// Captions longer in another language shrink to fit their buttons, as
+// the table's style sheet sizes them at 100 %.
+void Tchat::fitButtonWords()
+{
+    for (QPushButton* b : {button_draw, button_finish, button_clear, button_pause, button_start})
+        setFittedSheet(b, m_scale.px(12));
+    for (const char* name : {"button_yes", "button_edit"})
+        if (auto* b = findChild<QPushButton*>(QLatin1String(name))) setFittedSheet(b, m_scale.px(12));
+    for (const char* name : {"button_log", "button_x"})
+        if (auto* b = findChild<QPushButton*>(QLatin1String(name))) setFittedSheet(b, m_scale.px(10));
+    setFittedSheet(button_copyroom, m_scale.px(10));
 }
 
 void Tchat::renderSeats()
