@@ -4,6 +4,7 @@
 // move reach the screen reader as announcements. Without a screen reader
 // on a platform bus (as here, offscreen) Qt 6.4 sends no accessibility
 // events, so what they would carry is read off the interfaces.
+#include "tests/qt/ownservertable.h"
 #include "tests/qt/tablefeed.h"
 #include "tests/qt/testports.h"
 #include "tests/qt/waitfor.h"
@@ -56,12 +57,9 @@ int accessEmptyRow(const brixo::BoardGrid& grid)
 
 TEST(TableAccess, EveryPartIsNamedAndTheGameIsSpokenAndAnnounced)
 {
-    qputenv("BRIXO_PORT", QByteArray::number(freePort()));
-    QtServerHost host(4242, nullptr);
-    host.setBotSpeedSource([] { return 0; });
-    TableFeed t;
-    Tchat& table = *t.table;
-    table.setServerSwitch([&](QString* error) { return host.listen(static_cast<quint16>(brixo::gamePort()), error); });
+    OwnServerTable own(4242);
+    TableFeed& t = own.feed;
+    Tchat& table = own.table;
     // Shown, the table starts what its launch asks for: a game of its own.
     table.show();
     ASSERT_TRUE(waitFor([&] { return table.mirror().loggedIn(); }));

@@ -1,6 +1,7 @@
 // A turn played with mouse events at a table whose own game server runs in
 // the same process: the server judges, and the table's board and rack stay
 // level with it.
+#include "tests/qt/ownservertable.h"
 #include "tests/qt/tablefeed.h"
 #include "tests/qt/testports.h"
 #include "tests/qt/waitfor.h"
@@ -61,21 +62,14 @@ QPoint at(int col, int row)
 
 TEST(TableMouseWithServer, PlaceTakeBackClearAndDrawStayLevelWithTheServer)
 {
-    qputenv("BRIXO_PORT", QByteArray::number(freePort()));
-    QtServerHost host(424242, nullptr);
-    host.setBotSpeedSource([] { return 0; });
-    TableFeed t;
-    Tchat& table = *t.table;
-    table.setServerSwitch([&](QString* error) { return host.listen(static_cast<quint16>(brixo::gamePort()), error); });
+    OwnServerTable own(424242);
+    Tchat& table = own.table;
     table.processparams();
     ASSERT_TRUE(waitFor([&] { return table.mirror().loggedIn(); }));
-    table.StartGame1Click();
-    table.gamestart()->UpDown3->setPosition(14);
-    table.gamestart()->button_start->click();
-    ASSERT_TRUE(waitFor([&] { return table.mirror().turnSeat().number() == 1 && table.mirror().rackPositions().count() >= 14; }, 20000));
-    ASSERT_TRUE(waitFor([&] { return table.mirror().board() == host.server().grid(); }));
+    ASSERT_TRUE(own.startGame(14));
+    ASSERT_TRUE(waitFor([&] { return table.mirror().board() == own.host.server().grid(); }));
     const auto level = [&] {
-        return table.mirror().board() == host.server().grid() && sortedRack(table) == serverRack(host.server());
+        return table.mirror().board() == own.host.server().grid() && sortedRack(table) == serverRack(own.host.server());
     };
     const std::vector<int> rackAtStart = sortedRack(table);
 
@@ -86,7 +80,7 @@ TEST(TableMouseWithServer, PlaceTakeBackClearAndDrawStayLevelWithTheServer)
     const int tile = table.card(slot)->tile();
     QTest::mouseClick(table.card(slot), Qt::LeftButton, Qt::NoModifier, QPoint(20, 30));
     QTest::mouseClick(part<BoardView>(table, "board"), Qt::LeftButton, Qt::NoModifier, at(10, row));
-    ASSERT_TRUE(waitFor([&] { return host.server().grid().at(10, row) == tile && table.card(slot) == nullptr; }));
+    ASSERT_TRUE(waitFor([&] { return own.host.server().grid().at(10, row) == tile && table.card(slot) == nullptr; }));
     EXPECT_TRUE(level());
     EXPECT_FALSE(part<QPushButton>(table, "button_finish")->isHidden());
 
@@ -100,9 +94,9 @@ TEST(TableMouseWithServer, PlaceTakeBackClearAndDrawStayLevelWithTheServer)
     // Moved two cells on, then taken back to the rack.
     QTest::mouseClick(part<BoardView>(table, "board"), Qt::LeftButton, Qt::NoModifier, at(10, row));
     QTest::mouseClick(part<BoardView>(table, "board"), Qt::LeftButton, Qt::NoModifier, at(12, row));
-    ASSERT_TRUE(waitFor([&] { return host.server().grid().at(12, row) == tile; }));
+    ASSERT_TRUE(waitFor([&] { return own.host.server().grid().at(12, row) == tile; }));
     QTest::mouseClick(part<BoardView>(table, "board"), Qt::RightButton, Qt::NoModifier, at(12, row));
-    ASSERT_TRUE(waitFor([&] { return host.server().grid().at(12, row) == brixo::kNoTile && level(); }));
+    ASSERT_TRUE(waitFor([&] { return own.host.server().grid().at(12, row) == brixo::kNoTile && level(); }));
     EXPECT_EQ(sortedRack(table), rackAtStart);
 
     // Two tiles down, then Clear takes the turn back.
@@ -112,7 +106,7 @@ TEST(TableMouseWithServer, PlaceTakeBackClearAndDrawStayLevelWithTheServer)
         QTest::mouseClick(part<BoardView>(table, "board"), Qt::LeftButton, Qt::NoModifier, at(col, row));
         ASSERT_TRUE(waitFor([&] { return table.card(s) == nullptr; }));
     }
-    ASSERT_TRUE(waitFor([&] { return host.server().grid().tileCount() == table.mirror().board().tileCount() && level(); }));
+    ASSERT_TRUE(waitFor([&] { return own.host.server().grid().tileCount() == table.mirror().board().tileCount() && level(); }));
     QTest::mouseClick(part<QPushButton>(table, "button_clear"), Qt::LeftButton);
     ASSERT_TRUE(waitFor([&] { return level() && sortedRack(table) == rackAtStart; }));
     EXPECT_FALSE(part<QPushButton>(table, "button_draw")->isHidden());

@@ -2,6 +2,7 @@
 // in the same process: the focus walks the rack and the board, Enter picks
 // up and puts down as a click does (a refused press told in the same words
 // as the mouse's), a board tile is moved, and the turn is finished.
+#include "tests/qt/ownservertable.h"
 #include "tests/qt/tablefeed.h"
 #include "tests/qt/testports.h"
 #include "tests/qt/waitfor.h"
@@ -108,21 +109,14 @@ std::vector<std::vector<int>> layDownIn(const brixo::Rack& rack)
 
 TEST(TableKeysWithServer, AWholeTurnIsLaidMovedRefusedAndFinishedByKeysAlone)
 {
-    qputenv("BRIXO_PORT", QByteArray::number(freePort()));
-    QtServerHost host(424242, nullptr);
-    host.setBotSpeedSource([] { return 0; });
-    TableFeed t;
-    Tchat& table = *t.table;
-    table.setServerSwitch([&](QString* error) { return host.listen(static_cast<quint16>(brixo::gamePort()), error); });
+    OwnServerTable own(424242);
+    Tchat& table = own.table;
     table.show();
     table.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&table));
     ASSERT_TRUE(waitFor([&] { return table.mirror().loggedIn(); }));
     table.download()->hide(); // the start choice a first start offers
-    table.StartGame1Click();
-    table.gamestart()->UpDown3->setPosition(20);
-    table.gamestart()->button_start->click();
-    ASSERT_TRUE(waitFor([&] { return table.mirror().turnSeat().number() == 1 && table.mirror().rackPositions().count() >= 20; }, 20000));
+    ASSERT_TRUE(own.startGame(20));
     table.gamestart()->hide();
     table.activateWindow();
     ASSERT_TRUE(waitFor([&] { return QApplication::activeWindow() == &table; }));
@@ -145,7 +139,7 @@ TEST(TableKeysWithServer, AWholeTurnIsLaidMovedRefusedAndFinishedByKeysAlone)
     ASSERT_TRUE(table.mirror().hand().holdsSlot(brixo::RackSlot(first)));
     walk.toCell(20, 12);
     key(Qt::Key_Return);
-    ASSERT_TRUE(waitFor([&] { return host.server().grid().at(20, 12) == firstTile; }));
+    ASSERT_TRUE(waitFor([&] { return own.host.server().grid().at(20, 12) == firstTile; }));
     key(Qt::Key_Return);
     ASSERT_TRUE(table.mirror().hand().holdsBoardTile());
     walk.toRackTile(sets[0][1]);
@@ -158,7 +152,7 @@ TEST(TableKeysWithServer, AWholeTurnIsLaidMovedRefusedAndFinishedByKeysAlone)
     EXPECT_EQ(table.chatText().mid(before.size() + byKeys.size()), byKeys) << "the mouse's refusal, word for word";
     walk.toCell(2, 10);
     key(Qt::Key_Enter);
-    ASSERT_TRUE(waitFor([&] { return host.server().grid().at(2, 10) == firstTile && host.server().grid().at(20, 12) == 0; }));
+    ASSERT_TRUE(waitFor([&] { return own.host.server().grid().at(2, 10) == firstTile && own.host.server().grid().at(20, 12) == 0; }));
 
     // Shift+Enter chooses a run's completion as a Shift-click does; Esc
     // puts the tile back.
@@ -182,7 +176,7 @@ TEST(TableKeysWithServer, AWholeTurnIsLaidMovedRefusedAndFinishedByKeysAlone)
     // Finished by its key: the server takes the sets and the turn moves on.
     key(Qt::Key_F);
     ASSERT_TRUE(waitFor([&] { return table.mirror().laidDown(); }, 20000));
-    EXPECT_EQ(host.server().grid().at(2, 10), firstTile);
+    EXPECT_EQ(own.host.server().grid().at(2, 10), firstTile);
     qunsetenv("BRIXO_PORT");
 }
 
