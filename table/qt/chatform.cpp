@@ -197,6 +197,9 @@ Tchat::Tchat(brixo::TableLaunch launch, QWidget* parent)
         request([&](brixo::TableMirror& m) { return m.startGame(options); });
         // The dialog's options are kept for the next game.
         saveinifile();
+        // The keys come back to the table, where the game now is, even
+        // where no window manager hands them back as the dialog closes.
+        activateWindow();
     });
     connect(m_phrases, &Tphrases::phrasesDone, this, &Tchat::phrasesDone);
     connect(m_spylist, &Tspylist::kickRequested, this, &Tchat::kicking);
