@@ -204,7 +204,9 @@ TEST(LobbyRooms, AKilledLobbyGoesOnWithItsRoomsAndTheirTablesComeBack)
     QTemporaryDir dir;
     const std::filesystem::path folder = dir.path().toStdString();
     std::optional<LoopbackLobby> game;
-    game.emplace(folder, 0);
+    // Computer turns a moment apart, so that neither game can play to its
+    // end (and take its journal with it) before the lobby is killed.
+    game.emplace(folder, 0, QtLobbyHost::kReturnWaitMilliseconds, 20);
     ASSERT_TRUE(game->listening);
     const quint16 port = game->lobby.port();
     ScriptedTable& ann = game->open("Ann", "Friday club");
