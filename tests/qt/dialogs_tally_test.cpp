@@ -3,6 +3,7 @@
 #include "dialogs/tallylistform.h"
 #include "net/catalogue.h"
 #include "table/tablemirror.h"
+#include "tests/qt/fileshere.h"
 #include "tests/qt/tablefeed.h"
 
 #include <QAction>
@@ -29,13 +30,6 @@ QStringList texts(const QListWidget* list)
     return out;
 }
 
-// The game's files in a folder of the test's own.
-struct FilesHere {
-    QTemporaryDir dir;
-    QByteArray before = qgetenv("BRIXO_FILES_DIR");
-    FilesHere() { qputenv("BRIXO_FILES_DIR", dir.path().toLocal8Bit()); }
-    ~FilesHere() { qputenv("BRIXO_FILES_DIR", before); }
-};
 
 } // namespace
 

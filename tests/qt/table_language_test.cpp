@@ -1,5 +1,6 @@
 // The table in the player's language: Options > Language switches every
 // caption of the window, its menus and its dialogs at once, and back.
+#include "tests/qt/fileshere.h"
 #include "tests/qt/tablefeed.h"
 #include "tests/qt/waitfor.h"
 
@@ -28,25 +29,6 @@ using namespace brixo;
 
 namespace {
 
-// The game's files in a folder of the test's own while it lasts.
-struct LanguageFiles {
-    QTemporaryDir dir;
-    QByteArray before = qgetenv("BRIXO_FILES_DIR");
-    LanguageFiles() { qputenv("BRIXO_FILES_DIR", dir.path().toLocal8Bit()); }
-    void write(const QByteArray& text) const
-    {
-        QFile file(dir.path() + "/quorvinlobby.ini");
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
-    ~LanguageFiles() { qputenv("BRIXO_FILES_DIR", before); }
-    IniFile read() const
-    {
-        IniFile file;
-        file.load((dir.path() + "/quorvinlobby.ini").toStdString());
-        return file;
-    }
-};
 
 // One caption a player reads, where it is, and what it said in English.
 struct Caption {
@@ -136,7 +118,7 @@ QAction* languageItem(const Tchat& table, const char* code)
 
 TEST(TableLanguage, GermanLeavesNoEnglishCaptionInTheWindowItsMenusOrTheStartDialogAndEnglishComesBack)
 {
-    LanguageFiles files;
+    FilesHere files;
     TableFeed t;
     // A table that starts no game of its own when shown.
     t.table = std::make_unique<Tchat>(launchOf({"Ann"}));
@@ -193,7 +175,7 @@ TEST(TableLanguage, GermanLeavesNoEnglishCaptionInTheWindowItsMenusOrTheStartDia
 // them, without a word from the player.
 TEST(TableLanguage, TheKeptLanguageIsSpokenWhenTheSettingsAreRead)
 {
-    LanguageFiles files;
+    FilesHere files;
     files.write("[brixo]\nLanguage=de\n");
     TableFeed t;
     t.table = std::make_unique<Tchat>(launchOf({"Ann"}));

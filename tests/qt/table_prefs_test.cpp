@@ -1,5 +1,6 @@
 // The table's preferences in its settings file, the tile sets, and the
 // chat's display: links, the reader's place and the phrase buttons.
+#include "tests/qt/fileshere.h"
 #include "tests/qt/tablefeed.h"
 #include "tests/qt/testports.h"
 
@@ -33,26 +34,6 @@ using namespace brixo;
 
 namespace {
 
-// The game's files in a folder of the test's own while it lasts.
-struct FilesHere {
-    QTemporaryDir dir;
-    QByteArray before = qgetenv("BRIXO_FILES_DIR");
-    FilesHere() { qputenv("BRIXO_FILES_DIR", dir.path().toLocal8Bit()); }
-    ~FilesHere() { qputenv("BRIXO_FILES_DIR", before); }
-    std::string ini() const { return (dir.path() + "/quorvinlobby.ini").toStdString(); }
-    void write(const std::string& text) const
-    {
-        QFile file(QString::fromStdString(ini()));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text.data(), qint64(text.size()));
-    }
-    IniFile read() const
-    {
-        IniFile file;
-        file.load(ini());
-        return file;
-    }
-};
 
 } // namespace
 
